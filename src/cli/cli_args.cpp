@@ -1,0 +1,62 @@
+#include "cli/cli_args.h"
+
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+
+std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
+                                 const std::vector<std::string>& known, std::string& error) {
+    CliArgs result;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+            const std::string name = word.substr(2);
+            if (std::find(known.begin(), known.end(), name) == known.end()) {
+                error = "unknown option " + word;
+                return std::nullopt;
+            }
+            if (i + 1 >= args.size()) {
+                error = "option " + word + " needs a value";
+                return std::nullopt;
+            }
+            result.options[name] = args[++i];
+        } else {
+            result.positional.push_back(word);
+        }
+    }
+    return result;
+}
+
+std::optional<long long> ParseWhole(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    long long value = 0;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc{} || end != last || first == last) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<long long> IntegerOption(const CliArgs& args, const std::string& name,
+                                       long long fallback, long long low, long long high) {
+    const auto found = args.options.find(name);
+    if (found == args.options.end()) {
+        return fallback;
+    }
+    const auto value = ParseWhole(found->second);
+    if (!value || *value < low || *value > high) {
+        UsageFailure("--" + name + " needs a whole number from " + std::to_string(low) + " to " +
+                     std::to_string(high) + ", not '" + found->second + "'");
+        return std::nullopt;
+    }
+    return value;
+}
+
+int UsageFailure(const std::string& message) {
+    std::cerr << "fraymark: " << message << '\n';
+    return kExitUsage;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Exit codes of the fraymark command.
+constexpr int kExitOk = 0;
+constexpr int kExitCheckFailed = 1;
+constexpr int kExitUsage = 2;
+
+// A verb's arguments split into positional words and "--name value" options.
+struct CliArgs {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+};
+
+// Splits `args`; every option must be one of `known` and be followed by a value. On failure
+// `error` holds a one-line explanation.
+std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
+                                 const std::vector<std::string>& known, std::string& error);
+
+// A whole decimal integer (optional sign), or nullopt for anything else.
+std::optional<long long> ParseWhole(std::string_view text);
+
+// Reads option `name` as an integer in [low, high]; `fallback` when absent. On failure prints
+// a usage line to standard error and returns nullopt.
+std::optional<long long> IntegerOption(const CliArgs& args, const std::string& name,
+                                       long long fallback, long long low, long long high);
+
+// Prints "fraymark: <message>" to standard error and returns the usage exit code.
+int UsageFailure(const std::string& message);

@@ -1,0 +1,67 @@
+// fraymark: the toolkit's command-line companion over the same core.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/verbs.h"
+
+namespace {
+
+const Verb kVerbs[] = {
+    {"rng", RunRng, "fraymark rng --clock T [--count N]",
+     "Prints the first N (default 1) raw numbers of the dice generator, seeded as the toolkit\n"
+     "seeds it when the clock reads T seconds; unsigned decimal, one a line."},
+    {"roll", RunRoll, "fraymark roll EXPR [--clock T] [--times N]",
+     "Rolls a dice expression N times (default 1) with one generator and prints each total on\n"
+     "its own line. EXPR is NdS, optionally followed by +M or -M and then by p for penetrating\n"
+     "dice: 3d6, 2d12-3, 1d20+2p. Without --clock the generator seeds itself from the clock.\n"
+     "Fewer than one die, or a die of fewer than one side, gives 0."},
+};
+
+void PrintOverview(std::ostream& out) {
+    out << "fraymark: command-line companion of Orlund's Plainspun Fraymark Toolkit\n\n"
+           "Usage:\n";
+    for (const Verb& verb : kVerbs) {
+        out << "  " << verb.usage << '\n';
+    }
+    out << "\nfraymark VERB --help describes one verb. Results go to standard output, problems\n"
+           "to standard error. Exit 0 on success, 1 when a check finds errors, 2 on a usage "
+           "error.\n";
+}
+
+bool WantsHelp(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--help" || arg == "-h") {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintOverview(std::cerr);
+        return kExitUsage;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintOverview(std::cout);
+        return kExitOk;
+    }
+    const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Verb& verb : kVerbs) {
+        if (name != verb.name) {
+            continue;
+        }
+        if (WantsHelp(args)) {
+            std::cout << "Usage: " << verb.usage << "\n\n" << verb.help << '\n';
+            return kExitOk;
+        }
+        return verb.run(args);
+    }
+    return UsageFailure("unknown verb '" + name + "' (fraymark --help lists them)");
+}

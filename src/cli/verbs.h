@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One verb of the fraymark command: its runner gets the words after the verb and returns
+// the exit code.
+using VerbRunner = int (*)(const std::vector<std::string>& args);
+
+struct Verb {
+    const char* name;
+    VerbRunner run;
+    const char* usage;  // one line: the verb and its arguments
+    const char* help;   // what it does, for "fraymark VERB --help"
+};
+
+int RunRng(const std::vector<std::string>& args);
+int RunRoll(const std::vector<std::string>& args);

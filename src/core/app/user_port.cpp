@@ -1,0 +1,49 @@
+#include "core/app/user_port.h"
+
+#include <iostream>
+
+namespace {
+
+class HeadlessPort final : public UserPort {
+public:
+    bool AskYesNo(const std::string&, const std::string&) override { return true; }
+    long AskNumber(const std::string&, const std::string&, const std::string&, long value, long,
+                   long) override {
+        return value;
+    }
+    std::optional<std::string> AskText(const std::string&, const std::string&,
+                                       const std::string& value) override {
+        return value;
+    }
+    std::optional<int> AskChoice(const std::string&, const std::string&,
+                                 const std::vector<std::string>& choices) override {
+        if (choices.empty()) {
+            return std::nullopt;
+        }
+        return 0;
+    }
+    void ShowMessage(const std::string& text, const std::string& caption) override {
+        std::cerr << caption << ": " << text << '\n';
+    }
+    void OpenLogWindow(const std::string&, bool) override {}
+    void AppendLogText(const std::string&) override {}
+    void UpdateTree() override {}
+    void ClearTree() override {}
+    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
+                          const std::vector<std::string>&) override {}
+};
+
+HeadlessPort headless_port;
+UserPort* installed_port = &headless_port;
+
+}  // namespace
+
+UserPort& Port() {
+    return *installed_port;
+}
+
+UserPort* InstallUserPort(UserPort* port) {
+    UserPort* previous = installed_port;
+    installed_port = port ? port : &headless_port;
+    return previous;
+}

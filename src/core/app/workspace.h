@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Every file the program reads or writes (data directories, options, character files, logs)
+// lies under one workspace root: the working directory in the toolkit, a temporary
+// directory in tests.
+void SetWorkspaceRoot(const std::filesystem::path& root);
+const std::filesystem::path& WorkspaceRoot();
+
+// `relative` resolved against the workspace root.
+std::filesystem::path WorkspacePath(std::string_view relative);

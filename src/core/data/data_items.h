@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/data/linked_list.h"
+
+// What the current character owns: the names of skills, talents, proficiencies, spells,
+// equipment and quirks, each with one number, plus the character's classes by level.
+// Each type has exactly one list, the current character's.
+template <typename Derived>
+class NamedValueItem : public LinkedRecord<Derived> {
+public:
+    std::string name;
+    int32_t value = 0;
+};
+
+class SkillDataItem : public NamedValueItem<SkillDataItem> {};     // value: skill rating
+class TalentDataItem : public NamedValueItem<TalentDataItem> {};   // value: talent rating
+class ProfDataItem : public NamedValueItem<ProfDataItem> {};       // value: proficiency rating
+class SpellDataItem : public NamedValueItem<SpellDataItem> {};     // value: spell book pages
+class EquipDataItem : public NamedValueItem<EquipDataItem> {};     // value: quantity owned
+class QuirkDataItem : public NamedValueItem<QuirkDataItem> {};     // value: quirk or flaw rating
+
+constexpr int kMaxLevels = 100;
+using ByLevel = std::array<int32_t, kMaxLevels>;
+
+// One class of the character with its history by level (index = level, 0 to 99).
+class ClassDataItem : public LinkedRecord<ClassDataItem> {
+public:
+    std::string name;
+    float experience = 0.0f;
+    int32_t level = 0;
+    ByLevel hitpoints{};
+    ByLevel str_grow{}, dex_grow{}, con_grow{}, int_grow{}, wis_grow{}, chr_grow{}, com_grow{};
+    ByLevel pick_pockets{}, open_locks{}, find_traps{}, remove_traps{}, move_silently{},
+        hide_in_shadows{}, detect_noise{}, climb_walls{}, read_languages{};
+};
+
+// Creates a filled item, ready for AddTail.
+template <typename Item>
+std::unique_ptr<Item> MakeItem(std::string name, int32_t value) {
+    auto item = std::make_unique<Item>();
+    item->name = std::move(name);
+    item->value = value;
+    return item;
+}

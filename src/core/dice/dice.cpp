@@ -1,0 +1,80 @@
+#include "core/dice/dice.h"
+
+#include <cstdio>
+#include <string>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/dice/dice_log.h"
+#include "core/dice/vexl_random.h"
+
+namespace {
+double UnitDraw() {
+    return static_cast<double>(Vexlrand()) / 4294967296.0;
+}
+}  // namespace
+
+int RollDie(int sides) {
+    return static_cast<int>(sides * UnitDraw() + 1.0);
+}
+
+int RollRange(int low, int high) {
+    return static_cast<int>((high - low + 1) * UnitDraw() + low);
+}
+
+int DiceRollAll(int sides, int count, int modifier, int penetrate) {
+    if (count < 1 || sides < 1) {
+        return 0;
+    }
+    int total = 0;
+    for (int i = 0; i < count; ++i) {
+        const int r = RollDie(sides);
+        if (!penetrate) {
+            total += r;
+            continue;
+        }
+        total += (i > 0 ? r - 1 : r) + modifier;
+        // A one-sided die always shows its highest face; it cannot penetrate, or the roll
+        // would never end.
+        if (r == sides && sides > 1) {
+            ++count;
+        }
+    }
+    return penetrate ? total : total + modifier;
+}
+
+int DiceRoll(int sides, int count) {
+    return DiceRollAll(sides, count, 0, 0);
+}
+
+int DiceRollM(int sides, int count, int modifier) {
+    return DiceRollAll(sides, count, modifier, 0);
+}
+
+int DiceRollPen(int sides, int count) {
+    return DiceRollAll(sides, count, 0, 1);
+}
+
+int DiceRollPenM(int sides, int count, int modifier) {
+    return DiceRollAll(sides, count, modifier, 1);
+}
+
+void RollStats() {
+    Character_Class& c = current_character;
+    auto scores = c.Scores();
+    auto fractions = c.Percentiles();
+    for (int i = 0; i < 7; ++i) {
+        *scores[i] = DiceRoll(6, 3);
+        *fractions[i] = DiceRoll(100, 1);
+    }
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  "Rolling Ability Scores STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i "
+                  "CHR=%i/%i COM=%i/%i",
+                  c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc,
+                  c.constitution_base, c.constitution_perc, c.intelligence_base,
+                  c.intelligence_perc, c.wisdom_base, c.wisdom_perc, c.charisma_base,
+                  c.charisma_perc, c.comeliness_base, c.comeliness_perc);
+    std::string text = line;
+    Format_Entry(program_data.building_points, text, program_data.log_file_name);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+// Dice rolled on the program's own generator.
+
+int RollDie(int sides);           // 1 to sides
+int RollRange(int low, int high); // low to high, inclusive
+
+// `count` dice of `sides` sides plus `modifier`. With penetration, a die showing its highest
+// face adds one more die; every die after the first counts one less, and the modifier is
+// added to each die. Fewer than one die, or a die of fewer than one side, gives 0.
+int DiceRollAll(int sides, int count, int modifier, int penetrate);
+int DiceRoll(int sides, int count);
+int DiceRollM(int sides, int count, int modifier);
+int DiceRollPen(int sides, int count);
+int DiceRollPenM(int sides, int count, int modifier);
+
+// Rolls the seven ability scores (3d6 each, then a d100 fraction) into the character and
+// logs them.
+void RollStats();

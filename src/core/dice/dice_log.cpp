@@ -1,0 +1,73 @@
+#include "core/dice/dice_log.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "core/app/program_state.h"
+#include "core/app/user_port.h"
+#include "core/app/workspace.h"
+#include "core/dice/dice.h"
+
+bool Early_Close = true;
+
+void Create_Filename(char* name) {
+    if (std::strlen(name) < 2) {
+        std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));
+    }
+    std::ofstream file(WorkspacePath(name), std::ios::trunc);
+    if (!file) {
+        Port().ShowMessage("Problem creating log file", "Create_Filename");
+    }
+}
+
+void Log_Entry(const std::string& file_name, const std::string& text) {
+    std::ofstream file(WorkspacePath(file_name), std::ios::app);
+    if (file) {
+        file << text << " \n";
+    }
+    if (!file) {
+        Port().ShowMessage("Problem creating entry in log file", "Log_Entry");
+    }
+}
+
+namespace {
+
+// Opens the window if needed (filled with the file as it was), then adds the line to the
+// file and the window, so a reopened window shows every line once.
+void LogLine(std::string& text, const std::string& file_name, bool full_width) {
+    if (Early_Close) {
+        Port().OpenLogWindow(file_name, full_width);
+    }
+    Log_Entry(file_name, text);
+    text += '\n';
+    Port().AppendLogText(text);
+}
+
+}  // namespace
+
+void Format_Entry(float balance, std::string& text, const std::string& file_name) {
+    const int size = std::snprintf(nullptr, 0, "BP=%-6.1f | %s", static_cast<double>(balance),
+                                   text.c_str());
+    std::string line(static_cast<std::size_t>(size), '\0');
+    std::snprintf(line.data(), line.size() + 1, "BP=%-6.1f | %s", static_cast<double>(balance),
+                  text.c_str());
+    text = std::move(line);
+    LogLine(text, file_name, false);
+    Port().UpdateTree();
+}
+
+void Format_Entry(std::string& text, const std::string& file_name) {
+    LogLine(text, file_name, true);
+}
+
+std::string ReadLogFile(const std::string& file_name) {
+    if (file_name.empty()) {
+        return {};
+    }
+    std::ifstream file(WorkspacePath(file_name), std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}

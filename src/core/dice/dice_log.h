@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+// The dice log: every roll and decision of a creation is one line of a plain-text log file,
+// shown at the same time in the log window.
+
+// True while no log window is open. The log window clears it while it exists.
+extern bool Early_Close;
+
+// Names the log file "%i.log" from a roll of 12d12 when `name` holds fewer than 2 characters,
+// then creates the file, emptying it if it exists. `name` holds 256 characters.
+void Create_Filename(char* name);
+
+// Appends `text`, a space and a line end to the file.
+void Log_Entry(const std::string& file_name, const std::string& text);
+
+// Logs `text` prefixed by the BP balance ("BP=%-6.1f | %s"). The caller's text is rewritten in
+// place to the logged line followed by a line feed, as shown in the log window; the roll
+// confirmation shows that line as its question.
+void Format_Entry(float balance, std::string& text, const std::string& file_name);
+
+// The same without a balance, for the honor tracker: its log window is the full screen width
+// and the character tree is not refreshed.
+void Format_Entry(std::string& text, const std::string& file_name);
+
+// Reads the whole log file (empty when it cannot be read).
+std::string ReadLogFile(const std::string& file_name);
