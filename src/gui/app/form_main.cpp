@@ -1,0 +1,120 @@
+#include "gui/app/form_main.h"
+
+#include <wx/menu.h>
+#include <wx/msgdlg.h>
+
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "gui/app/app_icon.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/options_frame.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/frame_step3.h"
+
+wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
+    EVT_MENU(ID_OpenFile, FormMain::OnOpenFile)
+    EVT_MENU(ID_SaveFile, FormMain::OnSaveFile)
+    EVT_MENU(ID_NewCharacter, FormMain::OnNew)
+    EVT_MENU(ID_About, FormMain::OnAbout)
+    EVT_MENU(ID_Exit, FormMain::OnExit)
+    EVT_MENU(ID_Options, FormMain::OnOptions)
+    EVT_MENU(ID_Test, FormMain::OnTest)
+    EVT_MENU(ID_Critical, FormMain::OnCritical)
+    EVT_MENU(ID_Honor, FormMain::OnHonor)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+// Windows whose features are still being built say so instead of doing nothing.
+void NotYetAvailable(const wxString& what) {
+    wxMessageBox(what + " is not available in this version of the toolkit yet.", kProgramTitle,
+                 wxOK | wxICON_INFORMATION, MasterFrame);
+}
+
+}  // namespace
+
+FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                   const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    SetIcon(SampleIcon());
+    BuildMenus();
+    CreateStatusBar(3);
+    LoadOptions();
+}
+
+void FormMain::BuildMenus() {
+    auto* file = new wxMenu;
+    file->Append(ID_OpenFile, "&Open file", "Open an existing file");
+    file->Append(ID_SaveFile, "&Save file", "Save the Current Character");
+    file->Append(ID_NewCharacter, "&New Character", "Create a new character");
+    file->Append(ID_About, "&About", "About this program");
+    file->AppendSeparator();
+    file->Append(ID_Exit, "E&xit", "Close program");
+
+    auto* settings = new wxMenu;
+    settings->Append(ID_Options, "&Options", "Change program options");
+    settings->Append(ID_Test, "&Test", "Test Window");
+
+    auto* helpers = new wxMenu;
+    helpers->Append(ID_Critical, "&Critical Hit Rolling", "Critical Hit Rolling");
+    helpers->Append(ID_Honor, "&Honor Tracking", "Honor Tracking");
+
+    auto* bar = new wxMenuBar;
+    bar->Append(file, "&File");
+    bar->Append(settings, "&Settings");
+    bar->Append(helpers, "&GM Helpers");
+    SetMenuBar(bar);
+}
+
+void FormMain::OnOpenFile(wxCommandEvent&) {
+    NotYetAvailable("Opening a saved character (\"Load Character\")");
+}
+
+void FormMain::OnSaveFile(wxCommandEvent&) {
+    NotYetAvailable("Saving the character file and sheet");
+}
+
+void FormMain::OnNew(wxCommandEvent&) {
+    // One character is created at a time.
+    if (program_data.creation_stage != 0) {
+        return;
+    }
+    Clear_All();
+    program_data.creation_stage = 3;
+    auto* step = new FrameStep3(MasterFrame, "Character Creation: Roll Ability Scores and choose race",
+                                wxDefaultPosition, wxSize(500, 315));
+    VexlFrames[kSlotStep3] = step;
+    step->Show(true);
+}
+
+void FormMain::OnAbout(wxCommandEvent&) {
+    wxMessageDialog about(this,
+                          wxString(kProgramTitle) +
+                              "\n\nA character generator and game-master aid for the Fraymark "
+                              "role-playing game.\nEvery roll is shown, logged and yours to "
+                              "accept.",
+                          "About Vexl", wxOK | wxCANCEL);
+    about.ShowModal();
+}
+
+void FormMain::OnExit(wxCommandEvent&) {
+    Close(true);
+}
+
+void FormMain::OnOptions(wxCommandEvent&) {
+    auto* options = new Options(MasterFrame, "Vexl Options", wxDefaultPosition, wxSize(320, 355));
+    VexlFrames[kSlotOptions] = options;
+    options->Show(true);
+}
+
+void FormMain::OnTest(wxCommandEvent&) {
+    NotYetAvailable("The fighter background window (\"Test Window\")");
+}
+
+void FormMain::OnCritical(wxCommandEvent&) {
+    NotYetAvailable("Critical hit rolling");
+}
+
+void FormMain::OnHonor(wxCommandEvent&) {
+    NotYetAvailable("Honor tracking");
+}

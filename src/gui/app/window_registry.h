@@ -1,0 +1,28 @@
+#pragma once
+
+class wxFrame;
+class FormMain;
+
+// The registry of open windows: each kind of window has a fixed slot; a null slot means the
+// window is not open.
+constexpr int kRegistrySlots = 20;
+
+enum RegistrySlot : int {
+    kSlotDiceLog = 0,
+    kSlotTree = 1,
+    kSlotOptions = 2,
+    kSlotStep3 = 3,
+    kSlotStep6 = 4,
+    kSlotStep7 = 5,
+    kSlotStep7Again = 6,
+    kSlotStep8 = 8,
+    kSlotStep10 = 9,
+    kSlotSkills = 10,
+    kSlotAlignment = 11,
+    kSlotEquipment = 18,
+};
+
+extern wxFrame* VexlFrames[kRegistrySlots];
+extern FormMain* MasterFrame;
+extern int MasterWidth;
+extern int MasterHeight;  // the display height less 25 pixels

@@ -1,0 +1,47 @@
+#include "gui/wizard/creation_frame.h"
+
+#include <wx/menu.h>
+
+#include "core/app/program_state.h"
+#include "gui/app/app_icon.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/window_registry.h"
+
+wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
+    EVT_MENU(ID_Continue, CreationFrame::OnMenuContinue)
+    EVT_MENU(ID_Abort, CreationFrame::OnMenuAbort)
+wxEND_EVENT_TABLE()
+
+CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                             const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    SetIcon(SampleIcon());
+    auto* menu = new wxMenu;
+    menu->Append(ID_Continue, "&Continue", "Go on to the next step");
+    menu->Append(ID_Abort, "Ab&ort", "Abort character");
+    auto* bar = new wxMenuBar;
+    bar->Append(menu, "&Menu");
+    SetMenuBar(bar);
+    CreateStatusBar(3);
+}
+
+CreationFrame::~CreationFrame() {
+    if (!continued) {
+        program_data.creation_stage = 0;
+    }
+    for (wxFrame*& slot : VexlFrames) {
+        if (slot == this) {
+            slot = nullptr;
+        }
+    }
+}
+
+void CreationFrame::OnAbort(wxCommandEvent&) {
+    program_data.creation_stage = 0;
+    Close(true);
+}
+
+void CreationFrame::CloseContinued() {
+    continued = true;
+    Close(true);
+}
