@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs the Debian 12 packages the toolkit needs to build, run and test, when any is missing.
+set -eu
+
+PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
+libbenchmark-dev xvfb xauth xdotool imagemagick"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+[ -z "$missing" ] && exit 0
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+    SUDO="sudo"
+else
+    echo "These packages are missing and neither root nor sudo is available:$missing" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# shellcheck disable=SC2086
+$SUDO apt-get install -y -qq --no-install-recommends $missing
