@@ -18,6 +18,10 @@ const Verb kVerbs[] = {
      "its own line. EXPR is NdS, optionally followed by +M or -M and then by p for penetrating\n"
      "dice: 3d6, 2d12-3, 1d20+2p. Without --clock the generator seeds itself from the clock.\n"
      "Fewer than one die, or a die of fewer than one side, gives 0."},
+    {"ability", RunAbility, "fraymark ability ABILITY SCORE PERCENTILE NAME",
+     "One lookup of the ability score tables. ABILITY is Strength, Dexterity, Constitution,\n"
+     "Intelligence, Wisdom or Charisma; NAME is a modifier name such as Open_Doors or Hon_Mod.\n"
+     "Prints the text exactly as the lookup returns it (14(6), +3, 44 - 54, +5%, error)."},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -16,3 +16,4 @@ struct Verb {
 
 int RunRng(const std::vector<std::string>& args);
 int RunRoll(const std::vector<std::string>& args);
+int RunAbility(const std::vector<std::string>& args);

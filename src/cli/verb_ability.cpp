@@ -1,0 +1,66 @@
+// The ability verb: one lookup of the ability score tables.
+#include <climits>
+#include <iostream>
+#include <string_view>
+
+#include "cli/cli_args.h"
+#include "cli/verbs.h"
+#include "core/data/ability_scores.h"
+
+namespace {
+
+using AbilityLookup = std::string (*)(const std::string&, int, int);
+
+struct AbilityTable {
+    std::string_view ability;
+    AbilityLookup lookup;
+};
+
+const AbilityTable kAbilityTables[] = {
+    {"Strength", AbilityScores::GetStrength},
+    {"Dexterity", AbilityScores::GetDexterity},
+    {"Constitution", AbilityScores::GetConstitution},
+    {"Intelligence", AbilityScores::GetIntelligence},
+    {"Wisdom", AbilityScores::GetWisdom},
+    {"Charisma", AbilityScores::GetCharisma},
+};
+
+} // namespace
+
+int RunAbility(const std::vector<std::string>& words) {
+    std::string error;
+    const auto args = SplitArgs(words, {}, error);
+    if (!args) {
+        return UsageFailure("ability: " + error);
+    }
+    if (args->positional.size() != 4) {
+        return UsageFailure("ability: expected ABILITY SCORE PERCENTILE NAME, e.g. "
+                            "Strength 18 51 Open_Doors");
+    }
+    const std::string& ability = args->positional[0];
+    const std::string& name = args->positional[3];
+
+    AbilityLookup lookup = nullptr;
+    for (const AbilityTable& table : kAbilityTables) {
+        if (table.ability == ability) {
+            lookup = table.lookup;
+        }
+    }
+    if (!lookup) {
+        return UsageFailure("ability: '" + ability +
+                            "' is not Strength, Dexterity, Constitution, Intelligence, Wisdom "
+                            "or Charisma");
+    }
+    const auto score = ParseWhole(args->positional[1]);
+    if (!score || *score < INT_MIN || *score > INT_MAX) {
+        return UsageFailure("ability: the score must be a whole number, not '" +
+                            args->positional[1] + "'");
+    }
+    const auto percentile = ParseWhole(args->positional[2]);
+    if (!percentile || *percentile < 0 || *percentile > 100) {
+        return UsageFailure("ability: the percentile must be a whole number from 0 to 100, not '" +
+                            args->positional[2] + "'");
+    }
+    std::cout << lookup(name, static_cast<int>(*score), static_cast<int>(*percentile)) << '\n';
+    return kExitOk;
+}
