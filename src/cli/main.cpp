@@ -18,6 +18,14 @@ const Verb kVerbs[] = {
      "its own line. EXPR is NdS, optionally followed by +M or -M and then by p for penetrating\n"
      "dice: 3d6, 2d12-3, 1d20+2p. Without --clock the generator seeds itself from the clock.\n"
      "Fewer than one die, or a die of fewer than one side, gives 0."},
+    {"data", RunData, "fraymark data dump KIND [--dir DIR] | fraymark data check [--dir DIR]",
+     "dump: loads one rules list from the workspace DIR (default: the current directory) as\n"
+     "the toolkit does at start-up and prints one JSON object a line, in list order, keyed by\n"
+     "the record's field names. KIND is Classes, Races, Skills, Talents, Proficiencies, Spells\n"
+     "or Equipment.\n"
+     "check: checks the workspace's data set and prints every problem as\n"
+     "'PATH: error: TEXT' or 'PATH: warning: TEXT', then 'N errors, M warnings'; exit 1 when\n"
+     "there is any error."},
     {"ability", RunAbility, "fraymark ability ABILITY SCORE PERCENTILE NAME",
      "One lookup of the ability score tables. ABILITY is Strength, Dexterity, Constitution,\n"
      "Intelligence, Wisdom or Charisma; NAME is a modifier name such as Open_Doors or Hon_Mod.\n"

@@ -16,4 +16,5 @@ struct Verb {
 
 int RunRng(const std::vector<std::string>& args);
 int RunRoll(const std::vector<std::string>& args);
+int RunData(const std::vector<std::string>& args);
 int RunAbility(const std::vector<std::string>& args);

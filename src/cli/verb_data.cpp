@@ -1,0 +1,86 @@
+// The data verbs: a rules list as JSON lines, and the data set's check.
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "cli/cli_args.h"
+#include "cli/verbs.h"
+#include "core/app/workspace.h"
+#include "core/data/data_check.h"
+#include "core/data/data_dump.h"
+
+namespace {
+
+// Makes --dir (default: the current directory) the workspace root; false, after a usage
+// message, when it is no directory.
+bool UseWorkspace(const CliArgs& args, const std::string& verb) {
+    const auto dir = args.options.find("dir");
+    if (dir == args.options.end()) {
+        SetWorkspaceRoot({});
+        return true;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir->second, ec)) {
+        UsageFailure(verb + ": --dir '" + dir->second + "' is no directory");
+        return false;
+    }
+    SetWorkspaceRoot(dir->second);
+    return true;
+}
+
+int RunDump(const std::vector<std::string>& words) {
+    std::string error;
+    const auto args = SplitArgs(words, {"dir"}, error);
+    if (!args) {
+        return UsageFailure("data dump: " + error);
+    }
+    if (args->positional.size() != 1) {
+        return UsageFailure("data dump: expected one KIND: Classes, Races, Skills, Talents, "
+                            "Proficiencies, Spells or Equipment");
+    }
+    const auto kind = RulesKindNamed(args->positional.front());
+    if (!kind) {
+        return UsageFailure("data dump: unknown KIND '" + args->positional.front() +
+                            "' (Classes, Races, Skills, Talents, Proficiencies, Spells or "
+                            "Equipment)");
+    }
+    if (!UseWorkspace(*args, "data dump")) {
+        return kExitUsage;
+    }
+    DumpRulesList(*kind, std::cout);
+    return kExitOk;
+}
+
+int RunCheck(const std::vector<std::string>& words) {
+    std::string error;
+    const auto args = SplitArgs(words, {"dir"}, error);
+    if (!args) {
+        return UsageFailure("data check: " + error);
+    }
+    if (!args->positional.empty()) {
+        return UsageFailure("data check: unexpected argument '" + args->positional.front() + "'");
+    }
+    if (!UseWorkspace(*args, "data check")) {
+        return kExitUsage;
+    }
+    DataProblems problems;
+    CheckDataSet(problems);
+    WriteProblemReport(problems, std::cout);
+    return problems.ErrorCount() > 0 ? kExitCheckFailed : kExitOk;
+}
+
+} // namespace
+
+int RunData(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        return UsageFailure("data: expected 'dump KIND' or 'check'");
+    }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (words.front() == "dump") {
+        return RunDump(rest);
+    }
+    if (words.front() == "check") {
+        return RunCheck(rest);
+    }
+    return UsageFailure("data: unknown action '" + words.front() + "' (dump or check)");
+}

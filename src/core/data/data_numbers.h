@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Numbers in the game data files are read the way the C library's atoi and atof read them:
+// leading blanks skipped, an optional sign, then as many digits as follow; no digits gives 0.
+// Unlike atoi, a number too large for its field saturates at the field's limit instead of
+// overflowing.
+
+int32_t AtoiSaturating(std::string_view text);
+
+// Decimal numbers: digits, an optional point and fraction, an optional exponent. Only this
+// plain decimal form is accepted ("inf", "nan" and hexadecimal read as 0, whatever the
+// system's locale), and a value beyond single precision saturates at the largest float.
+float AtofSaturating(std::string_view text);
+
+// How well a field's text reads as a number, for the data check.
+enum class NumberText {
+    kNumber,     // a whole number (blanks around it allowed)
+    kOutOfRange, // a number, but beyond what the field holds: read saturated
+    kNotANumber, // empty, or something other than a number: read by the atoi/atof rules
+};
+
+NumberText ClassifyInteger(std::string_view text);
+NumberText ClassifyDecimal(std::string_view text);
+
+// The shortest text that reads back as exactly the same float ("18.51", "1e+30").
+std::string FloatText(float value);
