@@ -4,37 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "core/dice/vexl_random.h"
+#include "support/reference_dice.h"
 
 namespace {
-
-// An independent TT800 written the textbook way: the state as a ring indexed modulo 25.
-class ReferenceTt800 {
-public:
-    explicit ReferenceTt800(uint32_t clock) {
-        words_[0] = clock | 1u;
-        for (int i = 1; i < 25; ++i) {
-            words_[i] = static_cast<uint32_t>(uint64_t{words_[i - 1]} * 69069u);
-        }
-    }
-    uint32_t Next() {
-        if (next_ == 25) {
-            for (int i = 0; i < 25; ++i) {
-                const uint32_t w = words_[i];
-                words_[i] = words_[(i + 7) % 25] ^ (w >> 1) ^ ((w & 1u) ? 0x8ebfd028u : 0u);
-            }
-            next_ = 0;
-        }
-        uint32_t y = words_[next_++];
-        y ^= (y << 7) & 0x2b5b2500u;
-        y ^= (y << 15) & 0xdb8b0000u;
-        y ^= y >> 16;
-        return y;
-    }
-
-private:
-    std::array<uint32_t, 25> words_{};
-    int next_ = 0;
-};
 
 class VexlrandTest : public ::testing::Test {
 protected:

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/quirk_flaw.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class ClearAllTest : public WorkspaceTest {
+protected:
+    // A character half-way through a creation.
+    void FillCharacter() {
+        Character_Class& c = current_character;
+        c.strength_base = 15;
+        c.comeliness_perc = 40;
+        c.gold = 80;
+        c.honor_die_bonus = 2;
+        c.thief_skill[8] = 30;
+        c.quirk_count[17] = 2;
+        c.stepparent = "Stepfather";
+        c.vg_final_results = "Ordained";
+        c.war_events = {"Siege"};
+        c.requires_lg_class = true;
+        c.skills.AddTail(MakeItem<SkillDataItem>("Climbing", 40));
+        c.equipment.AddTail(MakeItem<EquipDataItem>("Rope", 2));
+        c.classes.AddTail(std::make_unique<ClassDataItem>());
+        SetSiblingLine(0, "Older brother");
+        program_data.creation_stage = 8;
+        program_data.building_points = 7.5f;
+        program_data.money_roll_modifier = 3;
+        program_data.honor_roll_modifier = 2;
+        program_data.quirk_rolls_pending = 1;
+        quirkflaw[0].bp = 99;
+        std::snprintf(quirkflaw[0].name, sizeof quirkflaw[0].name, "%s", "changed");
+    }
+    ScriptedPort port;
+};
+
+TEST_F(ClearAllTest, LeavesAFreshRecordWithStartingClothes) {
+    FillCharacter();
+    Clear_All();
+    const Character_Class& c = current_character;
+    EXPECT_EQ(c.strength_base, 0);
+    EXPECT_EQ(c.comeliness_perc, 0);
+    EXPECT_EQ(c.gold, 0);
+    EXPECT_EQ(c.honor_die_bonus, 0);
+    EXPECT_EQ(c.thief_skill[8], 0);
+    EXPECT_EQ(c.quirk_count[17], 0);
+    EXPECT_EQ(c.stepparent, "");
+    EXPECT_EQ(c.vg_final_results, "");
+    EXPECT_TRUE(c.war_events.empty());
+    EXPECT_FALSE(c.requires_lg_class);
+    EXPECT_EQ(SkillDataItem::pHead, nullptr);
+    EXPECT_EQ(ClassDataItem::pHead, nullptr);
+    ASSERT_EQ(EquipDataItem::Count(), 1u);
+    EXPECT_EQ(EquipDataItem::pHead->name, "Starting Clothes");
+    EXPECT_EQ(EquipDataItem::pHead->value, 1);
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(program_data.money_roll_modifier, 0);
+}
+
+TEST_F(ClearAllTest, KeepsWhatLaterStepsResetThemselves) {
+    FillCharacter();
+    Clear_All();
+    EXPECT_STREQ(current_character.sibling[0], "Older brother");
+    EXPECT_EQ(program_data.honor_roll_modifier, 2);
+    EXPECT_EQ(program_data.quirk_rolls_pending, 1);
+}
+
+TEST_F(ClearAllTest, RestoresTheQuirkTable) {
+    FillCharacter();
+    Clear_All();
+    // Entry 0 is the blank entry that ends the exclusion lists.
+    EXPECT_EQ(quirkflaw[0].bp, 0);
+    EXPECT_STREQ(quirkflaw[0].name, "");
+}
+
+TEST_F(ClearAllTest, TurnsOnTheCoreBookWhateverTheFileSays) {
+    WriteFile("options.qdb", std::string(404, '\0'));
+    BooksToUse[2] = 1;
+    Clear_All();
+    EXPECT_EQ(BooksToUse[0], 1);
+    EXPECT_EQ(BooksToUse[2], 0) << "the options are reloaded from the file";
+    EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0')) << "the file keeps entry 0 off";
+}
+
+TEST_F(ClearAllTest, NamesTheLogOnceAndEmptiesItForEachCharacter) {
+    Clear_All();
+    const std::string name = program_data.log_file_name;
+    ASSERT_GE(name.size(), 5u);
+    EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
+    EXPECT_EQ(port.tree_clears, 1);
+    FillCharacter();
+    Clear_All();
+    EXPECT_EQ(std::string(program_data.log_file_name), name);
+    EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
+}
+
+TEST(SiblingLine, LongDescriptionsAreCutToTheLine) {
+    SetSiblingLine(2, std::string(100, 'a'));
+    EXPECT_EQ(std::string(current_character.sibling[2]), std::string(74, 'a'));
+    SetSiblingLine(9, "out of range");  // ignored
+    SetSiblingLine(2, "");
+}
+
+}  // namespace

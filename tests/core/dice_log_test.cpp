@@ -1,0 +1,96 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "core/app/program_state.h"
+#include "core/dice/dice_log.h"
+#include "core/dice/vexl_random.h"
+#include "support/reference_dice.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class DiceLogTest : public WorkspaceTest {
+protected:
+    ScriptedPort port;
+};
+
+TEST_F(DiceLogTest, LinesCarryThePaddedBalanceAndATrailingSpace) {
+    struct Case {
+        float balance;
+        const char* text;
+        const char* file_line;
+    };
+    const Case cases[] = {
+        {12.5f, "x", "BP=12.5   | x \n"},
+        {-0.5f, "x", "BP=-0.5   | x \n"},
+        {0.0f, "All variables have been cleared", "BP=0.0    | All variables have been cleared \n"},
+        {1234.25f, "wide", "BP=1234.2 | wide \n"},
+        {123456.0f, "wider", "BP=123456.0 | wider \n"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(workspace / "5.log");
+        std::string text = c.text;
+        Format_Entry(c.balance, text, "5.log");
+        EXPECT_EQ(ReadFile("5.log"), c.file_line) << c.text;
+        // The caller's text becomes the shown line: no trailing space, a line feed.
+        std::string shown = c.file_line;
+        shown.erase(shown.size() - 2, 1);
+        EXPECT_EQ(text, shown);
+    }
+}
+
+TEST_F(DiceLogTest, LineWithoutBalanceIsTheTextAndASpace) {
+    std::string text = "Party honor adjusted";
+    Format_Entry(text, "Honor_3.log");
+    EXPECT_EQ(ReadFile("Honor_3.log"), "Party honor adjusted \n");
+    EXPECT_EQ(text, "Party honor adjusted\n");
+    EXPECT_EQ(port.tree_updates, 0);
+}
+
+TEST_F(DiceLogTest, WindowOpensWithTheFileAsItWasThenTakesTheLine) {
+    WriteFile("9.log", "BP=0.0    | earlier \n");
+    std::string text = "later";
+    Format_Entry(2.0f, text, "9.log");
+    EXPECT_EQ(port.log_window_opens, 1);
+    EXPECT_EQ(port.log_window, "BP=0.0    | earlier \nBP=2.0    | later\n");
+    std::string again = "again";
+    Format_Entry(2.0f, again, "9.log");
+    EXPECT_EQ(port.log_window_opens, 1);
+    EXPECT_EQ(port.tree_updates, 2);
+}
+
+TEST_F(DiceLogTest, CreateFilenameNamesFromTwelveD12AndEmptiesTheFile) {
+    const uint32_t clock = 31;
+    ReferenceTt800 reference(clock);
+    int total = 0;
+    for (int i = 0; i < 12; ++i) {
+        total += reference.Die(12);
+    }
+    SeedVexlrandAsClock(clock);
+    char name[kLogFileNameSize] = "x";  // one character is not a name
+    Create_Filename(name);
+    EXPECT_EQ(std::string(name), std::to_string(total) + ".log");
+    EXPECT_GE(total, 12);
+    EXPECT_LE(total, 144);
+
+    WriteFile(name, "old lines\n");
+    Create_Filename(name);  // a name already given is kept, and the file is emptied
+    EXPECT_EQ(std::string(name), std::to_string(total) + ".log");
+    EXPECT_EQ(ReadFile(name), "");
+}
+
+TEST_F(DiceLogTest, UnwritableLogIsReportedAndTheLineStillShown) {
+    std::filesystem::create_directory(workspace / "blocked.log");
+    char name[kLogFileNameSize] = "blocked.log";
+    Create_Filename(name);
+    std::string text = "still shown";
+    Format_Entry(1.0f, text, name);
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[0], "Create_Filename: Problem creating log file");
+    EXPECT_EQ(port.messages[1], "Log_Entry: Problem creating entry in log file");
+    EXPECT_EQ(port.log_window, "BP=1.0    | still shown\n");
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "core/app/options.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class OptionsTest : public WorkspaceTest {
+protected:
+    static std::string Word(int32_t value) {
+        const auto u = static_cast<uint32_t>(value);
+        return {static_cast<char>(u & 0xff), static_cast<char>((u >> 8) & 0xff),
+                static_cast<char>((u >> 16) & 0xff), static_cast<char>((u >> 24) & 0xff)};
+    }
+};
+
+TEST_F(OptionsTest, MissingFileIsCreatedFromTheSwitches) {
+    LoadOptions();
+    EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0'));
+}
+
+TEST_F(OptionsTest, SavedFileHoldsEachSwitchLittleEndianThenAZeroWord) {
+    BooksToUse[0] = 1;
+    BooksToUse[6] = 1;
+    BooksToUse[99] = -2;
+    BooksToUse[100] = 7;  // beyond the stored switches
+    SaveOptions();
+    std::string expected(404, '\0');
+    expected.replace(0, 4, Word(1));
+    expected.replace(24, 4, Word(1));
+    expected.replace(396, 4, Word(-2));
+    EXPECT_EQ(ReadFile("options.qdb"), expected);
+}
+
+TEST_F(OptionsTest, LoadReadsWhatWasSaved) {
+    BooksToUse[3] = 1;
+    BooksToUse[14] = 1;
+    SaveOptions();
+    BooksToUse[3] = 0;
+    BooksToUse[14] = 0;
+    LoadOptions();
+    EXPECT_EQ(BooksToUse[3], 1);
+    EXPECT_EQ(BooksToUse[14], 1);
+}
+
+TEST_F(OptionsTest, ShortFileLeavesTheRemainingSwitchesAlone) {
+    BooksToUse[1] = 5;
+    BooksToUse[2] = 1;
+    BooksToUse[3] = 1;
+    // Two whole words and half a third.
+    WriteFile("options.qdb", Word(1) + Word(0) + std::string("\x01\x00", 2));
+    LoadOptions();
+    EXPECT_EQ(BooksToUse[0], 1);
+    EXPECT_EQ(BooksToUse[1], 0);
+    EXPECT_EQ(BooksToUse[2], 1);
+    EXPECT_EQ(BooksToUse[3], 1);
+    EXPECT_EQ(ReadFile("options.qdb").size(), 10u) << "a short file is not rewritten";
+}
+
+TEST_F(OptionsTest, EmptyAndOversizedFilesAreRead) {
+    BooksToUse[5] = 1;
+    WriteFile("options.qdb", "");
+    LoadOptions();
+    EXPECT_EQ(BooksToUse[5], 1);
+
+    std::string big(404, '\0');
+    big.replace(20, 4, Word(1));
+    big += std::string(1000, '\xff');
+    WriteFile("options.qdb", big);
+    BooksToUse[5] = 0;
+    LoadOptions();
+    EXPECT_EQ(BooksToUse[5], 1);
+    EXPECT_EQ(BooksToUse[6], 0);
+}
+
+TEST_F(OptionsTest, DirectoryNamedLikeTheFileChangesNothing) {
+    std::filesystem::create_directory(workspace / "options.qdb");
+    BooksToUse[4] = 1;
+    LoadOptions();
+    SaveOptions();
+    EXPECT_EQ(BooksToUse[4], 1);
+    EXPECT_TRUE(std::filesystem::is_directory(workspace / "options.qdb"));
+}
+
+TEST_F(OptionsTest, OnlyAnEntryOfExactlyOneEnablesABook) {
+    BooksToUse[2] = 1;
+    BooksToUse[3] = 2;
+    EXPECT_TRUE(BookEnabled(2));
+    EXPECT_FALSE(BookEnabled(3));
+    EXPECT_FALSE(BookEnabled(-1));
+    EXPECT_FALSE(BookEnabled(5000));
+}
+
+}  // namespace

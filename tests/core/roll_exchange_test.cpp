@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/dice/roll_exchange.h"
+#include "core/dice/vexl_random.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// A table roll as a step would make it: 3d6 for a training camp.
+class RollExchangeTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "40.log");
+        request.sides = 6;
+        request.count = 3;
+        request.caption = "Rolling for Type of Training Camp";
+        request.roll = [this] { return next_rolls.at(rolls_made++); };
+    }
+
+    RollOutcome Run() {
+        return RollUntilAccepted(
+            request,
+            [](const std::string& label, int roll) {
+                return label + " for Type of Training Camp (3d6): rolled " + std::to_string(roll);
+            },
+            [this](int roll) { stored.push_back(roll); });
+    }
+
+    ScriptedPort port;
+    RollRequest request;
+    std::vector<int> next_rolls;
+    std::size_t rolls_made = 0;
+    std::vector<int> stored;
+};
+
+TEST_F(RollExchangeTest, NoBuildingPointsMeansNoQuestionAndNoCharge) {
+    next_rolls = {9};
+    const RollOutcome outcome = Run();
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_EQ(stored, std::vector<int>{9});
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(outcome.label, "Rolling");
+    EXPECT_EQ(ReadFile("40.log"),
+              "BP=0.0    | Rolling for Type of Training Camp (3d6): rolled 9 \n");
+}
+
+TEST_F(RollExchangeTest, EachRejectionCostsOneBpUntilNoneAreLeft) {
+    program_data.building_points = 2.0f;
+    next_rolls = {4, 5, 6};
+    port.AnswerNo();
+    port.AnswerNo();
+    Run();
+    // After two rejections the balance is 0: the third roll is taken without a question.
+    ASSERT_EQ(port.questions.size(), 2u);
+    EXPECT_EQ(port.questions[0].caption, "Accept this roll? (reroll costs 1BP)");
+    EXPECT_EQ(port.questions[0].message,
+              "BP=2.0    | Rolling for Type of Training Camp (3d6): rolled 4\n");
+    EXPECT_EQ(port.questions[1].message,
+              "BP=1.0    | Rolling for Type of Training Camp (3d6): rolled 5\n");
+    EXPECT_EQ(stored, std::vector<int>{6});
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(ReadFile("40.log"),
+              "BP=2.0    | Rolling for Type of Training Camp (3d6): rolled 4 \n"
+              "BP=1.0    | Spending 1 BP to re-roll \n"
+              "BP=1.0    | Rolling for Type of Training Camp (3d6): rolled 5 \n"
+              "BP=0.0    | Spending 1 BP to re-roll \n"
+              "BP=0.0    | Rolling for Type of Training Camp (3d6): rolled 6 \n");
+}
+
+TEST_F(RollExchangeTest, AcceptingStoresTheRollAndKeepsTheBalance) {
+    program_data.building_points = 3.0f;
+    next_rolls = {12};
+    port.AnswerYes();
+    Run();
+    EXPECT_EQ(stored, std::vector<int>{12});
+    EXPECT_FLOAT_EQ(program_data.building_points, 3.0f);
+}
+
+TEST_F(RollExchangeTest, FractionalBalanceCanGoNegativeOnTheLastReroll) {
+    program_data.building_points = 0.5f;
+    next_rolls = {3, 8};
+    port.AnswerNo();
+    Run();
+    EXPECT_FLOAT_EQ(program_data.building_points, -0.5f);
+    EXPECT_EQ(stored, std::vector<int>{8});
+}
+
+TEST_F(RollExchangeTest, OwnRollAsksWithTheDiceBoundsAndRepeatsOnCancel) {
+    BooksToUse[kRollYourOwnDice] = 1;
+    next_rolls = {10};
+    port.AnswerCancel();
+    port.AnswerNumber(17);
+    const RollOutcome outcome = Run();
+    ASSERT_EQ(port.questions.size(), 2u);
+    for (const auto& q : port.questions) {
+        EXPECT_EQ(q.kind, "number");
+        EXPECT_EQ(q.message, "Enter your own Dice Roll");
+        EXPECT_EQ(q.prompt, "3d6");
+        EXPECT_EQ(q.caption, "Rolling for Type of Training Camp");
+        EXPECT_EQ(q.value, 10);
+        EXPECT_EQ(q.min, 3);
+        EXPECT_EQ(q.max, 18);
+    }
+    EXPECT_EQ(outcome.label, "Entered roll");
+    EXPECT_EQ(stored, std::vector<int>{17});
+    EXPECT_EQ(ReadFile("40.log"),
+              "BP=0.0    | Entered roll for Type of Training Camp (3d6): rolled 17 \n");
+}
+
+TEST_F(RollExchangeTest, OwnRollEqualToTheDiceKeepsTheRollingLabel) {
+    BooksToUse[kRollYourOwnDice] = 1;
+    next_rolls = {10};
+    port.AnswerNumber(10);
+    EXPECT_EQ(Run().label, "Rolling");
+}
+
+TEST_F(RollExchangeTest, FixedDiceTextAndBoundsAreOffered) {
+    BooksToUse[kRollYourOwnDice] = 1;
+    request.dice_text = "1d100";
+    request.min = 1;
+    request.max = 100;
+    next_rolls = {55};
+    port.AnswerNumber(55);
+    Run();
+    EXPECT_EQ(port.questions[0].prompt, "1d100");
+    EXPECT_EQ(port.questions[0].max, 100);
+}
+
+TEST_F(RollExchangeTest, WithoutItsOwnRollTheExchangeRollsTheDice) {
+    request.roll = nullptr;
+    SeedVexlrandAsClock(5);
+    Run();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_GE(stored[0], 3);
+    EXPECT_LE(stored[0], 18);
+}
+
+}  // namespace
