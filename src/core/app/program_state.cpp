@@ -7,6 +7,7 @@
 #include "core/app/options.h"
 #include "core/app/user_port.h"
 #include "core/data/quirk_flaw.h"
+#include "core/data/rules_lists.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
 
@@ -132,6 +133,7 @@ void ResetProgramForTests() {
         entry = QuirkFlaw{};
     }
     SetQuirkFlawStructure(quirkflaw);
+    ClearAllRulesLists();
     Early_Close = true;
     ResetVexlrand();
 }

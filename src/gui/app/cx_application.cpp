@@ -4,6 +4,7 @@
 
 #include "core/app/program_state.h"
 #include "core/app/user_port.h"
+#include "core/data/rules_lists.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 #include "gui/app/wx_user_port.h"
@@ -22,6 +23,7 @@ bool cxApplication::OnInit() {
 
 FormMain* StartToolkit() {
     program_data.creation_stage = 0;
+    LoadAllRulesLists();
     for (wxFrame*& slot : VexlFrames) {
         slot = nullptr;
     }
