@@ -1,0 +1,334 @@
+// Movement, hit points and the inheritance tables.
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/data_items.h"
+#include "core/data/hit_points.h"
+#include "core/data/inheritance.h"
+#include "core/data/movement.h"
+#include "core/dice/vexl_random.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// A die that shows the queued results in order and remembers the sizes it was asked for.
+class ScriptedDie {
+public:
+    explicit ScriptedDie(std::initializer_list<int> results) : results_(results) {}
+
+    int operator()(int sides) {
+        asked.push_back(sides);
+        if (results_.empty()) {
+            throw std::runtime_error("more inheritance rolls than scripted");
+        }
+        const int result = results_.front();
+        results_.pop_front();
+        return result;
+    }
+
+    InheritanceDie AsDie() {
+        return [this](int sides) { return (*this)(sides); };
+    }
+    bool Used() const { return results_.empty(); }
+
+    std::vector<int> asked;
+
+private:
+    std::deque<int> results_;
+};
+
+// One die of the program's generator, worked out from a raw draw.
+int ReferenceDie(int sides) {
+    return static_cast<int>(sides * (Vexlrand() / 4294967296.0)) + 1;
+}
+
+TEST(InheritanceQuality, ModifiersByRollAndKind) {
+    struct Case {
+        int quality;
+        const char* kind;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {1, "Weapon", -1000}, {3, "Mount", -500},  {4, "Armor", -200},  {5, "Shield", -100},
+        {5, "Weapon", -200},  {6, "Shield", -10},  {7, "Weapon", -50},  {7, "Shield", -5},
+        {8, "Weapon", 0},     {8, "Mount", 0},     {9, "Armor", 25},    {10, "Shield", 10},
+        {11, "Mount", 100},   {12, "Weapon", 500}, {12, "Shield", 100}, {12, "Armor", 200},
+        {0, "Weapon", 0},     {13, "Weapon", 0},   {-2, "Armor", 0},    {9, "weapon", 0},
+        {9, "Deed", 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Table3K(c.quality, c.kind), c.expected) << c.quality << " " << c.kind;
+    }
+}
+
+TEST(InheritanceTables, RangesCoverTheirDieWithoutGaps) {
+    struct Expected {
+        const InheritanceTable* table;
+        int32_t die;
+        std::size_t ranges;
+    };
+    const Expected tables[] = {{&kInheritedWeapons, 10000, 67},
+                               {&kInheritedArmor, 4000, 14},
+                               {&kInheritedShields, 400, 9},
+                               {&kInheritedMounts, 6000, 28},
+                               {&kInheritedDeeds, 100, 20}};
+    for (const Expected& e : tables) {
+        EXPECT_EQ(e.table->die, e.die);
+        ASSERT_EQ(e.table->items.size(), e.ranges) << e.die;
+        int32_t next = 1;
+        for (const InheritedItem& item : e.table->items) {
+            EXPECT_EQ(item.low, next) << item.name;
+            EXPECT_LE(item.low, item.high) << item.name;
+            EXPECT_STRNE(item.name, "") << e.die;
+            next = item.high + 1;
+        }
+        EXPECT_EQ(next, e.die + 1);
+    }
+}
+
+struct ItemCase {
+    const char* label;
+    std::string (*roll)(int quality, const std::string& race, const InheritanceDie& die);
+    int quality;
+    const char* race;
+    std::initializer_list<int> rolls;
+    const char* expected;
+};
+
+std::string Weapon(int q, const std::string&, const InheritanceDie& d) {
+    return Table3L(q, d);
+}
+std::string Armor(int q, const std::string& r, const InheritanceDie& d) {
+    return Table3M(q, r, d);
+}
+std::string Shield(int q, const std::string&, const InheritanceDie& d) {
+    return Table3N(q, d);
+}
+std::string Mount(int q, const std::string& r, const InheritanceDie& d) {
+    return Table3O(q, r, d);
+}
+
+TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
+    const ItemCase cases[] = {
+        {"overshoot rerolls one better", Weapon, 12, "", {10000, 5000}, "Bastard sword+1"},
+        {"quality 8 low end", Weapon, 8, "", {1}, "Hand Axe"},
+        {"quality 8 top end", Weapon, 8, "", {10000}, "Composite long bow"},
+        {"range edge", Weapon, 8, "", {2000}, "Hand Axe"},
+        {"next range", Weapon, 8, "", {2001}, "Short Sword"},
+        {"landing on 1 is no reroll", Weapon, 1, "", {1001}, "Hand Axe"},
+        {"two overshoots", Weapon, 11, "", {9900, 9801, 100}, "Hand Axe+2"},
+        {"undershoot rerolls one worse", Armor, 1, "Human", {100, 3000}, "Leather-1"},
+        {"two undershoots", Armor, 1, "Human", {100, 200, 1600}, "Padded-2"},
+        {"elves get elven chain", Armor, 8, "Elf", {3911}, "Elven chain mail"},
+        {"half-elves too", Armor, 8, "Half-Elf", {3960}, "Elven chain mail"},
+        {"others plain chain", Armor, 8, "Dwarf", {3911}, "Chain mail"},
+        {"elves only for chain", Armor, 8, "Elf", {3961}, "Splint mail"},
+        {"shield quality 7", Shield, 7, "", {215}, "Helmet, Leather"},
+        {"landing on the die size", Shield, 12, "", {300}, "Shield, Body"},
+        {"shield undershoot", Shield, 1, "", {150, 400}, "Helmet, Leather-1"},
+        {"mount bonus in hit points",
+         Mount,
+         12,
+         "Dwarf",
+         {5900, 5950, 5400},
+         "Horse, dwarven war+2 hp per hit die"},
+        {"mount malus", Mount, 1, "Human", {100, 600}, "Mule-1 hp per hit die"},
+        {"war horse of others", Mount, 8, "Human", {5704}, "Horse, heavy war"},
+        {"top mount", Mount, 8, "Human", {6000}, "Eagle, Gargantuan"},
+    };
+    for (const ItemCase& c : cases) {
+        ScriptedDie die(c.rolls);
+        EXPECT_EQ(c.roll(c.quality, c.race, die.AsDie()), c.expected) << c.label;
+        EXPECT_TRUE(die.Used()) << c.label;
+    }
+}
+
+TEST(InheritanceTables, EachTableRollsItsOwnDie) {
+    ScriptedDie weapon({5000}), armor({5}), shield({5}), mount({5}), deed({5});
+    Table3L(8, weapon.AsDie());
+    Table3M(8, "Human", armor.AsDie());
+    Table3N(8, shield.AsDie());
+    Table3O(8, "Human", mount.AsDie());
+    Table3P(deed.AsDie());
+    EXPECT_EQ(weapon.asked, std::vector<int>{10000});
+    EXPECT_EQ(armor.asked, std::vector<int>{4000});
+    EXPECT_EQ(shield.asked, std::vector<int>{400});
+    EXPECT_EQ(mount.asked, std::vector<int>{6000});
+    EXPECT_EQ(deed.asked, std::vector<int>{100});
+}
+
+TEST(InheritanceTables, Deeds) {
+    struct Case {
+        int roll;
+        const char* expected;
+    };
+    for (const Case& c : {Case{51, "Parcel in country borders - farm"},
+                          Case{50, "Parcel of land in territory of country - village, business"},
+                          Case{1, "Parcel of land in wilderness - harsh climate"},
+                          Case{100, "Parcel in country borders - city, business"}}) {
+        ScriptedDie die({c.roll});
+        EXPECT_EQ(Table3P(die.AsDie()), c.expected) << c.roll;
+    }
+}
+
+TEST(InheritanceTables, DefaultDieIsTheProgramsDice) {
+    SeedVexlrandAsClock(424242);
+    std::vector<int> expected;
+    for (int sides : {10000, 4000, 400, 6000, 100, 100}) {
+        expected.push_back(ReferenceDie(sides));
+    }
+    SeedVexlrandAsClock(424242);
+    std::vector<int> rolled;
+    for (int sides : {10000, 4000, 400, 6000, 100}) {
+        rolled.push_back(RollInheritanceDie(sides));
+    }
+    const std::string deed = Table3P();
+    ResetVexlrand();
+    EXPECT_EQ(rolled, std::vector<int>(expected.begin(), expected.end() - 1));
+    ScriptedDie same_roll({expected.back()});
+    EXPECT_EQ(deed, Table3P(same_roll.AsDie()));
+}
+
+TEST(InheritanceTables, AnnouncementPutsTheWeaponFirst) {
+    EXPECT_EQ(Inheritance("Leather", "Shield, Small", "Mule", "Parcel in country borders - farm",
+                          "Dagger+1"),
+              "You have inherited the following: Weapon: Dagger+1, Armor: Leather, Shield or "
+              "Helmet: Shield, Small, Mount: Mule, Deed: Parcel in country borders - farm");
+}
+
+class Movement : public WorkspaceTest {};
+
+TEST_F(Movement, ClassAndLegInjuries) {
+    struct Case {
+        const char* label;
+        const char* class_name; // nullptr: no class chosen
+        std::vector<const char*> skills;
+        std::vector<const char*> quirks;
+        int32_t base;
+        int32_t expected;
+    };
+    const Case cases[] = {
+        {"nothing changes the base", "Fighter", {}, {}, 12, 12},
+        {"no class", nullptr, {}, {"Male Pattern Baldness"}, 9, 9},
+        {"barbarian", "Barbarian", {}, {}, 12, 15},
+        {"barbarian in a multi-class", "Barbarian/Thief", {}, {}, 6, 9},
+        {"barbarian who lost a leg", "Barbarian", {}, {"Amputee, Leg"}, 12, 12},
+        {"lost leg", "Fighter", {}, {"Amputee, Leg"}, 12, 9},
+        {"lost leg with a peg leg", "Fighter", {"Peg Leg"}, {"Amputee, Leg"}, 12, 12},
+        {"lost leg, two peg legs", "Fighter", {"Peg Leg", "Peg Leg"}, {"Amputee, Leg"}, 12, 12},
+        {"both legs", "Fighter", {}, {"Amputee, Double, Leg"}, 12, 8},
+        {"both legs with a peg leg", "Fighter", {"Peg Leg"}, {"Amputee, Double, Leg"}, 12, 11},
+        {"both legs, two peg legs",
+         "Fighter",
+         {"Peg Leg", "Peg Leg"},
+         {"Amputee, Double, Leg"},
+         12,
+         12},
+        {"first leg quirk counts", "Fighter", {}, {"Amputee, Leg", "Amputee, Double, Leg"}, 12, 9},
+        {"first leg quirk counts, other order",
+         "Fighter",
+         {},
+         {"Amputee, Double, Leg", "Amputee, Leg"},
+         12,
+         8},
+        {"after other quirks", "Fighter", {}, {"Deaf", "Amputee, Arm", "Amputee, Leg"}, 12, 9},
+        {"arm does not slow", "Fighter", {}, {"Amputee, Arm", "Amputee, Double, Arm"}, 12, 12},
+        {"peg leg skill by contained name",
+         "Fighter",
+         {"Peg Leg (wooden)"},
+         {"Amputee, Leg"},
+         12,
+         12},
+        {"skill names are case-sensitive", "Fighter", {"peg leg"}, {"Amputee, Leg"}, 12, 9},
+        {"other skills do not count", "Fighter", {"Swimming"}, {"Amputee, Double, Leg"}, 12, 8},
+    };
+    for (const Case& c : cases) {
+        ResetProgramForTests();
+        CharacterClass class_record;
+        if (c.class_name) {
+            class_record.name = c.class_name;
+            current_character.class_item = &class_record;
+        }
+        for (const char* skill : c.skills) {
+            SkillDataItem::AddTail(MakeItem<SkillDataItem>(skill, 1));
+        }
+        for (const char* quirk : c.quirks) {
+            QuirkDataItem::AddTail(MakeItem<QuirkDataItem>(quirk, 0));
+        }
+        EXPECT_EQ(GetMovement(c.base), c.expected) << c.label;
+        current_character.class_item = nullptr;
+    }
+}
+
+class HitPoints : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "hp.log");
+        program_data.building_points = 12.5f;
+        fighter.name = "Fighter";
+        fighter.hitdieroll[1] = 1, fighter.hitdie[1] = 10;
+        fighter.hitdieroll[3] = 2, fighter.hitdie[3] = 4;
+        fighter.hitdieroll[99] = 3, fighter.hitdie[99] = 6;
+    }
+    void TearDown() override {
+        ResetVexlrand();
+        WorkspaceTest::TearDown();
+    }
+
+    CharacterClass fighter;
+};
+
+TEST_F(HitPoints, RollsTheLevelsDiceWithTheHonorModifier) {
+    struct Case {
+        const char* standing;
+        int level;
+        int count, sides, modifier;
+        const char* shown; // the dice as logged
+    };
+    const Case cases[] = {
+        {"Average Honor d10", 1, 1, 10, 0, "1d10+0"},
+        {"Great Honor d12", 1, 1, 10, 1, "1d10+1"},
+        {"Dishonorable d4", 3, 2, 4, -1, "2d4-1"},
+        {"", 150, 3, 6, 0, "3d6+0"},
+    };
+    uint32_t clock = 1000;
+    for (const Case& c : cases) {
+        current_character.honor_standing = c.standing;
+        SeedVexlrandAsClock(++clock);
+        int expected = c.modifier;
+        for (int i = 0; i < c.count; ++i) {
+            expected += ReferenceDie(c.sides);
+        }
+        SeedVexlrandAsClock(clock);
+        ScriptedPort port;
+        EXPECT_EQ(GetHitPoints(c.level, &fighter), expected) << c.shown;
+        const std::string line = "BP=12.5   | Rolling " + std::string(c.shown) +
+                                 " for hit points: " + std::to_string(expected) + "\n";
+        EXPECT_EQ(port.log_window, line);
+    }
+}
+
+TEST_F(HitPoints, LevelWithoutDiceRollsNothing) {
+    ScriptedPort port;
+    EXPECT_EQ(GetHitPoints(2, &fighter), 0);
+    EXPECT_NE(ReadFile("hp.log").find("Rolling 0d0+0 for hit points: 0"), std::string::npos);
+}
+
+TEST_F(HitPoints, NoClassNoRoll) {
+    ScriptedPort port;
+    EXPECT_EQ(GetHitPoints(1, nullptr), 0);
+    EXPECT_EQ(ReadFile("hp.log"), "");
+}
+
+} // namespace
