@@ -30,6 +30,16 @@ const Verb kVerbs[] = {
      "One lookup of the ability score tables. ABILITY is Strength, Dexterity, Constitution,\n"
      "Intelligence, Wisdom or Charisma; NAME is a modifier name such as Open_Doors or Hon_Mod.\n"
      "Prints the text exactly as the lookup returns it (14(6), +3, 44 - 54, +5%, error)."},
+    {"tables", RunTables,
+     "fraymark tables quirks | fraymark tables save NAME --level L --saveas N [--class CLASS] "
+     "[--race RACE] [--con C]",
+     "tables quirks: the built-in quirk and flaw table as tab-separated values, a header line\n"
+     "then one line per entry.\n"
+     "tables save: the saving throw for a save name (Paralyzation, Poison, Death Magic, Rod,\n"
+     "Staff, Wand, Petrification, Polymorph, FrayFrenzy, FrayLust, Breath Weapon, Apology,\n"
+     "Spell) at level L with the save table N (1 mage, 2 fighter, 3 thief, 4 cleric, 5 thrain),\n"
+     "for a character of the class and race of those names in the data of the current\n"
+     "directory (Classes, Races) and of constitution C (default 0). Prints the number."},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -18,3 +18,5 @@ int RunRng(const std::vector<std::string>& args);
 int RunRoll(const std::vector<std::string>& args);
 int RunData(const std::vector<std::string>& args);
 int RunAbility(const std::vector<std::string>& args);
+int RunTables(const std::vector<std::string>& args);
+int RunTablesSave(const std::vector<std::string>& args);
