@@ -5,7 +5,7 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
-#include "gui/app/cx_application.h"
+#include "gui/app/start_up.h"
 #include "gui/app/window_registry.h"
 
 void GuiTest::SetUp() {

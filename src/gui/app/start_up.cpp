@@ -1,0 +1,24 @@
+#include "gui/app/start_up.h"
+
+#include <wx/gdicmn.h>
+
+#include "core/app/program_state.h"
+#include "core/data/rules_lists.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+
+FormMain* StartToolkit() {
+    program_data.creation_stage = 0;
+    LoadAllRulesLists();
+    for (wxFrame*& slot : VexlFrames) {
+        slot = nullptr;
+    }
+    const wxSize display = wxGetDisplaySize();
+    MasterWidth = display.GetWidth();
+    MasterHeight = display.GetHeight() - 25;
+    auto* main = new FormMain(nullptr, kProgramTitle, wxPoint(0, 0),
+                              wxSize(MasterWidth - 200, MasterHeight - 200));
+    MasterFrame = main;
+    main->Show(true);
+    return main;
+}
