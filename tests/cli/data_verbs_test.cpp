@@ -1,0 +1,197 @@
+// fraymark data dump / data check on small fixture workspaces.
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataVerbsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device seed;
+        dir = fs::temp_directory_path() /
+              ("fraymark-data-" + std::to_string(seed()) + std::to_string(seed()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    void Write(const std::string& relative, const std::string& content) const {
+        const fs::path path = dir / relative;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    // A small sound data set.
+    void WriteSoundSet() const {
+        Write("Races/Dwarf_Female_Race.qdf",
+              "<CHARACTER_RACE>\n<NAME>Dwarf</NAME>\n<SEX>Female</SEX>\n"
+              "<LEVELLIMIT>Fighter 15</LEVELLIMIT>\n</CHARACTER_RACE>\n");
+        Write("Classes/FighterClass.qdf",
+              "<CHARACTER_CLASS>\n<NAME>Fighter</NAME>\n<XPTABLE_2>2000</XPTABLE_2>\n"
+              "<XPTABLE_99>7</XPTABLE_99>\n<MINSTR>18.51</MINSTR>\n"
+              "<ALIGNMENT>Lawful-good</ALIGNMENT>\n</CHARACTER_CLASS>\n");
+        Write("Skills/Rope_Use_Skill.qdf",
+              "<CHARACTER_SKILL>\n<NAME>Rope Use</NAME>\n<BOOK>0</BOOK>\n</CHARACTER_SKILL>\n");
+        Write(
+            "Skills/Climbing_Skill.qdf",
+            "<CHARACTER_SKILL>\n<NAME>Climbing</NAME>\n<COURSE_PREREQS>Rope Use</COURSE_PREREQS>\n"
+            "<EXTEND></EXTEND>\n</CHARACTER_SKILL>\n");
+        Write("Skills/empty.qdf", "<CHARACTER_SKILL>\n</CHARACTER_SKILL>\n");
+        Write("Talents/empty.qdf", "<CHARACTER_TALENT>\n</CHARACTER_TALENT>\n");
+        Write("Proficiencies/empty.qdf", "<CHARACTER_PROF>\n</CHARACTER_PROF>\n");
+        fs::create_directories(dir / "Spells");
+        Write("Equipment/Categories_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Categories</NAME>\n<CATEGORY>Gear</CATEGORY>\n"
+              "</CHARACTER_EQUIP>\n");
+        Write("Equipment/Rope_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Rope</NAME>\n<TABLEID>1</TABLEID>\n"
+              "<COST_IN_SILVER>4</COST_IN_SILVER>\n<WEIGHT>0.1</WEIGHT>\n</CHARACTER_EQUIP>\n");
+    }
+
+    std::string Dir() const { return "--dir '" + dir.string() + "'"; }
+
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(DataVerbsTest, DumpPrintsOneObjectPerRecordInListOrder) {
+    WriteSoundSet();
+    const CliResult r = RunFraymark("data dump Skills " + Dir());
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u); // Climbing, Rope Use, then the empty.qdf record
+    EXPECT_EQ(lines[0],
+              "{\"name\":\"Climbing\",\"bp\":0,\"book\":0,\"page\":\"\",\"ep_adj\":0,"
+              "\"mastery_abilities\":\"\",\"course_die\":0,\"num_of_course_die\":0,"
+              "\"difficulty\":0,\"course_prereqs\":[\"Rope Use\"],\"skill_suite_subs\":[],"
+              "\"course_prereqs_count\":1,\"skill_suite_subs_count\":0,\"category\":0,"
+              "\"extend\":true}");
+    EXPECT_EQ(lines[1].rfind("{\"name\":\"Rope Use\",", 0), 0u);
+    EXPECT_EQ(lines[2].rfind("{\"name\":\"\",", 0), 0u);
+}
+
+TEST_F(DataVerbsTest, DumpWritesLevelArraysAndFloatsAsStored) {
+    WriteSoundSet();
+    const CliResult classes = RunFraymark("data dump Classes " + Dir());
+    ASSERT_EQ(classes.exit_code, 0) << classes.err;
+    std::string xp = "\"xptable\":[0,0,2000";
+    for (int level = 3; level < 99; ++level) {
+        xp += ",0";
+    }
+    xp += ",7]";
+    EXPECT_NE(classes.out.find(xp), std::string::npos) << classes.out;
+    EXPECT_NE(classes.out.find("\"minstr\":18.51,"), std::string::npos);
+    EXPECT_NE(classes.out.find("\"alignment\":[\"Lawful-good\"]"), std::string::npos);
+    EXPECT_NE(classes.out.find("\"agedie\":8,\"agedierolls\":1,\"specialize\":999}"),
+              std::string::npos);
+
+    const CliResult gear = RunFraymark("data dump Equipment " + Dir());
+    EXPECT_NE(gear.out.find("\"name\":\"Rope\",\"weight\":0.1,\"tableid\":1,\"cost\":4,"
+                            "\"cost_unit\":\"Silver\",\"combine\":false}"),
+              std::string::npos)
+        << gear.out;
+}
+
+TEST_F(DataVerbsTest, DumpEscapesTextIntoValidJson) {
+    Write("Spells/Odd_Spell.qdf", "<CHARACTER_SPELL>\n<NAME>Say \"hi\" \\ \there\xff</NAME>\n"
+                                  "<RANGE>caf\xc3\xa9</RANGE>\n</CHARACTER_SPELL>\n");
+    const CliResult r = RunFraymark("data dump Spells " + Dir());
+    ASSERT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out.rfind("{\"name\":\"Say \\\"hi\\\" \\\\ \\u0009here\\ufffd\",", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\"range\":\"caf\xc3\xa9\""), std::string::npos);
+}
+
+TEST_F(DataVerbsTest, DumpOfAMissingDirectoryIsEmpty) {
+    EXPECT_EQ(RunFraymark("data dump Races " + Dir()).out, "");
+    const CliResult talents = RunFraymark("data dump Talents " + Dir());
+    EXPECT_EQ(talents.exit_code, 0);
+    EXPECT_EQ(Lines(talents.out).size(), 1u); // the list's closing empty record
+}
+
+TEST_F(DataVerbsTest, CheckPassesOnASoundSetAndFailsOnErrors) {
+    WriteSoundSet();
+    const CliResult sound = RunFraymark("data check " + Dir());
+    EXPECT_EQ(sound.exit_code, 0) << sound.out;
+    EXPECT_EQ(sound.out, "0 errors, 0 warnings\n");
+
+    Write("Skills/Swim_Skill.qdf", "<CHARACTER_SKILL>\n<NAME>Swim</NAME>\n<FINS>2</FINS>\n");
+    const CliResult broken = RunFraymark("data check " + Dir());
+    EXPECT_EQ(broken.exit_code, 1);
+    const std::string path = (dir / "Skills/Swim_Skill.qdf").string();
+    EXPECT_EQ(broken.out, path + ": warning: line 3: unknown tag 'FINS'; the line is ignored\n" +
+                              path +
+                              ": error: no closing tag '</CHARACTER_SKILL'; the record holds what "
+                              "was read up to the end of the file\n"
+                              "1 errors, 1 warnings\n");
+}
+
+TEST_F(DataVerbsTest, WarningsAloneDoNotFailTheCheck) {
+    WriteSoundSet();
+    Write("Skills/Swim_Skill.qdf",
+          "<CHARACTER_SKILL>\n<NAME>Swim</NAME>\n<FINS>2</FINS>\n</CHARACTER_SKILL>\n");
+    const CliResult r = RunFraymark("data check " + Dir());
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(Lines(r.out).back(), "0 errors, 1 warnings");
+}
+
+TEST_F(DataVerbsTest, CheckUsesTheCurrentDirectoryByDefault) {
+    WriteSoundSet();
+    const CliResult r = RunFraymark("data check", dir.string());
+    EXPECT_EQ(r.exit_code, 0) << r.out;
+    fs::remove(dir / "Talents/empty.qdf");
+    const CliResult missing = RunFraymark("data check", dir.string());
+    EXPECT_EQ(missing.exit_code, 1);
+    EXPECT_EQ(Lines(missing.out).front(), "Talents: error: has no empty.qdf");
+}
+
+TEST_F(DataVerbsTest, ShippedDataSetPassesTheCheck) {
+    const CliResult r =
+        RunFraymark(std::string("data check --dir '") + FRAYMARK_SOURCE_DIR + "/gamedata'");
+    EXPECT_EQ(r.exit_code, 0) << r.out;
+    EXPECT_EQ(Lines(r.out).back().rfind("0 errors, ", 0), 0u) << r.out;
+}
+
+TEST_F(DataVerbsTest, UsageErrorsExplainInOneLine) {
+    const char* cases[] = {
+        "data",
+        "data frobnicate",
+        "data dump",
+        "data dump Wands",
+        "data dump skills", // kinds are written as the directories are
+        "data dump Skills Races",
+        "data dump Skills --dir /nonexistent/fraymark",
+        "data check --dir /nonexistent/fraymark",
+        "data check extra",
+        "data check --depth 3",
+    };
+    for (const char* args : cases) {
+        const CliResult r = RunFraymark(args);
+        EXPECT_EQ(r.exit_code, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+        EXPECT_EQ(Lines(r.err).size(), 1u) << args << ": " << r.err;
+    }
+    EXPECT_EQ(RunFraymark("data --help").exit_code, 0);
+}
+
+} // namespace

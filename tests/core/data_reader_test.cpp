@@ -1,0 +1,333 @@
+// The reader's rules on small data files written into the test's own workspace.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/data/data_reader.h"
+#include "core/data/rules_lists.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+class DataReaderTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        ClearAllRulesLists();
+    }
+    void TearDown() override {
+        ClearAllRulesLists();
+        WorkspaceTest::TearDown();
+    }
+
+    // A skill record read from a file holding `body` between the record's tags.
+    std::unique_ptr<CharacterSkill> ReadSkill(const std::string& body) {
+        WriteFile("Skills/Test_Skill.qdf", "<CHARACTER_SKILL>\n" + body + "</CHARACTER_SKILL>\n");
+        auto record = std::make_unique<CharacterSkill>();
+        CSkill.ParseSkillXML(workspace / "Skills/Test_Skill.qdf", record.get());
+        return record;
+    }
+
+    template <typename R> std::vector<std::string> Names() {
+        std::vector<std::string> names;
+        for (const R* r = R::pHead.get(); r; r = r->next.get()) {
+            names.push_back(r->name);
+        }
+        return names;
+    }
+};
+
+TEST_F(DataReaderTest, ElementLinesFollowTheSplitRules) {
+    const auto skill =
+        ReadSkill("        <BOOK>3</BOOK>\n"                            // indentation is harmless
+                  "<PAGE>12</PAGE> <!-- page in the old printing -->\n" // comment after the element
+                  "\n"
+                  "<CHARACTER_SKILL>\n" // a lone opening tag is no element
+                  "<NAME>Climb</NAME>\n"
+                  "<NAME>ing</NAME>\n" // running text is joined
+                  "<DIFFICULTY>2</DIFFICULTY>\n"
+                  "<DIFFICULTY>4</DIFFICULTY>\n"                       // a later element wins
+                  "<MASTERY_ABILITIES>  STR/DEX</MASTERY_ABILITIES>\n" // leading blanks are kept
+                  "<CATEGORY>7 <!-- Artisan --></CATEGORY>\n" // value ends at the first "</"
+                  "NAME>Rope</NAME>\n");                      // no "<": the tag does not match
+    EXPECT_EQ(skill->book, 3);
+    EXPECT_EQ(skill->page, "12");
+    EXPECT_EQ(skill->name, "Climbing");
+    EXPECT_EQ(skill->difficulty, 4);
+    EXPECT_EQ(skill->mastery_abilities, "  STR/DEX");
+    EXPECT_EQ(skill->category, 7);
+}
+
+TEST_F(DataReaderTest, ValueIsTakenExactlyAsWritten) {
+    const auto skill = ReadSkill("<PAGE>&lt;12&gt; </PAGE>\n<NAME>A>B</NAME>\n");
+    EXPECT_EQ(skill->page, "&lt;12&gt; ");
+    EXPECT_EQ(skill->name, "A>B"); // only the first ">" ends the tag text
+}
+
+TEST_F(DataReaderTest, BothCourseCostTagsSetOneFieldAndListsCount) {
+    const auto skill = ReadSkill(
+        "<COURSE_COST>6</COURSE_COST>\n<EP_ADJ>4</EP_ADJ>\n"
+        "<COURSE_PREREQS>Rope Use</COURSE_PREREQS>\n<COURSE_PREREQS>Balance</COURSE_PREREQS>\n"
+        "<NUM_OF_COURSE_DIE>2</NUM_OF_COURSE_DIE>\n<COURSE_DIE>6</COURSE_DIE>\n"
+        "<EXTEND></EXTEND>\n");
+    EXPECT_EQ(skill->ep_adj, 4);
+    EXPECT_EQ(skill->course_prereqs, (std::vector<std::string>{"Rope Use", "Balance"}));
+    EXPECT_EQ(skill->course_prereqs_count, 2);
+    EXPECT_EQ(skill->num_of_course_die, 2);
+    EXPECT_EQ(skill->course_die, 6);
+    EXPECT_TRUE(skill->extend);
+}
+
+TEST_F(DataReaderTest, ClassTagOrderKeepsLookAlikeTagsApart) {
+    WriteFile("Classes/RogueClass.qdf", "<CHARACTER_CLASS>\n"
+                                        "<NAME>Rogue</NAME>\n"
+                                        "<THIEFPOINTS_1>60</THIEFPOINTS_1>\n"
+                                        "<THIEFSKILLS>Climb Walls, </THIEFSKILLS>\n"
+                                        "<THIEFSKILLS>Pick Pockets</THIEFSKILLS>\n"
+                                        "<HITDIE_2>8</HITDIE_2>\n"
+                                        "<HITDIEROLL_2>3</HITDIEROLL_2>\n"
+                                        "<AGEDIE_>6</AGEDIE_>\n"
+                                        "<AGEDIEROLLS>2</AGEDIEROLLS>\n"
+                                        "<XPTABLE_2>2500</XPTABLE_2>\n"
+                                        "<XPTABLE_12>450000</XPTABLE_12>\n"
+                                        "<XPTABLE>7</XPTABLE>\n"
+                                        "<XPTABLE_-1>11</XPTABLE_-1>\n"
+                                        "<XPTABLE_100>12</XPTABLE_100>\n"
+                                        "<CONMULTIPLIER_99>5</CONMULTIPLIER_99>\n"
+                                        "<MINSTR>18.51</MINSTR>\n"
+                                        "<SAVEVARIANCE>2</SAVEVARIANCE>\n"
+                                        "<SAVEAS>4</SAVEAS>\n"
+                                        "<ALIGNMENT>Chaotic-neutral</ALIGNMENT>\n"
+                                        "<ALIGNMENT>Neutral</ALIGNMENT>\n"
+                                        "</CHARACTER_CLASS>\n");
+    CClass.LoadClass();
+    ASSERT_EQ(CharacterClass::Count(), 1u);
+    const CharacterClass& c = *CharacterClass::pHead;
+    EXPECT_EQ(c.thiefpoints[1], 60);
+    EXPECT_EQ(c.thief, 0); // THIEFPOINTS and THIEFSKILLS leave the thief group alone
+    EXPECT_EQ(c.thiefskills, "Climb Walls, Pick Pockets");
+    EXPECT_EQ(c.hitdie[2], 8);
+    EXPECT_EQ(c.hitdieroll[2], 3);
+    EXPECT_EQ(c.agedie, 6);
+    EXPECT_EQ(c.agedierolls, 2);
+    EXPECT_EQ(c.xptable[0], 7); // no underscore: level 0
+    EXPECT_EQ(c.xptable[2], 2500);
+    EXPECT_EQ(c.xptable[12], 450000);
+    EXPECT_EQ(c.xptable[99], 0); // levels -1 and 100 are ignored, nothing spills over
+    EXPECT_EQ(c.conmultiplier[99], 5);
+    EXPECT_EQ(c.minstr, 18.51f);
+    EXPECT_EQ(c.saveas, 4);
+    EXPECT_EQ(c.savevariance, 2);
+    EXPECT_EQ(c.alignment, (std::vector<std::string>{"Chaotic-neutral", "Neutral"}));
+}
+
+TEST_F(DataReaderTest, ThiefGroupTagAndClassDefaults) {
+    WriteFile("Classes/CutpurseClass.qdf",
+              "<CHARACTER_CLASS>\n<NAME>Cutpurse</NAME>\n<THIEF>1</THIEF>\n</CHARACTER_CLASS>\n");
+    CClass.LoadClass();
+    ASSERT_EQ(CharacterClass::Count(), 1u);
+    const CharacterClass& c = *CharacterClass::pHead;
+    EXPECT_EQ(c.thief, 1);
+    EXPECT_EQ(c.thiefpoints[1], 0);
+    EXPECT_EQ(c.agedie, 8);
+    EXPECT_EQ(c.agedierolls, 1);
+    EXPECT_EQ(c.specialize, 999);
+    EXPECT_EQ(c.wisdie, 0);
+}
+
+TEST_F(DataReaderTest, EquipmentCostCoinAndCategoryReset) {
+    WriteFile("Equipment/Rope_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Rope</NAME>\n"
+              "<COST_IN_SILVER>5</COST_IN_SILVER>\n"
+              "<CATEGORY>Weapons</CATEGORY>\n<CATEGORY>Armor</CATEGORY>\n"
+              "<START_CATEGORY></START_CATEGORY>\n"
+              "<CATEGORY>Gear</CATEGORY>\n"
+              "<WEIGHT>7.5</WEIGHT>\n<COMBINE></COMBINE>\n"
+              "</CHARACTER_EQUIP>\n");
+    WriteFile("Equipment/Sword_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Sword</NAME>\n"
+              "<COST_IN_SILVER>5</COST_IN_SILVER>\n<COST_IN_GOLD>1</COST_IN_GOLD>\n"
+              "</CHARACTER_EQUIP>\n");
+    CEquip.LoadEquip();
+    const CharacterEquip* rope = CharacterEquip::Find("Rope");
+    ASSERT_NE(rope, nullptr);
+    EXPECT_EQ(rope->cost, 5);
+    EXPECT_EQ(rope->cost_unit, "Silver");
+    EXPECT_EQ(rope->categories, (std::vector<std::string>{"Gear"}));
+    EXPECT_EQ(rope->categories_count, 1);
+    EXPECT_EQ(rope->weight, 7.5f);
+    EXPECT_TRUE(rope->combine);
+    const CharacterEquip* sword = CharacterEquip::Find("Sword");
+    ASSERT_NE(sword, nullptr);
+    EXPECT_EQ(sword->cost, 1);
+    EXPECT_EQ(sword->cost_unit, "Gold");
+    EXPECT_FALSE(sword->combine);
+}
+
+TEST_F(DataReaderTest, TalentMaxDefaultsToOneAndSpellTextsJoin) {
+    WriteFile("Talents/Keen_Eye_Talent.qdf",
+              "<CHARACTER_TALENT>\n<NAME>Keen Eye</NAME>\n<BP>5</BP>\n</CHARACTER_TALENT>\n");
+    WriteFile("Talents/Tough_Talent.qdf",
+              "<CHARACTER_TALENT>\n<NAME>Tough</NAME>\n<MAX>3</MAX>\n</CHARACTER_TALENT>\n");
+    WriteFile("Spells/Glow_Spell.qdf",
+              "<CHARACTER_SPELL>\n<NAME>Glow</NAME>\n<DURATION>1 turn </DURATION>\n"
+              "<DURATION>per level</DURATION>\n<AREA_OF_EFFECT>one</AREA_OF_EFFECT>\n"
+              "<AREA_OF_EFFECT>two</AREA_OF_EFFECT>\n<LEVEL>2</LEVEL>\n</CHARACTER_SPELL>\n");
+    CTalent.LoadTalent();
+    CSpell.LoadSpell();
+    EXPECT_EQ(CharacterTalent::Find("Keen Eye")->max, 1);
+    EXPECT_EQ(CharacterTalent::Find("Tough")->max, 3);
+    const CharacterSpell* glow = CharacterSpell::Find("Glow");
+    ASSERT_NE(glow, nullptr);
+    EXPECT_EQ(glow->duration, "1 turn per level");
+    EXPECT_EQ(glow->area_of_effect, "two"); // plain text: the later element replaces
+    EXPECT_EQ(glow->level, 2);
+}
+
+TEST_F(DataReaderTest, FindReturnsTheFirstRecordInListOrderThatContainsTheText) {
+    WriteFile("Equipment/A_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Long Bow</NAME>\n</CHARACTER_EQUIP>\n");
+    WriteFile("Equipment/B_Equipment.qdf",
+              "<CHARACTER_EQUIP>\n<NAME>Bow</NAME>\n</CHARACTER_EQUIP>\n");
+    CEquip.LoadEquip();
+    ASSERT_NE(CharacterEquip::Find("Bow"), nullptr);
+    EXPECT_EQ(CharacterEquip::Find("Bow")->name, "Long Bow");
+    EXPECT_EQ(CharacterEquip::Find("bow"), nullptr); // case-sensitive
+}
+
+TEST_F(DataReaderTest, EmptyRecordEndsOnlyTheSkillTalentAndProficiencyLists) {
+    for (const char* name : {"Swim", "Cook", "Ride"}) {
+        WriteFile(std::string("Skills/") + name + "_Skill.qdf",
+                  std::string("<CHARACTER_SKILL>\n<NAME>") + name +
+                      "</NAME>\n</CHARACTER_SKILL>\n");
+        WriteFile(std::string("Classes/") + name + "Class.qdf",
+                  std::string("<CHARACTER_CLASS>\n<NAME>") + name +
+                      "</NAME>\n</CHARACTER_CLASS>\n");
+    }
+    WriteFile("Skills/empty.qdf", "<CHARACTER_SKILL>\n</CHARACTER_SKILL>\n");
+    WriteFile("Classes/empty.qdf", "<CHARACTER_CLASS>\n</CHARACTER_CLASS>\n");
+    CSkill.LoadSkill();
+    CClass.LoadClass();
+    EXPECT_EQ(Names<CharacterSkill>(), (std::vector<std::string>{"Cook", "Ride", "Swim", ""}));
+    EXPECT_EQ(Names<CharacterClass>(), (std::vector<std::string>{"Cook", "Ride", "Swim"}));
+}
+
+TEST_F(DataReaderTest, ListingIgnoresLetterCaseAndSkipsWhatIsNoRecordFile) {
+    const std::string body = "<CHARACTER_SKILL>\n<NAME>N</NAME>\n</CHARACTER_SKILL>\n";
+    WriteFile("Skills/b_Skill.qdf", body + "<NAME>b</NAME>\n");
+    WriteFile("Skills/A_Skill.qdf", "<CHARACTER_SKILL>\n<NAME>A</NAME>\n</CHARACTER_SKILL>\n");
+    WriteFile("Skills/c_skill.QDF", "<CHARACTER_SKILL>\n<NAME>c</NAME>\n</CHARACTER_SKILL>\n");
+    WriteFile("Skills/Notes.txt", "<CHARACTER_SKILL>\n<NAME>x</NAME>\n</CHARACTER_SKILL>\n");
+    WriteFile("Skills/Old_Skill.qdf.bak", body);
+    WriteFile("Skills/Folder_Skill.qdf/inner.txt", ""); // a directory named like a record
+    WriteFile("Skills/empty.qdf", "");
+    CSkill.LoadSkill();
+    EXPECT_EQ(Names<CharacterSkill>(), (std::vector<std::string>{"A", "N", "c", ""}));
+}
+
+TEST_F(DataReaderTest, MissingDirectoriesLoadNothingAndNeverTheWorkspaceRoot) {
+    // Record files lying in the workspace root itself must not be taken for a missing
+    // directory's contents.
+    WriteFile("Stray_Skill.qdf", "<CHARACTER_SKILL>\n<NAME>Stray</NAME>\n</CHARACTER_SKILL>\n");
+    WriteFile("StrayClass.qdf", "<CHARACTER_CLASS>\n<NAME>Stray</NAME>\n</CHARACTER_CLASS>\n");
+    WriteFile("empty.qdf", "<CHARACTER_SKILL>\n<NAME>Stray</NAME>\n</CHARACTER_SKILL>\n");
+    LoadAllRulesLists();
+    EXPECT_EQ(CharacterRace::Count(), 0u);
+    EXPECT_EQ(CharacterClass::Count(), 0u);
+    EXPECT_EQ(CharacterSpell::Count(), 0u);
+    EXPECT_EQ(CharacterEquip::Count(), 0u);
+    // The three lists that end with the "empty.qdf" record still get an empty one.
+    EXPECT_EQ(Names<CharacterSkill>(), std::vector<std::string>{""});
+    EXPECT_EQ(Names<CharacterTalent>(), std::vector<std::string>{""});
+    EXPECT_EQ(Names<CharacterProf>(), std::vector<std::string>{""});
+    EXPECT_EQ(CharacterTalent::pHead->max, 1);
+}
+
+TEST_F(DataReaderTest, LoadingAllListsTwiceDoesNotDuplicate) {
+    WriteFile("Races/Elf_Male_Race.qdf",
+              "<CHARACTER_RACE>\n<NAME>Elf</NAME>\n<SEX>Male</SEX>\n</CHARACTER_RACE>\n");
+    LoadAllRulesLists();
+    LoadAllRulesLists();
+    EXPECT_EQ(CharacterRace::Count(), 1u);
+    EXPECT_EQ(CharacterSkill::Count(), 1u);
+}
+
+TEST_F(DataReaderTest, OneFileReaderLeavesTheRecordAloneWhenTheFileCannotBeOpened) {
+    CharacterProf record;
+    record.name = "kept";
+    CProfs.ParseProfXML(workspace / "Proficiencies/Nowhere_Prof.qdf", &record);
+    EXPECT_EQ(record.name, "kept");
+    CProfs.ParseProfXML(workspace / "Proficiencies/Nowhere_Prof.qdf", nullptr); // no crash
+}
+
+TEST_F(DataReaderTest, RecordEndsAtTheClosingTagLineOrAtTheEndOfTheFile) {
+    WriteFile("Proficiencies/Axe_Prof.qdf",
+              "<CHARACTER_PROF>\n<NAME>Axe</NAME>\n"
+              "<TYPE>1</TYPE></CHARACTER_PROF>\n" // the closing line is not read as an element
+              "<BOOK>4</BOOK>\n");
+    WriteFile("Proficiencies/Bow_Prof.qdf", "<CHARACTER_PROF>\n<NAME>Bow</NAME>\n<BOOK>2</BOOK>\n");
+    WriteFile("Proficiencies/Club_Prof.qdf", ""); // named like a record, but empty
+    CProfs.LoadProfs();
+    ASSERT_EQ(CharacterProf::Count(), 4u);
+    const CharacterProf* axe = CharacterProf::Find("Axe");
+    EXPECT_EQ(axe->type, 0);
+    EXPECT_EQ(axe->book, 0);
+    EXPECT_EQ(CharacterProf::Find("Bow")->book, 2); // no closing tag: keeps what it read
+    const CharacterProf* club = CharacterProf::pHead->next->next.get();
+    EXPECT_EQ(club->name, ""); // still appended, empty
+}
+
+TEST_F(DataReaderTest, LongLinesAreReadInPiecesOf255) {
+    const std::string pad(250, ' ');
+    const auto skill =
+        ReadSkill("<NAME>" + std::string(300, 'x') + "</NAME>\n" + // element cut apart: lost
+                  pad + "<BOOK>5</BOOK>\n" +                       // tag cut apart: lost
+                  std::string(255, '#') + "<PAGE>9</PAGE>\n" + // whole element in the second piece
+                  "<DIFFICULTY>3</DIFFICULTY>\n");
+    EXPECT_EQ(skill->name, "");
+    EXPECT_EQ(skill->book, 0);
+    EXPECT_EQ(skill->page, "9");
+    EXPECT_EQ(skill->difficulty, 3);
+}
+
+TEST_F(DataReaderTest, HugeNumbersSaturateAndOutOfRangeLevelsAreIgnored) {
+    WriteFile("Races/Giant_Male_Race.qdf",
+              "<CHARACTER_RACE>\n<NAME>Giant</NAME>\n"
+              "<BASEWEIGHT>99999999999999999999</BASEWEIGHT>\n"
+              "<BASEHEIGHT>-99999999999</BASEHEIGHT>\n"
+              "<MOVE>twelve</MOVE>\n"
+              "<LEVELLIMIT>Fighter</LEVELLIMIT>\n<TALENT>Strong</TALENT>\n<TALENT>Tall</TALENT>\n"
+              "</CHARACTER_RACE>\n");
+    CRace.LoadRace();
+    ASSERT_EQ(CharacterRace::Count(), 1u);
+    const CharacterRace& giant = *CharacterRace::pHead;
+    EXPECT_EQ(giant.baseweight, 2147483647);
+    EXPECT_EQ(giant.baseheight, -2147483647 - 1);
+    EXPECT_EQ(giant.move, 0);
+    EXPECT_EQ(giant.levellimit_count, 1);
+    EXPECT_EQ(giant.talent_count, 2);
+}
+
+TEST_F(DataReaderTest, BinaryGarbageLoadsWithoutHarm) {
+    std::string garbage;
+    unsigned state = 12345;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1103515245u + 12345u;
+        garbage.push_back(static_cast<char>(state >> 16));
+    }
+    garbage += "\n<NAME>x\0y</NAME>\n"s;
+    WriteFile("Skills/Noise_Skill.qdf", garbage);
+    WriteFile("Skills/Zero_Skill.qdf", std::string(600, '\0'));
+    WriteFile("Skills/Returns_Skill.qdf", "<NAME>a</NAME>\r\r\r<BOOK>2</BOOK>\r\n");
+    CSkill.LoadSkill();
+    EXPECT_EQ(CharacterSkill::Count(), 4u);
+    const CharacterSkill* returns = CharacterSkill::pHead->next.get();
+    EXPECT_EQ(returns->name, "a");
+    EXPECT_EQ(returns->book, 0); // lone carriage returns do not end a line
+}
+
+} // namespace
