@@ -10,44 +10,85 @@ namespace {
 
 constexpr int kNever = 99;
 
-// When each kind of harm first appears for a damage type. Points sharpen the bleeding and the
-// organ wounds, edges sever and cut tendons, blunt weapons break bones and knock out, and a
-// monster's jaws tear, crush and bite off.
+// When each kind of harm first appears for a damage type (a severity level; kNever for
+// never), and how hard it lands. Points bleed early and reach the organs, edges sever and
+// cut muscle and tendon, blunt weapons break bones and knock out, and a monster's jaws tear
+// wide, crush and bite off.
 struct TypeProfile {
-    int damage_bonus; // steps added on the damage ladder
-    int sever[5];     // by Sever class: the severity from which the part comes off
-    int muscle;       // mt on muscle
-    int tendon;       // t at a joint
-    int bone[4];      // b, bf, bm, bs on bone
-    int organ;        // v in the belly, chest and armpit
-    int inner_bleed;  // ib in the belly, chest and armpit
-    int artery_bleed; // pb where a great vessel runs
-    int flesh_bleed;  // pb in other flesh
-    int paralysis;    // p over the spine
-    int concussion;   // mc at the skull
-    int skull_crack;  // sc at the skull
-    int brain;        // v at the skull
-    int brain_bleed;  // ib at the skull
-    int knock_down;   // f anywhere on the body, not only on the legs
-    int knock_out;    // u at the skull
-    int scalp_tear;   // mt at the skull and face
-    int brain_goo;    // nothing is left to describe
+    // Steps added on the damage ladder.
+    int damage_bonus = 0;
+    // By Sever class: the severity from which that much of a limb comes off.
+    int sever[5] = {kNever, kNever, kNever, kNever, kNever};
+    // mt on muscle, of (severity + tear_bonus) / tear_divisor, at least 1; the tear bonus
+    // deepens tendon wounds (t) too. Jaws tear whatever they close on, not only muscle, and
+    // leave a ragged stump where they bite a part off.
+    int muscle = kNever;
+    int tear_bonus = 0;
+    int tear_divisor = 6;
+    bool tears_everywhere = false;
+    // t at a joint.
+    int tendon = kNever;
+    // b, bf, bm, bs on bone, and how much later a bone breaks under thick muscle.
+    int bone[4] = {kNever, kNever, kNever, kNever};
+    int bone_padding = 4;
+    // v and ib in the belly, chest and armpit.
+    int organ = kNever;
+    int inner_bleed = kNever;
+    // pb where a great vessel runs, and in other flesh.
+    int artery_bleed = kNever;
+    int flesh_bleed = kNever;
+    // p over the spine.
+    int paralysis = kNever;
+    // At the skull: mc, sc, v, ib, u, and mt where teeth tear the scalp.
+    int concussion = kNever;
+    int skull_crack = kNever;
+    int brain = kNever;
+    int brain_bleed = kNever;
+    int knock_out = kNever;
+    int scalp_tear = kNever;
+    // Added to the to-hit penalty of a face wound: a point finds the eyes.
+    int face_to_hit = 0;
+    // f anywhere on the body, not only on the legs.
+    int knock_down = kNever;
+    // Nothing is left of the head to describe.
+    int brain_goo = kNever;
 };
 
 // clang-format off
 constexpr TypeProfile kProfiles[kDamageTypeCount] = {
-    // Puncturing: no severing; early bleeding and organ wounds.
-    {0, {kNever, kNever, kNever, kNever, kNever}, 7, 9, {16, 21, kNever, kNever},
-     8, 12, 10, 18, 14, 10, 16, 16, 20, kNever, 14, kNever, kNever},
-    // Hacking: severs fingers first and whole limbs last; cuts muscle and tendon.
-    {0, {kNever, 10, 18, 21, 23}, 10, 8, {14, 19, kNever, kNever},
-     12, 16, 12, 20, 14, 9, 15, 20, 20, kNever, 14, kNever, kNever},
-    // Crushing: breaks bones from low severities, bleeds inside, knocks down and out.
-    {0, {kNever, kNever, kNever, kNever, kNever}, kNever, kNever, {5, 10, 15, 20},
-     14, 10, kNever, kNever, 12, 5, 12, 16, 16, 8, 10, kNever, 24},
-    // Monster Bites: heavier damage; tears flesh, crushes bone, bites parts off.
-    {2, {kNever, 12, 19, 22, 24}, 8, 10, {12, 16, 20, kNever},
-     12, 14, 12, 18, 16, 8, 14, 18, 18, 11, 14, 18, 24},
+    {   // Puncturing: never severs; a narrow wound, less raw damage, but it bleeds early and
+        // finds the organs and the brain.
+        .damage_bonus = -1,
+        .muscle = 7, .tear_bonus = -5, .tear_divisor = 8, .tendon = 9,
+        .bone = {17, kNever, kNever, kNever},
+        .organ = 8, .inner_bleed = 12, .artery_bleed = 10, .flesh_bleed = 14,
+        .paralysis = 14, .concussion = 10, .skull_crack = 16, .brain = 14,
+        .knock_out = 14, .face_to_hit = 2,
+    },
+    {   // Hacking: severs fingers first and whole limbs last; cuts muscle and tendon.
+        .sever = {kNever, 10, 18, 21, 23},
+        .muscle = 8, .tendon = 8,
+        .bone = {14, 19, kNever, kNever},
+        .organ = 12, .inner_bleed = 16, .artery_bleed = 12, .flesh_bleed = 16,
+        .paralysis = 14, .concussion = 9, .skull_crack = 13, .brain = 20, .brain_bleed = 20,
+        .knock_out = 14,
+    },
+    {   // Crushing: breaks bones from low severities, through muscle too; bleeds inside,
+        // knocks down and out.
+        .bone = {5, 10, 15, 20}, .bone_padding = 2,
+        .organ = 14, .inner_bleed = 10,
+        .paralysis = 12, .concussion = 5, .skull_crack = 12, .brain = 16, .brain_bleed = 14,
+        .knock_out = 10, .knock_down = 8, .brain_goo = 24,
+    },
+    {   // Monster Bites: heavier damage; tears wide, crushes bone, bites parts off.
+        .damage_bonus = 2,
+        .sever = {kNever, 12, 19, 22, 24},
+        .muscle = 8, .tear_bonus = 6, .tears_everywhere = true, .tendon = 10,
+        .bone = {11, 14, 19, kNever},
+        .organ = 12, .inner_bleed = 16, .artery_bleed = 12, .flesh_bleed = 15,
+        .paralysis = 16, .concussion = 8, .skull_crack = 14, .brain = 18, .brain_bleed = 18,
+        .knock_out = 14, .scalp_tear = 14, .knock_down = 11, .brain_goo = 24,
+    },
 };
 // clang-format on
 
@@ -111,11 +152,13 @@ struct Wound {
     int honor = 0;
 
     // A severed part takes its muscle, tendon and bone with it, and its bleeding is part of
-    // the code. The unconscious fall and drop what they hold anyway.
-    void Settle() {
+    // the code; only a ragged stump keeps its tear. The unconscious fall and drop what they
+    // hold anyway.
+    void Settle(bool ragged) {
         if (severed) {
             bone.clear();
-            muscle = tendon = 0;
+            muscle = ragged ? std::max(muscle, tendon) : 0;
+            tendon = 0;
             bleed_out = false;
             drop = drop_unless_strong = false;
         }
@@ -224,7 +267,7 @@ int ToHit(Region r, int s) {
     return 0;
 }
 
-// Lost nimbleness: legs and hands, a damaged brain, a wrenched spine.
+// Lost nimbleness: legs and hands, a damaged brain, a shattered hip.
 int Dexterity(Region r, int s) {
     if (IsLeg(r)) {
         return s >= 10 ? (s - 8) / 2 : 0;
@@ -239,7 +282,7 @@ int Dexterity(Region r, int s) {
     if (r == Region::kSkull) {
         return s >= 10 ? (s - 2) / 2 : 0;
     }
-    if (r == Region::kHip || IsBack(r)) {
+    if (r == Region::kHip) {
         return s >= 14 ? (s - 10) / 2 : 0;
     }
     return 0;
@@ -335,12 +378,12 @@ int Move(const Location& at, int s) {
 }
 
 // Bone: b, bf, bm, bs as the blow grows; the number is the weeks of mending. Under thick
-// muscle the bone breaks four severities later.
+// muscle the bone breaks later.
 void Bone(const Location& at, const TypeProfile& type, int s, Wound& w) {
     if (!HasBone(at)) {
         return;
     }
-    const int padding = at.tissue == Tissue::kMuscle ? 4 : 0;
+    const int padding = at.tissue == Tissue::kMuscle ? type.bone_padding : 0;
     constexpr const char* kKinds[] = {"b", "bf", "bm", "bs"};
     for (int i = 3; i >= 0; --i) {
         if (s >= type.bone[i] + padding) {
@@ -420,6 +463,9 @@ Wound Compose(const Location& at, int damage_type, int s) {
     w.damage = Damage(at, type, s);
     w.severed = s >= type.sever[static_cast<int>(at.sever)];
     w.to_hit = ToHit(r, s);
+    if (r == Region::kFace && w.to_hit > 0) {
+        w.to_hit += type.face_to_hit;
+    }
     Bone(at, type, s, w);
     w.dexterity = Dexterity(r, s);
     w.strength = Strength(r, s);
@@ -433,21 +479,24 @@ Wound Compose(const Location& at, int damage_type, int s) {
         w.concussion = s >= type.concussion + 2;
     }
     w.move = Move(at, s);
-    if (at.tissue == Tissue::kMuscle && s >= type.muscle) {
-        w.muscle = s / 6;
+    const bool torn =
+        at.tissue == Tissue::kMuscle ||
+        (type.tears_everywhere && at.tissue != Tissue::kJoint && at.tissue != Tissue::kHead);
+    if (torn && s >= type.muscle) {
+        w.muscle = std::max(1, (s + type.tear_bonus) / type.tear_divisor);
     }
     if (at.tissue == Tissue::kHead && s >= type.scalp_tear) {
-        w.muscle = (s - 14) / 4;
+        w.muscle = std::max(1, (s - 14) / 4);
     }
     if (at.tissue == Tissue::kJoint && s >= type.tendon) {
-        w.tendon = (s - 3) / 5;
+        w.tendon = std::max(1, (s + type.tear_bonus - 3) / 5);
     }
     w.inner_bleed = InnerBleed(at, type, s);
     w.bleed_out = BleedOut(at, type, s);
     w.paralysis = Paralysis(at, type, s);
     Drop(r, s, w);
     w.honor = Honor(at, s);
-    w.Settle();
+    w.Settle(type.tears_everywhere);
     return w;
 }
 
