@@ -229,6 +229,19 @@ TEST_F(DataReaderTest, ListingIgnoresLetterCaseAndSkipsWhatIsNoRecordFile) {
     EXPECT_EQ(Names<CharacterSkill>(), (std::vector<std::string>{"A", "N", "c", ""}));
 }
 
+TEST_F(DataReaderTest, ListOrderFoldsLettersToUpperCaseAsTheOriginalPlatformDid) {
+    // "_" lies between the upper and lower case letters: folded to upper case, "ClericClass"
+    // comes before "Cleric_WizardClass"; folded to lower case it would come after.
+    for (const char* name : {"Cleric_Wizard", "Cleric", "cleric_fighter", "Druid"}) {
+        WriteFile(std::string("Classes/") + name + "Class.qdf",
+                  std::string("<CHARACTER_CLASS>\n<NAME>") + name +
+                      "</NAME>\n</CHARACTER_CLASS>\n");
+    }
+    CClass.LoadClass();
+    EXPECT_EQ(Names<CharacterClass>(),
+              (std::vector<std::string>{"Cleric", "cleric_fighter", "Cleric_Wizard", "Druid"}));
+}
+
 TEST_F(DataReaderTest, MissingDirectoriesLoadNothingAndNeverTheWorkspaceRoot) {
     // Record files lying in the workspace root itself must not be taken for a missing
     // directory's contents.

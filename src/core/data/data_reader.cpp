@@ -23,19 +23,29 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
            EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+// Letter case folded the way the original platform's file system orders names: to upper
+// case, so that "_" (between the two cases in ASCII) sorts after the letters.
+unsigned char UpperAscii(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
+}
+
 // File names in the order the data lists use: letter case ignored, then byte order so that
 // names differing only in case still come out the same way everywhere.
 bool FileNameBefore(const fs::path& a, const fs::path& b) {
     const std::string x = a.filename().string();
     const std::string y = b.filename().string();
-    const auto lower_less = [](char p, char q) { return LowerAscii(p) < LowerAscii(q); };
-    if (std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), lower_less)) {
+    const auto folded_less = [](char p, char q) { return UpperAscii(p) < UpperAscii(q); };
+    if (std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), folded_less)) {
         return true;
     }
-    if (std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end(), lower_less)) {
+    if (std::lexicographical_compare(y.begin(), y.end(), x.begin(), x.end(), folded_less)) {
         return false;
     }
-    return x < y;
+    const auto byte_less = [](char p, char q) {
+        return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
+    };
+    return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), byte_less);
 }
 
 // The tag text as a person wrote it: without the indentation and the opening bracket.
