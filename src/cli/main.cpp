@@ -40,6 +40,19 @@ const Verb kVerbs[] = {
      "Spell) at level L with the save table N (1 mage, 2 fighter, 3 thief, 4 cleric, 5 thrain),\n"
      "for a character of the class and race of those names in the data of the current\n"
      "directory (Classes, Races) and of constitution C (default 0). Prints the number."},
+    {"crit", RunCrit,
+     "fraymark crit ROLL SEVERITY TYPE | fraymark crit severity BSL [--clock T] [--times N] | "
+     "fraymark crit table",
+     "crit ROLL SEVERITY TYPE: the wound the critical hit window shows for a location roll\n"
+     "(0 to 10000), a severity level and a damage type (Puncturing, Hacking, Crushing or\n"
+     "Monster Bites; quote \"Monster Bites\" or give it as two words). A severity above 24\n"
+     "counts as 24; below 1 the hit is negated. Prints one line.\n"
+     "crit severity: N severity rolls (default 1) for the base severity level BSL, one a line:\n"
+     "a d8 plus BSL, open-ended on 1 (downward) and 8 (upward). Without --clock the\n"
+     "generator seeds itself from the clock.\n"
+     "crit table: the whole critical-hit table as tab-separated values, a header line\n"
+     "'low high type severity text' then one record a line in table order, the type as its\n"
+     "number (0 Puncturing, 1 Hacking, 2 Crushing, 3 Monster Bites)."},
 };
 
 void PrintOverview(std::ostream& out) {

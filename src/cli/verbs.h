@@ -19,4 +19,6 @@ int RunRoll(const std::vector<std::string>& args);
 int RunData(const std::vector<std::string>& args);
 int RunAbility(const std::vector<std::string>& args);
 int RunTables(const std::vector<std::string>& args);
+int RunTablesQuirks(const std::vector<std::string>& args);
 int RunTablesSave(const std::vector<std::string>& args);
+int RunCrit(const std::vector<std::string>& args);

@@ -1,0 +1,153 @@
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(CritVerb, LookupPrintsTheWoundOrTheWindowsMessage) {
+    struct Case {
+        const char* args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"crit 1500 12 Hacking", "Thigh: x2, d2, f, m5, mt2\n"},
+        {"crit 1217 1 Hacking", "Thigh: 1\n"},
+        {"crit 9924 18 'Monster Bites'", "Head, top: x4, a8, d8, v1, u, sc, mt1, ib\n"},
+        {"crit 10000 24 Monster Bites", "Head, top: brain goo\n"},
+        {"crit 1500 30 hacking", "Thigh: x3, ls, d8, u, m10\n"},
+        {"crit 1500 99999999999 HACKING", "Thigh: x3, ls, d8, u, m10\n"},
+        {"crit 1500 0 Crushing", "Severity level below 1; Critical Hit negated\n"},
+        {"crit 1500 -3 Crushing", "Severity level below 1; Critical Hit negated\n"},
+        {"crit 10001 1 Crushing", "Error, incomplete data in program\n"},
+        {"crit -1 1 Crushing", "Error, incomplete data in program\n"},
+        {"crit 0 5 Puncturing", "Error, incomplete data in program\n"},
+    };
+    for (const Case& c : cases) {
+        const CliResult r = RunFraymark(c.args);
+        EXPECT_EQ(r.exit_code, 0) << c.args << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+    EXPECT_NE(RunFraymark("crit 0 5 Hacking").out.rfind("Foot, top: ", 0), std::string::npos);
+}
+
+// The severity rule written out again, over d8 faces taken from the generator's raw numbers.
+std::vector<int> ReferenceSeverities(const std::vector<uint32_t>& raw, int base, int count) {
+    std::size_t next = 0;
+    auto d8 = [&]() { return static_cast<int>(raw.at(next++) >> 29) + 1; };
+    std::vector<int> results;
+    for (int i = 0; i < count; ++i) {
+        int face = d8();
+        int total = base + face;
+        while (face == 1 || face == 8) {
+            const int sign = face == 1 ? -1 : 1;
+            face = d8();
+            total += sign * (face + base - 1);
+        }
+        results.push_back(total);
+    }
+    return results;
+}
+
+TEST(CritVerb, SeverityRollsShareOneGeneratorSeededLikeRng) {
+    for (const char* clock : {"1", "1700000000", "4000000001"}) {
+        const CliResult raw = RunFraymark(std::string("rng --clock ") + clock + " --count 400");
+        std::vector<uint32_t> numbers;
+        for (const std::string& line : Lines(raw.out)) {
+            numbers.push_back(static_cast<uint32_t>(std::stoul(line)));
+        }
+        for (int base : {3, -2, 0}) {
+            const CliResult r = RunFraymark("crit severity " + std::to_string(base) + " --clock " +
+                                            clock + " --times 60");
+            ASSERT_EQ(r.exit_code, 0) << r.err;
+            std::vector<int> got;
+            for (const std::string& line : Lines(r.out)) {
+                got.push_back(std::stoi(line));
+            }
+            EXPECT_EQ(got, ReferenceSeverities(numbers, base, 60))
+                << "clock " << clock << " base " << base;
+        }
+    }
+    EXPECT_EQ(Lines(RunFraymark("crit severity 3").out).size(), 1u);
+    EXPECT_TRUE(RunFraymark("crit severity 3 --clock 9 --times 0").out.empty());
+}
+
+TEST(CritVerb, TableIsTheWholeTableAsTabSeparatedValues) {
+    const CliResult r = RunFraymark("crit table");
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    const std::vector<std::string> lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 4801u);
+    EXPECT_EQ(lines[0], "low\thigh\ttype\tseverity\ttext");
+    for (const std::string& line : lines) {
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+    }
+    EXPECT_EQ(lines[1], "0\t100\t0\t1\tFoot, top: " + lines[1].substr(lines[1].find(": ") + 2));
+    // Puncturing, severity 5 is the fifth block: its first band begins at 1.
+    EXPECT_EQ(lines[1 + 4 * 50].substr(0, 10), "1\t100\t0\t5\t");
+    // Hacking 12, Thigh: block 24 + 11, band 12.
+    EXPECT_EQ(lines[1 + 35 * 50 + 12], "1217\t2000\t1\t12\tThigh: x2, d2, f, m5, mt2");
+    EXPECT_EQ(lines[4800], "9924\t10000\t3\t24\tHead, top: brain goo");
+}
+
+TEST(CritVerb, TableAndLookupAgree) {
+    const std::vector<std::string> lines = Lines(RunFraymark("crit table").out);
+    ASSERT_EQ(lines.size(), 4801u);
+    const char* types[] = {"Puncturing", "Hacking", "Crushing", "'Monster Bites'"};
+    for (std::size_t row : {2u, 777u, 1999u, 3333u, 4242u}) {
+        std::istringstream fields(lines[row]);
+        std::string low, high, type, severity, text;
+        std::getline(fields, low, '\t');
+        std::getline(fields, high, '\t');
+        std::getline(fields, type, '\t');
+        std::getline(fields, severity, '\t');
+        std::getline(fields, text);
+        for (const std::string& roll : {low, high}) {
+            const CliResult r =
+                RunFraymark("crit " + roll + " " + severity + " " + types[std::stoi(type)]);
+            EXPECT_EQ(r.out, text + "\n") << lines[row];
+        }
+    }
+}
+
+TEST(CritVerb, BadInputIsAUsageErrorWithOneLine) {
+    const char* cases[] = {
+        "crit",
+        "crit 1500 12",
+        "crit x 12 Hacking",
+        "crit 1500 twelve Hacking",
+        "crit 1500 12 Slashing",
+        "crit 1500 12 Monster",
+        "crit 1500 12 Hacking --times 2",
+        "crit severity",
+        "crit severity x",
+        "crit severity 3 4",
+        "crit severity 3 --times -1",
+        "crit severity 3 --clock",
+        "crit severity 3 --speed 2",
+        "crit table extra",
+        "crit table --clock 3",
+    };
+    for (const char* args : cases) {
+        const CliResult r = RunFraymark(args);
+        EXPECT_EQ(r.exit_code, 2) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
+    }
+}
+
+} // namespace
