@@ -12,6 +12,7 @@ struct TablesSubVerb {
 };
 
 const TablesSubVerb kTablesSubVerbs[] = {
+    {"quirks", RunTablesQuirks},
     {"save", RunTablesSave},
 };
 

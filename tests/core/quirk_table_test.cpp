@@ -1,0 +1,628 @@
+// Structural checks of the built-in quirk and flaw table: the table list, counts and ranges
+// below are written out from the game's table list, not taken from the table itself.
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/data/quirk_flaw.h"
+
+namespace {
+
+constexpr int kLastEntry = 618;
+
+const std::string k6B = "Player's Handbook 6B: Flaws, Minor (Physical)";
+const std::string k6C = "Player's Handbook 6C: Flaws, Minor (Physical)";
+const std::string k6E = "Player's Handbook 6E: Flaws, Major (Physical)";
+const std::string k6G = "Player's Handbook 6G: Quirks, Major (Mental)";
+const std::string kExtraPersonality = "PHB Extra Personality Table";
+
+struct ListedTable {
+    std::string name;
+    int count;
+    int low, high; // 0, 0 for a choice-only table
+    int book;      // -1: more than one book
+    bool interleaved_with_next = false;
+};
+
+// Storage order, entry counts, roll ranges and books as the game's table list gives them.
+const std::vector<ListedTable> kListedTables = {
+    {k6B, 12, 1, 100, 0},
+    {k6C, 13, 1, 100, 0},
+    {"Player's Handbook 6D: Flaws, Minor (Physical)", 7, 1, 100, 0},
+    {k6E, 18, 1, 100, 0},
+    {"Player's Handbook 6F: Quirks, Minor (Mental)", 20, 1, 100, 0},
+    {k6G, 15, 1, 100, 0},
+    {"Player's Handbook 6H: Quirks, Minor (Personality)", 14, 1, 100, 0},
+    {"Player's Handbook 6I: Quirks, Major (Personality)", 4, 1, 100, 0},
+    {"PHB Animal Antipathy Table", 10, 1, 20, 0},
+    {"PHB Maimed Table", 6, 1, 6, 0},
+    {"PHB Maimed Subtable", 2, 1, 6, 0},
+    {"PHB Seizure Table", 2, 1, 100, 0},
+    {"PHB Animal Phobia Table", 10, 1, 20, 0},
+    {"PHB Delusion Table Major", 10, 1, 10, 0, true},
+    {"PHB Delusion Table Minor", 10, 1, 10, 0},
+    {"PHB Class Enmity Table", 20, 1, 19, 0},
+    {"PHB Racial Enmity Table", 10, 1, 10, 0},
+    {"PHB Obsession OR Compulsion", 2, 1, 2, 0},
+    {"PHB Obsession", 20, 1, 20, 0},
+    {"PHB Compulsion", 20, 1, 20, 0},
+    {"PHB Class Aversion Table", 20, 1, 19, 0},
+    {"PHB Racial Aversion Table", 10, 0, 10, 0},
+    {"PHB Superstitions Table", 20, 1, 20, 0},
+    {kExtraPersonality, 21, 1, 100, 0},
+    {"PHB Allergen Table", 10, 1, 20, 0},
+    {"Hexwright's Guide 6J", 7, 1, 100, 1},
+    {"HWG Sloppy Penmanship Table", 2, 1, 6, 1},
+    {"Hexwright's Guide 6K", 7, 1, 100, 1},
+    {"Hexwright's Guide 6L", 6, 1, 100, 1},
+    {"HWG Magical Allergy Table", 14, 1, 100, 1},
+    {"HWG College Rivalry Table", 8, 1, 8, 1},
+    {"HWG Superstitious Caster Table", 10, 1, 10, 1},
+    {"Warbrand's Guide 6M", 8, 1, 100, 2},
+    {"Warbrand's Guide 6N", 11, 1, 100, 2},
+    {"WG Armor Prejudice", 18, 1, 100, 2},
+    {"WG Weapon Phobia", 27, 1, 100, 2},
+    {"WG Weapon Prejudice Major", 26, 1, 100, 2},
+    {"WG Weapon Prejudice Minor", 3, 1, 3, 2},
+    {"WG Weapon Prejudice Major/Minor", 2, 1, 2, 2},
+    {"WG", 2, 0, 0, 2},
+    {"TWK", 1, 0, 0, 11},
+    {"HX9", 1, 0, 0, 12},
+    {"Tavernfolk 64", 11, 0, 0, -1},
+    {"Player's Handbook 6A", 8, 1, 100, 0},
+    {"Hexwright's Guide 6A", 11, 1, 100, 1},
+    {"Warbrand's Guide 6A", 10, 1, 100, 2},
+    {"Lurcher's Guide 6A", 10, 1, 100, 3},
+    {"Lurcher's Guide 6Q", 10, 1, 100, 3},
+    {"Lurcher's Guide 6R", 15, 1, 100, 3},
+    {"LG Precious Metal Allergy Table", 7, 1, 20, 3},
+    {"LG Suspicious Mannerism Table", 15, 2, 16, 3},
+    {"LG Poor Impulse Control Table", 10, 1, 20, 3},
+    {"Votary's Guide 6A", 10, 1, 100, 4},
+    {"Votary's Guide 6O", 8, 1, 100, 4},
+    {"VG 6P", 2, 1, 17, 4},
+    {"Votary's Guide 6P", 10, 18, 100, 4},
+    {"VG Goiter SubTable", 2, 1, 100, 4},
+    {"VG Unusual Convictions SubTable", 20, 1, 20, 4},
+};
+
+class QuirkTable : public ::testing::Test {
+protected:
+    void SetUp() override { SetQuirkFlawStructure(table.data()); }
+
+    const QuirkFlaw& At(int index) const { return table[static_cast<std::size_t>(index)]; }
+
+    // Entry indexes of one table, in storage order.
+    std::vector<int> EntriesOf(const std::string& name) const {
+        std::vector<int> found;
+        for (int i = 1; i <= kLastEntry; ++i) {
+            if (name == At(i).table) {
+                found.push_back(i);
+            }
+        }
+        return found;
+    }
+
+    std::vector<QuirkFlaw> table = std::vector<QuirkFlaw>(kQuirkFlawSlots);
+};
+
+std::vector<int> IndexList(const int32_t (&list)[10]) {
+    std::vector<int> values;
+    for (int32_t value : list) {
+        if (value == 0) {
+            break;
+        }
+        values.push_back(value);
+    }
+    return values;
+}
+
+TEST_F(QuirkTable, HoldsExactly619EntriesAndLeavesTheOtherSlotsAlone) {
+    EXPECT_EQ(QuirkFlawDefinition().size(), 619u);
+    std::vector<QuirkFlaw> marked(kQuirkFlawSlots);
+    marked[619].bp = 77;
+    marked[799].max_times = 5;
+    SetQuirkFlawStructure(marked.data());
+    EXPECT_EQ(marked[619].bp, 77);
+    EXPECT_EQ(marked[799].max_times, 5);
+    EXPECT_STREQ(marked[kLastEntry].table, "VG Unusual Convictions SubTable");
+}
+
+TEST_F(QuirkTable, EntryZeroIsBlank) {
+    const QuirkFlaw& blank = At(0);
+    EXPECT_STREQ(blank.name, "");
+    EXPECT_STREQ(blank.source, " ");
+    EXPECT_STREQ(blank.table, " ");
+    for (int32_t value :
+         {blank.bp, blank.bp_after_first, blank.book, blank.type, blank.low, blank.high,
+          blank.max_times, blank.rolls, blank.excludes[0], blank.excluded_by[0]}) {
+        EXPECT_EQ(value, 0);
+    }
+}
+
+TEST_F(QuirkTable, RebuildingRestoresValuesChangedDuringACreation) {
+    table[17].bp = 1;
+    table[276].bp = 5;
+    table[39].max_times = 0;
+    SetQuirkFlawStructure(table.data());
+    EXPECT_EQ(At(17).bp, 5);
+    EXPECT_EQ(At(276).bp, 11);
+    EXPECT_EQ(At(39).max_times, 1);
+}
+
+TEST_F(QuirkTable, TablesAreStoredInListOrderWithTheirEntryCounts) {
+    int next = 1;
+    for (std::size_t t = 0; t < kListedTables.size(); ++t) {
+        const ListedTable& listed = kListedTables[t];
+        SCOPED_TRACE(listed.name);
+        if (listed.interleaved_with_next) {
+            const ListedTable& partner = kListedTables[++t];
+            ASSERT_EQ(listed.count, partner.count);
+            for (int k = 0; k < listed.count; ++k) {
+                EXPECT_EQ(At(next++).table, listed.name);
+                EXPECT_EQ(At(next++).table, partner.name);
+            }
+            continue;
+        }
+        for (int k = 0; k < listed.count; ++k) {
+            EXPECT_EQ(At(next++).table, listed.name) << "entry " << next - 1;
+        }
+    }
+    EXPECT_EQ(next, kLastEntry + 1);
+}
+
+// Rolls a table can give are covered once each: ranges ascend, touch and do not overlap.
+// Entries with range 0-0 are reached by no roll. Table 6C keeps two entries for 86-100.
+TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
+    for (const ListedTable& listed : kListedTables) {
+        if (listed.high == 0) {
+            continue; // choice only
+        }
+        SCOPED_TRACE(listed.name);
+        const std::vector<int> entries = EntriesOf(listed.name);
+        ASSERT_EQ(static_cast<int>(entries.size()), listed.count);
+        int covered_to = listed.low - 1;
+        int previous_low = -1;
+        bool first = true;
+        for (int index : entries) {
+            const QuirkFlaw& entry = At(index);
+            EXPECT_GE(entry.low, previous_low) << "entry " << index << " is out of order";
+            previous_low = entry.low;
+            if (entry.low == 0 && entry.high == 0) {
+                continue;
+            }
+            const bool shares_range = listed.name == k6C && index == 25;
+            if (shares_range) {
+                EXPECT_EQ(entry.low, At(24).low);
+                EXPECT_EQ(entry.high, At(24).high);
+                continue;
+            }
+            EXPECT_EQ(entry.low, first ? listed.low : covered_to + 1) << "entry " << index;
+            EXPECT_LE(entry.low, entry.high) << "entry " << index;
+            covered_to = entry.high;
+            first = false;
+        }
+        EXPECT_EQ(covered_to, listed.high);
+    }
+}
+
+TEST_F(QuirkTable, ChoiceOnlyTablesHaveNoRanges) {
+    for (const ListedTable& listed : kListedTables) {
+        if (listed.high != 0) {
+            continue;
+        }
+        for (int index : EntriesOf(listed.name)) {
+            EXPECT_EQ(At(index).low, 0) << index;
+            EXPECT_EQ(At(index).high, 0) << index;
+            EXPECT_TRUE(At(index).type == 0 || At(index).type == 1) << index;
+        }
+    }
+}
+
+TEST_F(QuirkTable, EntriesCarryTheBookOfTheirTable) {
+    for (const ListedTable& listed : kListedTables) {
+        for (int index : EntriesOf(listed.name)) {
+            if (listed.book >= 0) {
+                EXPECT_EQ(At(index).book, listed.book) << index << " " << At(index).name;
+            } else {
+                EXPECT_TRUE(At(index).book == 2 || At(index).book == 10) << index;
+            }
+        }
+    }
+}
+
+TEST_F(QuirkTable, EveryNamedSubtableExistsAndSlotsMatchTheType) {
+    std::set<std::string> tables;
+    for (const ListedTable& listed : kListedTables) {
+        tables.insert(listed.name);
+    }
+    for (int i = 1; i <= kLastEntry; ++i) {
+        const QuirkFlaw& entry = At(i);
+        SCOPED_TRACE(std::to_string(i) + " " + entry.name);
+        ASSERT_TRUE(entry.type >= 0 && entry.type <= 4) << entry.type;
+        std::string used; // which slots are filled, e.g. "x..." for slot 0 only
+        for (const char* slot : entry.subtables) {
+            used += slot[0] == '\0' ? '.' : 'x';
+            if (slot[0] != '\0') {
+                EXPECT_TRUE(tables.count(slot)) << "unknown table '" << slot << "'";
+            }
+        }
+        if (entry.type == 0 || entry.type == 1) {
+            EXPECT_EQ(used, "....");
+        } else if (entry.type == 3) {
+            EXPECT_TRUE(used == ".x.." || used == ".xx." || used == ".xxx") << used;
+        } else {
+            EXPECT_EQ(used, "x...");
+        }
+    }
+}
+
+TEST_F(QuirkTable, RepeatCountsFollowTheEntryType) {
+    for (int i = 1; i <= kLastEntry; ++i) {
+        const QuirkFlaw& entry = At(i);
+        SCOPED_TRACE(std::to_string(i) + " " + entry.name);
+        switch (entry.type) {
+        case 2:
+            EXPECT_TRUE(entry.rolls == 1 || entry.rolls == 2);
+            break;
+        case 4:
+            EXPECT_EQ(entry.rolls, 1);
+            break;
+        default:
+            EXPECT_EQ(entry.rolls, 0);
+        }
+        EXPECT_GE(entry.max_times, 1);
+    }
+}
+
+// The rolling step reads a directive's tables from the codes in its name, "6B" to "6R", and
+// a "twice" directive doubles 6C, 6H or 6G; the slots must name the same tables.
+TEST_F(QuirkTable, DirectiveNamesAndSlotsNameTheSameTables) {
+    const std::map<std::string, std::string> codes = {
+        {"6B", k6B},
+        {"6C", k6C},
+        {"6D", "Player's Handbook 6D: Flaws, Minor (Physical)"},
+        {"6E", k6E},
+        {"6F", "Player's Handbook 6F: Quirks, Minor (Mental)"},
+        {"6G", k6G},
+        {"6H", "Player's Handbook 6H: Quirks, Minor (Personality)"},
+        {"6I", "Player's Handbook 6I: Quirks, Major (Personality)"},
+        {"6J", "Hexwright's Guide 6J"},
+        {"6K", "Hexwright's Guide 6K"},
+        {"6L", "Hexwright's Guide 6L"},
+        {"6M", "Warbrand's Guide 6M"},
+        {"6N", "Warbrand's Guide 6N"},
+        {"6O", "Votary's Guide 6O"},
+        {"6P", "Votary's Guide 6P"},
+        {"6Q", "Lurcher's Guide 6Q"},
+        {"6R", "Lurcher's Guide 6R"},
+    };
+    const std::string order = "BCDEFGHIJKLMNOPQR";
+    int directives = 0;
+    for (int i = 1; i <= kLastEntry; ++i) {
+        const QuirkFlaw& entry = At(i);
+        if (entry.type != 3) {
+            continue;
+        }
+        ++directives;
+        const std::string name = entry.name;
+        std::vector<std::string> from_name;
+        for (char letter : order) {
+            const std::string code = std::string("6") + letter;
+            if (name.find(code) != std::string::npos) {
+                from_name.push_back(codes.at(code));
+            }
+        }
+        if (name.find("twice") != std::string::npos) {
+            ASSERT_EQ(from_name.size(), 1u) << name;
+            EXPECT_TRUE(name.find("6C") != std::string::npos ||
+                        name.find("6H") != std::string::npos ||
+                        name.find("6G") != std::string::npos)
+                << name;
+            from_name.push_back(from_name.front());
+        }
+        std::vector<std::string> slots;
+        for (int s = 1; s < 4; ++s) {
+            if (entry.subtables[s][0] != '\0') {
+                slots.push_back(entry.subtables[s]);
+            }
+        }
+        EXPECT_EQ(slots, from_name) << i << " " << name;
+    }
+    EXPECT_GT(directives, 10);
+}
+
+TEST_F(QuirkTable, SixATablesSendRollsToTablesOfTheirOwnBook) {
+    const std::vector<std::pair<std::string, int>> six_a = {{"Player's Handbook 6A", 0},
+                                                            {"Hexwright's Guide 6A", 1},
+                                                            {"Warbrand's Guide 6A", 2},
+                                                            {"Lurcher's Guide 6A", 3},
+                                                            {"Votary's Guide 6A", 4}};
+    for (const auto& [name, book] : six_a) {
+        for (int index : EntriesOf(name)) {
+            const QuirkFlaw& entry = At(index);
+            ASSERT_TRUE(entry.type == 2 || entry.type == 3) << index;
+            for (const char* slot : entry.subtables) {
+                if (slot[0] == '\0') {
+                    continue;
+                }
+                const std::vector<int> target = EntriesOf(slot);
+                ASSERT_FALSE(target.empty()) << slot;
+                EXPECT_EQ(At(target.front()).book, book) << name << " -> " << slot;
+            }
+        }
+    }
+}
+
+TEST_F(QuirkTable, ExclusionListsAgreeBothWays) {
+    for (int i = 1; i <= kLastEntry; ++i) {
+        const QuirkFlaw& entry = At(i);
+        for (int target : IndexList(entry.excludes)) {
+            ASSERT_TRUE(target >= 1 && target <= kLastEntry && target != i) << i;
+            const auto back = IndexList(At(target).excluded_by);
+            EXPECT_NE(std::find(back.begin(), back.end(), i), back.end())
+                << i << " excludes " << target << " but is not in its excluded_by";
+        }
+        for (int source : IndexList(entry.excluded_by)) {
+            ASSERT_TRUE(source >= 1 && source <= kLastEntry && source != i) << i;
+            const auto forward = IndexList(At(source).excludes);
+            EXPECT_NE(std::find(forward.begin(), forward.end(), i), forward.end())
+                << i << " is excluded by " << source << " which does not exclude it";
+        }
+        EXPECT_EQ(entry.excludes[9], 0) << i << ": the list needs its ending 0";
+        EXPECT_EQ(entry.excluded_by[9], 0) << i << ": the list needs its ending 0";
+    }
+}
+
+std::vector<std::string> NamesOf(const std::vector<QuirkFlaw>& table, const int32_t (&list)[10]) {
+    std::vector<std::string> names;
+    for (int index : IndexList(list)) {
+        names.push_back(table[static_cast<std::size_t>(index)].name);
+    }
+    return names;
+}
+
+TEST_F(QuirkTable, EntriesTheCorrectionsUseByNumber) {
+    EXPECT_STREQ(At(15).name, "Male Pattern Baldness");
+    EXPECT_STREQ(At(36).name, "Amputee, Double, Arm");
+    EXPECT_STREQ(At(37).name, "Amputee, Double, Leg");
+    EXPECT_STREQ(At(40).name, "Deaf");
+    EXPECT_EQ(At(40).table, k6E);
+    const auto arms = NamesOf(table, At(36).excludes);
+    const auto legs = NamesOf(table, At(37).excludes);
+    EXPECT_NE(std::find(arms.begin(), arms.end(), "Amputee, Arm"), arms.end());
+    EXPECT_NE(std::find(legs.begin(), legs.end(), "Amputee, Leg"), legs.end());
+    EXPECT_EQ(NamesOf(table, At(39).excludes),
+              (std::vector<std::string>{"Loss of Eye", "Farsighted", "Nearsighted",
+                                        "Night Blindness", "Cataracts", "Color Blind"}));
+    EXPECT_EQ(NamesOf(table, At(40).excludes),
+              (std::vector<std::string>{"Ringing in the Ears", "Tone Deaf", "Hard of Hearing"}));
+}
+
+struct TellingEntry {
+    int index;
+    std::string name;
+    int bp, bp_after_first, book;
+    std::string source, table;
+    int type, low, high, max_times, rolls;
+    std::array<std::string, 4> subtables;
+    std::vector<int> excludes, excluded_by;
+};
+
+// The entries that fix the table's conventions. The extra personality table starts one entry
+// later than its telling entries say (276 and 296, not 275 and 295): the listed entry counts
+// of the tables before it put it there, and the indexes from the 6A tables on agree with them.
+TEST_F(QuirkTable, TellingEntriesFieldByField) {
+    const std::vector<TellingEntry> telling = {
+        {1, "Albino", 5, 0, 0, "PHB pg 92", k6B, 0, 1, 9, 1, 0, {}, {}, {}},
+        {2,
+         "Animal [type] Antipathy",
+         7,
+         0,
+         0,
+         "PHB pg 93",
+         k6B,
+         2,
+         10,
+         14,
+         999,
+         1,
+         {"PHB Animal Antipathy Table", "", "", ""},
+         {},
+         {}},
+        {11,
+         "Roll again on Table 6B and an extra time on Table 6C",
+         0,
+         0,
+         0,
+         "PHB pg 91",
+         k6B,
+         3,
+         71,
+         85,
+         999,
+         0,
+         {"", k6B, k6C, ""},
+         {},
+         {}},
+        {14, "Loss of Eye", 7, 0, 0, "PHB pg 94", k6C, 0, 8, 13, 2, 0, {}, {}, {39}},
+        {17, "Missing Finger", 5, 1, 0, "PHB pg 94", k6C, 0, 27, 34, 10, 0, {}, {}, {}},
+        {39, "Blind", 20, 0, 0, "PHB pg 93", k6E, 1, 29, 31, 1, 0, {}, {14, 28, 29, 30, 46, 5}, {}},
+        {73,
+         "Enmity toward [class]",
+         13,
+         0,
+         0,
+         "PHB pg 95",
+         k6G,
+         4,
+         8,
+         13,
+         1,
+         1,
+         {"PHB Class Enmity Table", "", "", ""},
+         {},
+         {}},
+        {276,
+         "Multiple Personality Disorder: Young member of the opposite sex.",
+         11,
+         5,
+         0,
+         "PHB pg 98",
+         kExtraPersonality,
+         1,
+         1,
+         4,
+         999,
+         0,
+         {},
+         {},
+         {}},
+        {296,
+         "Roll twice more for extra Personalities.",
+         -11,
+         -5,
+         0,
+         "PHB pg 98",
+         kExtraPersonality,
+         2,
+         81,
+         100,
+         999,
+         2,
+         {kExtraPersonality, "", "", ""},
+         {},
+         {}},
+        {471,
+         "Roll on Table Player's Handbook 6B: Flaws, Minor (Physical)",
+         0,
+         0,
+         0,
+         "PHB",
+         "Player's Handbook 6A",
+         2,
+         1,
+         14,
+         999,
+         1,
+         {k6B, "", "", ""},
+         {},
+         {}},
+    };
+    for (const TellingEntry& want : telling) {
+        const QuirkFlaw& got = At(want.index);
+        SCOPED_TRACE("entry " + std::to_string(want.index));
+        EXPECT_EQ(got.name, want.name);
+        EXPECT_EQ(got.bp, want.bp);
+        EXPECT_EQ(got.bp_after_first, want.bp_after_first);
+        EXPECT_EQ(got.book, want.book);
+        EXPECT_EQ(got.source, want.source);
+        EXPECT_EQ(got.table, want.table);
+        for (int s = 0; s < 4; ++s) {
+            EXPECT_EQ(got.subtables[s], want.subtables[static_cast<std::size_t>(s)]) << s;
+        }
+        EXPECT_EQ(got.type, want.type);
+        EXPECT_EQ(got.low, want.low);
+        EXPECT_EQ(got.high, want.high);
+        EXPECT_EQ(got.max_times, want.max_times);
+        EXPECT_EQ(got.rolls, want.rolls);
+        EXPECT_EQ(IndexList(got.excludes), want.excludes);
+        EXPECT_EQ(IndexList(got.excluded_by), want.excluded_by);
+    }
+}
+
+// The fixed-size fields would silently cut a longer text, so the definition is checked.
+TEST(QuirkTableDefinition, TextsFitTheirFields) {
+    const auto rows = QuirkFlawDefinition();
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        SCOPED_TRACE(std::to_string(i) + " " + rows[i].name);
+        EXPECT_GT(std::strlen(rows[i].name), 0u);
+        EXPECT_LE(std::strlen(rows[i].name), 111u);
+        EXPECT_GT(std::strlen(rows[i].source), 0u);
+        EXPECT_LE(std::strlen(rows[i].source), 14u);
+        EXPECT_LE(std::strlen(rows[i].table), 49u);
+        for (const char* slot : rows[i].subtables) {
+            EXPECT_LE(slot ? std::strlen(slot) : 0u, 49u);
+        }
+    }
+}
+
+// A placeholder marks an entry that a sub-table completes, and only such an entry.
+TEST_F(QuirkTable, PlaceholdersOnlyWhereASubtableCompletesTheName) {
+    for (int i = 1; i <= kLastEntry; ++i) {
+        const std::string name = At(i).name;
+        const bool placeholder = name.find("[type]") != std::string::npos ||
+                                 name.find("[class]") != std::string::npos ||
+                                 name.find("[race]") != std::string::npos;
+        EXPECT_EQ(name.find('[') != std::string::npos, placeholder) << name;
+        if (At(i).type == 4) {
+            EXPECT_TRUE(placeholder) << name;
+        }
+        if (placeholder) {
+            EXPECT_TRUE(At(i).type == 2 || At(i).type == 4) << name;
+        }
+    }
+}
+
+// Cherry picking takes the first entry whose name occurs in the chosen text, so an earlier
+// entry whose name is part of a later one would shadow it.
+TEST_F(QuirkTable, EveryPickableEntryIsFoundByItsOwnName) {
+    for (int i = 1; i <= kLastEntry; ++i) {
+        if (At(i).type > 1) {
+            continue;
+        }
+        const std::string text = At(i).name;
+        int found = 0;
+        for (int j = 1; j <= kLastEntry && found == 0; ++j) {
+            if (text.find(At(j).name) != std::string::npos) {
+                found = j;
+            }
+        }
+        EXPECT_EQ(found, i) << "'" << text << "' is found as '" << At(found).name << "'";
+    }
+}
+
+// Entries the character holds are re-read by the rolling step: a "twice" in their name
+// would be taken for an order to roll again.
+TEST_F(QuirkTable, HeldEntriesNeverReadAsRollAgainOrders) {
+    for (int i = 1; i <= kLastEntry; ++i) {
+        if (At(i).type == 0 || At(i).type == 1 || At(i).type == 4) {
+            EXPECT_EQ(std::string(At(i).name).find("twice"), std::string::npos) << i;
+        }
+    }
+}
+
+// Taking an entry with a second BP value lowers every entry of its table to its own second
+// value (Missing Finger, entry 17, only itself), so such a table needs the value everywhere.
+TEST_F(QuirkTable, SecondBpValuesCoverTheirWholeTable) {
+    std::set<std::string> tables_with_second_value;
+    for (int i = 1; i <= kLastEntry; ++i) {
+        if (At(i).bp_after_first != 0 && i != 17) {
+            tables_with_second_value.insert(At(i).table);
+        }
+    }
+    EXPECT_EQ(tables_with_second_value, std::set<std::string>{kExtraPersonality});
+    for (int index : EntriesOf(kExtraPersonality)) {
+        EXPECT_NE(At(index).bp_after_first, 0) << index;
+    }
+}
+
+TEST_F(QuirkTable, MagicalAllergyHasItsOwnEntryFor71To80) {
+    int hits = 0;
+    for (int index : EntriesOf("HWG Magical Allergy Table")) {
+        if (At(index).low <= 75 && At(index).high >= 75) {
+            ++hits;
+            EXPECT_EQ(At(index).low, 71);
+            EXPECT_EQ(At(index).high, 80);
+        }
+    }
+    EXPECT_EQ(hits, 1);
+}
+
+} // namespace
