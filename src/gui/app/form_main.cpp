@@ -9,6 +9,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/window_registry.h"
+#include "gui/gm/critical_frame.h"
 #include "gui/wizard/frame_step3.h"
 
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
@@ -112,7 +113,9 @@ void FormMain::OnTest(wxCommandEvent&) {
 }
 
 void FormMain::OnCritical(wxCommandEvent&) {
-    NotYetAvailable("Critical hit rolling");
+    auto* critical =
+        new CriticalFrame(MasterFrame, "Critical hit Rolling", wxDefaultPosition, wxSize(600, 200));
+    critical->Show(true);
 }
 
 void FormMain::OnHonor(wxCommandEvent&) {
