@@ -104,26 +104,6 @@ TEST(CritVerb, TableIsTheWholeTableAsTabSeparatedValues) {
     EXPECT_EQ(lines[4800], "9924\t10000\t3\t24\tHead, top: brain goo");
 }
 
-TEST(CritVerb, TableAndLookupAgree) {
-    const std::vector<std::string> lines = Lines(RunFraymark("crit table").out);
-    ASSERT_EQ(lines.size(), 4801u);
-    const char* types[] = {"Puncturing", "Hacking", "Crushing", "'Monster Bites'"};
-    for (std::size_t row : {2u, 777u, 1999u, 3333u, 4242u}) {
-        std::istringstream fields(lines[row]);
-        std::string low, high, type, severity, text;
-        std::getline(fields, low, '\t');
-        std::getline(fields, high, '\t');
-        std::getline(fields, type, '\t');
-        std::getline(fields, severity, '\t');
-        std::getline(fields, text);
-        for (const std::string& roll : {low, high}) {
-            const CliResult r =
-                RunFraymark("crit " + roll + " " + severity + " " + types[std::stoi(type)]);
-            EXPECT_EQ(r.out, text + "\n") << lines[row];
-        }
-    }
-}
-
 TEST(CritVerb, BadInputIsAUsageErrorWithOneLine) {
     const char* cases[] = {
         "crit",

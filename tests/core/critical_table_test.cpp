@@ -123,6 +123,21 @@ TEST(CriticalTable, NinetySixBlocksOfTheFiftyBandsInOrder) {
     }
 }
 
+TEST(CriticalTable, LookupFindsEveryLocationAtBothEdgesOfItsBand) {
+    for (int type = 0; type < 4; ++type) {
+        for (int severity = 1; severity <= 24; ++severity) {
+            for (const Band& band : kBands) {
+                const std::string name = std::string(band.name) + ": ";
+                const bool foot_quirk = type == kPuncturing && severity == 5 && band.low == 0;
+                for (int roll : {foot_quirk ? 1 : band.low, band.high}) {
+                    EXPECT_TRUE(StartsWith(Criticalhit(roll, severity, type), name))
+                        << roll << " type " << type << " severity " << severity;
+                }
+            }
+        }
+    }
+}
+
 TEST(CriticalTable, TextsFitInFiftyFourCharacters) {
     for (const CriticalRecord& r : criticaldata) {
         const std::string text = r.text;
