@@ -14,4 +14,14 @@ enum CommandId : int {
     ID_Critical = 10015,
     ID_Honor = 10016,
     ID_Accept = 10017,
+
+    // The first creation step.
+    ID_Step3Roll = 10020,
+    ID_Step3Apply = 10021,
+    ID_Step3Adjust = 10022,
+    ID_Step3Burn = 10023,
+    ID_Step3ContinueButton = 10024,
+    ID_Step3RaceList = 10025,
+    ID_Step3Language = 10026,
+    ID_Step3FirstRadio = 10030,  // the 19 radio buttons: 10030 to 10048
 };

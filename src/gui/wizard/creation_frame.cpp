@@ -13,10 +13,13 @@ wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                             const wxSize& size)
+                             const wxSize& size, const std::vector<StepMenuItem>& leading_items)
     : wxFrame(parent, wxID_ANY, title, pos, size) {
     SetIcon(SampleIcon());
     auto* menu = new wxMenu;
+    for (const StepMenuItem& item : leading_items) {
+        menu->Append(item.id, item.text, item.help);
+    }
     menu->Append(ID_Continue, "&Continue", "Go on to the next step");
     menu->Append(ID_Abort, "Ab&ort", "Abort character");
     auto* bar = new wxMenuBar;

@@ -1,14 +1,23 @@
 #pragma once
 
+#include <vector>
+
 #include <wx/frame.h>
+
+// A menu item a step puts in its "&Menu" before Continue and Abort.
+struct StepMenuItem {
+    int id;
+    const char* text;
+    const char* help;
+};
 
 // What every window of the creation wizard shares: the "&Menu" menu with Continue and Abort,
 // a status bar of three fields, the icon, and the end of the creation when the window closes
 // any way other than Continue.
 class CreationFrame : public wxFrame {
 public:
-    CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                  const wxSize& size);
+    CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
+                  const std::vector<StepMenuItem>& leading_items = {});
     ~CreationFrame() override;
 
     // Ends the creation (stage 0) and closes the window; the record keeps what was entered.

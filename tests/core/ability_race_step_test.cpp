@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/race_data.h"
+#include "core/dice/vexl_random.h"
+#include "core/wizard/ability_race_step.h"
+#include "support/race_fixtures.h"
+#include "support/reference_dice.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class AbilityRaceStepTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+    }
+    // Loads the races written so far.
+    void LoadRaces() { CRace.LoadRace(); }
+    void SetScores(std::array<int, 7> scores) {
+        auto fields = current_character.Scores();
+        for (int i = 0; i < 7; ++i) {
+            *fields[i] = scores[i];
+        }
+    }
+    std::array<int, 7> Scores() {
+        std::array<int, 7> scores{};
+        auto fields = current_character.Scores();
+        for (int i = 0; i < 7; ++i) {
+            scores[i] = *fields[i];
+        }
+        return scores;
+    }
+    // The log after the "All variables have been cleared" line.
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+
+    ScriptedPort port;
+};
+
+TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceAndContinueDoesNothing) {
+    AbilityRaceStep step;
+    EXPECT_EQ(program_data.creation_stage, 3);
+    for (const std::string& text : step.ScoreTexts()) {
+        EXPECT_EQ(text, "0");
+    }
+    EXPECT_EQ(step.BuildingPointsText(), "0  ");
+    EXPECT_TRUE(step.RaceEntries().empty());
+    EXPECT_FALSE(step.Continue("Common"));
+    EXPECT_EQ(program_data.creation_stage, 3);
+    EXPECT_EQ(SkillDataItem::pHead, nullptr);
+}
+
+TEST_F(AbilityRaceStepTest, RollRollsEveryScoreAndResetsBurnedPoints) {
+    AbilityRaceStep step;
+    program_data.building_points = 6.0f;
+    const uint32_t clock = 2024;
+    ReferenceTt800 reference(clock);
+    std::array<int, 7> expected{};
+    for (int& score : expected) {
+        score = reference.Die(6) + reference.Die(6) + reference.Die(6);
+        reference.Die(100);
+    }
+    SeedVexlrandAsClock(clock);
+    step.Roll();
+    EXPECT_EQ(Scores(), expected);
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(StepLog().rfind("BP=0.0    | Rolling Ability Scores STR=", 0), 0u);
+}
+
+TEST_F(AbilityRaceStepTest, AdjustTradesTwoForOneDownToTheFloor) {
+    WriteRaceFile(workspace, "Human_Male", {.name = "Human"});
+    LoadRaces();
+    AbilityRaceStep step;
+    SetScores({5, 10, 10, 10, 10, 10, 10});
+    step.SetLowerChoice(0);
+    step.SetRaiseChoice(1);
+    step.Adjust();
+    EXPECT_EQ(Scores(), (std::array<int, 7>{3, 11, 10, 10, 10, 10, 10}));
+    EXPECT_EQ(StepLog(),
+              "BP=0.0    | Strength has been reduced by 2 and Dexterity has been increased by 1 \n"
+              "BP=0.0    | Adjusted Ability Scores STR=3/0 DEX=11/0 CON=10/0 INT=10/0 WIS=10/0 "
+              "CHR=10/0 COM=10/0 \n");
+    // Refused at the floor, yet the race choice is still cleared.
+    step.SelectRace("Human, Male");
+    ASSERT_NE(current_character.race_item, nullptr);
+    step.Adjust();
+    EXPECT_EQ(Scores()[0], 3);
+    EXPECT_EQ(current_character.race_item, nullptr);
+    EXPECT_EQ(step.RaceLabels()[0], "");
+}
+
+TEST_F(AbilityRaceStepTest, AdjustWithOneAbilityInBothColumnsDoesNothing) {
+    AbilityRaceStep step;
+    SetScores({12, 12, 12, 12, 12, 12, 12});
+    step.SetLowerChoice(4);
+    step.SetRaiseChoice(4);
+    step.Adjust();
+    EXPECT_EQ(Scores()[4], 12);
+    EXPECT_EQ(StepLog(), "");
+}
+
+TEST_F(AbilityRaceStepTest, BurnEarnsTwoBpDownToTheFloor) {
+    AbilityRaceStep step;
+    SetScores({10, 10, 10, 10, 10, 10, 4});
+    step.SetBurnChoice(6);
+    step.Burn();
+    EXPECT_EQ(Scores()[6], 3);
+    EXPECT_FLOAT_EQ(program_data.building_points, 2.0f);
+    EXPECT_EQ(step.BuildingPointsText(), "2  ");
+    step.Burn();
+    EXPECT_EQ(Scores()[6], 3);
+    EXPECT_FLOAT_EQ(program_data.building_points, 2.0f);
+    EXPECT_EQ(StepLog().substr(0, 77),
+              "BP=2.0    | Comeliness has been reduced by 1 and BP has been increased by 2 \n");
+    // A new roll forgets the burned points.
+    step.Roll();
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+}
+
+TEST_F(AbilityRaceStepTest, RaceListKeepsRacesWithinLimitsFromEnabledBooks) {
+    WriteRaceFile(workspace, "A_Male", {.name = "At Minimum", .min_strength = 12});
+    WriteRaceFile(workspace, "B_Male", {.name = "Below Maximum", .max_strength = 11});
+    WriteRaceFile(workspace, "C_Male", {.name = "At Maximum", .max_strength = 12});
+    WriteRaceFile(workspace, "D_Male", {.name = "Closed Book", .book = 14});
+    WriteRaceFile(workspace, "E_Female", {.name = "At Minimum", .sex = "Female"});
+    LoadRaces();
+    AbilityRaceStep step;
+    SetScores({12, 10, 10, 10, 10, 10, 10});
+    step.SetLowerChoice(1);
+    step.SetRaiseChoice(2);
+    step.Adjust();  // rebuilds the list for the scores now held
+    EXPECT_EQ(step.RaceEntries(),
+              (std::vector<std::string>{"At Minimum, Male", "At Maximum, Male", "At Minimum, Female"}));
+    BooksToUse[14] = 1;
+    step.Adjust();
+    EXPECT_EQ(step.RaceEntries().size(), 4u);
+}
+
+TEST_F(AbilityRaceStepTest, RacesWhoseNamesContainOneAnotherAreEachFound) {
+    WriteRaceFile(workspace, "Gnome_Male", {.name = "Gnome", .adjustments = {1}});
+    WriteRaceFile(workspace, "GnomeTitan_Male", {.name = "Gnome Titan", .adjustments = {2}});
+    LoadRaces();
+    AbilityRaceStep step;
+    step.SelectRace("Gnome, Male");
+    EXPECT_EQ(current_character.race, "Gnome");
+    EXPECT_EQ(step.RaceLabels()[0], "+1");
+    step.SelectRace("Gnome Titan, Male");
+    EXPECT_EQ(current_character.race, "Gnome Titan");
+    EXPECT_EQ(step.RaceLabels()[0], "+2");
+}
+
+TEST_F(AbilityRaceStepTest, OfTwoRecordsThatReadAlikeTheLastIsTaken) {
+    WriteRaceFile(workspace, "A_Male", {.name = "Twin", .bp = 1});
+    WriteRaceFile(workspace, "B_Male", {.name = "Twin", .bp = 2});
+    LoadRaces();
+    AbilityRaceStep step;
+    step.SelectRace("Twin, Male");
+    EXPECT_EQ(step.RaceLabels()[7], "+2");
+}
+
+TEST_F(AbilityRaceStepTest, ApplyIsRefusedWhileTheOptionIsOff) {
+    AbilityRaceStep step;
+    SetScores({9, 9, 9, 9, 9, 9, 9});
+    std::array<std::string, 7> typed;
+    typed.fill("18");
+    EXPECT_FALSE(step.Apply(typed, typed));
+    EXPECT_EQ(step.ScoreTexts()[0], "9");
+}
+
+TEST_F(AbilityRaceStepTest, ApplyTakesTypedScoresAsAtoiReadsThem) {
+    BooksToUse[kRollYourOwnDice] = 1;
+    AbilityRaceStep step;
+    program_data.building_points = 4.0f;
+    const std::array<std::string, 7> scores = {"18", "  7", "12abc", "x", "-3", "99999", "16"};
+    const std::array<std::string, 7> fractions = {"50", "", "1", "2", "3", "4", "100"};
+    EXPECT_TRUE(step.Apply(scores, fractions));
+    EXPECT_EQ(Scores(), (std::array<int, 7>{18, 7, 12, 0, -3, 99999, 16}));
+    EXPECT_EQ(current_character.strength_perc, 50);
+    EXPECT_EQ(current_character.dexterity_perc, 0);
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(StepLog(), "BP=0.0    | Entering Ability Scores STR=18/50 DEX=7/0 CON=12/1 INT=0/2 "
+                         "WIS=-3/3 CHR=99999/4 COM=16/100 \n");
+}
+
+TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
+    WriteRaceFile(workspace, "Elf_Female",
+                  {.name = "Wood Elf",
+                   .sex = "Female",
+                   .adjustments = {0, 1, -1, 0, 0, 0, 0},
+                   .bp = 5,
+                   .languages = {"Elven", "Common"}});
+    LoadRaces();
+    AbilityRaceStep step;
+    SetScores({10, 10, 10, 10, 10, 10, 10});
+    program_data.building_points = 2.0f;
+    step.SelectRace("Wood Elf, Female");
+    EXPECT_EQ(step.RaceLabels(),
+              (std::array<std::string, 8>{"+0", "+1", "-1", "+0", "+0", "+0", "+0", "+5"}));
+    EXPECT_EQ(step.Languages(), (std::vector<std::string>{"Elven", "Common"}));
+    EXPECT_EQ(current_character.sex, "Female");
+    ASSERT_TRUE(step.Continue("Elven"));
+    EXPECT_EQ(Scores(), (std::array<int, 7>{10, 11, 9, 10, 10, 10, 10}));
+    EXPECT_FLOAT_EQ(program_data.building_points, 7.0f);
+    EXPECT_EQ(program_data.creation_stage, 5);
+    ASSERT_NE(SkillDataItem::pHead, nullptr);
+    EXPECT_EQ(SkillDataItem::pHead->name, "Language, Modern: Elven");
+    EXPECT_EQ(SkillDataItem::pHead->value, 100);
+    EXPECT_EQ(StepLog(),
+              "BP=2.0    | Selecting a Race/Sex: Race=Wood Elf, Sex=Female \n"
+              "BP=7.0    | Adjusted Ability Scores by Race STR=10/0 DEX=11/0 CON=9/0 INT=10/0 "
+              "WIS=10/0 CHR=10/0 COM=10/0 \n");
+}
+
+TEST_F(AbilityRaceStepTest, AbortEndsTheCreationAndKeepsTheRecord) {
+    AbilityRaceStep step;
+    SetScores({14, 10, 10, 10, 10, 10, 10});
+    step.Abort();
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(current_character.strength_base, 14);
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include <filesystem>
+
+// A race data file for tests: name, sex, book, the same limits for all seven abilities,
+// adjustments (str, dex, con, int, wis, cha, com), BP and languages.
+struct RaceFixture {
+    std::string name;
+    std::string sex = "Male";
+    int book = 0;
+    int min = 3;
+    int max = 18;
+    int adjustments[7] = {};
+    int bp = 0;
+    std::string languages[2] = {"Common", ""};
+    int min_strength = -1;  // when set, overrides the strength minimum
+    int max_strength = -1;  // when set, overrides the strength maximum
+};
+
+// Writes the race into Races/ of `workspace` under `file_stem`.
+void WriteRaceFile(const std::filesystem::path& workspace, const std::string& file_stem,
+                   const RaceFixture& race);
