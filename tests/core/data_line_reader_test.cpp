@@ -68,7 +68,7 @@ TEST_F(DataLineReaderTest, NulBytesCutTheRestOfThePiece) {
 }
 
 TEST_F(DataLineReaderTest, ReadsAcrossItsBufferBoundary) {
-    // 70000 short lines: far more than one buffer, with "\r\n" falling across its edge.
+    // 70000 short lines: many buffers full, with "\r\n" falling across its edge.
     std::string content;
     for (int i = 0; i < 70000; ++i) {
         content += std::to_string(i % 10) + "\r\n";

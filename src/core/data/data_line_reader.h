@@ -41,7 +41,7 @@ private:
 
     std::FILE* file_ = nullptr;
     int pushed_back_ = kNothingPushedBack;
-    char buffer_[1 << 16];
+    char buffer_[1 << 13];
     std::size_t position_ = 0;
     std::size_t filled_ = 0;
     long line_number_ = 0;

@@ -59,7 +59,12 @@ std::string_view TagName(std::string_view tag_text) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted.push_back('\'');
+    quoted.append(text);
+    quoted.push_back('\'');
+    return quoted;
 }
 
 } // namespace
