@@ -42,13 +42,15 @@ const std::vector<StepMenuItem> kStep3Menu = {
 constexpr int kRowTop = 20;
 constexpr int kRowHeight = 24;
 constexpr int kBoxHeight = 22;
-constexpr int kScoreX = 92;
-constexpr int kPercentileX = 126;
-constexpr int kRaceLabelX = 162;
-constexpr int kLowerX = 196;
-constexpr int kRaiseX = 222;
-constexpr int kBurnX = 248;
-constexpr int kRightX = 282;
+constexpr int kLabelWidth = 98;
+constexpr int kScoreX = 104;
+constexpr int kPercentileX = 146;
+constexpr int kRaceLabelX = 190;
+constexpr int kLowerX = 218;
+constexpr int kRaiseX = 243;
+constexpr int kBurnX = 270;
+constexpr int kRightX = 302;
+constexpr int kRightWidth = 192;
 
 wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
@@ -69,14 +71,15 @@ void FrameStep3::BuildControls() {
     new wxStaticText(panel, wxID_ANY, "+/-", wxPoint(kRaceLabelX, 2));
     new wxStaticText(panel, wxID_ANY, "-2", wxPoint(kLowerX, 2));
     new wxStaticText(panel, wxID_ANY, "+1", wxPoint(kRaiseX, 2));
-    new wxStaticText(panel, wxID_ANY, "Burn", wxPoint(kBurnX - 4, 2));
+    new wxStaticText(panel, wxID_ANY, "Burn", wxPoint(kBurnX - 2, 2));
     for (int i = 0; i < AbilityRaceStep::kAbilities; ++i) {
         const int y = kRowTop + kRowHeight * i;
-        new wxStaticText(panel, wxID_ANY, kAbilityNames[i], wxPoint(5, y + 3), wxSize(85, 18));
+        new wxStaticText(panel, wxID_ANY, kAbilityNames[i], wxPoint(5, y + 3),
+                         wxSize(kLabelWidth, 18));
         score_boxes_[i] =
-            new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y), wxSize(32, kBoxHeight));
+            new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y), wxSize(40, kBoxHeight));
         percentile_boxes_[i] =
-            new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kPercentileX, y), wxSize(34, kBoxHeight));
+            new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kPercentileX, y), wxSize(42, kBoxHeight));
         race_labels_[i] = new wxStaticText(panel, wxID_ANY, "", wxPoint(kRaceLabelX, y + 3),
                                            wxSize(30, 18));
     }
@@ -91,20 +94,25 @@ void FrameStep3::BuildControls() {
         }
     }
     const int bp_y = kRowTop + kRowHeight * 7 + 4;
-    new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, bp_y + 3), wxSize(85, 18));
-    bp_box_ = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, bp_y), wxSize(68, kBoxHeight));
+    new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, bp_y + 3),
+                     wxSize(kLabelWidth, 18));
+    bp_box_ = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, bp_y), wxSize(84, kBoxHeight));
     race_labels_[7] =
         new wxStaticText(panel, wxID_ANY, "", wxPoint(kRaceLabelX, bp_y + 3), wxSize(30, 18));
 
-    race_list_ = new wxListBox(panel, ID_Step3RaceList, wxPoint(kRightX, 5), wxSize(205, 118));
+    race_list_ =
+        new wxListBox(panel, ID_Step3RaceList, wxPoint(kRightX, 5), wxSize(kRightWidth, 118));
     language_box_ = new wxComboBox(panel, ID_Step3Language, "", wxPoint(kRightX, 128),
-                                   wxSize(205, 28));
-    new wxButton(panel, ID_Step3Roll, "Roll", wxPoint(kRightX, 164), wxSize(66, 26));
-    new wxButton(panel, ID_Step3Apply, "Apply", wxPoint(kRightX + 69, 164), wxSize(66, 26));
-    new wxButton(panel, ID_Step3Adjust, "Adjust", wxPoint(kRightX + 138, 164), wxSize(67, 26));
-    new wxButton(panel, ID_Step3Burn, "Burn", wxPoint(kRightX, 194), wxSize(66, 26));
-    new wxButton(panel, ID_Step3ContinueButton, "Continue", wxPoint(kRightX + 69, 194),
-                 wxSize(136, 26));
+                                   wxSize(kRightWidth, 28));
+    const int third = kRightWidth / 3;
+    new wxButton(panel, ID_Step3Roll, "Roll", wxPoint(kRightX, 164), wxSize(third - 2, 26));
+    new wxButton(panel, ID_Step3Apply, "Apply", wxPoint(kRightX + third, 164),
+                 wxSize(third - 2, 26));
+    new wxButton(panel, ID_Step3Adjust, "Adjust", wxPoint(kRightX + 2 * third, 164),
+                 wxSize(third - 2, 26));
+    new wxButton(panel, ID_Step3Burn, "Burn", wxPoint(kRightX, 194), wxSize(third - 2, 26));
+    new wxButton(panel, ID_Step3ContinueButton, "Continue", wxPoint(kRightX + third, 194),
+                 wxSize(2 * third - 2, 26));
 }
 
 void FrameStep3::ShowScores() {
