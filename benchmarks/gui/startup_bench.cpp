@@ -3,8 +3,8 @@
 #include <wx/app.h>
 
 #include "core/app/user_port.h"
-#include "gui/app/start_up.h"
 #include "gui/app/form_main.h"
+#include "gui/app/start_up.h"
 #include "gui/app/wx_user_port.h"
 
 class StartupBenchApp : public wxApp {

@@ -75,7 +75,7 @@ bool WantsHelp(const std::vector<std::string>& args) {
     return false;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {

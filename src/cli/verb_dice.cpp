@@ -10,7 +10,7 @@
 namespace {
 constexpr long long kMaxClock = 0xffffffffLL;
 constexpr long long kMaxRepeat = 100000000LL;
-}  // namespace
+} // namespace
 
 int RunRng(const std::vector<std::string>& words) {
     std::string error;

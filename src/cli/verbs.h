@@ -10,8 +10,8 @@ using VerbRunner = int (*)(const std::vector<std::string>& args);
 struct Verb {
     const char* name;
     VerbRunner run;
-    const char* usage;  // one line: the verb and its arguments
-    const char* help;   // what it does, for "fraymark VERB --help"
+    const char* usage; // one line: the verb and its arguments
+    const char* help;  // what it does, for "fraymark VERB --help"
 };
 
 int RunRng(const std::vector<std::string>& args);

@@ -15,7 +15,7 @@ std::string Slurp(const std::filesystem::path& path) {
     content << in.rdbuf();
     return content.str();
 }
-}  // namespace
+} // namespace
 
 CliResult RunFraymark(const std::string& arguments, const std::string& working_dir) {
     std::random_device seed;

@@ -99,4 +99,4 @@ TEST(FraymarkUsage, HelpDescribesEveryVerb) {
     EXPECT_NE(verb.out.find("penetrating"), std::string::npos);
 }
 
-}  // namespace
+} // namespace

@@ -135,9 +135,9 @@ TEST_F(AbilityRaceStepTest, RaceListKeepsRacesWithinLimitsFromEnabledBooks) {
     SetScores({12, 10, 10, 10, 10, 10, 10});
     step.SetLowerChoice(1);
     step.SetRaiseChoice(2);
-    step.Adjust();  // rebuilds the list for the scores now held
-    EXPECT_EQ(step.RaceEntries(),
-              (std::vector<std::string>{"At Minimum, Male", "At Maximum, Male", "At Minimum, Female"}));
+    step.Adjust(); // rebuilds the list for the scores now held
+    EXPECT_EQ(step.RaceEntries(), (std::vector<std::string>{"At Minimum, Male", "At Maximum, Male",
+                                                            "At Minimum, Female"}));
     BooksToUse[14] = 1;
     step.Adjust();
     EXPECT_EQ(step.RaceEntries().size(), 4u);
@@ -226,4 +226,4 @@ TEST_F(AbilityRaceStepTest, AbortEndsTheCreationAndKeepsTheRecord) {
     EXPECT_EQ(current_character.strength_base, 14);
 }
 
-}  // namespace
+} // namespace

@@ -103,8 +103,8 @@ TEST_F(ClearAllTest, NamesTheLogOnceAndEmptiesItForEachCharacter) {
 TEST(SiblingLine, LongDescriptionsAreCutToTheLine) {
     SetSiblingLine(2, std::string(100, 'a'));
     EXPECT_EQ(std::string(current_character.sibling[2]), std::string(74, 'a'));
-    SetSiblingLine(9, "out of range");  // ignored
+    SetSiblingLine(9, "out of range"); // ignored
     SetSiblingLine(2, "");
 }
 
-}  // namespace
+} // namespace

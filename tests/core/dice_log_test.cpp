@@ -69,14 +69,14 @@ TEST_F(DiceLogTest, CreateFilenameNamesFromTwelveD12AndEmptiesTheFile) {
         total += reference.Die(12);
     }
     SeedVexlrandAsClock(clock);
-    char name[kLogFileNameSize] = "x";  // one character is not a name
+    char name[kLogFileNameSize] = "x"; // one character is not a name
     Create_Filename(name);
     EXPECT_EQ(std::string(name), std::to_string(total) + ".log");
     EXPECT_GE(total, 12);
     EXPECT_LE(total, 144);
 
     WriteFile(name, "old lines\n");
-    Create_Filename(name);  // a name already given is kept, and the file is emptied
+    Create_Filename(name); // a name already given is kept, and the file is emptied
     EXPECT_EQ(std::string(name), std::to_string(total) + ".log");
     EXPECT_EQ(ReadFile(name), "");
 }
@@ -93,4 +93,4 @@ TEST_F(DiceLogTest, UnwritableLogIsReportedAndTheLineStillShown) {
     EXPECT_EQ(port.log_window, "BP=1.0    | still shown\n");
 }
 
-}  // namespace
+} // namespace

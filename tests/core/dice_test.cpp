@@ -102,4 +102,4 @@ TEST_F(DiceTest, RollStatsRollsScoreThenFractionAndLogsThem) {
     EXPECT_EQ(ReadFile("30.log"), line);
 }
 
-}  // namespace
+} // namespace

@@ -71,4 +71,4 @@ TEST_F(LinkedListTest, LongListsAreDestroyedWithoutDeepRecursion) {
     EXPECT_EQ(EquipDataItem::Count(), 0u);
 }
 
-}  // namespace
+} // namespace

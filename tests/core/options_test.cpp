@@ -25,7 +25,7 @@ TEST_F(OptionsTest, SavedFileHoldsEachSwitchLittleEndianThenAZeroWord) {
     BooksToUse[0] = 1;
     BooksToUse[6] = 1;
     BooksToUse[99] = -2;
-    BooksToUse[100] = 7;  // beyond the stored switches
+    BooksToUse[100] = 7; // beyond the stored switches
     SaveOptions();
     std::string expected(404, '\0');
     expected.replace(0, 4, Word(1));
@@ -93,4 +93,4 @@ TEST_F(OptionsTest, OnlyAnEntryOfExactlyOneEnablesABook) {
     EXPECT_FALSE(BookEnabled(5000));
 }
 
-}  // namespace
+} // namespace

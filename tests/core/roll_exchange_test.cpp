@@ -139,4 +139,4 @@ TEST_F(RollExchangeTest, WithoutItsOwnRollTheExchangeRollsTheDice) {
     EXPECT_LE(stored[0], 18);
 }
 
-}  // namespace
+} // namespace

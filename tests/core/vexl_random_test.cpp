@@ -51,4 +51,4 @@ TEST_F(VexlrandTest, SeedsItselfFromTheClockAtTheFirstDraw) {
     EXPECT_EQ(Vexlrand(), first);
 }
 
-}  // namespace
+} // namespace

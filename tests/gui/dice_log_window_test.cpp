@@ -3,8 +3,8 @@
 #include "core/app/program_state.h"
 #include "core/dice/dice_log.h"
 #include "gui/app/dice_log_frame.h"
-#include "gui/app/wx_user_port.h"
 #include "gui/app/window_registry.h"
+#include "gui/app/wx_user_port.h"
 #include "gui_fixture.h"
 
 namespace {
@@ -51,8 +51,7 @@ TEST_F(DiceLogWindowTest, ReopenedWindowShowsTheWholeFileOnce) {
     EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
     Log(3.0f, "three");
     ASSERT_NE(theLogText, nullptr);
-    EXPECT_EQ(theLogText->GetValue(),
-              "BP=1.0    | one \nBP=2.0    | two \nBP=3.0    | three\n");
+    EXPECT_EQ(theLogText->GetValue(), "BP=1.0    | one \nBP=2.0    | two \nBP=3.0    | three\n");
 }
 
 TEST_F(DiceLogWindowTest, HonorLogWindowIsFullWidth) {
@@ -63,4 +62,4 @@ TEST_F(DiceLogWindowTest, HonorLogWindowIsFullWidth) {
     EXPECT_EQ(ReadFile("Honor_5.log"), "Honor changed \n");
 }
 
-}  // namespace
+} // namespace

@@ -29,8 +29,11 @@ protected:
         GuiTest::SetUp();
         WriteRaceFile(workspace, "Human_Male", {.name = "Human", .languages = {"Common", "Trade"}});
         WriteRaceFile(workspace, "Dwarf_Female",
-                      {.name = "Dwarf", .sex = "Female", .adjustments = {0, 0, 1, 0, 0, -1, 0},
-                       .bp = 3, .languages = {"Dwarven", "Common"}});
+                      {.name = "Dwarf",
+                       .sex = "Female",
+                       .adjustments = {0, 0, 1, 0, 0, -1, 0},
+                       .bp = 3,
+                       .languages = {"Dwarven", "Common"}});
         CRace.LoadRace();
         Menu(main_window, ID_NewCharacter);
         step = dynamic_cast<FrameStep3*>(VexlFrames[kSlotStep3]);
@@ -120,7 +123,8 @@ TEST_F(FrameStep3Test, WindowShowsItsControlsAndMenu) {
 TEST_F(FrameStep3Test, RollBurnChooseARaceAndContinue) {
     SeedVexlrandAsClock(606);
     Click(step, ID_Step3Roll);
-    EXPECT_EQ(step->ScoreBox(0)->GetValue(), wxString::Format("%i", current_character.strength_base));
+    EXPECT_EQ(step->ScoreBox(0)->GetValue(),
+              wxString::Format("%i", current_character.strength_base));
     EXPECT_GT(step->RaceList()->GetCount(), 0u);
 
     // Burn the highest of two: a score above the floor always burns.
@@ -134,7 +138,7 @@ TEST_F(FrameStep3Test, RollBurnChooseARaceAndContinue) {
     for (int32_t* score : current_character.Scores()) {
         *score = 10;
     }
-    Click(step, ID_Step3Adjust);  // Strength to Strength: nothing traded, list rebuilt
+    Click(step, ID_Step3Adjust); // Strength to Strength: nothing traded, list rebuilt
     ChooseRace("Dwarf, Female");
     EXPECT_EQ(step->RaceLabel(2)->GetLabel(), "+1");
     EXPECT_EQ(step->RaceLabel(5)->GetLabel(), "-1");
@@ -177,4 +181,4 @@ TEST_F(FrameStep3Test, ContinueWithoutARaceStaysOpen) {
     EXPECT_EQ(program_data.creation_stage, 3);
 }
 
-}  // namespace
+} // namespace

@@ -26,12 +26,11 @@ protected:
 
 void FailOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_str(), line)
-        << "toolkit assert in " << func.utf8_str() << ": " << cond.utf8_str() << " "
-        << msg.utf8_str();
+    ADD_FAILURE_AT(file.utf8_str(), line) << "toolkit assert in " << func.utf8_str() << ": "
+                                          << cond.utf8_str() << " " << msg.utf8_str();
 }
 
-}  // namespace
+} // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(GuiTestApp);
 
@@ -42,7 +41,7 @@ int main(int argc, char** argv) {
     }
     ::testing::InitGoogleTest(&argc, argv);
     if (listing) {
-        return RUN_ALL_TESTS();  // listing needs no display
+        return RUN_ALL_TESTS(); // listing needs no display
     }
     if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) {
         std::fprintf(stderr, "gui_tests: cannot start the toolkit (is there an X display?)\n");

@@ -166,4 +166,4 @@ TEST_F(GuiTest, StartUpCreatesAnOptionsFileOfZeros) {
     EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0'));
 }
 
-}  // namespace
+} // namespace

@@ -15,8 +15,8 @@ struct RaceFixture {
     int adjustments[7] = {};
     int bp = 0;
     std::string languages[2] = {"Common", ""};
-    int min_strength = -1;  // when set, overrides the strength minimum
-    int max_strength = -1;  // when set, overrides the strength maximum
+    int min_strength = -1; // when set, overrides the strength minimum
+    int max_strength = -1; // when set, overrides the strength maximum
 };
 
 // Writes the race into Races/ of `workspace` under `file_stem`.

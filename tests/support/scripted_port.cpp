@@ -12,8 +12,8 @@ ScriptedPort::~ScriptedPort() {
 
 std::optional<ScriptedPort::Answer> ScriptedPort::Next(const std::string& kind) {
     if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected " << kind << " question: " << questions.back().message
-                      << " [" << questions.back().caption << "]";
+        ADD_FAILURE() << "unexpected " << kind << " question: " << questions.back().message << " ["
+                      << questions.back().caption << "]";
         return std::nullopt;
     }
     Answer answer = answers_.front();

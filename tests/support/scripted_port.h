@@ -16,10 +16,10 @@ public:
     using Answer = std::variant<bool, long, std::string, int, Cancel>;
 
     struct Question {
-        std::string kind;  // "yesno", "number", "text", "choice"
+        std::string kind; // "yesno", "number", "text", "choice"
         std::string message;
         std::string caption;
-        std::string prompt;  // number entry only
+        std::string prompt; // number entry only
         long value = 0, min = 0, max = 0;
         std::vector<std::string> choices;
     };
@@ -50,8 +50,8 @@ public:
                           const std::vector<std::string>& values) override;
 
     std::vector<Question> questions;
-    std::vector<std::string> messages;  // "caption: text"
-    std::string log_window;             // what the log window shows
+    std::vector<std::string> messages; // "caption: text"
+    std::string log_window;            // what the log window shows
     int log_window_opens = 0;
     int tree_updates = 0;
     int tree_clears = 0;

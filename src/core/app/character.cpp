@@ -6,8 +6,8 @@
 Character_Class current_character;
 
 std::array<int32_t*, 7> Character_Class::Scores() {
-    return {&strength_base, &dexterity_base,    &constitution_base, &intelligence_base,
-            &wisdom_base,   &charisma_base,     &comeliness_base};
+    return {&strength_base, &dexterity_base, &constitution_base, &intelligence_base,
+            &wisdom_base,   &charisma_base,  &comeliness_base};
 }
 
 std::array<int32_t*, 7> Character_Class::Percentiles() {

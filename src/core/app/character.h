@@ -12,7 +12,7 @@ class CharacterClass;
 
 constexpr int kQuirkSlots = 800;
 constexpr int kSiblingLines = 9;
-constexpr int kSiblingLineSize = 75;  // 74 characters and the terminating zero
+constexpr int kSiblingLineSize = 75; // 74 characters and the terminating zero
 constexpr int kThiefSkillCount = 9;
 
 // The one character the program works on. Fields keep the order the character file,
@@ -25,8 +25,8 @@ public:
     int32_t strength_perc = 0, dexterity_perc = 0, constitution_perc = 0, intelligence_perc = 0,
             wisdom_perc = 0, charisma_perc = 0, comeliness_perc = 0;
 
-    CharacterRace* race_item = nullptr;    // into the race list; not owned
-    CharacterClass* class_item = nullptr;  // into the class list; not owned
+    CharacterRace* race_item = nullptr;   // into the race list; not owned
+    CharacterClass* class_item = nullptr; // into the class list; not owned
 
     SkillDataItem skills;
     SpellDataItem spells;

@@ -62,7 +62,7 @@ bool WriteOptionsFile() {
     return static_cast<bool>(out);
 }
 
-}  // namespace
+} // namespace
 
 const char* OptionLabel(int entry) {
     if (entry < 1 || entry >= static_cast<int>(kLabels.size())) {
@@ -83,7 +83,7 @@ void LoadOptions() {
         return;
     }
     if (std::filesystem::is_directory(path, ec)) {
-        return;  // cannot be read; the switches stay as they are
+        return; // cannot be read; the switches stay as they are
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {

@@ -35,12 +35,26 @@ void ClearNumbers(Character_Class& c) {
 
 // Every whole-number field from honor_adjustment to honor_die_bonus.
 void ClearCounters(Character_Class& c) {
-    for (int32_t* field :
-         {&c.honor_adjustment, &c.age, &c.character_height, &c.character_weight, &c.social_id,
-          &c.legitimacy_code, &c.mother_code, &c.father_code, &c.siblings, &c.honor,
-          &c.hit_points, &c.gold, &c.silver, &c.copper, &c.hereditary_debt,
-          &c.free_proficiencies, &c.level, &c.specialization_work, &c.honor_die_sides,
-          &c.honor_die_bonus}) {
+    for (int32_t* field : {&c.honor_adjustment,
+                           &c.age,
+                           &c.character_height,
+                           &c.character_weight,
+                           &c.social_id,
+                           &c.legitimacy_code,
+                           &c.mother_code,
+                           &c.father_code,
+                           &c.siblings,
+                           &c.honor,
+                           &c.hit_points,
+                           &c.gold,
+                           &c.silver,
+                           &c.copper,
+                           &c.hereditary_debt,
+                           &c.free_proficiencies,
+                           &c.level,
+                           &c.specialization_work,
+                           &c.honor_die_sides,
+                           &c.honor_die_bonus}) {
         *field = 0;
     }
 }
@@ -57,20 +71,53 @@ void ClearLists(Character_Class& c) {
 
 // Every text field from character_name to vg_final_results, and the three event lists.
 void ClearTexts(Character_Class& c) {
-    for (std::string* field :
-         {&c.character_name, &c.race, &c.sex, &c.class_long_name, &c.social_class,
-          &c.legitimacy_of_birth, &c.handedness, &c.circumstance_of_birth, &c.mother_status,
-          &c.father_status, &c.mother_quality, &c.father_quality, &c.stepparent,
-          &c.family_heritage, &c.birth_order, &c.honor_standing, &c.inherited_weapon,
-          &c.inherited_armor, &c.inherited_shieldhelmet, &c.inherited_mount, &c.inherited_deed,
-          &c.alignment, &c.school_location, &c.school_type, &c.master_quality_nurture,
-          &c.master_quality_education, &c.class_size, &c.class_equipment, &c.class_rank,
-          &c.school_final_outcome, &c.camp_type, &c.camp_quality, &c.camp_results,
-          &c.specialty_assignment, &c.ait_quality, &c.state_of_hostilities,
-          &c.occupying_force_attitude, &c.occupation_event, &c.guerilla_event, &c.vg_the_call,
-          &c.vg_school_type, &c.vg_reverend_superior_competency,
-          &c.vg_reverend_superior_personality, &c.vg_accoutrements, &c.vg_residency_location,
-          &c.vg_residency_results, &c.vg_final_results}) {
+    for (std::string* field : {&c.character_name,
+                               &c.race,
+                               &c.sex,
+                               &c.class_long_name,
+                               &c.social_class,
+                               &c.legitimacy_of_birth,
+                               &c.handedness,
+                               &c.circumstance_of_birth,
+                               &c.mother_status,
+                               &c.father_status,
+                               &c.mother_quality,
+                               &c.father_quality,
+                               &c.stepparent,
+                               &c.family_heritage,
+                               &c.birth_order,
+                               &c.honor_standing,
+                               &c.inherited_weapon,
+                               &c.inherited_armor,
+                               &c.inherited_shieldhelmet,
+                               &c.inherited_mount,
+                               &c.inherited_deed,
+                               &c.alignment,
+                               &c.school_location,
+                               &c.school_type,
+                               &c.master_quality_nurture,
+                               &c.master_quality_education,
+                               &c.class_size,
+                               &c.class_equipment,
+                               &c.class_rank,
+                               &c.school_final_outcome,
+                               &c.camp_type,
+                               &c.camp_quality,
+                               &c.camp_results,
+                               &c.specialty_assignment,
+                               &c.ait_quality,
+                               &c.state_of_hostilities,
+                               &c.occupying_force_attitude,
+                               &c.occupation_event,
+                               &c.guerilla_event,
+                               &c.vg_the_call,
+                               &c.vg_school_type,
+                               &c.vg_reverend_superior_competency,
+                               &c.vg_reverend_superior_personality,
+                               &c.vg_accoutrements,
+                               &c.vg_residency_location,
+                               &c.vg_residency_results,
+                               &c.vg_final_results}) {
         field->clear();
     }
     c.accident_events.clear();
@@ -78,7 +125,7 @@ void ClearTexts(Character_Class& c) {
     c.noncombat_events.clear();
 }
 
-}  // namespace
+} // namespace
 
 void Clear_All() {
     Character_Class& c = current_character;

@@ -12,7 +12,7 @@ constexpr int kQuirkBpSlots = 1000;
 // file and the working values one creation step leaves for a later one.
 class ProgramState {
 public:
-    int32_t creation_stage = 0;  // 0: no creation in progress; else the open step's stage
+    int32_t creation_stage = 0; // 0: no creation in progress; else the open step's stage
     float building_points = 0.0f;
     char log_file_name[kLogFileNameSize] = {};
     int32_t money_roll_modifier = 0;

@@ -36,7 +36,7 @@ public:
 HeadlessPort headless_port;
 UserPort* installed_port = &headless_port;
 
-}  // namespace
+} // namespace
 
 UserPort& Port() {
     return *installed_port;

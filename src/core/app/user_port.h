@@ -19,9 +19,8 @@ public:
                            const std::string& caption, long value, long min, long max) = 0;
 
     // Text-entry dialog; nullopt when cancelled.
-    virtual std::optional<std::string> AskText(const std::string& message,
-                                               const std::string& caption,
-                                               const std::string& value) = 0;
+    virtual std::optional<std::string>
+    AskText(const std::string& message, const std::string& caption, const std::string& value) = 0;
 
     // Single-choice dialog; the chosen index, nullopt when cancelled.
     virtual std::optional<int> AskChoice(const std::string& message, const std::string& caption,

@@ -1,7 +1,7 @@
 #include "core/app/workspace.h"
 
 namespace {
-std::filesystem::path root_path;  // empty: the process working directory
+std::filesystem::path root_path; // empty: the process working directory
 }
 
 void SetWorkspaceRoot(const std::filesystem::path& root) {

@@ -9,19 +9,18 @@
 // What the current character owns: the names of skills, talents, proficiencies, spells,
 // equipment and quirks, each with one number, plus the character's classes by level.
 // Each type has exactly one list, the current character's.
-template <typename Derived>
-class NamedValueItem : public LinkedRecord<Derived> {
+template <typename Derived> class NamedValueItem : public LinkedRecord<Derived> {
 public:
     std::string name;
     int32_t value = 0;
 };
 
-class SkillDataItem : public NamedValueItem<SkillDataItem> {};     // value: skill rating
-class TalentDataItem : public NamedValueItem<TalentDataItem> {};   // value: talent rating
-class ProfDataItem : public NamedValueItem<ProfDataItem> {};       // value: proficiency rating
-class SpellDataItem : public NamedValueItem<SpellDataItem> {};     // value: spell book pages
-class EquipDataItem : public NamedValueItem<EquipDataItem> {};     // value: quantity owned
-class QuirkDataItem : public NamedValueItem<QuirkDataItem> {};     // value: quirk or flaw rating
+class SkillDataItem : public NamedValueItem<SkillDataItem> {};   // value: skill rating
+class TalentDataItem : public NamedValueItem<TalentDataItem> {}; // value: talent rating
+class ProfDataItem : public NamedValueItem<ProfDataItem> {};     // value: proficiency rating
+class SpellDataItem : public NamedValueItem<SpellDataItem> {};   // value: spell book pages
+class EquipDataItem : public NamedValueItem<EquipDataItem> {};   // value: quantity owned
+class QuirkDataItem : public NamedValueItem<QuirkDataItem> {};   // value: quirk or flaw rating
 
 constexpr int kMaxLevels = 100;
 using ByLevel = std::array<int32_t, kMaxLevels>;
@@ -39,8 +38,7 @@ public:
 };
 
 // Creates a filled item, ready for AddTail.
-template <typename Item>
-std::unique_ptr<Item> MakeItem(std::string name, int32_t value) {
+template <typename Item> std::unique_ptr<Item> MakeItem(std::string name, int32_t value) {
     auto item = std::make_unique<Item>();
     item->name = std::move(name);
     item->value = value;

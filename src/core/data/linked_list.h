@@ -8,8 +8,7 @@
 // are singly linked lists with one list per record type, reached through the type's static
 // head `pHead`. Each record owns the one after it; the type also remembers its last record so
 // that appending while loading a data directory does not walk the list.
-template <typename T>
-class LinkedRecord {
+template <typename T> class LinkedRecord {
 public:
     std::unique_ptr<T> next;
 

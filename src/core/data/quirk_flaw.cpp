@@ -5,11 +5,10 @@
 QuirkFlaw quirkflaw[kQuirkFlawSlots] = {};
 
 namespace {
-template <std::size_t N>
-void CopyText(char (&field)[N], const char* text) {
+template <std::size_t N> void CopyText(char (&field)[N], const char* text) {
     std::snprintf(field, N, "%s", text ? text : "");
 }
-}  // namespace
+} // namespace
 
 void SetQuirkFlawStructure(QuirkFlaw* table) {
     const auto rows = QuirkFlawDefinition();

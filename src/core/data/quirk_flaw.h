@@ -12,12 +12,12 @@ struct QuirkFlaw {
     char source[15];
     char table[50];
     char subtables[4][50];
-    int32_t type;  // 0 minor, 1 major, 2 roll on subtable 0, 3 roll on subtables 1-3, 4 placeholder
+    int32_t type; // 0 minor, 1 major, 2 roll on subtable 0, 3 roll on subtables 1-3, 4 placeholder
     int32_t low, high;
     int32_t max_times;
     int32_t rolls;
-    int32_t excludes[10];     // entry indexes this one supersedes; 0 ends the list
-    int32_t excluded_by[10];  // entry indexes that supersede this one; 0 ends the list
+    int32_t excludes[10];    // entry indexes this one supersedes; 0 ends the list
+    int32_t excluded_by[10]; // entry indexes that supersede this one; 0 ends the list
 };
 
 constexpr int kQuirkFlawSlots = 800;

@@ -12,7 +12,7 @@ namespace {
 double UnitDraw() {
     return static_cast<double>(Vexlrand()) / 4294967296.0;
 }
-}  // namespace
+} // namespace
 
 int RollDie(int sides) {
     return static_cast<int>(sides * UnitDraw() + 1.0);

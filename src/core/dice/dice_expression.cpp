@@ -19,14 +19,15 @@ bool TakeNumber(std::string_view& text, int& value) {
     return true;
 }
 
-}  // namespace
+} // namespace
 
 std::optional<DiceExpression> ParseDiceExpression(std::string_view text) {
     DiceExpression dice;
     if (text.empty() || text.front() == '-' || text.front() == '+') {
         return std::nullopt;
     }
-    if (!TakeNumber(text, dice.count) || text.empty() || (text.front() != 'd' && text.front() != 'D')) {
+    if (!TakeNumber(text, dice.count) || text.empty() ||
+        (text.front() != 'd' && text.front() != 'D')) {
         return std::nullopt;
     }
     text.remove_prefix(1);

@@ -45,11 +45,11 @@ void LogLine(std::string& text, const std::string& file_name, bool full_width) {
     Port().AppendLogText(text);
 }
 
-}  // namespace
+} // namespace
 
 void Format_Entry(float balance, std::string& text, const std::string& file_name) {
-    const int size = std::snprintf(nullptr, 0, "BP=%-6.1f | %s", static_cast<double>(balance),
-                                   text.c_str());
+    const int size =
+        std::snprintf(nullptr, 0, "BP=%-6.1f | %s", static_cast<double>(balance), text.c_str());
     std::string line(static_cast<std::size_t>(size), '\0');
     std::snprintf(line.data(), line.size() + 1, "BP=%-6.1f | %s", static_cast<double>(balance),
                   text.c_str());

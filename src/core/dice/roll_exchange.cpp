@@ -9,10 +9,9 @@
 namespace {
 
 int OwnRoll(const RollRequest& request, int rolled) {
-    const std::string dice_text =
-        request.dice_text.empty()
-            ? std::to_string(request.count) + "d" + std::to_string(request.sides)
-            : request.dice_text;
+    const std::string dice_text = request.dice_text.empty() ? std::to_string(request.count) + "d" +
+                                                                  std::to_string(request.sides)
+                                                            : request.dice_text;
     long low = request.min;
     long high = request.max;
     if (low == 0 && high == 0) {
@@ -22,13 +21,13 @@ int OwnRoll(const RollRequest& request, int rolled) {
     long entered = -1;
     // Cancelling is no way out: the question comes back until a number is given.
     while (entered == -1) {
-        entered = Port().AskNumber("Enter your own Dice Roll", dice_text, request.caption,
-                                   rolled, low, high);
+        entered = Port().AskNumber("Enter your own Dice Roll", dice_text, request.caption, rolled,
+                                   low, high);
     }
     return static_cast<int>(entered);
 }
 
-}  // namespace
+} // namespace
 
 RollOutcome RunRollExchange(const RollRequest& request, const DescribeRoll& describe,
                             const StoreRoll& store) {
@@ -45,8 +44,7 @@ RollOutcome RunRollExchange(const RollRequest& request, const DescribeRoll& desc
     outcome.line = describe(outcome.label, outcome.roll);
     Format_Entry(program_data.building_points, outcome.line, program_data.log_file_name);
 
-    if (program_data.building_points > 0.0f &&
-        !Port().AskYesNo(outcome.line, kAcceptCaption)) {
+    if (program_data.building_points > 0.0f && !Port().AskYesNo(outcome.line, kAcceptCaption)) {
         program_data.building_points -= 1.0f;
         std::string spent = "Spending 1 BP to re-roll";
         Format_Entry(program_data.building_points, spent, program_data.log_file_name);

@@ -24,8 +24,8 @@ struct RollRequest {
 struct RollOutcome {
     bool accepted = false;
     int roll = 0;
-    std::string label;  // "Rolling", or "Entered roll" when the player typed a different number
-    std::string line;   // the logged result line, with its "BP=" prefix
+    std::string label; // "Rolling", or "Entered roll" when the player typed a different number
+    std::string line;  // the logged result line, with its "BP=" prefix
 };
 
 // Builds the result line of one roll from its label and the (possibly entered) roll:

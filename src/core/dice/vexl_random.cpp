@@ -37,7 +37,7 @@ void Regenerate() {
     k = 0;
 }
 
-}  // namespace
+} // namespace
 
 uint32_t Vexlrand() {
     if (!seeded) {

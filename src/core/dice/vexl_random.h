@@ -17,5 +17,5 @@ void ResetVexlrand();
 
 // The clock the generator seeds from; tests and the command line may pin it.
 using ClockSource = uint32_t (*)();
-void SetVexlClock(ClockSource clock);  // nullptr restores the real clock
+void SetVexlClock(ClockSource clock); // nullptr restores the real clock
 uint32_t VexlClockNow();

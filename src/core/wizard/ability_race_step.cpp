@@ -31,7 +31,7 @@ bool ValidChoice(int ability, int count) {
     return ability >= 0 && ability < count;
 }
 
-}  // namespace
+} // namespace
 
 std::string RaceEntry(const CharacterRace& race) {
     return race.name + ", " + race.sex;
@@ -40,9 +40,12 @@ std::string RaceEntry(const CharacterRace& race) {
 bool ScoresFitRace(const CharacterRace& race) {
     const Character_Class& c = current_character;
     const int32_t limits[AbilityRaceStep::kAbilities][3] = {
-        {race.minstr, c.strength_base, race.maxstr},     {race.mindex, c.dexterity_base, race.maxdex},
-        {race.mincon, c.constitution_base, race.maxcon}, {race.minint, c.intelligence_base, race.maxint},
-        {race.minwis, c.wisdom_base, race.maxwis},       {race.mincha, c.charisma_base, race.maxcha},
+        {race.minstr, c.strength_base, race.maxstr},
+        {race.mindex, c.dexterity_base, race.maxdex},
+        {race.mincon, c.constitution_base, race.maxcon},
+        {race.minint, c.intelligence_base, race.maxint},
+        {race.minwis, c.wisdom_base, race.maxwis},
+        {race.mincha, c.charisma_base, race.maxcha},
         {race.mincom, c.comeliness_base, race.maxcom}};
     for (const auto& limit : limits) {
         if (limit[1] < limit[0] || limit[1] > limit[2]) {
@@ -75,8 +78,8 @@ void AbilityRaceStep::LogScores(const char* heading) {
     const Character_Class& c = current_character;
     char line[256];
     std::snprintf(line, sizeof line,
-                  "%s STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i CHR=%i/%i COM=%i/%i", heading,
-                  c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc,
+                  "%s STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i CHR=%i/%i COM=%i/%i",
+                  heading, c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc,
                   c.constitution_base, c.constitution_perc, c.intelligence_base,
                   c.intelligence_perc, c.wisdom_base, c.wisdom_perc, c.charisma_base,
                   c.charisma_perc, c.comeliness_base, c.comeliness_perc);
@@ -120,7 +123,8 @@ void AbilityRaceStep::Adjust() {
         lowered -= 2;
         raised += 1;
         char line[160];
-        std::snprintf(line, sizeof line, "%s has been reduced by %i and %s has been increased by %i",
+        std::snprintf(line, sizeof line,
+                      "%s has been reduced by %i and %s has been increased by %i",
                       kAbilityNames[lower_choice], 2, kAbilityNames[raise_choice], 1);
         Log(line);
         LogScores("Adjusted Ability Scores");
@@ -137,7 +141,8 @@ void AbilityRaceStep::Burn() {
     }
     burned -= 1;
     program_data.building_points += 2.0f;
-    Log(std::string(kAbilityNames[burn_choice]) + " has been reduced by 1 and BP has been increased by 2");
+    Log(std::string(kAbilityNames[burn_choice]) +
+        " has been reduced by 1 and BP has been increased by 2");
     LogScores("Adjusted Ability Scores");
     ClearRaceChoice();
     messagetotree();

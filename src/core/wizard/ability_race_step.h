@@ -29,9 +29,9 @@ public:
     // Burns one point of the "Burn" ability for 2 BP.
     void Burn();
 
-    void SetLowerChoice(int ability);  // "-2" column, Strength to Charisma
-    void SetRaiseChoice(int ability);  // "+1" column, Strength to Charisma
-    void SetBurnChoice(int ability);   // "Burn" column, Strength to Comeliness
+    void SetLowerChoice(int ability); // "-2" column, Strength to Charisma
+    void SetRaiseChoice(int ability); // "+1" column, Strength to Charisma
+    void SetBurnChoice(int ability);  // "Burn" column, Strength to Comeliness
 
     // Chooses the race shown as `entry` ("name, sex") in the race list.
     void SelectRace(const std::string& entry);

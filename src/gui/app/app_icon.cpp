@@ -4,6 +4,7 @@
 
 namespace {
 // 16 x 16, three colours: a white die with dark pips on a clear ground.
+// clang-format off
 const char* const kDieXpm[] = {
     "16 16 3 1",
     "  c None",
@@ -26,7 +27,8 @@ const char* const kDieXpm[] = {
     " .............. ",
     "                ",
 };
-}  // namespace
+// clang-format on
+} // namespace
 
 wxIcon SampleIcon() {
     wxIcon icon;

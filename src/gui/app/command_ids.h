@@ -23,5 +23,5 @@ enum CommandId : int {
     ID_Step3ContinueButton = 10024,
     ID_Step3RaceList = 10025,
     ID_Step3Language = 10026,
-    ID_Step3FirstRadio = 10030,  // the 19 radio buttons: 10030 to 10048
+    ID_Step3FirstRadio = 10030, // the 19 radio buttons: 10030 to 10048
 };

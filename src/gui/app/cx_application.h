@@ -6,7 +6,6 @@
 
 class WxUserPort;
 
-
 // The toolkit application: loads the game data, lays out the registry and shows the main window.
 class cxApplication : public wxApp {
 public:

@@ -32,10 +32,9 @@ void NotYetAvailable(const wxString& what) {
                  wxOK | wxICON_INFORMATION, MasterFrame);
 }
 
-}  // namespace
+} // namespace
 
-FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                   const wxSize& size)
+FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size) {
     SetIcon(SampleIcon());
     BuildMenus();
@@ -82,8 +81,9 @@ void FormMain::OnNew(wxCommandEvent&) {
     }
     Clear_All();
     program_data.creation_stage = 3;
-    auto* step = new FrameStep3(MasterFrame, "Character Creation: Roll Ability Scores and choose race",
-                                wxDefaultPosition, wxSize(500, 315));
+    auto* step =
+        new FrameStep3(MasterFrame, "Character Creation: Roll Ability Scores and choose race",
+                       wxDefaultPosition, wxSize(500, 315));
     VexlFrames[kSlotStep3] = step;
     step->Show(true);
 }

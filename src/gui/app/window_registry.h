@@ -25,4 +25,4 @@ enum RegistrySlot : int {
 extern wxFrame* VexlFrames[kRegistrySlots];
 extern FormMain* MasterFrame;
 extern int MasterWidth;
-extern int MasterHeight;  // the display height less 25 pixels
+extern int MasterHeight; // the display height less 25 pixels

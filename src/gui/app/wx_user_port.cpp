@@ -15,7 +15,7 @@ namespace {
 wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
 }
-}  // namespace
+} // namespace
 
 bool WxUserPort::AskYesNo(const std::string& message, const std::string& caption) {
     wxMessageDialog dialog(MasterFrame, Wx(message), Wx(caption), wxYES_NO | wxICON_QUESTION);
@@ -24,8 +24,7 @@ bool WxUserPort::AskYesNo(const std::string& message, const std::string& caption
 
 long WxUserPort::AskNumber(const std::string& message, const std::string& prompt,
                            const std::string& caption, long value, long min, long max) {
-    return wxGetNumberFromUser(Wx(message), Wx(prompt), Wx(caption), value, min, max,
-                               MasterFrame);
+    return wxGetNumberFromUser(Wx(message), Wx(prompt), Wx(caption), value, min, max, MasterFrame);
 }
 
 std::optional<std::string> WxUserPort::AskText(const std::string& message,

@@ -16,23 +16,24 @@
 
 wxBEGIN_EVENT_TABLE(CriticalFrame, wxFrame)
     EVT_BUTTON(ID_CriticalRollBase, CriticalFrame::OnRollBase)
-        EVT_BUTTON(ID_CriticalRollSevere, CriticalFrame::OnRollSevere)
-            EVT_BUTTON(ID_CriticalExplain, CriticalFrame::OnExplain) wxEND_EVENT_TABLE()
+    EVT_BUTTON(ID_CriticalRollSevere, CriticalFrame::OnRollSevere)
+    EVT_BUTTON(ID_CriticalExplain, CriticalFrame::OnExplain)
+wxEND_EVENT_TABLE()
 
-                namespace {
+namespace {
 
-    // A typed number as the program reads one: leading blanks, a sign, digits; no digits is 0.
-    int FieldNumber(const wxTextCtrl* field) {
-        return AtoiSaturating(std::string(field->GetValue().utf8_str()));
+// A typed number as the program reads one: leading blanks, a sign, digits; no digits is 0.
+int FieldNumber(const wxTextCtrl* field) {
+    return AtoiSaturating(std::string(field->GetValue().utf8_str()));
+}
+
+wxArrayString Items(const char* const* first, const char* const* last) {
+    wxArrayString items;
+    for (const char* const* item = first; item != last; ++item) {
+        items.Add(wxString::FromUTF8(*item));
     }
-
-    wxArrayString Items(const char* const* first, const char* const* last) {
-        wxArrayString items;
-        for (const char* const* item = first; item != last; ++item) {
-            items.Add(wxString::FromUTF8(*item));
-        }
-        return items;
-    }
+    return items;
+}
 
 } // namespace
 

@@ -56,7 +56,7 @@ wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
 }
 
-}  // namespace
+} // namespace
 
 FrameStep3::FrameStep3(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
@@ -80,8 +80,8 @@ void FrameStep3::BuildControls() {
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y), wxSize(40, kBoxHeight));
         percentile_boxes_[i] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kPercentileX, y), wxSize(42, kBoxHeight));
-        race_labels_[i] = new wxStaticText(panel, wxID_ANY, "", wxPoint(kRaceLabelX, y + 3),
-                                           wxSize(30, 18));
+        race_labels_[i] =
+            new wxStaticText(panel, wxID_ANY, "", wxPoint(kRaceLabelX, y + 3), wxSize(30, 18));
     }
     // The three radio columns, each its own group: "-2" and "+1" for Strength to Charisma,
     // "Burn" for all seven.
@@ -102,8 +102,8 @@ void FrameStep3::BuildControls() {
 
     race_list_ =
         new wxListBox(panel, ID_Step3RaceList, wxPoint(kRightX, 5), wxSize(kRightWidth, 118));
-    language_box_ = new wxComboBox(panel, ID_Step3Language, "", wxPoint(kRightX, 128),
-                                   wxSize(kRightWidth, 28));
+    language_box_ =
+        new wxComboBox(panel, ID_Step3Language, "", wxPoint(kRightX, 128), wxSize(kRightWidth, 28));
     const int third = kRightWidth / 3;
     new wxButton(panel, ID_Step3Roll, "Roll", wxPoint(kRightX, 164), wxSize(third - 2, 26));
     new wxButton(panel, ID_Step3Apply, "Apply", wxPoint(kRightX + third, 164),
