@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/app/user_port.h"
+
+// The keys and values of one branch of the character tree, in the order they are shown.
+struct TreeBranch {
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+
+    void Add(std::string key, std::string value) {
+        keys.push_back(std::move(key));
+        values.push_back(std::move(value));
+    }
+
+    // Hands the branch to the tree under `name`.
+    void Send(const std::string& name) const { Port().UpdateTreeBranch(name, keys, values); }
+};
+
+// printf-style text of one number ("%i years", "%-1.2f").
+std::string TreeNumber(const char* format, int value);
+std::string TreeNumber(const char* format, double value);

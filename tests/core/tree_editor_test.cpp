@@ -1,0 +1,159 @@
+#include "core/tree/tree_editor.h"
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "support/workspace_fixture.h"
+#include "tree_recorder.h"
+
+namespace {
+
+using Action = TreeEditor::Action;
+
+class TreeEditing : public WorkspaceTest {
+protected:
+    TreeRecorder port;
+};
+
+TEST_F(TreeEditing, NumbersAreAskedPrefilledAndShownWithTheirUnit) {
+    Character_Class& c = current_character;
+    c.age = 18, c.character_height = 60, c.character_weight = 120, c.siblings = 4;
+    const struct {
+        const char* key;
+        const char* typed;
+        const char* message;
+        const char* caption;
+        const char* prefill;
+        const char* shown;
+        const int32_t* field;
+        int stored;
+    } cases[] = {
+        {"Age", "21", "Enter Age", "Character Editing: Age", "18", "21 years", &c.age, 21},
+        {"Height", "70", "Enter Height", "Character Editing: Height", "60", "70 inches",
+         &c.character_height, 70},
+        {"Weight", "150lb", "Enter Weight", "Character Editing: Weight", "120", "150 lbs",
+         &c.character_weight, 150},
+        {"Siblings", "none", "Enter number of Siblings", "Character Editing: Siblings", "4", "0",
+         &c.siblings, 0},
+    };
+    for (const auto& test : cases) {
+        port.AnswerText(test.typed);
+        const TreeEditor::Result result = TreeEditor::Edit(test.key);
+        EXPECT_EQ(result.action, Action::kChanged) << test.key;
+        EXPECT_EQ(result.shown, test.shown) << test.key;
+        EXPECT_EQ(*test.field, test.stored) << test.key;
+        ASSERT_FALSE(port.questions.empty());
+        EXPECT_EQ(port.questions.back().message, test.message);
+        EXPECT_EQ(port.questions.back().caption, test.caption);
+        EXPECT_EQ(port.prefilled.back(), test.prefill);
+    }
+}
+
+TEST_F(TreeEditing, TextsAreCheckedWhereTheRulesSaySo) {
+    Character_Class& c = current_character;
+    c.social_class = "Lower Middle Class";
+    c.handedness = "Right";
+    const struct {
+        const char* key;
+        const char* typed;
+        const std::string* field;
+        const char* stored;
+    } cases[] = {
+        {"Social_Class", "Upper Lower Class", &c.social_class, "Upper Lower Class"},
+        {"Social_Class", "Nobility", &c.social_class, "Upper Lower Class"},
+        {"Social_Class", "upper class", &c.social_class, "Upper Lower Class"},
+        {"Handeness", "Ambidextrous", &c.handedness, "Ambidextrous"},
+        {"Handeness", "left", &c.handedness, "Ambidextrous"},
+        {"Handeness", "Left ", &c.handedness, "Ambidextrous"},
+        {"Handeness", "Left", &c.handedness, "Left"},
+        {"Birth_Order", "Third of five", &c.birth_order, "Third of five"},
+        {"Step_Parent", "", &c.stepparent, ""},
+    };
+    for (const auto& test : cases) {
+        const std::string before = *test.field;
+        port.AnswerText(test.typed);
+        const TreeEditor::Result result = TreeEditor::Edit(test.key);
+        EXPECT_EQ(*test.field, test.stored) << test.key << " typed " << test.typed;
+        const bool changed = *test.field == test.typed;
+        EXPECT_EQ(result.action, changed ? Action::kChanged : Action::kNothing) << test.typed;
+        if (changed) {
+            EXPECT_EQ(result.shown, test.typed);
+        }
+        EXPECT_EQ(port.prefilled.back(), before) << test.key;
+    }
+}
+
+TEST_F(TreeEditing, EveryBackgroundTextHasItsDialog) {
+    const struct {
+        const char* key;
+        const char* message;
+        const char* caption;
+        const std::string* field;
+    } cases[] = {
+        {"Legitamacy_of_Birth", "Enter Legitamacy of Birth",
+         "Character Editing: Legitamacy of Birth", &current_character.legitimacy_of_birth},
+        {"Birth_Circumstance", "Enter Circumstance of Birth",
+         "Character Editing: Circumstance of Birth", &current_character.circumstance_of_birth},
+        {"Mother", "Enter Status of Mother", "Character Editing: Status of Mother",
+         &current_character.mother_status},
+        {"Father", "Enter Status of Father", "Character Editing: Status of Father",
+         &current_character.father_status},
+        {"Mother Quality", "Enter Quality of Mother", "Character Editing: Quality of Mother",
+         &current_character.mother_quality},
+        {"Father Quality", "Enter Quality of Father", "Character Editing: Quality of Father",
+         &current_character.father_quality},
+        {"Step_Parent", "Enter Type and Status of Step Parent", "Character Editing: Step Parent",
+         &current_character.stepparent},
+        {"Heritage", "Enter Family Heritage", "Character Editing: Family Heritage",
+         &current_character.family_heritage},
+        {"Birth_Order", "Enter Birth Order", "Character Editing: Birth Orders",
+         &current_character.birth_order},
+    };
+    for (const auto& test : cases) {
+        port.AnswerText(std::string("new ") + test.key);
+        EXPECT_EQ(TreeEditor::Edit(test.key).action, Action::kChanged) << test.key;
+        EXPECT_EQ(*test.field, std::string("new ") + test.key);
+        EXPECT_EQ(port.questions.back().message, test.message);
+        EXPECT_EQ(port.questions.back().caption, test.caption);
+    }
+}
+
+TEST_F(TreeEditing, CancelledDialogChangesNothing) {
+    current_character.character_height = 60;
+    port.AnswerCancel();
+    EXPECT_EQ(TreeEditor::Edit("Height").action, Action::kNothing);
+    EXPECT_EQ(current_character.character_height, 60);
+}
+
+TEST_F(TreeEditing, ItemListsOpenTheirWindows) {
+    EXPECT_EQ(TreeEditor::Edit("Skills").action, Action::kOpenSkills);
+    EXPECT_EQ(TreeEditor::Edit("Talents").action, Action::kOpenSkills);
+    EXPECT_EQ(TreeEditor::Edit("Proficiencies").action, Action::kOpenSkills);
+    EXPECT_EQ(TreeEditor::Edit("Equipment").action, Action::kOpenEquipment);
+}
+
+TEST_F(TreeEditing, OtherItemsAreNotEditable) {
+    for (const char* key : {"Sibling 1", "Strength", "Score", "Race", "Hit Points", "PC", "", "age",
+                            "Thief Skills"}) {
+        EXPECT_EQ(TreeEditor::Edit(key).action, Action::kNothing) << key;
+    }
+    EXPECT_TRUE(port.questions.empty());
+}
+
+TEST_F(TreeEditing, NothingDuringACreation) {
+    current_character.character_height = 60;
+    for (int stage : {3, 5, 9, 18, 1}) {
+        program_data.creation_stage = stage;
+        for (const char* key : {"Height", "Handeness", "Skills", "Equipment"}) {
+            EXPECT_EQ(TreeEditor::Edit(key).action, Action::kNothing) << key << " at " << stage;
+        }
+    }
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_EQ(current_character.character_height, 60);
+
+}
+
+} // namespace

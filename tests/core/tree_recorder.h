@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/scripted_port.h"
+
+// A scripted port that keeps every branch the senders hand to the tree, and the prefilled
+// value of every text question.
+class TreeRecorder : public ScriptedPort {
+public:
+    struct Branch {
+        std::string name;
+        std::vector<std::string> keys, values;
+    };
+
+    void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
+                          const std::vector<std::string>& values) override {
+        sent.push_back({branch, keys, values});
+    }
+
+    std::optional<std::string> AskText(const std::string& message, const std::string& caption,
+                                       const std::string& value) override {
+        prefilled.push_back(value);
+        return ScriptedPort::AskText(message, caption, value);
+    }
+
+    // The last branch sent under `name`; fails the test when there is none.
+    Branch Last(const std::string& name) const {
+        for (auto it = sent.rbegin(); it != sent.rend(); ++it) {
+            if (it->name == name) {
+                return *it;
+            }
+        }
+        ADD_FAILURE() << "no branch \"" << name << "\" was sent";
+        return {};
+    }
+
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const Branch& branch : sent) {
+            names.push_back(branch.name);
+        }
+        return names;
+    }
+
+    std::vector<Branch> sent;
+    std::vector<std::string> prefilled;
+};
+
+using Texts = std::vector<std::string>;
