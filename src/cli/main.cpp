@@ -53,6 +53,13 @@ const Verb kVerbs[] = {
      "crit table: the whole critical-hit table as tab-separated values, a header line\n"
      "'low high type severity text' then one record a line in table order, the type as its\n"
      "number (0 Puncturing, 1 Hacking, 2 Crushing, 3 Monster Bites)."},
+    {"honor", RunHonor, "fraymark honor awards [--table N] | fraymark honor notes",
+     "honor awards: the honor award tables as tab-separated values, a header line\n"
+     "'table note kind scope' then the nine alignments Lawful-good ... Chaotic-evil and\n"
+     "'text', then one award a line in table order. --table N (1 to 7 for tables 4B to 4H)\n"
+     "keeps one table; 0, the default, keeps all.\n"
+     "honor notes: the award notes as tab-separated values, a header line 'note text' then\n"
+     "one note a line from 0 to 26."},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -22,3 +22,4 @@ int RunTables(const std::vector<std::string>& args);
 int RunTablesQuirks(const std::vector<std::string>& args);
 int RunTablesSave(const std::vector<std::string>& args);
 int RunCrit(const std::vector<std::string>& args);
+int RunHonor(const std::vector<std::string>& args);

@@ -10,6 +10,7 @@
 #include "core/data/rules_lists.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
+#include "core/gm/honor_party.h"
 
 ProgramState program_data;
 std::string temporaryString, temporaryString2, temporaryString3;
@@ -181,6 +182,7 @@ void ResetProgramForTests() {
     }
     SetQuirkFlawStructure(quirkflaw);
     ClearAllRulesLists();
+    ClearParty();
     Early_Close = true;
     ResetVexlrand();
 }

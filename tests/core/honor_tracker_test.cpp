@@ -1,0 +1,338 @@
+// The honor tracker: the party table, awards by alignment, adjustments with a reason, and
+// the honor log, driven through the scripted port as the window drives it.
+#include <climits>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/dice/vexl_random.h"
+#include "core/gm/honor_party.h"
+#include "core/gm/honor_tracker.h"
+#include "core/gm/saved_character_list.h"
+#include "support/reference_dice.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+SavedCharacter Saved(const char* name, const char* alignment, const char* honor = "12") {
+    return {name, "Fighter", "1", "Human", "Male", alignment, honor};
+}
+
+std::vector<std::string> PartyNames() {
+    std::vector<std::string> names;
+    for (const PartyCharacter& c : pcs) {
+        if (!c.name.empty()) {
+            names.push_back(c.name);
+        }
+    }
+    return names;
+}
+
+class HonorTrackerTest : public WorkspaceTest {
+protected:
+    // The log's name comes from 12d12 on the clock seeded here.
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        SeedVexlrandAsClock(kClock);
+        tracker = std::make_unique<HonorTracker>();
+    }
+
+    std::string Log() const { return ReadFile(tracker->LogFileName()); }
+
+    static constexpr uint32_t kClock = 77;
+    ScriptedPort port;
+    std::unique_ptr<HonorTracker> tracker;
+};
+
+TEST_F(HonorTrackerTest, TheLogIsNamedFromTwelveD12AndStartsEmpty) {
+    ReferenceTt800 reference(kClock);
+    int total = 0;
+    for (int i = 0; i < 12; ++i) {
+        total += reference.Die(12);
+    }
+    const std::string name = "Honor_" + std::to_string(total) + ".log";
+    EXPECT_EQ(tracker->LogFileName(), name);
+    EXPECT_TRUE(std::filesystem::exists(workspace / name));
+
+    // A window opened later under the same roll empties an earlier session's file.
+    WriteFile(name, "an earlier session's lines \n");
+    SeedVexlrandAsClock(kClock);
+    const HonorTracker again;
+    EXPECT_EQ(again.LogFileName(), name);
+    EXPECT_EQ(ReadFile(name), "");
+    EXPECT_EQ(HonorLogFileName(12), "Honor_12.log");
+    EXPECT_EQ(HonorLogFileName(144), "Honor_144.log");
+}
+
+TEST_F(HonorTrackerTest, AwardsGoToTemporalHonorByAlignment) {
+    struct Case {
+        const char* alignment;
+        const char* award;
+        int gained;
+    };
+    const Case cases[] = {
+        {"Lawful-good", "Completing a quest", 10},
+        {"Chaotic-evil", "Completing a quest", 4},
+        {"Chaotic-evil", "Murder of a family member", 3},
+        {"Lawful-good", "Murder of a family member", -8},
+        {"Neutral", "Allowing a disarmed opponent to pick up his weapon", 0},
+        {"Chaotic-good", "Unjustly slaying a prisoner or unarmed opponent who has yielded", 5},
+    };
+    for (const Case& c : cases) {
+        ClearParty();
+        ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Brannoc", c.alignment)));
+        EXPECT_TRUE(tracker->AwardHonor("Brannoc", c.award));
+        EXPECT_EQ(pcs[0].temporal_honor, c.gained) << c.alignment << " / " << c.award;
+        EXPECT_EQ(pcs[0].honor, 12) << "honor itself is untouched";
+    }
+}
+
+TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLog) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Ysolde Marr", "Lawful-good")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Tam", "Chaotic-evil")));
+    EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Completing a quest"));
+    EXPECT_TRUE(tracker->AwardHonor("Tam", "Murder of a family member"));
+    EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Murder of a family member"));
+    port.AnswerText("duel");
+    port.AnswerNumber(20);
+    EXPECT_TRUE(tracker->AdjustHonor("Tam"));
+    port.AnswerText("kept the watch");
+    port.AnswerNumber(3);
+    EXPECT_TRUE(tracker->AdjustTemporalHonor("Ysolde Marr"));
+    const std::string expected =
+        "Ysolde Marr has been awarded: Completing a quest for 10 points of Temporal Honor \n"
+        "Tam has been awarded: Murder of a family member for 3 points of Temporal Honor \n"
+        "Ysolde Marr has been awarded: Murder of a family member for -8 points of Temporal "
+        "Honor \n"
+        "Tam has had Honor adjusted: duel for 20 points of Honor \n"
+        "Ysolde Marr has had Temporal Honor adjusted: kept the watch for 3 points of Temporal "
+        "Honor \n";
+    EXPECT_EQ(Log(), expected);
+    // The log window opened once, with the file as it was (empty), and shows each line
+    // without its trailing space.
+    EXPECT_EQ(port.log_window_opens, 1);
+    std::string shown = expected;
+    for (std::size_t at = shown.find(" \n"); at != std::string::npos; at = shown.find(" \n")) {
+        shown.erase(at, 1);
+    }
+    EXPECT_EQ(port.log_window, shown);
+    EXPECT_EQ(port.tree_updates, 0);
+    EXPECT_EQ(pcs[0].temporal_honor, 2 + 3);
+    EXPECT_EQ(pcs[0].honor, 12);
+    EXPECT_EQ(pcs[1].honor, 32);
+    EXPECT_EQ(pcs[1].temporal_honor, 3);
+}
+
+TEST_F(HonorTrackerTest, AdjustmentsAskTheReasonThenTheAmount) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Tam", "Neutral")));
+    port.AnswerText("duel");
+    port.AnswerNumber(20);
+    ASSERT_TRUE(tracker->AdjustHonor("Tam"));
+    ASSERT_EQ(port.questions.size(), 2u);
+    const ScriptedPort::Question& reason = port.questions[0];
+    EXPECT_EQ(reason.kind, "text");
+    EXPECT_EQ(reason.message, "Enter Reason");
+    EXPECT_EQ(reason.caption, "Reason for Honor Adjustment");
+    const ScriptedPort::Question& amount = port.questions[1];
+    EXPECT_EQ(amount.kind, "number");
+    EXPECT_EQ(amount.message, "Enter amount of Honor Adjustment");
+    EXPECT_EQ(amount.prompt, "Enter number");
+    EXPECT_EQ(amount.caption, "Honor Adjustment");
+    EXPECT_EQ(amount.min, 1);
+    EXPECT_EQ(amount.max, 20);
+
+    // Temporal honor asks the same two questions.
+    port.AnswerText("");
+    port.AnswerNumber(1);
+    ASSERT_TRUE(tracker->AdjustTemporalHonor("Tam"));
+    ASSERT_EQ(port.questions.size(), 4u);
+    EXPECT_EQ(port.questions[2].caption, "Reason for Honor Adjustment");
+    EXPECT_EQ(port.questions[3].caption, "Honor Adjustment");
+    EXPECT_EQ(Log(), "Tam has had Honor adjusted: duel for 20 points of Honor \n"
+                     "Tam has had Temporal Honor adjusted:  for 1 points of Temporal Honor \n");
+}
+
+TEST_F(HonorTrackerTest, CancellingOrNoSelectionChangesNothing) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Tam", "Neutral")));
+    const std::optional<std::string> none;
+
+    EXPECT_FALSE(tracker->AwardHonor(none, "Completing a quest"));
+    EXPECT_FALSE(tracker->AdjustHonor(none));
+    EXPECT_FALSE(tracker->AdjustTemporalHonor(none));
+    EXPECT_FALSE(tracker->RemovePC(none));
+    EXPECT_TRUE(port.questions.empty()) << "nothing is asked without a selected character";
+
+    port.AnswerCancel(); // the reason
+    EXPECT_FALSE(tracker->AdjustHonor("Tam"));
+    EXPECT_EQ(port.questions.size(), 1u) << "no amount is asked after a cancelled reason";
+    port.AnswerText("duel");
+    port.AnswerCancel(); // the amount: the dialog gives -1
+    EXPECT_FALSE(tracker->AdjustTemporalHonor("Tam"));
+    port.AnswerText("duel");
+    port.AnswerNumber(21); // outside what the dialog allows
+    EXPECT_FALSE(tracker->AdjustHonor("Tam"));
+
+    EXPECT_FALSE(tracker->AwardHonor("Tam", ""));
+    EXPECT_FALSE(tracker->AwardHonor("Tam", "Completing a ques"));
+    EXPECT_FALSE(tracker->AwardHonor("Nobody", "Completing a quest"));
+    EXPECT_EQ(pcs[0].honor, 12);
+    EXPECT_EQ(pcs[0].temporal_honor, 0);
+    EXPECT_EQ(Log(), "");
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(HonorTrackerTest, AnAlignmentOutsideTheNineIsReportedNotAwarded) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Odo", "True Neutral")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Pell", "lawful good")));
+    EXPECT_FALSE(tracker->AwardHonor("Odo", "Completing a quest"));
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].find("True Neutral"), std::string::npos) << port.messages[0];
+    EXPECT_EQ(pcs[0].temporal_honor, 0);
+    EXPECT_TRUE(tracker->AwardHonor("Pell", "Completing a quest"));
+    EXPECT_EQ(pcs[1].temporal_honor, 10);
+    EXPECT_EQ(Log(),
+              "Pell has been awarded: Completing a quest for 10 points of Temporal Honor \n");
+}
+
+TEST_F(HonorTrackerTest, TheSelectedNameMustMatchWhole) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Al", "Lawful-good")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Alan", "Chaotic-evil")));
+    EXPECT_TRUE(tracker->AwardHonor("Alan", "Completing a quest"));
+    EXPECT_EQ(pcs[0].temporal_honor, 0);
+    EXPECT_EQ(pcs[1].temporal_honor, 4);
+}
+
+TEST_F(HonorTrackerTest, RemovingMovesTheLaterCharactersUp) {
+    for (const char* name : {"Aldo", "Bress", "Corwin"}) {
+        ASSERT_TRUE(tracker->AddSavedCharacter(Saved(name, "Neutral")));
+    }
+    EXPECT_TRUE(tracker->RemovePC("Bress"));
+    EXPECT_EQ(PartyNames(), (std::vector<std::string>{"Aldo", "Corwin"}));
+    EXPECT_EQ(PartyCount(), 2);
+    EXPECT_FALSE(tracker->RemovePC("Bress"));
+    EXPECT_TRUE(tracker->RemovePC("Corwin"));
+    EXPECT_TRUE(tracker->RemovePC("Aldo"));
+    EXPECT_EQ(PartyCount(), 0);
+}
+
+TEST_F(HonorTrackerTest, RemovingTheFirstOfAFullPartyEmptiesTheLastEntry) {
+    for (int i = 0; i < kPartySize; ++i) {
+        ASSERT_TRUE(
+            tracker->AddSavedCharacter(Saved(("PC" + std::to_string(i)).c_str(), "Neutral")));
+    }
+    pcs[kPartySize - 1].temporal_honor = 9;
+    EXPECT_TRUE(tracker->RemovePC("PC0"));
+    EXPECT_EQ(pcs[0].name, "PC1");
+    EXPECT_EQ(pcs[kPartySize - 2].name, "PC19");
+    EXPECT_EQ(pcs[kPartySize - 2].temporal_honor, 9);
+    EXPECT_TRUE(pcs[kPartySize - 1].name.empty());
+    EXPECT_EQ(pcs[kPartySize - 1].temporal_honor, 0);
+}
+
+TEST_F(HonorTrackerTest, JoiningTheParty) {
+    for (int i = 0; i < kPartySize; ++i) {
+        ASSERT_TRUE(
+            tracker->AddSavedCharacter(Saved(("PC" + std::to_string(i)).c_str(), "Neutral")));
+    }
+    EXPECT_FALSE(tracker->AddSavedCharacter(Saved("Twenty-first", "Neutral")));
+    EXPECT_FALSE(tracker->AddSavedCharacter(Saved("PC3", "Neutral")));
+    ClearParty();
+    EXPECT_FALSE(tracker->AddSavedCharacter(Saved("", "Neutral")));
+    EXPECT_EQ(PartyCount(), 0);
+    EXPECT_EQ(port.messages,
+              (std::vector<std::string>{
+                  "Add Character: The party is full: it holds 20 characters. Remove one before "
+                  "adding another.",
+                  "Add Character: PC3 is already in the party.",
+                  "Add Character: A character without a name cannot join the party."}));
+}
+
+TEST_F(HonorTrackerTest, HonorTextIsReadAsTheProgramReadsNumbers) {
+    struct Case {
+        const char* honor;
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"17", 17},
+        {" -3", -3},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"+8", 8},
+        {"99999999999", INT32_MAX},
+        {"4.9", 4},
+    };
+    for (const Case& c : cases) {
+        ClearParty();
+        ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Vell", "Neutral", c.honor)));
+        EXPECT_EQ(pcs[0].honor, c.value) << '"' << c.honor << '"';
+    }
+    // Honor at the top of its range stays there.
+    ClearParty();
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Vell", "Neutral", "2147483640")));
+    port.AnswerText("feast");
+    port.AnswerNumber(20);
+    EXPECT_TRUE(tracker->AdjustHonor("Vell"));
+    EXPECT_EQ(pcs[0].honor, INT32_MAX);
+}
+
+TEST_F(HonorTrackerTest, ARejoiningCharacterStartsWithNoTemporalHonor) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Maud", "Lawful-good")));
+    ASSERT_TRUE(tracker->AwardHonor("Maud", "Completing a quest"));
+    ASSERT_TRUE(tracker->RemovePC("Maud"));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Rusk", "Neutral")));
+    EXPECT_EQ(pcs[0].temporal_honor, 0);
+}
+
+TEST_F(HonorTrackerTest, PartyRowsShowEveryColumn) {
+    ASSERT_TRUE(tracker->AddSavedCharacter(
+        {"Maud", "Cleric", "3", "Dwarf", "Female", "Lawful-good", "-4"}));
+    ASSERT_TRUE(tracker->AwardHonor("Maud", "Completing a quest"));
+    const std::vector<PartyRow> rows = PartyRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0],
+              (PartyRow{"Maud", "Cleric", "3", "Dwarf", "Female", "-4", "Lawful-good", "10"}));
+    EXPECT_EQ(std::vector<std::string>(kPartyColumnNames.begin(), kPartyColumnNames.end()),
+              (std::vector<std::string>{"Name", "Class", "Level", "Race", "Sex", "Honor",
+                                        "Alignment", "Temporal Honor"}));
+}
+
+TEST_F(HonorTrackerTest, ACharacterCanBeTypedInWhenNoneIsSaved) {
+    port.AnswerText("Gwyl");
+    port.AnswerChoice(7); // Chaotic-neutral
+    port.AnswerText("23 or so");
+    ASSERT_TRUE(tracker->AddTypedCharacter());
+    ASSERT_EQ(port.questions.size(), 3u);
+    EXPECT_EQ(port.questions[1].choices.size(), 9u);
+    EXPECT_EQ(port.questions[1].choices.front(), "Lawful-good");
+    for (const ScriptedPort::Question& q : port.questions) {
+        EXPECT_EQ(q.caption, "Add Character");
+    }
+    EXPECT_EQ(pcs[0].name, "Gwyl");
+    EXPECT_EQ(pcs[0].alignment, "Chaotic-neutral");
+    EXPECT_EQ(pcs[0].honor, 23);
+
+    port.AnswerText("Hobb");
+    port.AnswerCancel();
+    EXPECT_FALSE(tracker->AddTypedCharacter());
+    EXPECT_EQ(PartyCount(), 1);
+}
+
+TEST(SavedCharacterList, EmptyUntilAListerIsInstalled) {
+    EXPECT_TRUE(ListSavedCharacters().empty());
+    const SavedCharacterLister previous = SetSavedCharacterLister(
+        [] { return std::vector<SavedCharacter>{Saved("Ilse", "Neutral-good")}; });
+    const std::vector<SavedCharacter> saved = ListSavedCharacters();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].name, "Ilse");
+    SetSavedCharacterLister(previous);
+    EXPECT_TRUE(ListSavedCharacters().empty());
+}
+
+} // namespace
