@@ -30,3 +30,8 @@ void sendskillstotree();
 void sendtalentstotree();
 void sendprofstotree();
 void sendequiptotree();
+
+// Everything the record holds so far, for a tree window that has just opened: the abilities
+// and race once scores are rolled, the background once it is rolled, then the quirks, the
+// class data and the owned items that exist.
+void SendCharacterToTree();

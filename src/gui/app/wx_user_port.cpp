@@ -10,6 +10,7 @@
 #include "gui/app/dice_log_frame.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
+#include "gui/tree/pc_tree_frame.h"
 
 namespace {
 wxString Wx(const std::string& text) {
@@ -64,11 +65,15 @@ void WxUserPort::AppendLogText(const std::string& text) {
     }
 }
 
-// The character tree window arrives with its own feature; until then the tree calls have
-// nothing to show.
-void WxUserPort::UpdateTree() {}
+void WxUserPort::UpdateTree() {
+    OpenPCTree();
+}
 
-void WxUserPort::ClearTree() {}
+void WxUserPort::ClearTree() {
+    ClearPCTree();
+}
 
-void WxUserPort::UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
-                                  const std::vector<std::string>&) {}
+void WxUserPort::UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
+                                  const std::vector<std::string>& values) {
+    UpdatePCTreeBranch(branch, keys, values);
+}

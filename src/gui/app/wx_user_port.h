@@ -3,7 +3,7 @@
 #include "core/app/user_port.h"
 
 // The toolkit's user port: questions and messages through the toolkit's dialogs, log lines into
-// the dice log window. The character tree window fills in the tree calls when it arrives.
+// the dice log window, branches into the character tree window.
 class WxUserPort final : public UserPort {
 public:
     bool AskYesNo(const std::string& message, const std::string& caption) override;

@@ -1,0 +1,207 @@
+#include <memory>
+#include <string>
+
+#include <wx/treectrl.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/ability_scores.h"
+#include "core/data/data_items.h"
+#include "core/dice/dice_log.h"
+#include "core/tree/tree_senders.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/window_registry.h"
+#include "gui/app/wx_user_port.h"
+#include "gui/tree/pc_tree_frame.h"
+#include "gui_fixture.h"
+
+namespace {
+
+// Answers questions from the script and sends the tree calls to the real tree window.
+class TreePort : public ScriptedPort {
+public:
+    void UpdateTree() override { OpenPCTree(); }
+    void ClearTree() override { ClearPCTree(); }
+    void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
+                          const std::vector<std::string>& values) override {
+        UpdatePCTreeBranch(branch, keys, values);
+    }
+};
+
+// The tree below `item` as text: "PC(Skills(Riding(32)))".
+std::string Dump(const wxTreeItemId& item) {
+    std::string text(theTree->GetItemText(item).utf8_str());
+    wxTreeItemIdValue cookie;
+    wxTreeItemId child = theTree->GetFirstChild(item, cookie);
+    if (!child.IsOk()) {
+        return text;
+    }
+    text += "(";
+    for (bool first = true; child.IsOk(); child = theTree->GetNextChild(item, cookie)) {
+        text += (first ? "" : ",") + Dump(child);
+        first = false;
+    }
+    return text + ")";
+}
+
+class PCTreeTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        tree_port = std::make_unique<TreePort>();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "40.log");
+    }
+    void TearDown() override {
+        tree_port.reset();
+        GuiTest::TearDown();
+    }
+    void Log(const std::string& text) {
+        std::string line = text;
+        Format_Entry(program_data.building_points, line, program_data.log_file_name);
+    }
+    static std::string Tree() {
+        EXPECT_NE(theTree, nullptr);
+        return theTree ? Dump(theTree->GetRootItem()) : "";
+    }
+    // Activates the item reached from the root by the texts in `path`, as a double click does.
+    static void Activate(std::initializer_list<const char*> path) {
+        ASSERT_NE(theTree, nullptr);
+        wxTreeItemId item = theTree->GetRootItem();
+        for (const char* text : path) {
+            item = Search(item, text);
+            ASSERT_TRUE(item.IsOk()) << "no item " << text;
+        }
+        wxTreeEvent event(wxEVT_TREE_ITEM_ACTIVATED, theTree, item);
+        theTree->ProcessWindowEvent(event);
+    }
+    static void Send(const std::string& branch, const std::vector<std::string>& keys,
+                     const std::vector<std::string>& values) {
+        Port().UpdateTreeBranch(branch, keys, values);
+    }
+    std::unique_ptr<TreePort> tree_port;
+};
+
+TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindow) {
+    EXPECT_TRUE(PCTREarly_Close);
+    Log("All variables have been cleared");
+    wxFrame* tree = VexlFrames[kSlotTree];
+    ASSERT_NE(tree, nullptr);
+    EXPECT_EQ(tree->GetTitle(), "Character Creation: PC Tree");
+    EXPECT_EQ(tree->GetPosition(), wxPoint(MasterWidth - 200, 0));
+    EXPECT_EQ(tree->GetSize(), wxSize(200, MasterHeight));
+    EXPECT_FALSE(PCTREarly_Close);
+    EXPECT_EQ(Tree(), "PC");
+    Log("second line");
+    EXPECT_EQ(CountWindowsTitled("Character Creation: PC Tree"), 1);
+}
+
+TEST_F(PCTreeTest, ClosedTreeReopensOnTheNextLineFilledFromTheRecord) {
+    Log("first");
+    Menu(VexlFrames[kSlotTree], ID_Exit);
+    Flush();
+    EXPECT_TRUE(PCTREarly_Close);
+    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
+    EXPECT_EQ(theTree, nullptr);
+    Send("Skills", {"Riding"}, {"3"}); // nothing to write into: ignored
+
+    SkillDataItem::AddTail(MakeItem<SkillDataItem>("Swimming", 2));
+    EquipDataItem::AddTail(MakeItem<EquipDataItem>("Starting Clothes", 1));
+    Log("second");
+    ASSERT_NE(VexlFrames[kSlotTree], nullptr);
+    EXPECT_EQ(CountWindowsTitled("Character Creation: PC Tree"), 1);
+    EXPECT_EQ(Tree(), "PC(Skills(Swimming(2)),Equipment(Starting Clothes(1)))");
+}
+
+TEST_F(PCTreeTest, ClearTreeLeavesOnlyTheRoot) {
+    Port().ClearTree(); // no window: nothing happens
+    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
+    Log("open");
+    Send("Skills", {"Riding"}, {"3"});
+    Send("Talents", {"Keen Sight"}, {"1"});
+    Port().ClearTree();
+    EXPECT_EQ(Tree(), "PC");
+}
+
+TEST_F(PCTreeTest, BranchSentAgainIsRebuiltInPlace) {
+    Log("open");
+    Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
+    Send("Talents", {"Keen Sight"}, {"1"});
+    Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
+    EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
+}
+
+TEST_F(PCTreeTest, BranchNamedAfterAKeyGrowsBeneathIt) {
+    Log("open");
+    current_character.strength_base = 12;
+    AbilityScores::SendAbilitiestoTree();
+    ASSERT_NE(theTree, nullptr);
+    const wxTreeItemId root = theTree->GetRootItem();
+    EXPECT_EQ(theTree->GetChildrenCount(root, false), 1u);
+    const wxTreeItemId strength = Search(root, "Strength");
+    ASSERT_TRUE(strength.IsOk());
+    EXPECT_EQ(theTree->GetItemText(theTree->GetItemParent(strength)), "Ability Scores");
+    EXPECT_EQ(Dump(Search(strength, "Score")), "Score(12/0)");
+    EXPECT_EQ(Dump(Search(root, "Comeliness")), "Comeliness(0/0)");
+}
+
+TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
+    Log("open");
+    current_character.character_height = 60;
+    current_character.handedness = "Right";
+    messagePPtotree();
+
+    tree_port->AnswerText("66");
+    Activate({"Height", "60 inches"});
+    EXPECT_EQ(current_character.character_height, 66);
+    EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");
+    EXPECT_EQ(tree_port->questions.back().caption, "Character Editing: Height");
+
+    // The key itself edits the value beneath it; a handedness in lower case is refused.
+    tree_port->AnswerText("left");
+    Activate({"Handeness"});
+    tree_port->AnswerText("Ambidextrous");
+    Activate({"Handeness"});
+    EXPECT_EQ(current_character.handedness, "Ambidextrous");
+    EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Handeness")), "Handeness(Ambidextrous)");
+    EXPECT_EQ(tree_port->questions.size(), 3u);
+}
+
+TEST_F(PCTreeTest, EditsDuringACreationAreIgnored) {
+    Log("open");
+    current_character.character_height = 60;
+    messagePPtotree();
+    program_data.creation_stage = 5;
+    Activate({"Height", "60 inches"});
+    Activate({"Height"});
+    EXPECT_TRUE(tree_port->questions.empty());
+    EXPECT_EQ(current_character.character_height, 60);
+    EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(60 inches)");
+}
+
+TEST_F(PCTreeTest, SkillAndEquipmentEntriesSayTheirWindowsAreNotHereYet) {
+    Log("open");
+    Send("Skills", {"Riding"}, {"3"});
+    Send("Equipment", {"Torch"}, {"6"});
+    Activate({"Skills", "Riding"});
+    Activate({"Equipment", "Torch"});
+    ASSERT_EQ(tree_port->messages.size(), 2u);
+    EXPECT_NE(tree_port->messages[0].find("skills, talents and proficiencies window is not "
+                                          "available in this version"),
+              std::string::npos);
+    EXPECT_NE(tree_port->messages[1].find("equipment window is not available"), std::string::npos);
+}
+
+TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {
+    WxUserPort wx_port;
+    UserPort* previous = InstallUserPort(&wx_port);
+    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"}); // no window yet: ignored
+    Port().UpdateTree();
+    ASSERT_NE(VexlFrames[kSlotTree], nullptr);
+    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
+    EXPECT_EQ(Tree(), "PC(Skills(Riding(3)))");
+    Port().ClearTree();
+    EXPECT_EQ(Tree(), "PC");
+    InstallUserPort(previous);
+}
+
+} // namespace
