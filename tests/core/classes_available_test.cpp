@@ -56,7 +56,6 @@ struct OpenCase {
 
 TEST_F(ClassesAvailable, EachRuleCanCloseAClass) {
     const OpenCase cases[] = {
-        {"nothing in the way", [](Character_Class&, CharacterClass&) {}, true},
         {"15/50 reads as 15.5",
          [](Character_Class& c, CharacterClass& p) {
              p.minstr = 15.5f;
@@ -75,8 +74,6 @@ TEST_F(ClassesAvailable, EachRuleCanCloseAClass) {
              c.strength_base = 15, c.strength_perc = 5;
          },
          true},
-        {"above the maximum", [](Character_Class& c, CharacterClass&) { c.wisdom_base = 26; },
-         false},
         {"book switched off", [](Character_Class&, CharacterClass& p) { p.book = kVotarysGuide; },
          false},
         {"social rank too low with restrictions on",
@@ -103,12 +100,6 @@ TEST_F(ClassesAvailable, EachRuleCanCloseAClass) {
          [](Character_Class& c, CharacterClass& p) {
              c.requires_hwg_class = true;
              p.mage = -1;
-         },
-         false},
-        {"rogue obligation shuts out a non-rogue",
-         [](Character_Class& c, CharacterClass& p) {
-             c.requires_lg_class = true;
-             p.thief = -1;
          },
          false},
         {"Charisma 18 lifts Comeliness by 4 before the class is chosen",

@@ -86,41 +86,6 @@ TEST_F(TreeEditing, TextsAreCheckedWhereTheRulesSaySo) {
     }
 }
 
-TEST_F(TreeEditing, EveryBackgroundTextHasItsDialog) {
-    const struct {
-        const char* key;
-        const char* message;
-        const char* caption;
-        const std::string* field;
-    } cases[] = {
-        {"Legitamacy_of_Birth", "Enter Legitamacy of Birth",
-         "Character Editing: Legitamacy of Birth", &current_character.legitimacy_of_birth},
-        {"Birth_Circumstance", "Enter Circumstance of Birth",
-         "Character Editing: Circumstance of Birth", &current_character.circumstance_of_birth},
-        {"Mother", "Enter Status of Mother", "Character Editing: Status of Mother",
-         &current_character.mother_status},
-        {"Father", "Enter Status of Father", "Character Editing: Status of Father",
-         &current_character.father_status},
-        {"Mother Quality", "Enter Quality of Mother", "Character Editing: Quality of Mother",
-         &current_character.mother_quality},
-        {"Father Quality", "Enter Quality of Father", "Character Editing: Quality of Father",
-         &current_character.father_quality},
-        {"Step_Parent", "Enter Type and Status of Step Parent", "Character Editing: Step Parent",
-         &current_character.stepparent},
-        {"Heritage", "Enter Family Heritage", "Character Editing: Family Heritage",
-         &current_character.family_heritage},
-        {"Birth_Order", "Enter Birth Order", "Character Editing: Birth Orders",
-         &current_character.birth_order},
-    };
-    for (const auto& test : cases) {
-        port.AnswerText(std::string("new ") + test.key);
-        EXPECT_EQ(TreeEditor::Edit(test.key).action, Action::kChanged) << test.key;
-        EXPECT_EQ(*test.field, std::string("new ") + test.key);
-        EXPECT_EQ(port.questions.back().message, test.message);
-        EXPECT_EQ(port.questions.back().caption, test.caption);
-    }
-}
-
 TEST_F(TreeEditing, CancelledDialogChangesNothing) {
     current_character.character_height = 60;
     port.AnswerCancel();
@@ -153,7 +118,6 @@ TEST_F(TreeEditing, NothingDuringACreation) {
     }
     EXPECT_TRUE(port.questions.empty());
     EXPECT_EQ(current_character.character_height, 60);
-
 }
 
 } // namespace

@@ -190,12 +190,6 @@ TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     EXPECT_EQ(tree.Last("Equipment").values, (Texts{"6"}));
 }
 
-TEST_F(TreeSenders, AnEmptyListStillEmptiesItsBranch) {
-    sendskillstotree();
-    ASSERT_EQ(tree.sent.size(), 1u);
-    EXPECT_TRUE(tree.sent[0].keys.empty());
-}
-
 ClassDataItem* AddClassItem(const std::string& name, int level) {
     auto item = std::make_unique<ClassDataItem>();
     item->name = name;
