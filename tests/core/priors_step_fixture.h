@@ -1,0 +1,109 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/race_data.h"
+#include "core/dice/vexl_random.h"
+#include "core/wizard/priors_step.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+// Shows a row in a failed expectation.
+inline void PrintTo(const PriorsRow& row, std::ostream* out) {
+    *out << '"' << row.caption << "\" \"" << row.text << '"';
+}
+
+// A character fresh from the first step (a human with Dexterity and Charisma 10, stage 5)
+// whose player types in every roll ("Roll your own dice") and has no BP, so no roll is
+// questioned.
+class PriorsStepTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        race.name = "Human";
+        race.sex = "Male";
+        race.baseage = 15;
+        race.agedie = 4;
+        race.agedierolls = 1;
+        race.baseheight = 60;
+        race.heightdie = 10;
+        race.heightdierolls = 2;
+        race.baseweight = 140;
+        race.weightdie = 20;
+        race.weightdierolls = 3;
+        current_character.race_item = &race;
+        current_character.race = race.name;
+        current_character.dexterity_base = 10;
+        current_character.charisma_base = 10;
+        BooksToUse[kRollYourOwnDice] = 1;
+        program_data.creation_stage = 5;
+        SeedVexlrandAsClock(4321);
+    }
+
+    // Makes the offered roll with the player entering `entries`, which must all be asked for.
+    std::vector<PriorsRow> Roll(PriorsRoll roll, const std::vector<long>& entries) {
+        for (long entry : entries) {
+            port.AnswerNumber(entry);
+        }
+        std::vector<PriorsRow> rows = step.Roll(roll);
+        EXPECT_EQ(port.AnswersLeft(), 0u) << "not every entry was asked for";
+        return rows;
+    }
+
+    // Age, handedness, height, weight and a middle middle class: the rolls before the birth.
+    void RollBody() {
+        Roll(PriorsRoll::kAge, {1});
+        Roll(PriorsRoll::kHandedness, {50});
+        Roll(PriorsRoll::kHeight, {2});
+        Roll(PriorsRoll::kWeight, {3});
+        Roll(PriorsRoll::kSocialClass, {50});
+    }
+
+    // The log after "All variables have been cleared", one entry a line, as written.
+    std::vector<std::string> RawLines() const {
+        std::istringstream log(ReadFile(program_data.log_file_name));
+        std::vector<std::string> lines;
+        std::string line;
+        std::getline(log, line);
+        while (std::getline(log, line)) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // The same lines without the balance and with the roll label ("Rolling" or "Entered roll",
+    // which depends on what the generator happened to roll) left out.
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        for (std::string line : RawLines()) {
+            line = line.substr(line.find("| ") + 2);
+            line.pop_back(); // the blank before the line end
+            for (const char* label : {"Entered roll for ", "Rolling for "}) {
+                if (line.rfind(label, 0) == 0) {
+                    line = "for " + line.substr(std::string(label).size());
+                }
+            }
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // The lines logged from `first` on.
+    std::vector<std::string> LinesFrom(std::size_t first) const {
+        const std::vector<std::string> all = Lines();
+        return first < all.size() ? std::vector<std::string>(all.begin() + first, all.end())
+                                  : std::vector<std::string>{};
+    }
+
+    ScriptedPort port;
+    CharacterRace race;
+    PriorsStep step;
+};
