@@ -1,0 +1,358 @@
+#include "core/files/character_file_writer.h"
+
+#include <string_view>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/app/user_port.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
+#include "core/data/saving_throws.h"
+#include "core/files/ability_effects.h"
+#include "core/files/class_history_tags.h"
+#include "core/files/derived_values.h"
+#include "core/files/saved_files.h"
+
+const std::string& xmlSafe(const std::string& text) {
+    temporaryString = text;
+    return temporaryString;
+}
+
+const std::string& xmlSafe(const char* text) {
+    temporaryString = text ? text : "";
+    return temporaryString;
+}
+
+const std::string& xmlSafe(int number) {
+    temporaryString = std::to_string(number);
+    return temporaryString;
+}
+
+namespace {
+
+// One leaf element on one line: <TAG>value</TAG>.
+template <typename Value> void Leaf(std::ostream& out, std::string_view tag, const Value& value) {
+    out << '<' << tag << '>' << xmlSafe(value) << "</" << tag << '>' << std::endl;
+}
+
+// A leaf whose opening tag carries an attribute: <TAG ATTR>value</TAG>.
+void Leaf(std::ostream& out, std::string_view tag, std::string_view attribute,
+          const std::string& value) {
+    out << '<' << tag << ' ' << attribute << '>' << xmlSafe(value) << "</" << tag << '>'
+        << std::endl;
+}
+
+void Line(std::ostream& out, std::string_view text) {
+    out << text << std::endl;
+}
+
+// <NAME> holding a FULL and an ABBR line.
+void NameBlock(std::ostream& out, const char* full, const char* abbr) {
+    Line(out, "<NAME>");
+    Leaf(out, "FULL", full);
+    Leaf(out, "ABBR", abbr);
+    Line(out, "</NAME>");
+}
+
+void WriteSource(std::ostream& out) {
+    Line(out, "<SOURCE>");
+    Line(out, "<GAME>");
+    NameBlock(out, "Fraymark", "FK");
+    Leaf(out, "COPYRIGHT",
+         "The Fraymark game, its rules &amp; tables: the Fraymark rights holders");
+    Line(out, "</GAME>");
+    Line(out, "<PROGRAM>");
+    NameBlock(out, "Fraymark Character Generator", "Vexl");
+    Leaf(out, "VERSION", kToolkitVersion);
+    Leaf(out, "COPYRIGHT", "Orlund's Plainspun Fraymark Toolkit");
+    Leaf(out, "AUTHOR", "The makers of Orlund's Plainspun Fraymark Toolkit");
+    Line(out, "</PROGRAM>");
+    Line(out, "</SOURCE>");
+}
+
+void WriteBiography(std::ostream& out, const Character_Class& c) {
+    Line(out, "<BIOGRAPHICAL_INFORMATION>");
+    Leaf(out, "CHARACTER_NAME", c.character_name);
+    Leaf(out, "PLAYER_NAME", "");
+    // The race record's name; the saved text when the race is not in the data.
+    Leaf(out, "RACE", c.race_item ? c.race_item->name : c.race);
+    Leaf(out, "CLASS_LONG_NAME", c.class_long_name);
+    Leaf(out, "LEVEL", c.level);
+    Leaf(out, "ALIGNMENT", c.alignment);
+    Leaf(out, "SOCIAL_CLASS", c.social_class);
+    Leaf(out, "SOCIAL_ID", c.social_id);
+    Leaf(out, "CHARACTER_HEIGHT", c.character_height);
+    Leaf(out, "CHARACTER_WEIGHT", "UNIT=\"lbs.\"", std::to_string(c.character_weight));
+    Leaf(out, "SEX", c.sex);
+    Leaf(out, "HANDEDNESS", c.handedness);
+    Leaf(out, "AGE", c.age);
+    Line(out, "</BIOGRAPHICAL_INFORMATION>");
+}
+
+void WriteAttributes(std::ostream& out, const Character_Class& c) {
+    Line(out, "<ATTRIBUTES>");
+    for (const SavedAbility& ability : SavedAbilities()) {
+        Line(out, "<ABILITY_SCORE>");
+        NameBlock(out, ability.full, ability.abbr);
+        Leaf(out, ability.base_tag, c.*ability.score);
+        Leaf(out, ability.perc_tag, c.*ability.percentile);
+        for (const AbilityEffect& effect : ability.effects) {
+            Line(out, "<MODIFIER>");
+            Leaf(out, "TYPE", effect.label);
+            Leaf(out, "VALUE", EffectText(ability, effect));
+            Line(out, "</MODIFIER>");
+        }
+        Line(out, "</ABILITY_SCORE>");
+    }
+    Line(out, "<ABILITY_SCORE>");
+    NameBlock(out, "Honor", "HON");
+    Leaf(out, "HONOR_BASE", c.honor);
+    Line(out, "<MODIFIER>");
+    Leaf(out, "VALUE", "Honor Text Goes Here");
+    Line(out, "</MODIFIER>");
+    Line(out, "</ABILITY_SCORE>");
+    Line(out, "</ATTRIBUTES>");
+}
+
+void WriteClassData(std::ostream& out) {
+    for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        Line(out, "<CLASS_DATA>");
+        Leaf(out, "CLASS_NAME", item->name);
+        Leaf(out, "CLASS_LEVEL", item->level);
+        out << "<CLASS_EXP>" << item->experience << "</CLASS_EXP>" << std::endl;
+        for (int level = 0; level <= LastWrittenLevel(item->level); ++level) {
+            for (const ClassHistoryArray& array : kClassHistoryArrays) {
+                const std::string tag = array.tag + std::to_string(level);
+                Leaf(out, tag, (item->*array.values)[static_cast<std::size_t>(level)]);
+            }
+        }
+        Line(out, "</CLASS_DATA>");
+    }
+}
+
+// Every tag and value on a line of its own.
+void OwnLines(std::ostream& out, std::string_view tag, const std::string& value) {
+    out << '<' << tag << '>' << std::endl << value << std::endl << "</" << tag << '>' << std::endl;
+}
+
+void WriteSavingThrows(std::ostream& out, const Character_Class& c) {
+    Line(out, "<SAVING_THROWS>");
+    for (const SavingThrowLine& save : SavingThrowLines()) {
+        Line(out, "<THROW>");
+        Line(out, "<NAME>");
+        OwnLines(out, "FULL", save.full);
+        OwnLines(out, "ABBR", save.abbr);
+        Line(out, "</NAME>");
+        OwnLines(out, "VALUE", xmlSafe(GetSave(save.lookup, c.level)));
+        Line(out, "</THROW>");
+    }
+    Line(out, "</SAVING_THROWS>");
+}
+
+void WriteMovement(std::ostream& out) {
+    Line(out, "<MOVEMENT_RATES>");
+    for (const MovementBand& band : MovementBands()) {
+        Line(out, "<MOVE_CATEGORY>");
+        NameBlock(out, band.full, band.abbr);
+        OwnLines(out, "ENCUMBRANCE", band.load);
+        OwnLines(out, "RATE", band.rate);
+        Line(out, "</MOVE_CATEGORY>");
+    }
+    Line(out, "</MOVEMENT_RATES>");
+}
+
+void EntryList(std::ostream& out, std::string_view tag, const std::vector<std::string>* entries) {
+    out << '<' << tag << '>' << std::endl;
+    if (entries) {
+        for (const std::string& entry : *entries) {
+            Line(out, entry);
+        }
+    }
+    out << "</" << tag << '>' << std::endl;
+}
+
+void WriteRacialAttributes(std::ostream& out, const Character_Class& c) {
+    const CharacterRace* race = c.race_item;
+    Line(out, "<RACIAL_ATTRIBUTES>");
+    EntryList(out, "RACIAL_BONUS", race ? &race->rtext : nullptr);
+    EntryList(out, "RACIAL_TALENT", race ? &race->rtalents : nullptr);
+    EntryList(out, "RACIAL_DOWNSIDE", race ? &race->rdownside : nullptr);
+    Line(out, "</RACIAL_ATTRIBUTES>");
+}
+
+void Events(std::ostream& out, std::string_view tag, std::string_view attribute,
+            const std::vector<std::string>& events) {
+    for (const std::string& event : events) {
+        Leaf(out, tag, attribute, event);
+    }
+}
+
+void WriteMagicUserBackground(std::ostream& out, const Character_Class& c) {
+    Line(out, "<BACKGROUND TYPE=\"Magic-User\">");
+    Leaf(out, "SCHOOL_LOCATION", c.school_location);
+    Leaf(out, "SCHOOL_TYPE", c.school_type);
+    Leaf(out, "MASTER_QUALITY_NURTURE", c.master_quality_nurture);
+    Leaf(out, "MASTER_QUALITY_EDUCATION", c.master_quality_education);
+    Leaf(out, "CLASS_SIZE", c.class_size);
+    Leaf(out, "CLASS_EQUIPMENT", c.class_equipment);
+    Leaf(out, "CLASS_RANK", c.class_rank);
+    Line(out, "</BACKGROUND>");
+}
+
+void WriteFighterBackground(std::ostream& out, const Character_Class& c) {
+    Line(out, "<BACKGROUND TYPE=\"Fighter\">");
+    Line(out, "<TRAINING TYPE=\"Basic\">");
+    Leaf(out, "CAMP_TYPE", c.camp_type);
+    Leaf(out, "CAMP_QUALITY", c.camp_quality);
+    Leaf(out, "CAMP_RESULTS", c.camp_results);
+    Events(out, "ACCIDENT_EVENT", "TYPE=\"Accident\"", c.accident_events);
+    Line(out, "</TRAINING>");
+    Leaf(out, "SPECIALTY_ASSIGNMENT", c.specialty_assignment);
+    Line(out, "<TRAINING TYPE=\"Advanced\">");
+    Leaf(out, "AIT_QUALITY", c.ait_quality);
+    Line(out, "</TRAINING>");
+    Leaf(out, "STATE_OF_HOSTILITIES", c.state_of_hostilities);
+    Events(out, "WAR_EVENT", "TYPE=\"War\"", c.war_events);
+    Leaf(out, "OCCUPYING_FORCE_ATTITUDE", c.occupying_force_attitude);
+    Leaf(out, "OCCUPATION_EVENT", "TYPE=\"During Occupation\"", c.occupation_event);
+    Leaf(out, "GUERILLA_EVENT", "TYPE=\"Quell Guerilla Movement\"", c.guerilla_event);
+    Events(out, "NONCOMBAT_EVENT", "TYPE=\"Non-combat Tour\"", c.noncombat_events);
+    Line(out, "</BACKGROUND>");
+}
+
+void WriteClericBackground(std::ostream& out, const Character_Class& c) {
+    Line(out, "<BACKGROUND TYPE=\"Cleric\">");
+    Leaf(out, "VG_THE_CALL", c.vg_the_call);
+    Leaf(out, "VG_SCHOOL_TYPE", c.vg_school_type);
+    Leaf(out, "VG_REVEREND_SUPERIOR_COMPETENCY", c.vg_reverend_superior_competency);
+    Leaf(out, "VG_REVEREND_SUPERIOR_PERSONALITY", c.vg_reverend_superior_personality);
+    Leaf(out, "VG_ACCOUTREMENTS", c.vg_accoutrements);
+    Leaf(out, "VG_RESIDENCY_LOCATION", c.vg_residency_location);
+    Leaf(out, "VG_RESIDENCY_RESULTS", c.vg_residency_results);
+    Leaf(out, "VG_FINAL_RESULTS", c.vg_final_results);
+    Line(out, "</BACKGROUND>");
+}
+
+// The supplement backgrounds the character's class belongs to and the character took. The
+// fighter background counts as taken when the supplement obliged it or it was rolled.
+void WriteBackgrounds(std::ostream& out, const Character_Class& c) {
+    const CharacterClass* cls = c.class_item;
+    if (!cls) {
+        return;
+    }
+    if (cls->mage > 0 && c.requires_hwg_class) {
+        WriteMagicUserBackground(out, c);
+    }
+    if (cls->fighter == 1 && (c.requires_wg_class || !c.camp_type.empty())) {
+        WriteFighterBackground(out, c);
+    }
+    if (cls->cleric == 1 && c.requires_vg_class) {
+        WriteClericBackground(out, c);
+    }
+}
+
+void WriteCoins(std::ostream& out, const Character_Class& c) {
+    Line(out, "<COINS>");
+    if (c.gold > 0) {
+        Leaf(out, "GOLDCOINS", c.gold);
+    }
+    if (c.silver > 0) {
+        Leaf(out, "SILVERCOINS", c.silver);
+    }
+    if (c.copper > 0) {
+        Leaf(out, "COPPERCOINS", c.copper);
+    }
+    Line(out, "</COINS>");
+}
+
+void WriteInheritedItems(std::ostream& out, const Character_Class& c) {
+    Line(out, "<INHERITED_ITEMS>");
+    const std::pair<const char*, const std::string*> items[] = {
+        {"INHERITED_WEAPON", &c.inherited_weapon},
+        {"INHERITED_ARMOR", &c.inherited_armor},
+        {"INHERITED_SHIELDHELMET", &c.inherited_shieldhelmet},
+        {"INHERITED_MOUNT", &c.inherited_mount},
+        {"INHERITED_DEED", &c.inherited_deed},
+    };
+    for (const auto& [tag, value] : items) {
+        if (!value->empty()) {
+            Leaf(out, tag, *value);
+        }
+    }
+    Line(out, "</INHERITED_ITEMS>");
+}
+
+template <typename Item>
+void ItemSection(std::ostream& out, std::string_view section, std::string_view name_tag,
+                 std::string_view value_tag) {
+    if (!Item::pHead) {
+        return;
+    }
+    out << '<' << section << '>' << std::endl;
+    for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
+        Leaf(out, name_tag, item->name);
+        Leaf(out, value_tag, item->value);
+    }
+    out << "</" << section << '>' << std::endl;
+}
+
+void WriteItemSections(std::ostream& out) {
+    ItemSection<EquipDataItem>(out, "EQUIPMENT_SECTION", "EQUIPNAME", "EQUIPQTY");
+    ItemSection<SpellDataItem>(out, "SPELL_SECTION", "SPELLNAME", "SPELLPAGES");
+    ItemSection<QuirkDataItem>(out, "QUIRKANDFLAW_SECTION", "QUIRKNAME", "QUIRKRATING");
+    ItemSection<ProfDataItem>(out, "PROF_SECTION", "PROFICIENCYNAME", "PROFICIENCYRATING");
+    ItemSection<TalentDataItem>(out, "TALENT_SECTION", "TALENTNAME", "TALENTRATING");
+    ItemSection<SkillDataItem>(out, "SKILL_SECTION", "SKILLNAME", "SKILLRATING");
+}
+
+void WriteFamily(std::ostream& out, const Character_Class& c) {
+    Line(out, "<FAMILY_INFORMATION>");
+    Leaf(out, "FAMILY_HERITAGE", c.family_heritage);
+    Leaf(out, "FATHER_STATUS", c.father_status);
+    Leaf(out, "FATHER_QUALITY", c.father_quality);
+    Leaf(out, "MOTHER_STATUS", c.mother_status);
+    Leaf(out, "MOTHER_QUALITY", c.mother_quality);
+    Leaf(out, "STEPPARENT", c.stepparent);
+    Leaf(out, "LEGITAMACY_OF_BIRTH", c.legitimacy_of_birth);
+    Leaf(out, "CIRCUMSTANCE_OF_BIRTH", c.circumstance_of_birth);
+    Leaf(out, "BIRTH_ORDER", c.birth_order);
+    Leaf(out, "SIBLINGS", c.siblings);
+    for (int n = 1; n <= kSiblingLines; ++n) {
+        Leaf(out, "SIBLING" + std::to_string(n), c.sibling[n - 1]);
+    }
+    Line(out, "</FAMILY_INFORMATION>");
+}
+
+} // namespace
+
+void WriteCharacterFile(std::ostream& out) {
+    const Character_Class& c = current_character;
+    Line(out, "<?xml version=\"1.0\"?>");
+    Line(out, "<FRAYMARK_CHARACTER>");
+    WriteSource(out);
+    WriteBiography(out, c);
+    WriteAttributes(out, c);
+    Leaf(out, "HIT_POINTS", c.hit_points);
+    WriteClassData(out);
+    WriteSavingThrows(out, c);
+    WriteMovement(out);
+    WriteRacialAttributes(out, c);
+    WriteBackgrounds(out, c);
+    WriteCoins(out, c);
+    WriteInheritedItems(out, c);
+    WriteItemSections(out);
+    WriteFamily(out, c);
+    Line(out, "</FRAYMARK_CHARACTER>");
+}
+
+bool CreateXMLSheet(const std::string& file_name, int /*unused*/) {
+    const auto target = SavedFilePath(kCharacterXmlDirectory, file_name);
+    std::string error;
+    if (ReplaceFileSafely(target, WriteCharacterFile, error)) {
+        return true;
+    }
+    Port().ShowMessage("The character file " + target.filename().string() +
+                           " was not saved: " + error + ".",
+                       "CreateXMLSheet");
+    return false;
+}

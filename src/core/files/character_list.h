@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/data/linked_list.h"
+
+// The saved characters of the workspace's "CharacterXML" directory, each read just far
+// enough to list it: name, class, level, race, sex, alignment and honor, all as written.
+class VexlFileClass : public LinkedRecord<VexlFileClass> {
+public:
+    std::string character_name;
+    std::string class_long_name;
+    std::string level; // as written in the file
+    std::string race;
+    std::string sex;
+    std::string alignment;
+    std::string honor_base; // as written in the file
+    std::string file_name;  // the file the record was read from, inside "CharacterXML"
+
+    // Empties the list and lists every "*.xml" file of "CharacterXML" (letter case ignored),
+    // sorted by file name with letter case ignored. A missing directory lists nothing.
+    void LoadCharacter();
+
+    // Reads the listed fields of one character file into `record`, up to the line holding
+    // "</FRAYMARK_CHARACTER" or the end of the file; a file that cannot be read leaves the
+    // record empty.
+    void ParseCXML(const std::filesystem::path& file, VexlFileClass* record);
+
+    // The first record, in list order, whose character name contains `name`.
+    static VexlFileClass* Find(std::string_view name);
+};

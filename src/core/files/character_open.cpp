@@ -1,0 +1,25 @@
+#include "core/files/character_open.h"
+
+#include "core/app/program_state.h"
+#include "core/app/user_port.h"
+#include "core/data/ability_scores.h"
+#include "core/tree/tree_senders.h"
+
+void SendCharacterToTree() {
+    AbilityScores::SendAbilitiestoTree();
+    messagetotree();
+}
+
+CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
+    Clear_All();
+    XMLRead reader;
+    CharacterReadReport report = reader.ReadXMLSheet(file_name);
+    if (!report.opened) {
+        Port().ShowMessage("The character file " + file_name +
+                               " cannot be opened; it may have been moved or deleted.",
+                           "Load Character");
+        return report;
+    }
+    SendCharacterToTree();
+    return report;
+}

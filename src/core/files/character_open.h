@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "core/files/character_file_reader.h"
+
+// Loads a saved character from "CharacterXML" as the open window does: clears the record
+// and the creation state (Clear_All), reads the file into the record and shows the result
+// in the character tree. A file that cannot be opened is reported to the user and leaves the
+// record cleared.
+CharacterReadReport OpenSavedCharacter(const std::string& file_name);
+
+// Sends the whole current character to the character tree, branch by branch.
+void SendCharacterToTree();

@@ -1,0 +1,119 @@
+// Saving a character: the file lands in CharacterXML under the character's name, and a save
+// that fails leaves the file that was there before.
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/files/character_file_writer.h"
+#include "core/files/character_sheet.h"
+#include "core/files/saved_files.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SavedFilesTest : public WorkspaceTest {
+protected:
+    // Files in a directory of the workspace, temporary ones included.
+    std::size_t FilesIn(const std::string& directory) const {
+        std::size_t n = 0;
+        for (const auto& entry : fs::directory_iterator(workspace / directory)) {
+            (void)entry;
+            ++n;
+        }
+        return n;
+    }
+};
+
+TEST_F(SavedFilesTest, FileNamesKeepTheNameButNotItsPathSeparators) {
+    EXPECT_EQ(SavedFileName("Brenna Ashford.xml"), "Brenna Ashford.xml");
+    EXPECT_EQ(SavedFileName(".xml"), ".xml");
+    EXPECT_EQ(SavedFileName("../../etc/x.xml"), ".._.._etc_x.xml");
+    EXPECT_EQ(SavedFileName("A\\B.html"), "A_B.html");
+}
+
+TEST_F(SavedFilesTest, SavingCreatesTheDirectoryAndReplacesTheOldFile) {
+    ScriptedPort port;
+    current_character.character_name = "Ada";
+    ASSERT_TRUE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_NE(ReadFile("CharacterXML/Ada.xml").find("<CHARACTER_NAME>Ada</CHARACTER_NAME>"),
+              std::string::npos);
+    current_character.character_name = "Ada the Second";
+    ASSERT_TRUE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_NE(ReadFile("CharacterXML/Ada.xml").find("Ada the Second"), std::string::npos);
+    EXPECT_EQ(FilesIn("CharacterXML"), 1u); // no temporary file is left behind
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(SavedFilesTest, AnEmptyNameStillSavesBothFiles) {
+    ScriptedPort port;
+    EXPECT_TRUE(CreateXMLSheet(".xml", 1));
+    EXPECT_TRUE(CreateHTMLSheet(".html", 1));
+    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterXML" / ".xml"));
+    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / ".html"));
+}
+
+// A write that fails half-way (the file system refuses to let the file grow) leaves the old
+// file whole, removes the partial one and tells the user.
+TEST_F(SavedFilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
+    ScriptedPort port;
+    WriteFile("CharacterXML/Ada.xml", "the old file\n");
+    WriteFile("CharacterHTML/Ada.html", "the old sheet\n");
+    current_character.character_name = "Ada";
+
+    rlimit old_limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old_limit;
+    small.rlim_cur = 64; // bytes: far less than a character file
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool xml_saved = CreateXMLSheet("Ada.xml", 1);
+    const bool html_saved = CreateHTMLSheet("Ada.html", 1);
+    setrlimit(RLIMIT_FSIZE, &old_limit);
+    std::signal(SIGXFSZ, old_handler);
+
+    EXPECT_FALSE(xml_saved);
+    EXPECT_FALSE(html_saved);
+    EXPECT_EQ(ReadFile("CharacterXML/Ada.xml"), "the old file\n");
+    EXPECT_EQ(ReadFile("CharacterHTML/Ada.html"), "the old sheet\n");
+    EXPECT_EQ(FilesIn("CharacterXML"), 1u);
+    EXPECT_EQ(FilesIn("CharacterHTML"), 1u);
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_EQ(port.messages[0], "CreateXMLSheet: The character file Ada.xml was not saved: "
+                                "writing Ada.xml failed (is the disk full?); the file was not "
+                                "changed.");
+    EXPECT_EQ(port.messages[1].rfind("CreateHTMLSheet: The character sheet Ada.html was not "
+                                     "saved: ",
+                                     0),
+              0u);
+}
+
+TEST_F(SavedFilesTest, ADirectoryThatCannotBeMadeIsReported) {
+    ScriptedPort port;
+    WriteFile("CharacterXML", "a file where the directory should be");
+    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_EQ(ReadFile("CharacterXML"), "a file where the directory should be");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].find("cannot create the directory"), std::string::npos)
+        << port.messages[0];
+}
+
+TEST_F(SavedFilesTest, AnUnreplaceableTargetKeepsWhatIsThere) {
+    ScriptedPort port;
+    // A directory of that name cannot be replaced by the new file.
+    fs::create_directories(workspace / "CharacterXML" / "Ada.xml" / "inside");
+    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_TRUE(fs::is_directory(workspace / "CharacterXML" / "Ada.xml" / "inside"));
+    EXPECT_EQ(FilesIn("CharacterXML"), 1u);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_NE(port.messages[0].find("cannot replace"), std::string::npos) << port.messages[0];
+}
+
+} // namespace
