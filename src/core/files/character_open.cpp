@@ -5,9 +5,16 @@
 #include "core/data/ability_scores.h"
 #include "core/tree/tree_senders.h"
 
-void SendCharacterToTree() {
+void SendOpenedCharacterToTree() {
     AbilityScores::SendAbilitiestoTree();
     messagetotree();
+    messagetotreeStep8();
+    messagePPtotree();
+    sendquirkflawtotree();
+    sendskillstotree();
+    sendequiptotree();
+    sendtalentstotree();
+    sendprofstotree();
 }
 
 CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
@@ -20,6 +27,6 @@ CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
                            "Load Character");
         return report;
     }
-    SendCharacterToTree();
+    SendOpenedCharacterToTree();
     return report;
 }

@@ -10,5 +10,7 @@
 // record cleared.
 CharacterReadReport OpenSavedCharacter(const std::string& file_name);
 
-// Sends the whole current character to the character tree, branch by branch.
-void SendCharacterToTree();
+// Sends a character just read from its file to the character tree, branch by branch: the
+// abilities, the general data, the class data, the priors and particulars, the quirks and
+// flaws, the skills, the equipment, the talents and the proficiencies.
+void SendOpenedCharacterToTree();
