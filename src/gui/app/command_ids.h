@@ -24,4 +24,7 @@ enum CommandId : int {
     ID_Step3RaceList = 10025,
     ID_Step3Language = 10026,
     ID_Step3FirstRadio = 10030, // the 19 radio buttons: 10030 to 10048
+
+    // The priors and particulars step: one button per roll, 10050 to 10064 in roll order.
+    ID_Step6FirstRoll = 10050,
 };

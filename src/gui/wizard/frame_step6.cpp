@@ -1,20 +1,162 @@
 #include "gui/wizard/frame_step6.h"
 
+#include <wx/button.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
+#include "gui/app/command_ids.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/cherry_step7.h"
+#include "gui/wizard/frame_step7.h"
+
+namespace {
+
+constexpr int Id(PriorsRoll roll) {
+    return ID_Step6FirstRoll + static_cast<int>(roll);
+}
+
+// Rows of caption and value, 20 pixels apart; the next roll's button sits where its value
+// will show.
+constexpr int kFirstRowY = 10;
+constexpr int kRowStep = 20;
+constexpr int kCaptionX = 12;
+constexpr int kCaptionWidth = 150;
+constexpr int kValueX = 166;
+constexpr int kValueWidth = 322;
+constexpr int kButtonWidth = 220;
+constexpr int kButtonHeight = 26;
+
+// The next step's window is titled the same whichever it is.
+constexpr const char* kQuirksTitle = "Character Creation: Quirks and Flaws (Cherry Picking)";
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+} // namespace
+
+wxBEGIN_EVENT_TABLE(FrameStep6, CreationFrame)
+    EVT_BUTTON(Id(PriorsRoll::kAge), FrameStep6::OnAgeRoll)
+    EVT_BUTTON(Id(PriorsRoll::kHandedness), FrameStep6::OnHandednessRoll)
+    EVT_BUTTON(Id(PriorsRoll::kHeight), FrameStep6::OnHeightRoll)
+    EVT_BUTTON(Id(PriorsRoll::kWeight), FrameStep6::OnWeightRoll)
+    EVT_BUTTON(Id(PriorsRoll::kSocialClass), FrameStep6::OnSocialClassRoll)
+    EVT_BUTTON(Id(PriorsRoll::kLegitimacy), FrameStep6::OnBirthLegitRoll)
+    EVT_BUTTON(Id(PriorsRoll::kMotherStatus), FrameStep6::OnMomStatusRoll)
+    EVT_BUTTON(Id(PriorsRoll::kFatherStatus), FrameStep6::OnDadStatusRoll)
+    EVT_BUTTON(Id(PriorsRoll::kStepMother), FrameStep6::OnStepMomRoll)
+    EVT_BUTTON(Id(PriorsRoll::kStepFather), FrameStep6::OnStepDadRoll)
+    EVT_BUTTON(Id(PriorsRoll::kMotherQuality), FrameStep6::OnMomQualityRoll)
+    EVT_BUTTON(Id(PriorsRoll::kFatherQuality), FrameStep6::OnDadQualityRoll)
+    EVT_BUTTON(Id(PriorsRoll::kFamilyHeritage), FrameStep6::OnFamilyHeritageRoll)
+    EVT_BUTTON(Id(PriorsRoll::kSiblings), FrameStep6::OnSiblingsRoll)
+    EVT_BUTTON(Id(PriorsRoll::kBirthOrder), FrameStep6::OnBirthOrderRoll)
+wxEND_EVENT_TABLE()
+
 FrameStep6::FrameStep6(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
-    : CreationFrame(parent, title, pos, size) {
-    auto* panel = new wxPanel(this);
-    new wxStaticText(panel, wxID_ANY,
-                     "Rolling the priors and particulars (birth, family, social class, height and\n"
-                     "weight) is not available in this version of the toolkit yet.\n\n"
-                     "The character so far is kept: its scores, race and language are in the\n"
-                     "record and the dice log. Abort ends this creation.",
-                     wxPoint(10, 10));
+    : CreationFrame(parent, title, pos, size), next_row_y_(kFirstRowY) {
+    panel_ = new wxPanel(this);
+    ShowRollButton();
+}
+
+int FrameStep6::ButtonId(PriorsRoll roll) {
+    return Id(roll);
+}
+
+void FrameStep6::ShowRollButton() {
+    const PriorsRoll next = step_.NextRoll();
+    if (next == PriorsRoll::kNone) {
+        roll_button_ = nullptr;
+        return;
+    }
+    roll_button_ = new wxButton(panel_, Id(next), PriorsButtonLabel(next),
+                                wxPoint(kValueX, next_row_y_), wxSize(kButtonWidth, kButtonHeight));
+}
+
+void FrameStep6::RollAndShow(PriorsRoll roll) {
+    const std::vector<PriorsRow> rows = step_.Roll(roll);
+    if (rows.empty()) {
+        return;
+    }
+    roll_button_->Hide();
+    for (const PriorsRow& row : rows) {
+        auto* caption =
+            new wxStaticText(panel_, wxID_ANY, Wx(row.caption), wxPoint(kCaptionX, next_row_y_ + 3),
+                             wxSize(kCaptionWidth, kRowStep - 2));
+        auto* value =
+            new wxStaticText(panel_, wxID_ANY, Wx(row.text), wxPoint(kValueX, next_row_y_ + 3),
+                             wxSize(kValueWidth, kRowStep - 2));
+        rows_.push_back({caption, value});
+        next_row_y_ += kRowStep;
+    }
+    ShowRollButton();
+}
+
+void FrameStep6::OnAgeRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kAge);
+}
+void FrameStep6::OnHandednessRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kHandedness);
+}
+void FrameStep6::OnHeightRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kHeight);
+}
+void FrameStep6::OnWeightRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kWeight);
+}
+void FrameStep6::OnSocialClassRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kSocialClass);
+}
+void FrameStep6::OnBirthLegitRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kLegitimacy);
+}
+void FrameStep6::OnMomStatusRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kMotherStatus);
+}
+void FrameStep6::OnDadStatusRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kFatherStatus);
+}
+void FrameStep6::OnStepMomRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kStepMother);
+}
+void FrameStep6::OnStepDadRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kStepFather);
+}
+void FrameStep6::OnMomQualityRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kMotherQuality);
+}
+void FrameStep6::OnDadQualityRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kFatherQuality);
+}
+void FrameStep6::OnFamilyHeritageRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kFamilyHeritage);
+}
+void FrameStep6::OnSiblingsRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kSiblings);
+}
+void FrameStep6::OnBirthOrderRoll(wxCommandEvent&) {
+    RollAndShow(PriorsRoll::kBirthOrder);
 }
 
 void FrameStep6::OnContinue(wxCommandEvent&) {
-    // Nothing has been rolled here yet, so there is nothing to go on with.
+    const PriorsNext next = step_.Continue();
+    if (next == PriorsNext::kStay) {
+        return;
+    }
+    CloseContinued();
+    CreationFrame* window = nullptr;
+    if (next == PriorsNext::kQuirkRolling) {
+        window = new FrameStep7(MasterFrame, kQuirksTitle, wxDefaultPosition, wxSize(550, 550));
+    } else {
+        window = new CherryStep7(MasterFrame, kQuirksTitle, wxDefaultPosition, wxSize(550, 365));
+    }
+    VexlFrames[kSlotStep7] = window;
+    window->Show(true);
+}
+
+void FrameStep6::OnAbort(wxCommandEvent& event) {
+    step_.Abort();
+    CreationFrame::OnAbort(event);
 }

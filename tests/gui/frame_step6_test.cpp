@@ -1,0 +1,218 @@
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/race_data.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/cherry_step7.h"
+#include "gui/wizard/frame_step6.h"
+#include "gui/wizard/frame_step7.h"
+#include "gui_fixture.h"
+
+namespace {
+
+// The window as the first step leaves it: a human at stage 5, whose player types every roll
+// and has no BP to re-roll with.
+class FrameStep6Test : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        race.name = "Human";
+        race.baseage = 15;
+        race.agedie = 4;
+        race.agedierolls = 1;
+        race.baseheight = 60;
+        race.heightdie = 10;
+        race.heightdierolls = 2;
+        race.baseweight = 140;
+        race.weightdie = 20;
+        race.weightdierolls = 3;
+        current_character.race_item = &race;
+        current_character.charisma_base = 10;
+        BooksToUse[kRollYourOwnDice] = 1;
+        program_data.building_points = 0.0f;
+        program_data.creation_stage = 5;
+        step = new FrameStep6(MasterFrame, "Character Creation: Roll Priors and Particulars",
+                              wxDefaultPosition, wxSize(500, 385));
+        VexlFrames[kSlotStep6] = step;
+        step->Show(true);
+    }
+
+    // Presses the offered button, the player typing `entries`.
+    void Press(PriorsRoll roll, const std::vector<long>& entries) {
+        ASSERT_NE(step->RollButton(), nullptr);
+        ASSERT_EQ(step->RollButton()->GetId(), FrameStep6::ButtonId(roll));
+        for (long entry : entries) {
+            port->AnswerNumber(entry);
+        }
+        Click(step, FrameStep6::ButtonId(roll));
+        EXPECT_EQ(port->AnswersLeft(), 0u) << PriorsButtonLabel(roll);
+    }
+
+    // Saves a picture of the window for a person to look at (build/screenshots/).
+    void Screenshot(const char* name) {
+        for (int i = 0; i < 5; ++i) {
+            wxTheApp->Yield(true);
+            step->Update();
+        }
+        const auto dir = std::filesystem::path(FRAYMARK_BUILD_DIR) / "screenshots";
+        std::filesystem::create_directories(dir);
+        const wxRect r = step->GetScreenRect();
+        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
+                                    std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
+                                    std::to_string(r.y) + " '" + (dir / name).string() +
+                                    "' 2>/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << "screenshot " << name;
+    }
+
+    CharacterRace race;
+    FrameStep6* step = nullptr;
+};
+
+TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndTheStepMenu) {
+    EXPECT_EQ(step->GetTitle(), "Character Creation: Roll Priors and Particulars");
+    EXPECT_EQ(step->GetSize(), wxSize(500, 385));
+    ASSERT_NE(step->RollButton(), nullptr);
+    EXPECT_EQ(step->RollButton()->GetLabel(), "Begin Priors and Particulars");
+    EXPECT_TRUE(step->Rows().empty());
+    wxMenuBar* bar = step->GetMenuBar();
+    ASSERT_EQ(bar->GetMenuCount(), 1u);
+    EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
+    wxMenu* menu = bar->GetMenu(0);
+    ASSERT_EQ(menu->GetMenuItemCount(), 2u);
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetId(), ID_Continue);
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Continue");
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetHelp(), "Go on to the next step");
+    EXPECT_EQ(menu->FindItemByPosition(1)->GetId(), ID_Abort);
+    EXPECT_EQ(menu->FindItemByPosition(1)->GetItemLabel(), "Ab&ort");
+    EXPECT_EQ(menu->FindItemByPosition(1)->GetHelp(), "Abort character");
+    EXPECT_EQ(step->GetStatusBar()->GetFieldsCount(), 3);
+}
+
+// The longest background there is (an illegitimate birth, a step mother, both qualities and
+// siblings): fifteen rows, each button giving way to the next, then on to the rolling of the
+// free quirks the parents and the middle place have earned.
+TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
+    const struct {
+        PriorsRoll roll;
+        std::vector<long> entries;
+        const char* next_button;
+    } presses[] = {
+        {PriorsRoll::kAge, {3}, "Roll Handedness"},
+        {PriorsRoll::kHandedness, {23}, "Roll Height"},
+        {PriorsRoll::kHeight, {11}, "Roll Weight"},
+        {PriorsRoll::kWeight, {30}, "Roll Social Class"},
+        {PriorsRoll::kSocialClass, {50}, "Roll Legitimacy of Birth"},
+        {PriorsRoll::kLegitimacy, {95, 70, 80}, "Roll Status of Mother"},
+        {PriorsRoll::kMotherStatus, {85}, "Roll Status of Father"},
+        {PriorsRoll::kFatherStatus, {50}, "Roll for Step Mother"},
+        {PriorsRoll::kStepMother, {15, 81}, "Roll Quality of Mother"},
+        {PriorsRoll::kMotherQuality, {60}, "Roll Quality of Father"},
+        {PriorsRoll::kFatherQuality, {26}, "Roll Family Heritage"},
+        {PriorsRoll::kFamilyHeritage, {50}, "Roll for number of Siblings"},
+        {PriorsRoll::kSiblings, {36, 3, 5, 50, 10, 15, 90, 80, 96}, "Roll for Order of Birth"},
+        {PriorsRoll::kBirthOrder, {50}, nullptr},
+    };
+    for (const auto& press : presses) {
+        wxButton* pressed = step->RollButton();
+        Press(press.roll, press.entries);
+        EXPECT_FALSE(pressed->IsShown()) << PriorsButtonLabel(press.roll);
+        if (press.next_button) {
+            ASSERT_NE(step->RollButton(), nullptr);
+            EXPECT_EQ(step->RollButton()->GetLabel(), press.next_button);
+            EXPECT_TRUE(step->RollButton()->IsShown());
+        } else {
+            EXPECT_EQ(step->RollButton(), nullptr);
+        }
+    }
+    const std::vector<std::pair<wxString, wxString>> rows = {
+        {"Age:", "18"},
+        {"Handeness:", "Right"},
+        {"Height:", "71"},
+        {"Weight:", "170"},
+        {"Social Class:", "Middle Middle Class"},
+        {"Legitimacy of Birth:", "Illegitimate"},
+        {"Nature of Illigitimacy:", "birth was the result of an adultrous affair"},
+        {"Status of Mother:", "Dead"},
+        {"Status of Father:", "Alive"},
+        {"Status of Step Mother:", "Step Mother is dead"},
+        {"Quality of Mother:", "Abusive parent"},
+        {"Quality of Father:", "Ill-equiped parent"},
+        {"Family Heritage:", "Honorable"},
+        {"Number of Siblings:", "2 siblings"},
+        {"Order of Birth:", "Middle born (2nd)"},
+    };
+    ASSERT_EQ(step->Rows().size(), rows.size());
+    const int client_height = step->GetClientSize().y;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const FrameStep6::Row& row = step->Rows()[i];
+        EXPECT_EQ(row.caption->GetLabel(), rows[i].first) << i;
+        EXPECT_EQ(row.value->GetLabel(), rows[i].second) << i;
+        // Rows 20 pixels apart, each text whole inside its label and the window.
+        EXPECT_EQ(row.value->GetPosition().y - step->Rows()[0].value->GetPosition().y,
+                  static_cast<int>(20 * i));
+        EXPECT_LE(row.caption->GetBestSize().x, row.caption->GetSize().x) << i;
+        EXPECT_LE(row.value->GetBestSize().x, row.value->GetSize().x) << i;
+        EXPECT_LE(row.value->GetRect().GetBottom(), client_height) << i;
+    }
+    Screenshot("frame_step6_whole_background.png");
+
+    port->AnswerChoice(0); // the abusive mother's major quirk: 6G
+    port->AnswerChoice(0); // the middle child's personality quirk: 6H
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    EXPECT_EQ(program_data.quirk_rolls_pending, 2);
+    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    auto* next = dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    EXPECT_EQ(next->GetSize(), wxSize(550, 550));
+    EXPECT_EQ(port->branches_updated.back(), "Prior and Particulars");
+
+    // The rolling window is not there yet: its Continue leaves the creation where it is.
+    Menu(next, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], next);
+    EXPECT_EQ(program_data.creation_stage, 6);
+}
+
+TEST_F(FrameStep6Test, NothingOwedGoesOnToCherryPicking) {
+    Press(PriorsRoll::kAge, {2});
+    Screenshot("frame_step6_next_button.png");
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    auto* next = dynamic_cast<CherryStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    EXPECT_EQ(next->GetSize(), wxSize(550, 365));
+    // Closing it any way but Continue ends the creation.
+    Menu(next, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
+}
+
+TEST_F(FrameStep6Test, ContinueBeforeAnyRollStaysAndAbortEndsTheCreation) {
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep6], step);
+    EXPECT_EQ(program_data.creation_stage, 5);
+    Menu(step, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
+}
+
+} // namespace
