@@ -1,0 +1,52 @@
+#include "core/wizard/free_proficiency_choice.h"
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/item_data.h"
+#include "core/dice/dice_log.h"
+#include "core/tree/tree_senders.h"
+#include "core/wizard/fighter_background.h"
+
+namespace {
+
+bool OfferedProficiency(const CharacterProf& prof) {
+    return prof.type == kMeleeProficiencyType && !prof.name.empty() && BookEnabled(prof.book);
+}
+
+bool Held(const std::string& name) {
+    for (const ProfDataItem* item = ProfDataItem::pHead.get(); item; item = item->next.get()) {
+        if (item->name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+FreeProficiencyChoice::FreeProficiencyChoice(std::string kind) : kind_(std::move(kind)) {
+    for (const CharacterProf* prof = CharacterProf::pHead.get(); prof; prof = prof->next.get()) {
+        if (OfferedProficiency(*prof)) {
+            entries_.push_back(prof->name);
+        }
+    }
+}
+
+bool FreeProficiencyChoice::Take(const std::string& name) {
+    bool offered = false;
+    for (const std::string& entry : entries_) {
+        offered = offered || entry == name;
+    }
+    Character_Class& c = current_character;
+    if (!offered || c.free_proficiencies <= 0 || Held(name)) {
+        return false;
+    }
+    const int rating = kind_ == kMeleeWeaponLimitedKind ? 1 : -1;
+    c.proficiencies.AddTail(MakeItem<ProfDataItem>(name, rating));
+    c.free_proficiencies -= 1;
+    std::string line = "Purchasing Proficieny " + name + " for free";
+    Format_Entry(program_data.building_points, line, program_data.log_file_name);
+    messagetotree();
+    return true;
+}

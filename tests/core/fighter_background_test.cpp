@@ -1,0 +1,326 @@
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/dice/vexl_random.h"
+#include "core/wizard/fighter_background.h"
+#include "support/reference_dice.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// The three training tables share their bands; each row is checked at both of its edges.
+TEST(FighterTrainingTables, CampBandsAndModifiers) {
+    const struct {
+        int total;
+        const char* camp;
+        int modifier;
+    } rows[] = {
+        {-7, "secret rebel/insurgent camp", -3},
+        {3, "secret rebel/insurgent camp", -3},
+        {4, "local militia camp", -2},
+        {7, "local militia camp", -2},
+        {8, "territorial militia camp", -1},
+        {10, "territorial militia camp", -1},
+        {11, "regular army boot camp", 0},
+        {15, "regular army boot camp", 0},
+        {16, "elite military academy", 3},
+        {18, "elite military academy", 3},
+        {19, "royal guardsmen", 5},
+        {34, "royal guardsmen", 5},
+    };
+    for (const auto& row : rows) {
+        const TrainingCamp camp = TrainingCampFor(row.total);
+        EXPECT_STREQ(camp.camp_type, row.camp) << row.total;
+        EXPECT_EQ(camp.camp_modifier, row.modifier) << row.total;
+    }
+}
+
+TEST(FighterTrainingTables, QualityBandsAndValues) {
+    const struct {
+        int total;
+        const char* quality;
+        std::array<int, 3> values;
+    } rows[] = {
+        {-10, "Horrific", {-10, 0, -4}},  {3, "Horrific", {-10, 0, -4}},
+        {4, "Poor", {-4, 4, -2}},         {7, "Poor", {-4, 4, -2}},
+        {8, "Sub-par", {-2, 2, -1}},      {10, "Sub-par", {-2, 2, -1}},
+        {11, "Average", {1, 1, 0}},       {15, "Average", {1, 1, 0}},
+        {16, "Above Average", {1, 0, 3}}, {18, "Above Average", {1, 0, 3}},
+        {19, "Top Notch", {4, -1, 2}},    {23, "Top Notch", {4, -1, 2}},
+    };
+    for (const auto& row : rows) {
+        const TrainingQuality quality = TrainingQualityFor(row.total);
+        EXPECT_STREQ(quality.camp_quality, row.quality) << row.total;
+        EXPECT_EQ(quality.values, row.values) << row.total;
+    }
+}
+
+TEST(FighterTrainingTables, ResultsBandsAndCodes) {
+    const struct {
+        int total;
+        int code;
+        const char* starts;
+    } rows[] = {
+        {-7, -4, "You gained no weapon proficiencies and lost 2 points"},
+        {3, -4, "You gained no weapon proficiencies and lost 2 points"},
+        {4, -2, "You gained 1 melee weapon proficiency at no BP cost. However"},
+        {7, -2, "You gained 1 melee weapon proficiency at no BP cost. However"},
+        {8, 0, "You gained 1 melee weapon proficiency at no BP cost"},
+        {10, 0, "You gained 1 melee weapon proficiency at no BP cost"},
+        {11, 1, "You gained 1 melee weapon proficiency and your choice of armor"},
+        {15, 1, "You gained 1 melee weapon proficiency and your choice of armor"},
+        {16, 2, "You gained 1 melee weapon proficiency at no BP cost and both"},
+        {18, 2, "You gained 1 melee weapon proficiency at no BP cost and both"},
+        {19, 3, "You gained 2 weapon proficiencies"},
+        {22, 3, "You gained 2 weapon proficiencies"},
+    };
+    for (const auto& row : rows) {
+        const TrainingResults results = TrainingResultsFor(row.total);
+        EXPECT_EQ(results.code, row.code) << row.total;
+        EXPECT_EQ(std::string(results.camp_results).rfind(row.starts, 0), 0u) << row.total;
+    }
+    EXPECT_STREQ(TrainingResultsFor(9).camp_results,
+                 "You gained 1 melee weapon proficiency at no BP cost");
+}
+
+TEST(FighterTrainingTables, SocialClassModifiers) {
+    const int expected[][2] = {{0, -10}, {1, -10}, {3, -10}, {4, -8}, {5, -3}, {6, -1}, {7, 0},
+                               {8, 1},   {9, 3},   {10, 7},  {11, 8}, {12, 9}, {13, 9}};
+    for (const auto& row : expected) {
+        EXPECT_EQ(SocialCampModifier(row[0]), row[1]) << "social id " << row[0];
+    }
+}
+
+TEST(FighterTrainingTables, CharismaCountsHalfItsReactionAsABonus) {
+    // Charisma score, reaction adjustment of the table, camp modifier.
+    const int expected[][3] = {{1, -7, 3}, {3, -5, 2}, {7, -1, 0}, {10, 0, 0},
+                               {13, 1, 0}, {16, 5, 2}, {18, 7, 3}, {25, 14, 7}};
+    for (const auto& row : expected) {
+        EXPECT_EQ(CharismaCampModifier(row[0], 0), row[2]) << "charisma " << row[0];
+    }
+}
+
+class FighterBackgroundTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        current_character.charisma_base = 10;
+        current_character.social_id = 7;
+        current_character.social_class = "Middle Middle Class";
+        // Scripted dice; once they run out every roll shows 0, which no typed roll equals.
+        step.dice = [this](int sides, int count) {
+            dice_asked.push_back(std::to_string(count) + "d" + std::to_string(sides));
+            return next_roll < rolls.size() ? rolls[next_roll++] : 0;
+        };
+    }
+    // The log after the "All variables have been cleared" line.
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+    // The player types the dice from now on.
+    void OwnDice(std::initializer_list<long> rolls) {
+        BooksToUse[kRollYourOwnDice] = 1;
+        for (long roll : rolls) {
+            port.AnswerNumber(roll);
+        }
+    }
+
+    ScriptedPort port;
+    FighterBackground step;
+    std::vector<int> rolls;
+    std::size_t next_roll = 0;
+    std::vector<std::string> dice_asked;
+};
+
+TEST_F(FighterBackgroundTest, CampRollAddsSocialClassAndCharismaAndStartsTheStage) {
+    current_character.social_id = 10;
+    current_character.social_class = "Upper Middle Class";
+    current_character.charisma_base = 16;
+    step.dice = nullptr; // the program's own generator
+    SeedVexlrandAsClock(ClockGivingRolls(6, {6, 5, 4}));
+    EXPECT_EQ(step.TypeofTrainingCamp2C(), "royal guardsmen");
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_EQ(program_data.creation_stage, 1);
+    EXPECT_EQ(current_character.camp_type, "royal guardsmen");
+    EXPECT_EQ(step.camp_modifier, 5);
+    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kQuality);
+    EXPECT_EQ(StepLog(), "BP=0.0    | Rolling for Type of Training Camp (3d6): rolled 15(+7 Upper "
+                         "Middle Class +2 Charisma Reaction Adj) = 24 = royal guardsmen \n");
+}
+
+TEST_F(FighterBackgroundTest, SlaveWithAverageCharismaReachesAtBestTerritorialMilitia) {
+    current_character.social_id = 2;
+    current_character.social_class = "escaped criminal";
+    OwnDice({18});
+    step.TypeofTrainingCamp2C();
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].kind, "number");
+    EXPECT_EQ(port.questions[0].message, "Enter your own Dice Roll");
+    EXPECT_EQ(port.questions[0].prompt, "3d6");
+    EXPECT_EQ(port.questions[0].caption, "Rolling for Type of Training Camp");
+    EXPECT_EQ(port.questions[0].min, 3);
+    EXPECT_EQ(port.questions[0].max, 18);
+    EXPECT_EQ(current_character.camp_type, "territorial militia camp");
+    EXPECT_EQ(step.camp_modifier, -1);
+    EXPECT_NE(StepLog().find("rolled 18(-10 escaped criminal +0 Charisma Reaction Adj) = 8 = "
+                             "territorial militia camp"),
+              std::string::npos)
+        << StepLog();
+}
+
+TEST_F(FighterBackgroundTest, RejectedCampCostsABpAndStoresNothing) {
+    program_data.building_points = 1.0f;
+    OwnDice({3});
+    port.AnswerNo();
+    port.AnswerNumber(12);
+    step.TypeofTrainingCamp2C();
+    // The first rejection leaves 0 BP, so the second roll is taken without a question.
+    ASSERT_EQ(port.questions.size(), 3u);
+    EXPECT_EQ(port.questions[1].caption, "Accept this roll? (reroll costs 1BP)");
+    EXPECT_EQ(port.questions[1].message,
+              "BP=1.0    | Entered roll for Type of Training Camp (3d6): rolled 3(+0 Middle Middle "
+              "Class +0 Charisma Reaction Adj) = 3 = secret rebel/insurgent camp\n");
+    EXPECT_EQ(current_character.camp_type, "regular army boot camp");
+    EXPECT_EQ(step.camp_modifier, 0);
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(StepLog(), "BP=1.0    | Entered roll for Type of Training Camp (3d6): rolled 3(+0 "
+                         "Middle Middle Class +0 Charisma Reaction Adj) = 3 = secret "
+                         "rebel/insurgent camp \n"
+                         "BP=0.0    | Spending 1 BP to re-roll \n"
+                         "BP=0.0    | Entered roll for Type of Training Camp (3d6): rolled 12(+0 "
+                         "Middle Middle Class +0 Charisma Reaction Adj) = 12 = regular army boot "
+                         "camp \n");
+}
+
+TEST_F(FighterBackgroundTest, RoyalGuardsmenMakeTopNotchReachable) {
+    current_character.social_id = 12;
+    OwnDice({16, 14});
+    step.TypeofTrainingCamp2C();
+    ASSERT_EQ(step.camp_modifier, 5);
+    EXPECT_EQ(step.QualityofBasicTraining2D(), "Top Notch");
+    EXPECT_EQ(port.questions.back().caption, "Rolling for Quality of Basic Training");
+    EXPECT_EQ(current_character.camp_quality, "Top Notch");
+    EXPECT_EQ(step.quality_values, (std::array<int, 3>{4, -1, 2}));
+    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kResults);
+    const std::string log = StepLog();
+    EXPECT_EQ(log.substr(log.find('\n') + 1),
+              "BP=0.0    | Entered roll for Quality of Basic Training (3d6): rolled 14(+5) = 19 = "
+              "Top Notch \n");
+}
+
+TEST_F(FighterBackgroundTest, HorrificTrainingDegradesAndCostsTwoHonor) {
+    current_character.honor_adjustment = 1;
+    current_character.free_proficiencies = 1;
+    OwnDice({4, 5, 13});
+    step.TypeofTrainingCamp2C(); // 4: local militia, -2
+    step.QualityofBasicTraining2D();
+    ASSERT_EQ(current_character.camp_quality, "Horrific");
+    step.ResultsofBasicTraining2E();
+    EXPECT_EQ(port.questions.back().caption, "Rolling for Results of Basic Training");
+    EXPECT_EQ(step.results_code, -4);
+    EXPECT_EQ(current_character.honor_adjustment, -1);
+    EXPECT_EQ(step.FreeProficiencyKind(), "");
+    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kDone);
+    const std::string log = StepLog();
+    EXPECT_EQ(log.substr(log.rfind("BP=")),
+              "BP=0.0    | Entered roll for Results of Basic Training (3d6): rolled 13(-10) = 3 = "
+              "You gained no weapon proficiencies and lost 2 points of Honor from the degrading "
+              "experience \n");
+}
+
+TEST_F(FighterBackgroundTest, PoorResultsRollTheWeaponTrainingFiftyIsLimited) {
+    const struct {
+        long d100;
+        const char* kind;
+        bool limited_line;
+    } cases[] = {{1, kMeleeWeaponLimitedKind, true},
+                 {50, kMeleeWeaponLimitedKind, true},
+                 {51, kMeleeWeaponKind, false},
+                 {100, kMeleeWeaponKind, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.d100);
+        FighterBackground poor;
+        poor.dice = step.dice;
+        // Average camp, average quality (+1): 5 + 1 is a poor result.
+        OwnDice({12, 12, 5, c.d100});
+        poor.TypeofTrainingCamp2C();
+        poor.QualityofBasicTraining2D();
+        poor.ResultsofBasicTraining2E();
+        EXPECT_EQ(poor.results_code, -2);
+        EXPECT_EQ(poor.FreeProficiencyKind(), c.kind);
+        const ScriptedPort::Question& q = port.questions.back();
+        EXPECT_EQ(q.prompt, "1d100");
+        EXPECT_EQ(q.caption, "Rolling for Quality of Weapon Proficiency Training");
+        EXPECT_EQ(q.min, 1);
+        EXPECT_EQ(q.max, 100);
+        std::string expected_tail = "BP=0.0    | Entered roll for Results for Quality of Weapon "
+                                    "Proficinecy Training (1d100): rolled " +
+                                    std::to_string(c.d100) + " = \n";
+        if (c.limited_line) {
+            expected_tail += "BP=0.0    | You gained 1 melee weapon proficiency. However your "
+                             "training was so poor with this weapon you suffer a -1 penalty to "
+                             "hit, this can be rectified in the future through training: \n";
+        }
+        const std::string log = StepLog();
+        EXPECT_EQ(log.substr(log.rfind("BP=0.0    | Entered roll for Results for")), expected_tail);
+    }
+}
+
+TEST_F(FighterBackgroundTest, GoodResultsOweAFullMeleeProficiency) {
+    rolls = {12, 12, 17};
+    step.TypeofTrainingCamp2C();
+    step.QualityofBasicTraining2D();
+    EXPECT_EQ(step.ResultsofBasicTraining2E(),
+              "You gained 1 melee weapon proficiency at no BP cost and both armor and weapon "
+              "maintenance skills, again at no BP cost");
+    EXPECT_EQ(step.results_code, 2);
+    EXPECT_EQ(step.FreeProficiencyKind(), kMeleeWeaponKind);
+    EXPECT_EQ(current_character.honor_adjustment, 0);
+    EXPECT_EQ(dice_asked, (std::vector<std::string>{"3d6", "3d6", "3d6"}));
+    const std::string log = StepLog();
+    EXPECT_EQ(log.substr(log.rfind("BP=")),
+              "BP=0.0    | Rolling for Results of Basic Training (3d6): rolled 17(+1) = 18 = You "
+              "gained 1 melee weapon proficiency at no BP cost and both armor and weapon "
+              "maintenance skills, again at no BP cost \n");
+}
+
+TEST_F(FighterBackgroundTest, WeaponTrainingRollsOneD100) {
+    rolls = {12, 12, 5, 73};
+    step.TypeofTrainingCamp2C();
+    step.QualityofBasicTraining2D();
+    step.ResultsofBasicTraining2E();
+    EXPECT_EQ(dice_asked, (std::vector<std::string>{"3d6", "3d6", "3d6", "1d100"}));
+    EXPECT_EQ(step.FreeProficiencyKind(), kMeleeWeaponKind);
+    const std::string log = StepLog();
+    EXPECT_EQ(log.substr(log.rfind("BP=")), "BP=0.0    | Rolling for Results for Quality of Weapon "
+                                            "Proficinecy Training (1d100): rolled 73 = \n");
+}
+
+TEST_F(FighterBackgroundTest, RollsOutOfTurnDoNothing) {
+    EXPECT_EQ(step.QualityofBasicTraining2D(), "");
+    EXPECT_EQ(step.ResultsofBasicTraining2E(), "");
+    EXPECT_EQ(StepLog(), "");
+    OwnDice({12});
+    step.TypeofTrainingCamp2C();
+    EXPECT_EQ(step.TypeofTrainingCamp2C(), "");
+    EXPECT_EQ(port.questions.size(), 1u);
+}
+
+TEST_F(FighterBackgroundTest, ContinueOnlyFromTheStageTheCampRollSet) {
+    program_data.creation_stage = 3;
+    EXPECT_FALSE(step.Continue());
+    EXPECT_EQ(program_data.creation_stage, 3);
+    OwnDice({12});
+    step.TypeofTrainingCamp2C();
+    EXPECT_TRUE(step.Continue());
+    EXPECT_EQ(program_data.creation_stage, 6);
+    step.Abort();
+    EXPECT_EQ(program_data.creation_stage, 0);
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/item_data.h"
+#include "core/wizard/fighter_background.h"
+#include "core/wizard/free_proficiency_choice.h"
+#include "support/prof_fixtures.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class FreeProficiencyChoiceTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        WriteProfFile(workspace, "Long_sword", {.name = "Long sword"});
+        WriteProfFile(workspace, "Dagger", {.name = "Dagger"});
+        WriteProfFile(workspace, "Long_bow", {.name = "Long bow", .type = 2, .spcost = 2});
+        WriteProfFile(workspace, "Javelin", {.name = "Javelin", .type = 3});
+        WriteProfFile(workspace, "Pugilism", {.name = "Pugilism", .type = 4});
+        WriteProfFile(workspace, "Khopesh", {.name = "Khopesh", .book = 2});
+        WriteEmptyProfFile(workspace);
+        CProfs.LoadProfs();
+        Clear_All();
+    }
+    // The character's proficiencies as "name=rating".
+    static std::vector<std::string> Held() {
+        std::vector<std::string> held;
+        for (const ProfDataItem* p = ProfDataItem::pHead.get(); p; p = p->next.get()) {
+            held.push_back(p->name + "=" + std::to_string(p->value));
+        }
+        return held;
+    }
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+
+    ScriptedPort port;
+};
+
+TEST_F(FreeProficiencyChoiceTest, OffersMeleeWeaponsOfEnabledBooksInListOrder) {
+    const std::vector<std::string> melee = {"Dagger", "Long sword"};
+    EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(), melee);
+    EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponLimitedKind).Entries(), melee);
+    BooksToUse[kWarbrandsGuide] = 1;
+    EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(),
+              (std::vector<std::string>{"Dagger", "Khopesh", "Long sword"}));
+}
+
+TEST_F(FreeProficiencyChoiceTest, TakingUsesAFreeSlotAndRatesByTheList) {
+    current_character.free_proficiencies = 2;
+    program_data.building_points = 3.0f;
+    FreeProficiencyChoice full(kMeleeWeaponKind);
+    FreeProficiencyChoice limited(kMeleeWeaponLimitedKind);
+    EXPECT_TRUE(full.Take("Long sword"));
+    EXPECT_TRUE(limited.Take("Dagger"));
+    EXPECT_EQ(Held(), (std::vector<std::string>{"Long sword=-1", "Dagger=1"}));
+    EXPECT_EQ(current_character.free_proficiencies, 0);
+    EXPECT_FLOAT_EQ(program_data.building_points, 3.0f);
+    EXPECT_EQ(StepLog(), "BP=3.0    | Purchasing Proficieny Long sword for free \n"
+                         "BP=3.0    | Purchasing Proficieny Dagger for free \n");
+}
+
+TEST_F(FreeProficiencyChoiceTest, RefusedChoicesChangeNothing) {
+    FreeProficiencyChoice full(kMeleeWeaponKind);
+    // No free slot.
+    EXPECT_FALSE(full.Take("Dagger"));
+    current_character.free_proficiencies = 3;
+    EXPECT_TRUE(full.Take("Dagger"));
+    const struct {
+        const char* name;
+        const char* why;
+    } refused[] = {
+        {"Dagger", "already held"},      {"Long bow", "not a melee weapon"},
+        {"Khopesh", "book not enabled"}, {"Long", "not a whole name"},
+        {"Halberd", "not in the list"},  {"", "the nameless record"},
+    };
+    for (const auto& r : refused) {
+        EXPECT_FALSE(full.Take(r.name)) << r.why;
+    }
+    EXPECT_EQ(Held(), std::vector<std::string>{"Dagger=-1"});
+    EXPECT_EQ(current_character.free_proficiencies, 2);
+    EXPECT_EQ(StepLog(), "BP=0.0    | Purchasing Proficieny Dagger for free \n");
+}
+
+} // namespace
