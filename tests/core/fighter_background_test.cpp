@@ -301,6 +301,28 @@ TEST_F(FighterBackgroundTest, WeaponTrainingRollsOneD100) {
                                             "Proficinecy Training (1d100): rolled 73 = \n");
 }
 
+TEST_F(FighterBackgroundTest, WithoutADiceLogYetTheCampRollNamesOne) {
+    const std::string earlier_log = program_data.log_file_name;
+    program_data.log_file_name[0] = '\0';
+    rolls = {11};
+    step.TypeofTrainingCamp2C();
+    const std::string name = program_data.log_file_name;
+    ASSERT_GE(name.size(), 5u);
+    EXPECT_EQ(name.substr(name.size() - 4), ".log");
+    EXPECT_EQ(ReadFile(name).rfind("BP=0.0    | Rolling for Type of Training Camp (3d6): rolled "
+                                   "11(+0 Middle Middle Class +0 Charisma Reaction Adj) = 11 = "
+                                   "regular army boot camp \n",
+                                   0),
+              0u);
+    EXPECT_TRUE(port.messages.empty());
+    // A run that has its log keeps writing to it.
+    step = FighterBackground();
+    step.dice = [](int, int) { return 11; };
+    std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", earlier_log.c_str());
+    step.TypeofTrainingCamp2C();
+    EXPECT_EQ(program_data.log_file_name, earlier_log);
+}
+
 TEST_F(FighterBackgroundTest, RollsOutOfTurnDoNothing) {
     EXPECT_EQ(step.QualityofBasicTraining2D(), "");
     EXPECT_EQ(step.ResultsofBasicTraining2E(), "");

@@ -51,6 +51,12 @@ TEST_F(FreeProficiencyChoiceTest, OffersMeleeWeaponsOfEnabledBooksInListOrder) {
               (std::vector<std::string>{"Dagger", "Khopesh", "Long sword"}));
 }
 
+TEST_F(FreeProficiencyChoiceTest, TheCoreBookIsOfferedBeforeANewCharacterSwitchesItOn) {
+    BooksToUse[kPlayersHandbook] = 0;
+    EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(),
+              (std::vector<std::string>{"Dagger", "Long sword"}));
+}
+
 TEST_F(FreeProficiencyChoiceTest, TakingUsesAFreeSlotAndRatesByTheList) {
     current_character.free_proficiencies = 2;
     program_data.building_points = 3.0f;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/app/character.h"
 #include "core/app/program_state.h"
@@ -127,8 +128,12 @@ std::string FighterBackground::TypeofTrainingCamp2C() {
     if (next_ != Roll::kCamp) {
         return "";
     }
-    // Rolling the camp makes this window the creation in progress.
+    // Rolling the camp makes this window the creation in progress. Opened straight after
+    // start-up, before any new character named the run's dice log, it names the log itself.
     program_data.creation_stage = 1;
+    if (std::strlen(program_data.log_file_name) < 2) {
+        Create_Filename(program_data.log_file_name);
+    }
     Character_Class& c = current_character;
     const int social = SocialCampModifier(c.social_id);
     const int charisma = CharismaCampModifier(c.charisma_base, c.charisma_perc);

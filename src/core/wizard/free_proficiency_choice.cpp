@@ -10,8 +10,11 @@
 
 namespace {
 
+// The core book counts as on even before the first new character switches it on, so the
+// training window opened straight after start-up offers the core weapons.
 bool OfferedProficiency(const CharacterProf& prof) {
-    return prof.type == kMeleeProficiencyType && !prof.name.empty() && BookEnabled(prof.book);
+    return prof.type == kMeleeProficiencyType && !prof.name.empty() &&
+           (prof.book == kPlayersHandbook || BookEnabled(prof.book));
 }
 
 bool Held(const std::string& name) {

@@ -27,4 +27,10 @@ enum CommandId : int {
 
     // The priors and particulars step: one button per roll, 10050 to 10064 in roll order.
     ID_Step6FirstRoll = 10050,
+
+    // The fighter background window and its free proficiency chooser.
+    ID_FighterCampRoll = 10200,
+    ID_FighterQualityRoll = 10201,
+    ID_FighterResultsRoll = 10202,
+    ID_FighterProficiencyList = 10203,
 };

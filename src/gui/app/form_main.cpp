@@ -10,6 +10,7 @@
 #include "gui/app/options_frame.h"
 #include "gui/app/window_registry.h"
 #include "gui/gm/critical_frame.h"
+#include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/frame_step3.h"
 
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
@@ -109,7 +110,9 @@ void FormMain::OnOptions(wxCommandEvent&) {
 }
 
 void FormMain::OnTest(wxCommandEvent&) {
-    NotYetAvailable("The fighter background window (\"Test Window\")");
+    auto* test =
+        new FrameFighterBG(MasterFrame, "Test Window", wxDefaultPosition, wxSize(640, 500));
+    test->Show(true);
 }
 
 void FormMain::OnCritical(wxCommandEvent&) {
