@@ -11,79 +11,37 @@
 
 namespace {
 
-// The three training tables share their bands; each row is checked at both of its edges.
-TEST(FighterTrainingTables, CampBandsAndModifiers) {
+// The three training tables share their bands; each band is checked at both of its edges.
+TEST(FighterTrainingTables, BandEdges) {
     const struct {
         int total;
         const char* camp;
-        int modifier;
-    } rows[] = {
-        {-7, "secret rebel/insurgent camp", -3},
-        {3, "secret rebel/insurgent camp", -3},
-        {4, "local militia camp", -2},
-        {7, "local militia camp", -2},
-        {8, "territorial militia camp", -1},
-        {10, "territorial militia camp", -1},
-        {11, "regular army boot camp", 0},
-        {15, "regular army boot camp", 0},
-        {16, "elite military academy", 3},
-        {18, "elite military academy", 3},
-        {19, "royal guardsmen", 5},
-        {34, "royal guardsmen", 5},
-    };
-    for (const auto& row : rows) {
-        const TrainingCamp camp = TrainingCampFor(row.total);
-        EXPECT_STREQ(camp.camp_type, row.camp) << row.total;
-        EXPECT_EQ(camp.camp_modifier, row.modifier) << row.total;
-    }
-}
-
-TEST(FighterTrainingTables, QualityBandsAndValues) {
-    const struct {
-        int total;
+        int camp_modifier;
         const char* quality;
-        std::array<int, 3> values;
+        std::array<int, 3> quality_values;
+        int results_code;
     } rows[] = {
-        {-10, "Horrific", {-10, 0, -4}},  {3, "Horrific", {-10, 0, -4}},
-        {4, "Poor", {-4, 4, -2}},         {7, "Poor", {-4, 4, -2}},
-        {8, "Sub-par", {-2, 2, -1}},      {10, "Sub-par", {-2, 2, -1}},
-        {11, "Average", {1, 1, 0}},       {15, "Average", {1, 1, 0}},
-        {16, "Above Average", {1, 0, 3}}, {18, "Above Average", {1, 0, 3}},
-        {19, "Top Notch", {4, -1, 2}},    {23, "Top Notch", {4, -1, 2}},
+        {-7, "secret rebel/insurgent camp", -3, "Horrific", {-10, 0, -4}, -4},
+        {3, "secret rebel/insurgent camp", -3, "Horrific", {-10, 0, -4}, -4},
+        {4, "local militia camp", -2, "Poor", {-4, 4, -2}, -2},
+        {7, "local militia camp", -2, "Poor", {-4, 4, -2}, -2},
+        {8, "territorial militia camp", -1, "Sub-par", {-2, 2, -1}, 0},
+        {10, "territorial militia camp", -1, "Sub-par", {-2, 2, -1}, 0},
+        {11, "regular army boot camp", 0, "Average", {1, 1, 0}, 1},
+        {15, "regular army boot camp", 0, "Average", {1, 1, 0}, 1},
+        {16, "elite military academy", 3, "Above Average", {1, 0, 3}, 2},
+        {18, "elite military academy", 3, "Above Average", {1, 0, 3}, 2},
+        {19, "royal guardsmen", 5, "Top Notch", {4, -1, 2}, 3},
+        {34, "royal guardsmen", 5, "Top Notch", {4, -1, 2}, 3},
     };
     for (const auto& row : rows) {
-        const TrainingQuality quality = TrainingQualityFor(row.total);
-        EXPECT_STREQ(quality.camp_quality, row.quality) << row.total;
-        EXPECT_EQ(quality.values, row.values) << row.total;
+        SCOPED_TRACE(row.total);
+        EXPECT_STREQ(TrainingCampFor(row.total).camp_type, row.camp);
+        EXPECT_EQ(TrainingCampFor(row.total).camp_modifier, row.camp_modifier);
+        EXPECT_STREQ(TrainingQualityFor(row.total).camp_quality, row.quality);
+        EXPECT_EQ(TrainingQualityFor(row.total).values, row.quality_values);
+        EXPECT_EQ(TrainingResultsFor(row.total).code, row.results_code);
     }
-}
-
-TEST(FighterTrainingTables, ResultsBandsAndCodes) {
-    const struct {
-        int total;
-        int code;
-        const char* starts;
-    } rows[] = {
-        {-7, -4, "You gained no weapon proficiencies and lost 2 points"},
-        {3, -4, "You gained no weapon proficiencies and lost 2 points"},
-        {4, -2, "You gained 1 melee weapon proficiency at no BP cost. However"},
-        {7, -2, "You gained 1 melee weapon proficiency at no BP cost. However"},
-        {8, 0, "You gained 1 melee weapon proficiency at no BP cost"},
-        {10, 0, "You gained 1 melee weapon proficiency at no BP cost"},
-        {11, 1, "You gained 1 melee weapon proficiency and your choice of armor"},
-        {15, 1, "You gained 1 melee weapon proficiency and your choice of armor"},
-        {16, 2, "You gained 1 melee weapon proficiency at no BP cost and both"},
-        {18, 2, "You gained 1 melee weapon proficiency at no BP cost and both"},
-        {19, 3, "You gained 2 weapon proficiencies"},
-        {22, 3, "You gained 2 weapon proficiencies"},
-    };
-    for (const auto& row : rows) {
-        const TrainingResults results = TrainingResultsFor(row.total);
-        EXPECT_EQ(results.code, row.code) << row.total;
-        EXPECT_EQ(std::string(results.camp_results).rfind(row.starts, 0), 0u) << row.total;
-    }
-    EXPECT_STREQ(TrainingResultsFor(9).camp_results,
-                 "You gained 1 melee weapon proficiency at no BP cost");
 }
 
 TEST(FighterTrainingTables, SocialClassModifiers) {
@@ -302,7 +260,6 @@ TEST_F(FighterBackgroundTest, WeaponTrainingRollsOneD100) {
 }
 
 TEST_F(FighterBackgroundTest, WithoutADiceLogYetTheCampRollNamesOne) {
-    const std::string earlier_log = program_data.log_file_name;
     program_data.log_file_name[0] = '\0';
     rolls = {11};
     step.TypeofTrainingCamp2C();
@@ -315,12 +272,6 @@ TEST_F(FighterBackgroundTest, WithoutADiceLogYetTheCampRollNamesOne) {
                                    0),
               0u);
     EXPECT_TRUE(port.messages.empty());
-    // A run that has its log keeps writing to it.
-    step = FighterBackground();
-    step.dice = [](int, int) { return 11; };
-    std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", earlier_log.c_str());
-    step.TypeofTrainingCamp2C();
-    EXPECT_EQ(program_data.log_file_name, earlier_log);
 }
 
 TEST_F(FighterBackgroundTest, RollsOutOfTurnDoNothing) {
