@@ -1,5 +1,6 @@
 #include "core/files/character_open.h"
 
+#include "core/app/character.h"
 #include "core/app/program_state.h"
 #include "core/app/user_port.h"
 #include "core/data/ability_scores.h"
@@ -19,6 +20,9 @@ void SendOpenedCharacterToTree() {
 
 CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
     Clear_All();
+    // The saved file lists all the equipment the character has, its clothes included; the
+    // "Starting Clothes" a cleared record begins with would otherwise be there twice.
+    current_character.equipment.Clear();
     XMLRead reader;
     CharacterReadReport report = reader.ReadXMLSheet(file_name);
     if (!report.opened) {

@@ -5,8 +5,9 @@
 #include "core/files/character_file_reader.h"
 
 // Loads a saved character from "CharacterXML" as the open window does: clears the record
-// and the creation state (Clear_All), reads the file into the record and shows the result
-// in the character tree. A file that cannot be opened is reported to the user and leaves the
+// and the creation state (Clear_All), empties the equipment (the file lists the character's
+// own, clothes included), reads the file into the record and shows the result in the
+// character tree. A file that cannot be opened is reported to the user and leaves the
 // record cleared.
 CharacterReadReport OpenSavedCharacter(const std::string& file_name);
 

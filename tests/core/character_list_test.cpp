@@ -1,0 +1,139 @@
+// The list of saved characters and opening one of them.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
+#include "core/files/character_file_writer.h"
+#include "core/files/character_list.h"
+#include "core/files/character_open.h"
+#include "support/sample_character.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class CharacterListTest : public WorkspaceTest {
+protected:
+    void TearDown() override {
+        VexlFileClass::Clear();
+        WorkspaceTest::TearDown();
+    }
+
+    // A character file holding these biography lines.
+    void WriteCharacter(const std::string& file, const std::string& lines) const {
+        WriteFile("CharacterXML/" + file, "<?xml version=\"1.0\"?>\n<FRAYMARK_CHARACTER>\n" +
+                                              lines + "</FRAYMARK_CHARACTER>\n");
+    }
+
+    static std::vector<std::string> Rows() {
+        VexlFileClass scanner;
+        scanner.LoadCharacter();
+        std::vector<std::string> rows;
+        for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
+            rows.push_back(r->file_name + "|" + r->character_name + "|" + r->class_long_name + "|" +
+                           r->level + "|" + r->race);
+        }
+        return rows;
+    }
+};
+
+TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCase) {
+    WriteCharacter("bob.xml", "<CHARACTER_NAME>Bob</CHARACTER_NAME>\n<LEVEL>03</LEVEL>\n"
+                              "<CLASS_LONG_NAME>Thief</CLASS_LONG_NAME>\n<RACE>Halfling</RACE>\n");
+    WriteCharacter("Alice.xml", "<RACE>Elf</RACE>\n<CHARACTER_NAME>Alice</CHARACTER_NAME>\n"
+                                "<CLASS_LONG_NAME>Mage</CLASS_LONG_NAME>\n<LEVEL>1</LEVEL>\n");
+    WriteCharacter("CARL.XML", "<CHARACTER_NAME>Carl</CHARACTER_NAME>\n");
+    WriteFile("CharacterXML/notes.txt", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
+    WriteFile("CharacterXML/Zed.xml.bak", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
+    const std::vector<std::string> want = {
+        "Alice.xml|Alice|Mage|1|Elf",
+        "bob.xml|Bob|Thief|03|Halfling", // the level as written
+        "CARL.XML|Carl|||",
+    };
+    EXPECT_EQ(Rows(), want);
+    // Scanning again starts over rather than adding to the list.
+    EXPECT_EQ(Rows(), want);
+}
+
+TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
+    WriteFile("CharacterXML/a_garbage.xml", std::string("\0\x01\xff<<<>>>\n", 10));
+    WriteFile("CharacterXML/b_truncated.xml",
+              "<CHARACTER_NAME>Half</CHARACTER_NAME>\n<LEVEL>2</LEV");
+    WriteCharacter("c_split.xml", "<CHARACTER_NAME>Long</CHARACTER_NAME>\n"
+                                  "  <CHARACTER_NAME>fellow</CHARACTER_NAME>\n"
+                                  "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
+    WriteCharacter("d_after.xml", "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n");
+    WriteFile("CharacterXML/d_after.xml",
+              "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
+    const std::vector<std::string> want = {
+        "a_garbage.xml||||",
+        "b_truncated.xml|Half||2|",  // the cut line still holds "</"
+        "c_split.xml|Longfellow|||", // a name over two lines comes back whole
+        "d_after.xml|Dee|||",        // nothing after the closing line is read
+    };
+    EXPECT_EQ(Rows(), want);
+}
+
+TEST_F(CharacterListTest, AMissingDirectoryListsNothing) {
+    EXPECT_TRUE(Rows().empty());
+}
+
+TEST_F(CharacterListTest, FindTakesTheFirstNameHoldingTheText) {
+    WriteCharacter("a.xml", "<CHARACTER_NAME>Annabel</CHARACTER_NAME>\n");
+    WriteCharacter("b.xml", "<CHARACTER_NAME>Anna</CHARACTER_NAME>\n");
+    Rows();
+    ASSERT_NE(VexlFileClass::Find("Anna"), nullptr);
+    EXPECT_EQ(VexlFileClass::Find("Anna")->file_name, "a.xml");
+    EXPECT_EQ(VexlFileClass::Find("bel")->file_name, "a.xml");
+    EXPECT_EQ(VexlFileClass::Find("anna"), nullptr);
+}
+
+TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {
+    ScriptedPort port;
+    WriteSampleRulesData(workspace);
+    CRace.LoadRace();
+    CClass.LoadClass();
+    MakeSampleCharacter();
+    ASSERT_TRUE(CreateXMLSheet("Brenna Ashford.xml", 1));
+
+    // A character half made when the saved one is opened.
+    ResetProgramForTests();
+    CRace.LoadRace();
+    CClass.LoadClass();
+    program_data.creation_stage = 5;
+    program_data.building_points = 12.5f;
+    current_character.character_name = "Half made";
+    current_character.talents.AddTail(MakeItem<TalentDataItem>("Lucky", 1));
+
+    const CharacterReadReport report = OpenSavedCharacter("Brenna Ashford.xml");
+    EXPECT_TRUE(report.complete);
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(program_data.building_points, 0.0f);
+    EXPECT_EQ(current_character.character_name, "Brenna Ashford");
+    EXPECT_EQ(TalentDataItem::pHead, nullptr);
+    // Clear_All's "Starting Clothes" is not kept beside the saved equipment.
+    ASSERT_EQ(EquipDataItem::Count(), 2u);
+    EXPECT_EQ(EquipDataItem::pHead->name, "Starting Clothes");
+    EXPECT_EQ(EquipDataItem::pHead->next->name, "Rope");
+    ASSERT_NE(current_character.race_item, nullptr);
+    // The tree got the character, abilities first.
+    ASSERT_FALSE(port.branches_updated.empty());
+    EXPECT_EQ(port.branches_updated.front(), "Ability Scores");
+    EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(CharacterListTest, OpeningAFileThatIsGoneSaysSo) {
+    ScriptedPort port;
+    const CharacterReadReport report = OpenSavedCharacter("Gone.xml");
+    EXPECT_FALSE(report.opened);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0], "Load Character: The character file Gone.xml cannot be opened; "
+                                "it may have been moved or deleted.");
+}
+
+} // namespace
