@@ -3,12 +3,16 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 
+#include "core/app/character.h"
 #include "core/app/options.h"
 #include "core/app/program_state.h"
+#include "core/files/character_file_writer.h"
+#include "core/files/character_sheet.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/window_registry.h"
+#include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/frame_step3.h"
@@ -68,11 +72,13 @@ void FormMain::BuildMenus() {
 }
 
 void FormMain::OnOpenFile(wxCommandEvent&) {
-    NotYetAvailable("Opening a saved character (\"Load Character\")");
+    auto* files = new FileFrame(MasterFrame, "Load Character", wxDefaultPosition, wxSize(300, 300));
+    files->Show(true);
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    NotYetAvailable("Saving the character file and sheet");
+    CreateXMLSheet(current_character.character_name + ".xml", 1);
+    CreateHTMLSheet(current_character.character_name + ".html", 1);
 }
 
 void FormMain::OnNew(wxCommandEvent&) {

@@ -1,0 +1,80 @@
+#include "gui/files/file_frame.h"
+
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/sizer.h>
+
+#include "core/files/character_list.h"
+#include "core/files/character_open.h"
+#include "gui/app/app_icon.h"
+#include "gui/app/command_ids.h"
+
+wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
+    EVT_MENU(ID_Exit, FileFrame::OnClose)
+    EVT_LIST_ITEM_ACTIVATED(ID_FileList, FileFrame::OnOpen)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+wxString Text(const std::string& text) {
+    return wxString::FromUTF8(text.c_str());
+}
+
+} // namespace
+
+FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                     const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    SetIcon(SampleIcon());
+    auto* file = new wxMenu;
+    file->Append(ID_Exit, "E&xit", "Close window");
+    auto* bar = new wxMenuBar;
+    bar->Append(file, "&File");
+    SetMenuBar(bar);
+
+    list_ = new wxListCtrl(this, ID_FileList, wxDefaultPosition, wxDefaultSize,
+                           wxLC_REPORT | wxLC_SINGLE_SEL);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(list_, 1, wxEXPAND);
+    SetSizer(sizer);
+    OnSelectionStart();
+}
+
+void FileFrame::OnSelectionStart() {
+    list_->ClearAll();
+    list_->InsertColumn(0, "Name", wxLIST_FORMAT_LEFT, 100);
+    list_->InsertColumn(1, "Class", wxLIST_FORMAT_LEFT, 80);
+    list_->InsertColumn(2, "Level", wxLIST_FORMAT_LEFT, 40);
+    list_->InsertColumn(3, "Race", wxLIST_FORMAT_LEFT, 70);
+    row_files_.clear();
+
+    VexlFileClass scanner;
+    scanner.LoadCharacter();
+    long row = 0;
+    for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get(), ++row) {
+        list_->InsertItem(row, Text(r->character_name));
+        list_->SetItem(row, 1, Text(r->class_long_name));
+        list_->SetItem(row, 2, Text(r->level));
+        list_->SetItem(row, 3, Text(r->race));
+        row_files_.push_back(r->file_name);
+    }
+    VexlFileClass::Clear();
+}
+
+// The row's own file is opened, so two characters of similar names never stand in for each
+// other.
+void FileFrame::OnOpen(wxListEvent& event) {
+    const long row = event.GetIndex();
+    if (row < 0 || static_cast<std::size_t>(row) >= row_files_.size()) {
+        return;
+    }
+    if (OpenSavedCharacter(row_files_[static_cast<std::size_t>(row)]).opened) {
+        Close(true);
+    } else {
+        OnSelectionStart();
+    }
+}
+
+void FileFrame::OnClose(wxCommandEvent&) {
+    Close(true);
+}

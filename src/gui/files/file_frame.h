@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <wx/frame.h>
+
+class wxListCtrl;
+class wxListEvent;
+
+// Command identifiers of the open window.
+enum FileFrameCommandId : int {
+    ID_FileList = 10090,
+};
+
+// "Load Character": the saved characters of the workspace's "CharacterXML" directory, one
+// row each with name, class, level and race as their files give them. Activating a row
+// clears the current character (any creation in progress ends), loads the saved one, shows it
+// in the character tree and closes the window.
+class FileFrame : public wxFrame {
+public:
+    FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+
+    // (Re)builds the list from the files as they are now.
+    void OnSelectionStart();
+    // Opens the character of the activated row.
+    void OnOpen(wxListEvent& event);
+    void OnClose(wxCommandEvent& event);
+
+    wxListCtrl* List() const { return list_; }
+    // The file each row was read from, by row.
+    const std::vector<std::string>& RowFiles() const { return row_files_; }
+
+private:
+    wxListCtrl* list_ = nullptr;
+    std::vector<std::string> row_files_;
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,180 @@
+// Save file and Open file from the main window: both files written under the character's
+// name, the "Load Character" window listing them, and a row opening its character.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/treectrl.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/window_registry.h"
+#include "gui/files/file_frame.h"
+#include "gui/tree/pc_tree_frame.h"
+#include "gui_fixture.h"
+#include "support/sample_character.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Answers from the script and sends the tree calls to the real tree window.
+class TreePort : public ScriptedPort {
+public:
+    void UpdateTree() override { OpenPCTree(); }
+    void ClearTree() override { ClearPCTree(); }
+    void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
+                          const std::vector<std::string>& values) override {
+        UpdatePCTreeBranch(branch, keys, values);
+    }
+};
+
+class FileFrameTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteSampleRulesData(workspace);
+        CRace.LoadRace();
+        CClass.LoadClass();
+    }
+
+    void SaveAs(const std::string& name, int level) {
+        current_character.character_name = name;
+        current_character.level = level;
+        Menu(main_window, ID_SaveFile);
+    }
+
+    FileFrame* OpenWindow() {
+        Menu(main_window, ID_OpenFile);
+        return dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
+    }
+
+    static wxString Cell(wxListCtrl* list, long row, int column) {
+        return list->GetItemText(row, column);
+    }
+
+    static void Activate(FileFrame* frame, long row) {
+        wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, ID_FileList);
+        event.SetEventObject(frame->List());
+        event.SetIndex(row);
+        frame->List()->ProcessWindowEvent(event);
+    }
+};
+
+TEST_F(FileFrameTest, SaveFileWritesTheCharacterFileAndTheSheetUnderTheName) {
+    MakeSampleCharacter();
+    Menu(main_window, ID_SaveFile);
+    const std::string xml = ReadFile("CharacterXML/Brenna Ashford.xml");
+    const std::string html = ReadFile("CharacterHTML/Brenna Ashford.html");
+    EXPECT_EQ(xml.rfind("<?xml version=\"1.0\"?>\n<FRAYMARK_CHARACTER>\n", 0), 0u);
+    EXPECT_NE(xml.find("<CHARACTER_NAME>Brenna Ashford</CHARACTER_NAME>"), std::string::npos);
+    EXPECT_EQ(html.rfind("<HTML>\n", 0), 0u);
+    EXPECT_NE(html.find("Character: Brenna Ashford"), std::string::npos);
+    EXPECT_TRUE(port->messages.empty());
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // no dialog of any kind
+}
+
+TEST_F(FileFrameTest, SaveFileWithNoNameWritesDotXmlAndDotHtml) {
+    Menu(main_window, ID_SaveFile);
+    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterXML" / ".xml"));
+    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / ".html"));
+}
+
+TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
+    SaveAs("zora", 3);
+    SaveAs("Brenna", 1);
+    SaveAs("Milo", 12);
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetSize(), wxSize(300, 300));
+    EXPECT_EQ(frame->GetParent(), main_window);
+    EXPECT_EQ(frame->GetMenuBar()->GetMenuLabel(0), "&File");
+    wxListCtrl* list = frame->List();
+    ASSERT_EQ(list->GetColumnCount(), 4);
+    const char* const columns[] = {"Name", "Class", "Level", "Race"};
+    for (int i = 0; i < 4; ++i) {
+        wxListItem column;
+        column.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(i, column);
+        EXPECT_EQ(column.GetText(), columns[i]);
+    }
+    ASSERT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(Cell(list, 0, 0), "Brenna");
+    EXPECT_EQ(Cell(list, 1, 0), "Milo");
+    EXPECT_EQ(Cell(list, 2, 0), "zora"); // letter case does not sort it first or last
+    EXPECT_EQ(Cell(list, 1, 1), "");
+    EXPECT_EQ(Cell(list, 1, 2), "12");
+    EXPECT_EQ(Cell(list, 1, 3), "");
+    // The window lists what is there when it opens, and again when asked.
+    SaveAs("Ada", 2);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    frame->OnSelectionStart();
+    EXPECT_EQ(list->GetItemCount(), 4);
+    EXPECT_EQ(Cell(list, 0, 0), "Ada");
+}
+
+TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
+    TreePort tree_port;
+    MakeSampleCharacter();
+    Menu(main_window, ID_SaveFile);
+    SaveAs("Brenna Ashford the Younger", 4); // a name that holds the other one
+
+    // A creation in progress when the saved character is opened.
+    ResetProgramForTests();
+    CRace.LoadRace();
+    CClass.LoadClass();
+    Menu(main_window, ID_NewCharacter);
+    ASSERT_EQ(program_data.creation_stage, 3);
+    current_character.character_name = "Half made";
+
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(frame->List()->GetItemCount(), 2);
+    // "Brenna Ashford the Younger.xml" sorts before "Brenna Ashford.xml" (a blank before a dot).
+    EXPECT_EQ(Cell(frame->List(), 0, 0), "Brenna Ashford the Younger");
+    ASSERT_EQ(Cell(frame->List(), 1, 0), "Brenna Ashford");
+    Activate(frame, 1);
+    Flush();
+
+    EXPECT_EQ(current_character.character_name, "Brenna Ashford");
+    EXPECT_EQ(current_character.level, 1);
+    EXPECT_EQ(program_data.creation_stage, 0);
+    ASSERT_NE(current_character.race_item, nullptr);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // it closes once the character is in
+    ASSERT_NE(VexlFrames[kSlotTree], nullptr);
+    ASSERT_NE(theTree, nullptr);
+    wxTreeItemIdValue cookie;
+    const wxTreeItemId first = theTree->GetFirstChild(theTree->GetRootItem(), cookie);
+    ASSERT_TRUE(first.IsOk());
+    EXPECT_EQ(theTree->GetItemText(first), "Ability Scores");
+}
+
+TEST_F(FileFrameTest, ARowWhoseFileIsGoneSaysSoAndTheListIsRebuilt) {
+    SaveAs("Ada", 1);
+    SaveAs("Bo", 1);
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    fs::remove(workspace / "CharacterXML" / "Ada.xml");
+    Activate(frame, 0);
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
+    ASSERT_EQ(frame->List()->GetItemCount(), 1);
+    EXPECT_EQ(Cell(frame->List(), 0, 0), "Bo");
+}
+
+TEST_F(FileFrameTest, AWorkspaceWithoutCharactersListsNothing) {
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->List()->GetItemCount(), 0);
+    Menu(frame, ID_Exit);
+    Flush();
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 0);
+}
+
+} // namespace
