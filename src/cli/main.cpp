@@ -60,6 +60,17 @@ const Verb kVerbs[] = {
      "keeps one table; 0, the default, keeps all.\n"
      "honor notes: the award notes as tab-separated values, a header line 'note text' then\n"
      "one note a line from 0 to 26."},
+    {"character", RunCharacter,
+     "fraymark character show FILE [--dir DIR] | fraymark character sheet FILE [--out PATH] "
+     "[--dir DIR] | fraymark character list [--dir DIR]",
+     "character show: reads a character file as the toolkit opens one, with the race and class\n"
+     "looked up in the data of the workspace DIR (default: the current directory), and prints\n"
+     "the record one 'field: value' a line. Problems the reader met go to standard error.\n"
+     "character sheet: the HTML character sheet of a character file, to standard output or\n"
+     "to PATH (replaced only once the new sheet is complete).\n"
+     "character list: the saved characters of DIR/CharacterXML as tab-separated values, a\n"
+     "header line 'name class level race file' then one character a line, sorted by file\n"
+     "name with letter case ignored."},
 };
 
 void PrintOverview(std::ostream& out) {

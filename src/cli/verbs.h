@@ -23,3 +23,4 @@ int RunTablesQuirks(const std::vector<std::string>& args);
 int RunTablesSave(const std::vector<std::string>& args);
 int RunCrit(const std::vector<std::string>& args);
 int RunHonor(const std::vector<std::string>& args);
+int RunCharacter(const std::vector<std::string>& args);

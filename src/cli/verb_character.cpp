@@ -1,0 +1,156 @@
+// The character verbs: a character file's record, its sheet, and the list of saved characters.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <system_error>
+
+#include "cli/character_fields.h"
+#include "cli/cli_args.h"
+#include "cli/verbs.h"
+#include "core/app/workspace.h"
+#include "core/data/rules_lists.h"
+#include "core/files/character_file_reader.h"
+#include "core/files/character_list.h"
+#include "core/files/character_sheet.h"
+#include "core/files/saved_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Makes --dir (default: the current directory) the workspace; false, after a usage message,
+// when it is no directory.
+bool UseWorkspace(const CliArgs& args, const std::string& verb) {
+    const auto dir = args.options.find("dir");
+    if (dir == args.options.end()) {
+        SetWorkspaceRoot({});
+        return true;
+    }
+    std::error_code ec;
+    if (!fs::is_directory(dir->second, ec)) {
+        UsageFailure(verb + ": --dir '" + dir->second + "' is no directory");
+        return false;
+    }
+    SetWorkspaceRoot(dir->second);
+    return true;
+}
+
+// Reads FILE as the toolkit opens a character: the rules lists of the workspace loaded, the
+// record empty, the race and class found again by name. Problems the reader noted go to
+// standard error. False, after a usage message, when FILE cannot be read.
+bool ReadCharacter(const std::string& verb, const std::string& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        UsageFailure(verb + ": cannot open '" + file + "'");
+        return false;
+    }
+    LoadAllRulesLists();
+    const CharacterReadReport report = XMLRead().ReadCharacterFile(file);
+    if (!report.opened) {
+        UsageFailure(verb + ": cannot open '" + file + "'");
+        return false;
+    }
+    for (const std::string& problem : report.problems) {
+        std::cerr << file << ": " << problem << '\n';
+    }
+    return true;
+}
+
+// The words after "show" or "sheet": one FILE and the known options.
+std::optional<CliArgs> FileArguments(const std::vector<std::string>& words,
+                                     const std::vector<std::string>& known,
+                                     const std::string& verb) {
+    std::string error;
+    auto args = SplitArgs(words, known, error);
+    if (!args) {
+        UsageFailure(verb + ": " + error);
+        return std::nullopt;
+    }
+    if (args->positional.size() != 1) {
+        UsageFailure(verb + ": expected one character FILE");
+        return std::nullopt;
+    }
+    return args;
+}
+
+int Show(const std::vector<std::string>& words) {
+    const auto args = FileArguments(words, {"dir"}, "character show");
+    if (!args || !UseWorkspace(*args, "character show") ||
+        !ReadCharacter("character show", args->positional.front())) {
+        return kExitUsage;
+    }
+    PrintCharacterFields(std::cout);
+    return kExitOk;
+}
+
+int Sheet(const std::vector<std::string>& words) {
+    const auto args = FileArguments(words, {"dir", "out"}, "character sheet");
+    if (!args || !UseWorkspace(*args, "character sheet") ||
+        !ReadCharacter("character sheet", args->positional.front())) {
+        return kExitUsage;
+    }
+    const auto out = args->options.find("out");
+    if (out == args->options.end()) {
+        WriteCharacterSheet(std::cout);
+        return kExitOk;
+    }
+    std::string error;
+    if (!ReplaceFileSafely(out->second, WriteCharacterSheet, error)) {
+        std::cerr << "fraymark: character sheet: " << error << '\n';
+        return kExitCheckFailed;
+    }
+    return kExitOk;
+}
+
+// A cell of the tab-separated list: tabs and line ends inside a value become blanks.
+std::string Cell(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}
+
+int List(const std::vector<std::string>& words) {
+    std::string error;
+    const auto args = SplitArgs(words, {"dir"}, error);
+    if (!args) {
+        return UsageFailure("character list: " + error);
+    }
+    if (!args->positional.empty()) {
+        return UsageFailure("character list: unexpected argument '" + args->positional.front() +
+                            "'");
+    }
+    if (!UseWorkspace(*args, "character list")) {
+        return kExitUsage;
+    }
+    VexlFileClass scanner;
+    scanner.LoadCharacter();
+    std::cout << "name\tclass\tlevel\trace\tfile\n";
+    for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
+        std::cout << Cell(r->character_name) << '\t' << Cell(r->class_long_name) << '\t'
+                  << Cell(r->level) << '\t' << Cell(r->race) << '\t' << Cell(r->file_name) << '\n';
+    }
+    VexlFileClass::Clear();
+    return kExitOk;
+}
+
+} // namespace
+
+int RunCharacter(const std::vector<std::string>& words) {
+    if (words.empty()) {
+        return UsageFailure("character: expected 'show FILE', 'sheet FILE' or 'list'");
+    }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (words.front() == "show") {
+        return Show(rest);
+    }
+    if (words.front() == "sheet") {
+        return Sheet(rest);
+    }
+    if (words.front() == "list") {
+        return List(rest);
+    }
+    return UsageFailure("character: unknown action '" + words.front() + "' (show, sheet or list)");
+}

@@ -1,0 +1,243 @@
+// fraymark character show / sheet / list on small workspaces.
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A hand-written character file with a bit of everything the reader takes back.
+const char* const kTessFile = "<?xml version=\"1.0\"?>\n"
+                              "<FRAYMARK_CHARACTER>\n"
+                              "<CHARACTER_NAME>Tess Varn</CHARACTER_NAME>\n"
+                              "<RACE>Human</RACE>\n"
+                              "<SEX>Female</SEX>\n"
+                              "<LEVEL>2</LEVEL>\n"
+                              "<STRENGTH_BASE>14</STRENGTH_BASE>\n"
+                              "<STRENGTH_PERC>60</STRENGTH_PERC>\n"
+                              "<HONOR_BASE>11</HONOR_BASE>\n"
+                              "<CLASS_DATA>\n"
+                              "<CLASS_NAME>Fighter</CLASS_NAME>\n"
+                              "<CLASS_LEVEL>2</CLASS_LEVEL>\n"
+                              "<CLASS_EXP>2100</CLASS_EXP>\n"
+                              "<CLASS_HITPOINTS_1>9</CLASS_HITPOINTS_1>\n"
+                              "<CLASS_HITPOINTS_2>6</CLASS_HITPOINTS_2>\n"
+                              "</CLASS_DATA>\n"
+                              "<SKILL_SECTION>\n"
+                              "<SKILLNAME>Riding</SKILLNAME>\n"
+                              "<SKILLRATING>32</SKILLRATING>\n"
+                              "</SKILL_SECTION>\n"
+                              "<WAR_EVENT TYPE=\"War\">Held the ford</WAR_EVENT>\n"
+                              "<SIBLINGS>1</SIBLINGS>\n"
+                              "<SIBLING1>Sister, 12</SIBLING1>\n"
+                              "</FRAYMARK_CHARACTER>\n";
+
+class CharacterVerbsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device seed;
+        dir = fs::temp_directory_path() /
+              ("fraymark-character-" + std::to_string(seed()) + std::to_string(seed()));
+        fs::create_directories(dir);
+        Write("Races/Human_Female_Race.qdf", "<CHARACTER_RACE>\n<NAME>Human</NAME>\n"
+                                             "<SEX>Female</SEX>\n<MOVE>12</MOVE>\n"
+                                             "</CHARACTER_RACE>\n");
+        Write("Classes/FighterClass.qdf",
+              "<CHARACTER_CLASS>\n<NAME>Fighter</NAME>\n<SAVEAS>2</SAVEAS>\n</CHARACTER_CLASS>\n");
+        Write("CharacterXML/Tess.xml", kTessFile);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    void Write(const std::string& relative, const std::string& content) const {
+        const fs::path path = dir / relative;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << content;
+    }
+
+    std::string Read(const std::string& relative) const {
+        std::ifstream in(dir / relative, std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        return content.str();
+    }
+
+    std::string Quoted(const std::string& relative) const {
+        return "'" + (dir / relative).string() + "'";
+    }
+    std::string Dir() const { return "--dir '" + dir.string() + "'"; }
+
+    static std::vector<std::string> Lines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    static bool HasLine(const std::string& text, const std::string& line) {
+        for (const std::string& l : Lines(text)) {
+            if (l == line) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(CharacterVerbsTest, ShowPrintsTheRecordOneFieldALine) {
+    const CliResult r = RunFraymark("character show CharacterXML/Tess.xml", dir.string());
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const char* const lines[] = {
+        "strength_base: 14",
+        "strength_perc: 60",
+        "race_item: Human, Female", // found in the workspace's data
+        "class_item: Fighter",
+        "skills[0].name: Riding",
+        "skills[0].value: 32",
+        "classes[0].name: Fighter",
+        "classes[0].experience: 2100",
+        "classes[0].level: 2",
+        "classes[0].hitpoints: 0 9 6",
+        "classes[0].read_languages: 0 0 0",
+        "honor: 11",
+        "level: 2",
+        "thief_skill: 0 0 0 0 0 0 0 0 0",
+        "character_name: Tess Varn",
+        "war_events[0]: Held the ford",
+        "sibling[0]: Sister, 12",
+        "sibling[8]: ",
+        "requires_wg_class: false",
+    };
+    for (const char* line : lines) {
+        EXPECT_TRUE(HasLine(r.out, line)) << line;
+    }
+    // The record's order: scores, then the race, the lists, the numbers, the texts.
+    EXPECT_LT(r.out.find("comeliness_perc:"), r.out.find("race_item:"));
+    EXPECT_LT(r.out.find("skills[0]"), r.out.find("classes[0]"));
+    EXPECT_LT(r.out.find("honor_die_bonus:"), r.out.find("character_name:"));
+    EXPECT_EQ(Lines(r.out).back(), "requires_lg_class: false");
+    for (const std::string& line : Lines(r.out)) {
+        EXPECT_NE(line.find(": "), std::string::npos) << line;
+    }
+}
+
+TEST_F(CharacterVerbsTest, ShowWithoutTheDataLeavesRaceAndClassUnset) {
+    const CliResult r = RunFraymark("character show " + Quoted("CharacterXML/Tess.xml"));
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(HasLine(r.out, "race_item: "));
+    EXPECT_TRUE(HasLine(r.out, "race: Human"));
+    const CliResult with_dir =
+        RunFraymark("character show " + Quoted("CharacterXML/Tess.xml") + " " + Dir());
+    EXPECT_TRUE(HasLine(with_dir.out, "race_item: Human, Female"));
+}
+
+TEST_F(CharacterVerbsTest, ShowReportsWhatTheReaderMetAndStillPrints) {
+    Write("odd.xml", "<CHARACTER_NAME>Odd</CHARACTER_NAME>\n<AGE>old</AGE>\n"
+                     "<SKILLNAME>Riding</SKILLNAME>\n");
+    const CliResult r = RunFraymark("character show odd.xml", dir.string());
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_TRUE(HasLine(r.out, "character_name: Odd"));
+    EXPECT_TRUE(HasLine(r.out, "age: 0"));
+    EXPECT_EQ(r.err, "odd.xml: line 2: <AGE>: 'old' is not a number (read as 0)\n"
+                     "odd.xml: line 3: <SKILLRATING> missing after 'Riding': it counts 0\n"
+                     "odd.xml: line 3: no closing </FRAYMARK_CHARACTER> line: the file was read "
+                     "up to its end\n");
+}
+
+TEST_F(CharacterVerbsTest, UsageErrors) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"character", "fraymark: character: expected 'show FILE', 'sheet FILE' or 'list'\n"},
+        {"character open x", "fraymark: character: unknown action 'open' (show, sheet or list)\n"},
+        {"character show", "fraymark: character show: expected one character FILE\n"},
+        {"character show a b", "fraymark: character show: expected one character FILE\n"},
+        {"character show missing.xml", "fraymark: character show: cannot open 'missing.xml'\n"},
+        {"character show CharacterXML", "fraymark: character show: cannot open 'CharacterXML'\n"},
+        {"character sheet missing.xml", "fraymark: character sheet: cannot open 'missing.xml'\n"},
+        {"character show CharacterXML/Tess.xml --out x",
+         "fraymark: character show: unknown option --out\n"},
+        {"character list extra", "fraymark: character list: unexpected argument 'extra'\n"},
+        {"character list --dir nowhere",
+         "fraymark: character list: --dir 'nowhere' is no directory\n"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const CliResult r = RunFraymark(arguments, dir.string());
+        EXPECT_EQ(r.exit_code, 2) << arguments;
+        EXPECT_EQ(r.err, message) << arguments;
+        EXPECT_EQ(r.out, "") << arguments;
+    }
+}
+
+TEST_F(CharacterVerbsTest, SheetGoesToStandardOutputOrToAFile) {
+    const CliResult r = RunFraymark("character sheet CharacterXML/Tess.xml", dir.string());
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("<HTML>\n <HEAD>\n <TITLE>Fraymark Character Generator Tess Varn ", 0),
+              0u);
+    EXPECT_NE(r.out.find("<TD ALIGN=LEFT>Rate</TD>\n<TD ALIGN=LEFT>12</TD>\n"),
+              std::string::npos); // the race's move, from the workspace's data
+    EXPECT_EQ(r.out.substr(r.out.size() - 8), "</HTML>\n");
+
+    const CliResult to_file =
+        RunFraymark("character sheet CharacterXML/Tess.xml --out sheets/tess.html", dir.string());
+    ASSERT_EQ(to_file.exit_code, 0) << to_file.err;
+    EXPECT_EQ(to_file.out, "");
+    EXPECT_EQ(Read("sheets/tess.html"), r.out);
+}
+
+TEST_F(CharacterVerbsTest, ASheetThatCannotBeWrittenLeavesTheOldOneAndFails) {
+    Write("blocked", "not a directory");
+    const CliResult r =
+        RunFraymark("character sheet CharacterXML/Tess.xml --out blocked/tess.html", dir.string());
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("fraymark: character sheet: cannot create the directory ", 0), 0u)
+        << r.err;
+    EXPECT_EQ(Read("blocked"), "not a directory");
+}
+
+TEST_F(CharacterVerbsTest, ListIsTabSeparatedAndSortedByFileName) {
+    Write("CharacterXML/abel.xml", "<CHARACTER_NAME>Abel\tthe Tall</CHARACTER_NAME>\n"
+                                   "<LEVEL>07</LEVEL>\n<CLASS_LONG_NAME>Thief</CLASS_LONG_NAME>\n");
+    Write("CharacterXML/Zed.XML", "garbage");
+    Write("CharacterXML/readme.txt", "<CHARACTER_NAME>No</CHARACTER_NAME>\n");
+    const CliResult r = RunFraymark("character list " + Dir());
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "name\tclass\tlevel\trace\tfile\n"
+                     "Abel the Tall\tThief\t07\t\tabel.xml\n"
+                     "Tess Varn\t\t2\tHuman\tTess.xml\n"
+                     "\t\t\t\tZed.XML\n");
+    // Without --dir the current directory is the workspace.
+    EXPECT_EQ(RunFraymark("character list", dir.string()).out, r.out);
+}
+
+TEST_F(CharacterVerbsTest, ListOfAWorkspaceWithoutCharactersIsTheHeaderAlone) {
+    fs::remove_all(dir / "CharacterXML");
+    const CliResult r = RunFraymark("character list " + Dir());
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, "name\tclass\tlevel\trace\tfile\n");
+}
+
+TEST_F(CharacterVerbsTest, HelpDescribesTheVerb) {
+    const CliResult r = RunFraymark("character --help");
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out.rfind("Usage: fraymark character show FILE", 0), 0u) << r.out;
+    EXPECT_NE(RunFraymark("--help").out.find("fraymark character list [--dir DIR]"),
+              std::string::npos);
+}
+
+} // namespace
