@@ -67,20 +67,6 @@ TEST_F(PriorsStepTest, ASlaveRollsTheNatureOfTheSlaveClass) {
             "Applying Modifier to Starting Honor based on Social Class Slave Class 0-10=-10"}));
 }
 
-TEST_F(PriorsStepTest, TheUpperUpperClassGainsOnMoneyAndHonor) {
-    Roll(PriorsRoll::kAge, {1});
-    Roll(PriorsRoll::kHandedness, {50});
-    Roll(PriorsRoll::kHeight, {2});
-    Roll(PriorsRoll::kWeight, {3});
-    Roll(PriorsRoll::kSocialClass, {100});
-    EXPECT_EQ(current_character.social_id, 12);
-    EXPECT_EQ(program_data.money_roll_modifier, 20);
-    EXPECT_EQ(program_data.honor_roll_modifier, 10);
-    EXPECT_EQ(
-        Lines().back(),
-        "Applying Modifier to Starting Honor based on Social Class Upper Upper Class 0+10=10");
-}
-
 TEST_F(PriorsStepTest, LegitimacyAddsTheRaceModifierAndTurnsAbove90) {
     race.illigitmod = 5;
     RollBody();

@@ -78,25 +78,41 @@ std::vector<PriorsRow> PriorsStep::Roll(PriorsRoll roll) {
         return {};
     }
     program_data.creation_stage = kCreationRolling;
-    using Handler = std::vector<PriorsRow> (PriorsStep::*)();
-    static constexpr Handler kHandlers[] = {
-        &PriorsStep::OnAgeRoll,
-        &PriorsStep::OnHandednessRoll,
-        &PriorsStep::OnHeightRoll,
-        &PriorsStep::OnWeightRoll,
-        &PriorsStep::OnSocialClassRoll,
-        &PriorsStep::OnBirthLegitRoll,
-        &PriorsStep::OnMomStatusRoll,
-        &PriorsStep::OnDadStatusRoll,
-        &PriorsStep::OnStepMomRoll,
-        &PriorsStep::OnStepDadRoll,
-        &PriorsStep::OnMomQualityRoll,
-        &PriorsStep::OnDadQualityRoll,
-        &PriorsStep::OnFamilyHeritageRoll,
-        &PriorsStep::OnSiblingsRoll,
-        &PriorsStep::OnBirthOrderRoll,
-    };
-    return (this->*kHandlers[static_cast<int>(roll)])();
+    switch (roll) {
+    case PriorsRoll::kAge:
+        return OnAgeRoll();
+    case PriorsRoll::kHandedness:
+        return OnHandednessRoll();
+    case PriorsRoll::kHeight:
+        return OnHeightRoll();
+    case PriorsRoll::kWeight:
+        return OnWeightRoll();
+    case PriorsRoll::kSocialClass:
+        return OnSocialClassRoll();
+    case PriorsRoll::kLegitimacy:
+        return OnBirthLegitRoll();
+    case PriorsRoll::kMotherStatus:
+        return OnMomStatusRoll();
+    case PriorsRoll::kFatherStatus:
+        return OnDadStatusRoll();
+    case PriorsRoll::kStepMother:
+        return OnStepMomRoll();
+    case PriorsRoll::kStepFather:
+        return OnStepDadRoll();
+    case PriorsRoll::kMotherQuality:
+        return OnMomQualityRoll();
+    case PriorsRoll::kFatherQuality:
+        return OnDadQualityRoll();
+    case PriorsRoll::kFamilyHeritage:
+        return OnFamilyHeritageRoll();
+    case PriorsRoll::kSiblings:
+        return OnSiblingsRoll();
+    case PriorsRoll::kBirthOrder:
+        return OnBirthOrderRoll();
+    case PriorsRoll::kNone:
+        break;
+    }
+    return {};
 }
 
 PriorsRoll PriorsStep::FirstParentStatus() {

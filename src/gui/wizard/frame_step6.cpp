@@ -80,7 +80,9 @@ void FrameStep6::RollAndShow(PriorsRoll roll) {
     if (rows.empty()) {
         return;
     }
-    roll_button_->Hide();
+    if (roll_button_) {
+        roll_button_->Hide();
+    }
     for (const PriorsRow& row : rows) {
         auto* caption =
             new wxStaticText(panel_, wxID_ANY, Wx(row.caption), wxPoint(kCaptionX, next_row_y_ + 3),
