@@ -73,7 +73,12 @@ std::optional<int> ScriptedPort::AskChoice(const std::string& message, const std
                                            const std::vector<std::string>& choices) {
     questions.push_back({"choice", message, caption, "", 0, 0, 0, choices});
     const auto answer = Next("choice");
-    if (!answer || std::holds_alternative<Cancel>(*answer)) {
+    if (!answer) {
+        // Already a failure; answer with the first choice so a step that asks until it gets
+        // one does not hang the test.
+        return choices.empty() ? std::nullopt : std::optional<int>(0);
+    }
+    if (std::holds_alternative<Cancel>(*answer)) {
         return std::nullopt;
     }
     if (const int* i = std::get_if<int>(&*answer)) {
