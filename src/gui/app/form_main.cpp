@@ -14,6 +14,7 @@
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
+#include "gui/gm/honor_tracking_frame.h"
 #include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/frame_step3.h"
 
@@ -128,5 +129,7 @@ void FormMain::OnCritical(wxCommandEvent&) {
 }
 
 void FormMain::OnHonor(wxCommandEvent&) {
-    NotYetAvailable("Honor tracking");
+    auto* honor =
+        new HonorTrackingFrame(MasterFrame, "Honor Tracking", wxDefaultPosition, wxSize(640, 500));
+    honor->Show(true);
 }
