@@ -15,6 +15,7 @@
 #include "core/gm/honor_tracker.h"
 #include "core/gm/saved_character_list.h"
 #include "support/reference_dice.h"
+#include "support/saved_character_fixtures.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -324,15 +325,23 @@ TEST_F(HonorTrackerTest, ACharacterCanBeTypedInWhenNoneIsSaved) {
     EXPECT_EQ(PartyCount(), 1);
 }
 
-TEST(SavedCharacterList, EmptyUntilAListerIsInstalled) {
-    EXPECT_TRUE(ListSavedCharacters().empty());
-    const SavedCharacterLister previous = SetSavedCharacterLister(
-        [] { return std::vector<SavedCharacter>{Saved("Ilse", "Neutral-good")}; });
+TEST_F(HonorTrackerTest, SavedCharactersAreListedFromTheCharacterFiles) {
+    EXPECT_TRUE(ListSavedCharacters().empty()) << "no CharacterXML directory";
+    WriteSavedCharacter(workspace, "b_ilse.xml",
+                        {"Ilse", "Druid", "4", "Elf", "Female", "Neutral-good", "18"});
+    WriteSavedCharacter(workspace, "A_odo.XML", {"Odo", "", "1", "", "", "Neutral", "x7"});
     const std::vector<SavedCharacter> saved = ListSavedCharacters();
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].name, "Ilse");
-    SetSavedCharacterLister(previous);
-    EXPECT_TRUE(ListSavedCharacters().empty());
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].name, "Odo");
+    EXPECT_EQ(saved[1].name, "Ilse");
+    EXPECT_EQ(saved[1].class_name, "Druid");
+    EXPECT_EQ(saved[1].level, "4");
+    EXPECT_EQ(saved[1].race, "Elf");
+    EXPECT_EQ(saved[1].sex, "Female");
+    EXPECT_EQ(saved[1].alignment, "Neutral-good");
+    EXPECT_EQ(saved[1].honor, "18");
+    ASSERT_TRUE(tracker->AddSavedCharacter(saved[0]));
+    EXPECT_EQ(pcs[0].honor, 0) << "honor text without leading digits reads 0";
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "gui/gm/honor_file_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
 #include "gui_fixture.h"
+#include "support/saved_character_fixtures.h"
 
 namespace {
 
@@ -28,13 +29,11 @@ const std::vector<SavedCharacter> kSaved = {
 
 class HonorTrackingTest : public GuiTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        previous_lister = SetSavedCharacterLister([] { return kSaved; });
-    }
-    void TearDown() override {
-        SetSavedCharacterLister(previous_lister);
-        GuiTest::TearDown();
+    // The saved characters, listed in the order of their file names.
+    void SaveCharacters() {
+        for (std::size_t i = 0; i < kSaved.size(); ++i) {
+            WriteSavedCharacter(workspace, std::to_string(i) + ".xml", kSaved[i]);
+        }
     }
 
     HonorTrackingFrame* Open() {
@@ -59,8 +58,10 @@ protected:
         return nullptr;
     }
 
-    // Adds saved characters by activating their rows in the picker, as a double click does.
-    static void AddFromPicker(HonorTrackingFrame* frame, const std::vector<long>& rows) {
+    // Saves the characters, then adds some by activating their rows in the picker, as a
+    // double click does.
+    void AddFromPicker(HonorTrackingFrame* frame, const std::vector<long>& rows) {
+        SaveCharacters();
         Click(frame, ID_HonorAddPC);
         HonorFileFrame* picker = Picker();
         ASSERT_NE(picker, nullptr);
@@ -104,8 +105,6 @@ protected:
         }
         return false;
     }
-
-    SavedCharacterLister previous_lister;
 };
 
 TEST_F(HonorTrackingTest, OpensWithItsButtonsListsAndLabels) {
@@ -266,7 +265,6 @@ TEST_F(HonorTrackingTest, WindowsShareThePartyEachWithItsOwnLog) {
 }
 
 TEST_F(HonorTrackingTest, WithNoSavedCharactersAddPcAsksForOne) {
-    SetSavedCharacterLister(nullptr);
     HonorTrackingFrame* frame = Open();
     ASSERT_NE(frame, nullptr);
     port->AnswerText("Gwyl");

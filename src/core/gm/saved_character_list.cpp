@@ -1,21 +1,13 @@
 #include "core/gm/saved_character_list.h"
 
-#include <utility>
-
-namespace {
-
-SavedCharacterLister& InstalledLister() {
-    static SavedCharacterLister lister;
-    return lister;
-}
-
-} // namespace
-
-SavedCharacterLister SetSavedCharacterLister(SavedCharacterLister lister) {
-    return std::exchange(InstalledLister(), std::move(lister));
-}
+#include "core/files/character_list.h"
 
 std::vector<SavedCharacter> ListSavedCharacters() {
-    const SavedCharacterLister& lister = InstalledLister();
-    return lister ? lister() : std::vector<SavedCharacter>{};
+    VexlFileClass().LoadCharacter();
+    std::vector<SavedCharacter> saved;
+    for (const VexlFileClass* p = VexlFileClass::pHead.get(); p; p = p->next.get()) {
+        saved.push_back({p->character_name, p->class_long_name, p->level, p->race, p->sex,
+                         p->alignment, p->honor_base});
+    }
+    return saved;
 }

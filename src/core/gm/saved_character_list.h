@@ -1,13 +1,10 @@
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 // The saved characters the honor tracker's picker offers, with the few fields the party
-// table takes from a character file. The character-file code installs the lister that
-// scans the saved characters; until one is installed the list is empty and the tracker
-// asks for a character to be typed in instead.
+// table takes from a character file.
 struct SavedCharacter {
     std::string name;
     std::string class_name;
@@ -18,10 +15,6 @@ struct SavedCharacter {
     std::string honor; // as written in the file
 };
 
-using SavedCharacterLister = std::function<std::vector<SavedCharacter>()>;
-
-// Installs the lister (an empty function removes it) and returns the previous one.
-SavedCharacterLister SetSavedCharacterLister(SavedCharacterLister lister);
-
-// The saved characters, in the lister's order; empty when no lister is installed.
+// The saved characters of the workspace, as the character list reads them (the same order
+// as the open dialog's). Empty when there are none.
 std::vector<SavedCharacter> ListSavedCharacters();
