@@ -30,16 +30,6 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_Honor, FormMain::OnHonor)
 wxEND_EVENT_TABLE()
 
-namespace {
-
-// Windows whose features are still being built say so instead of doing nothing.
-void NotYetAvailable(const wxString& what) {
-    wxMessageBox(what + " is not available in this version of the toolkit yet.", kProgramTitle,
-                 wxOK | wxICON_INFORMATION, MasterFrame);
-}
-
-} // namespace
-
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size) {
     SetIcon(SampleIcon());
