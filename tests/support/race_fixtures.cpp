@@ -30,5 +30,17 @@ void WriteRaceFile(const std::filesystem::path& workspace, const std::string& fi
             out << "  <LANGUAGES>" << language << "</LANGUAGES>\n";
         }
     }
+    for (const std::string& limit : race.level_limits) {
+        out << "  <LEVELLIMIT>" << limit << "</LEVELLIMIT>\n";
+    }
+    static const char* const kThiefBases[9] = {"PICKPOCKETS", "OPENLOCKS",    "FINDTRAPS",
+                                               "REMOVETRAPS", "MOVESILENTLY", "HIDEINSHADOWS",
+                                               "DETECTNOISE", "CLIMBWALLS",   "READLANGUAGES"};
+    for (int i = 0; i < 9; ++i) {
+        if (race.thief_bases[i] != 0) {
+            out << "  <BASE" << kThiefBases[i] << ">" << race.thief_bases[i] << "</BASE"
+                << kThiefBases[i] << ">\n";
+        }
+    }
     out << "</CHARACTER_RACE>\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <filesystem>
 
@@ -15,8 +16,10 @@ struct RaceFixture {
     int adjustments[7] = {};
     int bp = 0;
     std::string languages[2] = {"Common", ""};
-    int min_strength = -1; // when set, overrides the strength minimum
-    int max_strength = -1; // when set, overrides the strength maximum
+    int min_strength = -1;                      // when set, overrides the strength minimum
+    int max_strength = -1;                      // when set, overrides the strength maximum
+    std::vector<std::string> level_limits = {}; // "Fighter 12": the classes open to the race
+    int thief_bases[9] = {};                    // Pick Pockets to Read Languages
 };
 
 // Writes the race into Races/ of `workspace` under `file_stem`.

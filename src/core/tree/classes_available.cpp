@@ -62,6 +62,20 @@ bool ScoresWithinLimits(const CharacterClass& record, const std::array<double, 7
 
 std::vector<const CharacterClass*> ClassesOpenToCharacter() {
     Character_Class& c = current_character;
+    const auto score_fields = c.Scores();
+    const auto fraction_fields = c.Percentiles();
+    std::array<int, 7> scores{};
+    std::array<int, 7> fractions{};
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        scores[i] = *score_fields[i];
+        fractions[i] = *fraction_fields[i];
+    }
+    return ClassesOpenWithScores(scores, fractions);
+}
+
+std::vector<const CharacterClass*> ClassesOpenWithScores(const std::array<int, 7>& scores,
+                                                         const std::array<int, 7>& fractions) {
+    const Character_Class& c = current_character;
     std::vector<const CharacterClass*> open;
     if (!c.race_item) {
         return open;
@@ -69,11 +83,9 @@ std::vector<const CharacterClass*> ClassesOpenToCharacter() {
     const bool any_rank = c.requires_hwg_class || BooksToUse[kEnforceSocialClass] != 1;
     const int social_rank = any_rank ? 12 : c.social_id;
 
-    const auto scores = c.Scores();
-    const auto fractions = c.Percentiles();
     std::array<double, 7> decimals{};
     for (std::size_t i = 0; i < decimals.size(); ++i) {
-        decimals[i] = ScoreAsDecimal(*scores[i], *fractions[i]);
+        decimals[i] = ScoreAsDecimal(scores[i], fractions[i]);
     }
     if (program_data.creation_stage <= kClassChoiceStage) {
         const int charisma =

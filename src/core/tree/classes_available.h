@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ class CharacterClass;
 // change Charisma brings to it. The social rank is 12 when the spell-caster obligation holds
 // or social class restrictions are off.
 std::vector<const CharacterClass*> ClassesOpenToCharacter();
+
+// The same test with other scores and percentiles in place of the record's (the working scores
+// of the step that raises abilities before the class is chosen); everything else still comes
+// from the record, Charisma's change to Comeliness included.
+std::vector<const CharacterClass*> ClassesOpenWithScores(const std::array<int, 7>& scores,
+                                                         const std::array<int, 7>& percentiles);
 
 // One level limit of a race ("Fighter 9", "Thief Unlimited", "Fighter/Thief 9/15"): the class
 // part before the last blank and the limit after it. A limit that is a single number is shown

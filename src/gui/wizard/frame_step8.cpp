@@ -1,19 +1,119 @@
 #include "gui/wizard/frame_step8.h"
 
+#include <wx/button.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/wizard/ability_race_step.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/frame_step10.h"
+#include "gui/wizard/thief_skills_frame.h"
+
+wxBEGIN_EVENT_TABLE(FrameStep8, CreationFrame)
+    EVT_BUTTON(ID_Step8Apply, FrameStep8::ApplyAbilities)
+    EVT_BUTTON(ID_Step8ContinueButton, FrameStep8::OnContinue)
+    EVT_LISTBOX(ID_Step8ClassList, FrameStep8::OnListBox)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+// Layout: the seven ability rows on the left, the class list and buttons on the right.
+constexpr int kRowTop = 20;
+constexpr int kRowHeight = 24;
+constexpr int kBoxHeight = 22;
+constexpr int kScoreX = 98;
+constexpr int kBpX = 162;
+constexpr int kRightX = 215;
+constexpr int kRightWidth = 240;
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+} // namespace
 
 FrameStep8::FrameStep8(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
     : CreationFrame(parent, title, pos, size) {
+    BuildControls();
+    Show_Abilities();
+}
+
+void FrameStep8::BuildControls() {
     auto* panel = new wxPanel(this);
-    new wxStaticText(panel, wxID_ANY,
-                     "Raising abilities and choosing a class is not available in this version of\n"
-                     "the toolkit yet.\n\nThe character so far is kept in the record and the dice "
-                     "log.\nAbort ends this creation.",
-                     wxPoint(10, 10));
+    new wxStaticText(panel, wxID_ANY, "BP", wxPoint(kBpX + 10, 2));
+    for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
+        const int y = kRowTop + kRowHeight * i;
+        new wxStaticText(panel, wxID_ANY, kAbilityNames[i], wxPoint(5, y + 3), wxSize(90, 18));
+        score_boxes_[i] = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y),
+                                         wxSize(58, kBoxHeight), wxTE_READONLY);
+        bp_boxes_[i] =
+            new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kBpX, y), wxSize(40, kBoxHeight));
+    }
+    const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 4;
+    new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, balance_y + 3), wxSize(90, 18));
+    balance_box_ = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, balance_y),
+                                  wxSize(58, kBoxHeight), wxTE_READONLY);
+
+    class_list_ =
+        new wxListBox(panel, ID_Step8ClassList, wxPoint(kRightX, 5), wxSize(kRightWidth, 130));
+    new wxButton(panel, ID_Step8Apply, "Apply BP Adjustments", wxPoint(kRightX, 140),
+                 wxSize(kRightWidth, 26));
+    new wxButton(panel, ID_Step8ContinueButton, "Continue", wxPoint(kRightX, 170),
+                 wxSize(kRightWidth, 26));
+}
+
+void FrameStep8::Show_Abilities() {
+    const auto scores = step_.ScoreTexts();
+    for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
+        score_boxes_[i]->ChangeValue(Wx(scores[i]));
+        bp_boxes_[i]->ChangeValue(Wx(step_.BpEntries()[i]));
+    }
+    balance_box_->ChangeValue(Wx(step_.BuildingPointsText()));
+    wxArrayString names;
+    for (const std::string& name : step_.ClassEntries()) {
+        names.Add(Wx(name));
+    }
+    class_list_->Set(names);
+}
+
+void FrameStep8::ApplyAbilities(wxCommandEvent&) {
+    std::array<std::string, RaiseClassStep::kAbilities> entries;
+    for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
+        entries[i] = bp_boxes_[i]->GetValue().utf8_str();
+    }
+    step_.ApplyAbilities(entries);
+    Show_Abilities();
+}
+
+void FrameStep8::OnListBox(wxCommandEvent&) {
+    SelectListBox();
+}
+
+void FrameStep8::SelectListBox() {
+    const int selected = class_list_->GetSelection();
+    if (selected == wxNOT_FOUND) {
+        return;
+    }
+    step_.SelectListBox(std::string(class_list_->GetString(selected).utf8_str()));
 }
 
 void FrameStep8::OnContinue(wxCommandEvent&) {
-    // Nothing to go on with until the class can be chosen here.
+    const RaiseClassStep::ContinueResult result = step_.Continue();
+    if (!result.continued) {
+        return;
+    }
+    if (result.thief_skills) {
+        auto* thief =
+            new ThiefSkills(MasterFrame, "Thief Skills", wxDefaultPosition, wxSize(300, 300));
+        thief->Show(true);
+    }
+    CloseContinued();
+    auto* next = new FrameStep10(MasterFrame, "Character Creation: Age and Money",
+                                 wxDefaultPosition, wxSize(290, 155));
+    VexlFrames[kSlotStep10] = next;
+    next->Show(true);
 }

@@ -1,0 +1,192 @@
+#include "core/wizard/thief_skills_step.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/ability_scores.h"
+#include "core/data/class_data.h"
+#include "core/data/data_items.h"
+#include "core/data/race_data.h"
+#include "core/dice/dice_log.h"
+#include "core/tree/tree_senders.h"
+
+const char* const kThiefSkillNames[kThiefSkillCount] = {
+    "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",  "Move Silently",
+    "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages"};
+
+namespace {
+
+// The most points one skill may receive.
+constexpr int kMostPointsOnOneSkill = 30;
+
+// The Dexterity table column of the first six skills; the others have none.
+const char* const kDexterityColumns[6] = {"Pick_Pockets", "Open_Locks",    "Find_Traps",
+                                          "Remove_Traps", "Move_Silently", "Hide_in_Shadows"};
+
+std::array<ByLevel*, kThiefSkillCount> SkillArrays(ClassDataItem& item) {
+    return {&item.pick_pockets, &item.open_locks,    &item.find_traps,
+            &item.remove_traps, &item.move_silently, &item.hide_in_shadows,
+            &item.detect_noise, &item.climb_walls,   &item.read_languages};
+}
+
+const CharacterClass* ClassRecordNamed(const std::string& name) {
+    for (const CharacterClass* record = CharacterClass::pHead.get(); record;
+         record = record->next.get()) {
+        if (record->name == name) {
+            return record;
+        }
+    }
+    return nullptr;
+}
+
+bool IsThiefType(const ClassDataItem& item) {
+    const CharacterClass* record = ClassRecordNamed(item.name);
+    return record && record->thief == 1;
+}
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+void StartSkills(ClassDataItem& item) {
+    const Character_Class& c = current_character;
+    auto skills = SkillArrays(item);
+    for (int i = 0; i < 6; ++i) {
+        (*skills[i])[0] += std::atoi(
+            AbilityScores::GetDexterity(kDexterityColumns[i], c.dexterity_base, c.dexterity_perc)
+                .c_str());
+    }
+    if (const CharacterRace* race = c.race_item) {
+        const int bases[kThiefSkillCount] = {
+            race->basepickpockets, race->baseopenlocks,    race->basefindtraps,
+            race->baseremovetraps, race->basemovesilently, race->basehideinshadows,
+            race->basedetectnoise, race->baseclimbwalls,   race->basereadlanguages};
+        for (int i = 0; i < kThiefSkillCount; ++i) {
+            (*skills[i])[0] += bases[i];
+        }
+    }
+    auto add = [&](const std::array<int, kThiefSkillCount>& bonus) {
+        for (int i = 0; i < kThiefSkillCount; ++i) {
+            (*skills[i])[0] += bonus[i];
+        }
+    };
+    auto clear = [&](std::initializer_list<int> which) {
+        for (int i : which) {
+            (*skills[i])[0] = 0;
+        }
+    };
+    if (Contains(item.name, "Thief") || Contains(item.name, "Assassin")) {
+        add({15, 10, 5, 5, 10, 5, 15, 60, 0});
+    }
+    if (Contains(item.name, "Bard")) {
+        add({10, 0, 0, 0, 0, 0, 20, 50, 5});
+        clear({1, 2, 3, 4, 5});
+    }
+    if (Contains(item.name, "Bounty Hunter")) {
+        add({0, 0, 5, 5, 10, 5, 0, 0, 0});
+        clear({0, 1, 6, 7, 8});
+    }
+}
+
+void Log(const std::string& text) {
+    std::string line = text;
+    Format_Entry(program_data.building_points, line, program_data.log_file_name);
+}
+
+} // namespace
+
+void SetThiefStart() {
+    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        if (IsThiefType(*item)) {
+            StartSkills(*item);
+        }
+    }
+}
+
+ClassDataItem* ThiefSkillItem() {
+    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        if (IsThiefType(*item)) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+ThiefSkillsStep::ThiefSkillsStep() : item_(ThiefSkillItem()) {
+    if (const CharacterClass* chosen = current_character.class_item) {
+        points_ = chosen->thiefpoints[1];
+        for (int i = 0; i < kThiefSkillCount; ++i) {
+            if (Contains(chosen->thiefskills, kThiefSkillNames[i])) {
+                usable_.push_back(i);
+            }
+        }
+    }
+    if (item_) {
+        auto skills = SkillArrays(*item_);
+        for (int i = 0; i < kThiefSkillCount; ++i) {
+            bases_[i] = (*skills[i])[0];
+        }
+    }
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        base_texts_[i] = std::to_string(bases_[i]);
+    }
+}
+
+std::string ThiefSkillsStep::PointsText() const {
+    return std::to_string(points_) + " Points";
+}
+
+ThiefSkillsStep::Reading
+ThiefSkillsStep::Read(const std::array<std::string, kThiefSkillCount>& entries) const {
+    Reading reading;
+    for (int i : usable_) {
+        reading.entries[i] = std::atoi(entries[i].c_str());
+    }
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        reading.totals[i] = bases_[i] + reading.entries[i];
+        reading.sum += reading.entries[i];
+        if (reading.entries[i] > kMostPointsOnOneSkill) {
+            return reading;
+        }
+    }
+    reading.valid = true;
+    return reading;
+}
+
+void ThiefSkillsStep::ShowTotals(const Reading& reading) {
+    for (int i : usable_) {
+        base_texts_[i] = std::to_string(reading.totals[i]);
+    }
+}
+
+bool ThiefSkillsStep::Apply(const std::array<std::string, kThiefSkillCount>& entries) {
+    const Reading reading = Read(entries);
+    if (!reading.valid || reading.sum > points_) {
+        return false;
+    }
+    ShowTotals(reading);
+    return true;
+}
+
+bool ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount>& entries) {
+    const Reading reading = Read(entries);
+    if (!reading.valid || reading.sum != points_ || !item_) {
+        return false;
+    }
+    ShowTotals(reading);
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        char line[128];
+        std::snprintf(line, sizeof line, "%s %i %+i = %i", kThiefSkillNames[i], bases_[i],
+                      reading.entries[i], reading.totals[i]);
+        Log(line);
+    }
+    auto skills = SkillArrays(*item_);
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        (*skills[i])[1] = reading.entries[i];
+    }
+    continued = true;
+    messagetotreeStep8();
+    return true;
+}

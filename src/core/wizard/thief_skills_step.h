@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/app/character.h"
+
+class ClassDataItem;
+
+// The nine thief skills in their fixed order, as shown and as named in a class's list of the
+// skills it may use.
+extern const char* const kThiefSkillNames[kThiefSkillCount];
+
+// Gives every thief-type class entry of the character its starting skills (level 0): the
+// Dexterity adjustments, the race's bases and the class's own bonuses.
+void SetThiefStart();
+
+// The character's class entry that keeps the thief skills: the first whose class is
+// thief-type; null when there is none.
+ClassDataItem* ThiefSkillItem();
+
+// Placing the chosen class's discretionary thief-skill points at level 1: at most 30 on any
+// one skill, every point placed before Continue. The window drives this object; the tests
+// drive it the same way.
+class ThiefSkillsStep {
+public:
+    ThiefSkillsStep();
+
+    // The skills the class may use (indices into kThiefSkillNames), in order.
+    const std::vector<int>& UsableSkills() const { return usable_; }
+    // The points to place, "%i Points".
+    std::string PointsText() const;
+    // The base box of each skill: the starting value, or the total after Apply or Continue.
+    const std::array<std::string, kThiefSkillCount>& BaseTexts() const { return base_texts_; }
+
+    // Shows the totals when the entries (one per skill, by index) place no more than the
+    // points; false and nothing shown otherwise.
+    bool Apply(const std::array<std::string, kThiefSkillCount>& entries);
+    // Stores the entries when they place exactly the points; false and nothing done otherwise.
+    bool Continue(const std::array<std::string, kThiefSkillCount>& entries);
+
+    bool continued = false;
+
+private:
+    struct Reading {
+        bool valid = false; // no entry above 30
+        int sum = 0;
+        std::array<int, kThiefSkillCount> entries{};
+        std::array<int, kThiefSkillCount> totals{};
+    };
+    Reading Read(const std::array<std::string, kThiefSkillCount>& entries) const;
+    void ShowTotals(const Reading& reading);
+
+    ClassDataItem* item_ = nullptr;
+    int points_ = 0;
+    std::vector<int> usable_;
+    std::array<int, kThiefSkillCount> bases_{};
+    std::array<std::string, kThiefSkillCount> base_texts_;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+
+#include <wx/frame.h>
+
+#include "core/wizard/thief_skills_step.h"
+
+class wxStaticText;
+class wxTextCtrl;
+
+// The window's own command identifiers.
+enum : int {
+    ID_ThiefApply = 10130,
+    ID_ThiefContinue = 10131,
+    ID_ThiefAbort = 10132,
+};
+
+// Places the chosen class's discretionary thief-skill points: one row per skill the class may
+// use with its base and an entry box. Closing it any way but Continue ends the creation.
+class ThiefSkills : public wxFrame {
+public:
+    ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    ~ThiefSkills() override;
+
+    void OnAdjust(wxCommandEvent& event);
+    void OnContinue(wxCommandEvent& event);
+    void OnAbort(wxCommandEvent& event);
+
+    // The controls, for the tests; null for a skill the class may not use.
+    wxTextCtrl* BaseBox(int skill) const { return base_boxes_[skill]; }
+    wxTextCtrl* EntryBox(int skill) const { return entry_boxes_[skill]; }
+    wxStaticText* PointsLabel() const { return points_label_; }
+    bool continued() const { return step_.continued; }
+
+private:
+    std::array<std::string, kThiefSkillCount> Entries() const;
+    void ShowBases();
+
+    ThiefSkillsStep step_;
+    std::array<wxTextCtrl*, kThiefSkillCount> base_boxes_{};
+    std::array<wxTextCtrl*, kThiefSkillCount> entry_boxes_{};
+    wxStaticText* points_label_ = nullptr;
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,190 @@
+#include "core/wizard/thief_skills_step.h"
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/data_items.h"
+#include "core/data/race_data.h"
+#include "support/class_fixtures.h"
+#include "support/race_fixtures.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+constexpr const char* kAllSkills = "Pick Pockets, Open Locks, Find Traps, Remove Traps, "
+                                   "Move Silently, Hide in Shadows, Detect Noise, Climb Walls, "
+                                   "Read Languages";
+
+using Skills = std::array<int, kThiefSkillCount>;
+
+class ThiefSkillsStepTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        race.name = "Human";
+    }
+
+    // Loads the race and the classes, gives the character Dexterity 17/0 (+5 Pick Pockets,
+    // +10 Open Locks, +5 Move Silently and Hide in Shadows), chooses `chosen` and enters the
+    // named class items in this order.
+    void Load(const std::string& chosen, const std::vector<std::string>& items) {
+        WriteRaceFile(workspace, "Human", race);
+        for (std::size_t i = 0; i < classes.size(); ++i) {
+            WriteClassFile(workspace, std::string(1, static_cast<char>('A' + i)), classes[i]);
+        }
+        CRace.LoadRace();
+        CClass.LoadClass();
+        Character_Class& c = current_character;
+        c.race_item = CharacterRace::pHead.get();
+        c.dexterity_base = 17;
+        for (CharacterClass* r = CharacterClass::pHead.get(); r; r = r->next.get()) {
+            if (r->name == chosen) {
+                c.class_item = r;
+            }
+        }
+        for (const std::string& name : items) {
+            auto item = std::make_unique<ClassDataItem>();
+            item->name = name;
+            item->level = 1;
+            ClassDataItem::AddTail(std::move(item));
+        }
+    }
+
+    static Skills Level(const ClassDataItem& item, int level) {
+        const ByLevel* arrays[kThiefSkillCount] = {
+            &item.pick_pockets, &item.open_locks,    &item.find_traps,
+            &item.remove_traps, &item.move_silently, &item.hide_in_shadows,
+            &item.detect_noise, &item.climb_walls,   &item.read_languages};
+        Skills values{};
+        for (int i = 0; i < kThiefSkillCount; ++i) {
+            values[i] = (*arrays[i])[static_cast<std::size_t>(level)];
+        }
+        return values;
+    }
+
+    static std::array<std::string, kThiefSkillCount> Entries(std::vector<std::string> first) {
+        std::array<std::string, kThiefSkillCount> entries;
+        for (std::size_t i = 0; i < first.size() && i < entries.size(); ++i) {
+            entries[i] = first[i];
+        }
+        return entries;
+    }
+
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+
+    RaceFixture race;
+    std::vector<ClassFixture> classes;
+    ScriptedPort port;
+};
+
+TEST_F(ThiefSkillsStepTest, TheStartingBaseComesFromDexterityRaceAndClass) {
+    struct Case {
+        const char* name;
+        Skills expected;
+    } const cases[] = {
+        {"Thief", {20, 20, 5, 5, 15, 10, 15, 60, 0}},
+        {"Assassin", {20, 20, 5, 5, 15, 10, 15, 60, 0}},
+        {"Bard", {15, 0, 0, 0, 0, 0, 20, 50, 5}},
+        {"Bounty Hunter", {0, 0, 5, 5, 15, 10, 0, 0, 0}},
+        {"Burglar", {5, 10, 0, 0, 5, 5, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        WorkspaceTest::TearDown();
+        WorkspaceTest::SetUp();
+        Clear_All();
+        classes = {{.name = c.name, .thief = 1}};
+        Load(c.name, {c.name});
+        SetThiefStart();
+        EXPECT_EQ(Level(*ClassDataItem::pHead, 0), c.expected) << c.name;
+    }
+}
+
+TEST_F(ThiefSkillsStepTest, TheRaceBasesAddToEverySkillButABardsLocksStayShut) {
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        race.thief_bases[i] = i + 1;
+    }
+    classes = {{.name = "Thief", .thief = 1}, {.name = "Bard", .thief = 1}};
+    Load("Thief", {"Thief", "Bard"});
+    SetThiefStart();
+    EXPECT_EQ(Level(*ClassDataItem::pHead, 0), (Skills{21, 22, 8, 9, 20, 16, 22, 68, 9}));
+    EXPECT_EQ(Level(*ClassDataItem::pHead->next, 0), (Skills{16, 0, 0, 0, 0, 0, 27, 58, 14}));
+}
+
+TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
+    struct Case {
+        std::vector<std::string> entries;
+        bool applied, continued;
+    } const cases[] = {
+        {{"30", "30"}, true, true},
+        {{"31", "29"}, false, false},
+        {{"29", "31"}, false, false},
+        {{"30", "20"}, true, false},
+        {{"30", "20", "", "", "", "", "", "-5", "15"}, true, true},
+        {{"30", "30", "1"}, false, false},
+        {{"thirty", "30", "30"}, true, true},
+    };
+    classes = {{.name = "Thief", .thief = 1, .thiefpoints = 60, .thiefskills = kAllSkills}};
+    Load("Thief", {"Thief"});
+    SetThiefStart();
+    for (const Case& c : cases) {
+        ThiefSkillsStep step;
+        EXPECT_EQ(step.PointsText(), "60 Points");
+        EXPECT_EQ(step.Apply(Entries(c.entries)), c.applied) << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.BaseTexts()[0],
+                  c.applied ? std::to_string(20 + std::atoi(c.entries[0].c_str())) : "20");
+        EXPECT_EQ(step.Continue(Entries(c.entries)), c.continued)
+            << c.entries[0] << " " << c.entries[1];
+        if (c.continued) {
+        }
+    }
+}
+
+TEST_F(ThiefSkillsStepTest, ContinueStoresThePointsAtLevelOneAndLogsEverySkill) {
+    classes = {{.name = "Fighter", .fighter = 1},
+               {.name = "Fighter/Thief",
+                .thief = 1,
+                .thiefpoints = 40,
+                .thiefskills = "Pick Pockets, Open Locks, Climb Walls"},
+               {.name = "Thief", .thief = 1}};
+    Load("Fighter/Thief", {"Fighter", "Thief"});
+    SetThiefStart();
+    ThiefSkillsStep step;
+    EXPECT_EQ(step.UsableSkills(), (std::vector<int>{0, 1, 7}));
+    // Points typed for a skill the class may not use are not counted.
+    ASSERT_TRUE(step.Continue({"25", "-5", "30", "", "", "", "", "20", ""}));
+    EXPECT_TRUE(step.continued);
+    const ClassDataItem& thief = *ClassDataItem::pHead->next;
+    EXPECT_EQ(Level(thief, 1), (Skills{25, -5, 0, 0, 0, 0, 0, 20, 0}));
+    EXPECT_EQ(Level(*ClassDataItem::pHead, 1), Skills{});
+    EXPECT_EQ(step.BaseTexts()[0], "45");
+    EXPECT_EQ(step.BaseTexts()[2], "5");
+    EXPECT_EQ(StepLog(), "BP=0.0    | Pick Pockets 20 +25 = 45 \n"
+                         "BP=0.0    | Open Locks 20 -5 = 15 \n"
+                         "BP=0.0    | Find Traps 5 +0 = 5 \n"
+                         "BP=0.0    | Remove Traps 5 +0 = 5 \n"
+                         "BP=0.0    | Move Silently 15 +0 = 15 \n"
+                         "BP=0.0    | Hide in Shadows 10 +0 = 10 \n"
+                         "BP=0.0    | Detect Noise 15 +0 = 15 \n"
+                         "BP=0.0    | Climb Walls 60 +20 = 80 \n"
+                         "BP=0.0    | Read Languages 0 +0 = 0 \n");
+}
+
+TEST_F(ThiefSkillsStepTest, TheThiefItemKeepsTheSkillsWhateverItsPlace) {
+    classes = {{.name = "Fighter", .fighter = 1}, {.name = "Thief", .thief = 1}};
+    Load("Thief", {"Thief", "Fighter"});
+    EXPECT_EQ(ThiefSkillItem(), ClassDataItem::pHead.get());
+    ClassDataItem::Remove(ClassDataItem::pHead.get());
+    auto thief = std::make_unique<ClassDataItem>();
+    thief->name = "Thief";
+    ClassDataItem::AddTail(std::move(thief));
+    EXPECT_EQ(ThiefSkillItem(), ClassDataItem::pHead->next.get());
+}
+
+} // namespace

@@ -1,0 +1,116 @@
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/data_items.h"
+#include "core/data/race_data.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/frame_step10.h"
+#include "gui/wizard/frame_step8.h"
+#include "gui/wizard/thief_skills_frame.h"
+#include "gui_fixture.h"
+#include "support/class_fixtures.h"
+#include "support/race_fixtures.h"
+
+namespace {
+
+// A human of all twelves with 10 BP, as the cherry-picking step leaves it.
+class FrameStep8Test : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteRaceFile(
+            workspace, "Human",
+            {.name = "Human", .level_limits = {"Fighter 12", "Thief 12", "Fighter/Thief 10/12"}});
+        WriteClassFile(workspace, "A", {.name = "Fighter", .bp = 1, .fighter = 1});
+        WriteClassFile(workspace, "B",
+                       {.name = "Fighter/Thief",
+                        .bp = 6,
+                        .fighter = 1,
+                        .thief = 1,
+                        .thiefpoints = 40,
+                        .thiefskills = "Pick Pockets, Climb Walls"});
+        WriteClassFile(workspace, "C", {.name = "Thief", .thief = 1});
+        CRace.LoadRace();
+        CClass.LoadClass();
+        current_character.race_item = CharacterRace::pHead.get();
+        for (int32_t* score : current_character.Scores()) {
+            *score = 12;
+        }
+        BooksToUse[kPlayersHandbook] = 1;
+        program_data.building_points = 10.0f;
+        program_data.creation_stage = 8;
+        step = new FrameStep8(MasterFrame, "Character Creation: Spend BP's to raise abilities",
+                              wxDefaultPosition, wxSize(470, 280));
+        VexlFrames[kSlotStep8] = step;
+        step->Show(true);
+    }
+
+    void ChooseClass(const wxString& name) {
+        const int index = step->ClassList()->FindString(name);
+        ASSERT_NE(index, wxNOT_FOUND) << name.utf8_str();
+        step->ClassList()->SetSelection(index);
+        wxCommandEvent event(wxEVT_LISTBOX, ID_Step8ClassList);
+        event.SetEventObject(step->ClassList());
+        event.SetInt(index);
+        step->ClassList()->ProcessWindowEvent(event);
+    }
+
+    FrameStep8* step = nullptr;
+};
+
+TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSkills) {
+    EXPECT_EQ(step->ScoreBox(0)->GetValue(), "12/0");
+    EXPECT_EQ(step->BpBox(0)->GetValue(), "");
+    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "10 ");
+    ASSERT_EQ(step->ClassList()->GetCount(), 3u);
+
+    step->BpBox(0)->ChangeValue("5");
+    Click(step, ID_Step8Apply);
+    EXPECT_EQ(step->ScoreBox(0)->GetValue(), "13/25");
+    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "5  ");
+
+    Click(step, ID_Step8ContinueButton); // no class chosen yet
+    Flush();
+    ASSERT_EQ(VexlFrames[kSlotStep8], step);
+
+    ChooseClass("Fighter/Thief");
+    Click(step, ID_Step8ContinueButton);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep8], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 9);
+    EXPECT_FLOAT_EQ(program_data.building_points, 10.0f - 5.0f + 6.0f);
+    EXPECT_EQ(current_character.strength_perc, 25);
+
+    wxFrame* age = WindowTitled("Character Creation: Age and Money");
+    ASSERT_NE(age, nullptr);
+    EXPECT_EQ(VexlFrames[kSlotStep10], age);
+    EXPECT_EQ(age->GetSize(), wxSize(290, 155));
+    auto* thief = dynamic_cast<ThiefSkills*>(WindowTitled("Thief Skills"));
+    ASSERT_NE(thief, nullptr);
+    EXPECT_EQ(thief->GetSize(), wxSize(300, 300));
+    EXPECT_EQ(thief->BaseBox(0)->GetValue(), "15") << "Pick Pockets of the thief item";
+}
+
+TEST_F(FrameStep8Test, ASingleClassWithoutThiefSkillsOpensOnlyAgeAndMoney) {
+    ChooseClass("Fighter");
+    Click(step, ID_Step8ContinueButton);
+    Flush();
+    EXPECT_NE(WindowTitled("Character Creation: Age and Money"), nullptr);
+    EXPECT_EQ(WindowTitled("Thief Skills"), nullptr);
+    ASSERT_NE(ClassDataItem::pHead, nullptr);
+    EXPECT_EQ(ClassDataItem::pHead->name, "Fighter");
+}
+
+TEST_F(FrameStep8Test, ClosingTheWindowEndsTheCreation) {
+    step->Close(true);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(VexlFrames[kSlotStep8], nullptr);
+}
+
+} // namespace
