@@ -54,9 +54,11 @@ void FrameStep8::BuildControls() {
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kBpX, y), wxSize(40, kBoxHeight));
     }
     const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 4;
-    new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, balance_y + 3), wxSize(90, 18));
-    balance_box_ = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, balance_y),
-                                  wxSize(58, kBoxHeight), wxTE_READONLY);
+    // The balance sits under the BP column it is spent from.
+    new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, balance_y + 3),
+                     wxSize(kBpX - 10, 18));
+    balance_box_ = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kBpX, balance_y),
+                                  wxSize(48, kBoxHeight), wxTE_READONLY);
 
     class_list_ =
         new wxListBox(panel, ID_Step8ClassList, wxPoint(kRightX, 5), wxSize(kRightWidth, 130));
