@@ -15,7 +15,6 @@
 #include "core/gm/honor_tracker.h"
 #include "core/gm/saved_character_list.h"
 #include "support/reference_dice.h"
-#include "support/saved_character_fixtures.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -147,16 +146,6 @@ TEST_F(HonorTrackerTest, AdjustmentsAskTheReasonThenTheAmount) {
     EXPECT_EQ(amount.caption, "Honor Adjustment");
     EXPECT_EQ(amount.min, 1);
     EXPECT_EQ(amount.max, 20);
-
-    // Temporal honor asks the same two questions.
-    port.AnswerText("");
-    port.AnswerNumber(1);
-    ASSERT_TRUE(tracker->AdjustTemporalHonor("Tam"));
-    ASSERT_EQ(port.questions.size(), 4u);
-    EXPECT_EQ(port.questions[2].caption, "Reason for Honor Adjustment");
-    EXPECT_EQ(port.questions[3].caption, "Honor Adjustment");
-    EXPECT_EQ(Log(), "Tam has had Honor adjusted: duel for 20 points of Honor \n"
-                     "Tam has had Temporal Honor adjusted:  for 1 points of Temporal Honor \n");
 }
 
 TEST_F(HonorTrackerTest, CancellingOrNoSelectionChangesNothing) {
@@ -218,22 +207,11 @@ TEST_F(HonorTrackerTest, RemovingMovesTheLaterCharactersUp) {
     EXPECT_EQ(PartyCount(), 2);
     EXPECT_FALSE(tracker->RemovePC("Bress"));
     EXPECT_TRUE(tracker->RemovePC("Corwin"));
+    pcs[0].temporal_honor = 7;
     EXPECT_TRUE(tracker->RemovePC("Aldo"));
     EXPECT_EQ(PartyCount(), 0);
-}
-
-TEST_F(HonorTrackerTest, RemovingTheFirstOfAFullPartyEmptiesTheLastEntry) {
-    for (int i = 0; i < kPartySize; ++i) {
-        ASSERT_TRUE(
-            tracker->AddSavedCharacter(Saved(("PC" + std::to_string(i)).c_str(), "Neutral")));
-    }
-    pcs[kPartySize - 1].temporal_honor = 9;
-    EXPECT_TRUE(tracker->RemovePC("PC0"));
-    EXPECT_EQ(pcs[0].name, "PC1");
-    EXPECT_EQ(pcs[kPartySize - 2].name, "PC19");
-    EXPECT_EQ(pcs[kPartySize - 2].temporal_honor, 9);
-    EXPECT_TRUE(pcs[kPartySize - 1].name.empty());
-    EXPECT_EQ(pcs[kPartySize - 1].temporal_honor, 0);
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Rusk", "Neutral")));
+    EXPECT_EQ(pcs[0].temporal_honor, 0) << "a rejoining entry starts with no temporal honor";
 }
 
 TEST_F(HonorTrackerTest, JoiningTheParty) {
@@ -243,6 +221,13 @@ TEST_F(HonorTrackerTest, JoiningTheParty) {
     }
     EXPECT_FALSE(tracker->AddSavedCharacter(Saved("Twenty-first", "Neutral")));
     EXPECT_FALSE(tracker->AddSavedCharacter(Saved("PC3", "Neutral")));
+    // Removing the first of a full party moves all up and empties the last entry.
+    pcs[kPartySize - 1].temporal_honor = 9;
+    EXPECT_TRUE(tracker->RemovePC("PC0"));
+    EXPECT_EQ(pcs[kPartySize - 2].name, "PC19");
+    EXPECT_EQ(pcs[kPartySize - 2].temporal_honor, 9);
+    EXPECT_TRUE(pcs[kPartySize - 1].name.empty());
+    EXPECT_EQ(pcs[kPartySize - 1].temporal_honor, 0);
     ClearParty();
     EXPECT_FALSE(tracker->AddSavedCharacter(Saved("", "Neutral")));
     EXPECT_EQ(PartyCount(), 0);
@@ -283,27 +268,6 @@ TEST_F(HonorTrackerTest, HonorTextIsReadAsTheProgramReadsNumbers) {
     EXPECT_EQ(pcs[0].honor, INT32_MAX);
 }
 
-TEST_F(HonorTrackerTest, ARejoiningCharacterStartsWithNoTemporalHonor) {
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Maud", "Lawful-good")));
-    ASSERT_TRUE(tracker->AwardHonor("Maud", "Completing a quest"));
-    ASSERT_TRUE(tracker->RemovePC("Maud"));
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Rusk", "Neutral")));
-    EXPECT_EQ(pcs[0].temporal_honor, 0);
-}
-
-TEST_F(HonorTrackerTest, PartyRowsShowEveryColumn) {
-    ASSERT_TRUE(tracker->AddSavedCharacter(
-        {"Maud", "Cleric", "3", "Dwarf", "Female", "Lawful-good", "-4"}));
-    ASSERT_TRUE(tracker->AwardHonor("Maud", "Completing a quest"));
-    const std::vector<PartyRow> rows = PartyRows();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0],
-              (PartyRow{"Maud", "Cleric", "3", "Dwarf", "Female", "-4", "Lawful-good", "10"}));
-    EXPECT_EQ(std::vector<std::string>(kPartyColumnNames.begin(), kPartyColumnNames.end()),
-              (std::vector<std::string>{"Name", "Class", "Level", "Race", "Sex", "Honor",
-                                        "Alignment", "Temporal Honor"}));
-}
-
 TEST_F(HonorTrackerTest, ACharacterCanBeTypedInWhenNoneIsSaved) {
     port.AnswerText("Gwyl");
     port.AnswerChoice(7); // Chaotic-neutral
@@ -323,25 +287,6 @@ TEST_F(HonorTrackerTest, ACharacterCanBeTypedInWhenNoneIsSaved) {
     port.AnswerCancel();
     EXPECT_FALSE(tracker->AddTypedCharacter());
     EXPECT_EQ(PartyCount(), 1);
-}
-
-TEST_F(HonorTrackerTest, SavedCharactersAreListedFromTheCharacterFiles) {
-    EXPECT_TRUE(ListSavedCharacters().empty()) << "no CharacterXML directory";
-    WriteSavedCharacter(workspace, "b_ilse.xml",
-                        {"Ilse", "Druid", "4", "Elf", "Female", "Neutral-good", "18"});
-    WriteSavedCharacter(workspace, "A_odo.XML", {"Odo", "", "1", "", "", "Neutral", "x7"});
-    const std::vector<SavedCharacter> saved = ListSavedCharacters();
-    ASSERT_EQ(saved.size(), 2u);
-    EXPECT_EQ(saved[0].name, "Odo");
-    EXPECT_EQ(saved[1].name, "Ilse");
-    EXPECT_EQ(saved[1].class_name, "Druid");
-    EXPECT_EQ(saved[1].level, "4");
-    EXPECT_EQ(saved[1].race, "Elf");
-    EXPECT_EQ(saved[1].sex, "Female");
-    EXPECT_EQ(saved[1].alignment, "Neutral-good");
-    EXPECT_EQ(saved[1].honor, "18");
-    ASSERT_TRUE(tracker->AddSavedCharacter(saved[0]));
-    EXPECT_EQ(pcs[0].honor, 0) << "honor text without leading digits reads 0";
 }
 
 } // namespace
