@@ -42,10 +42,10 @@ FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos
 
 void FileFrame::OnSelectionStart() {
     list_->ClearAll();
-    list_->InsertColumn(0, "Name", wxLIST_FORMAT_LEFT, 100);
-    list_->InsertColumn(1, "Class", wxLIST_FORMAT_LEFT, 80);
-    list_->InsertColumn(2, "Level", wxLIST_FORMAT_LEFT, 40);
-    list_->InsertColumn(3, "Race", wxLIST_FORMAT_LEFT, 70);
+    list_->InsertColumn(0, "Name", wxLIST_FORMAT_LEFT, 105);
+    list_->InsertColumn(1, "Class", wxLIST_FORMAT_LEFT, 75);
+    list_->InsertColumn(2, "Level", wxLIST_FORMAT_LEFT, 45);
+    list_->InsertColumn(3, "Race", wxLIST_FORMAT_LEFT, 65);
     row_files_.clear();
 
     VexlFileClass scanner;
