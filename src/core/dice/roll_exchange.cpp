@@ -41,6 +41,9 @@ RollOutcome RunRollExchange(const RollRequest& request, const DescribeRoll& desc
             outcome.label = "Entered roll";
         }
     }
+    if (request.usable && !request.usable(outcome.roll)) {
+        return outcome;
+    }
     outcome.line = describe(outcome.label, outcome.roll);
     Format_Entry(program_data.building_points, outcome.line, program_data.log_file_name);
 

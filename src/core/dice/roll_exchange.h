@@ -19,6 +19,9 @@ struct RollRequest {
     // Bounds of the own-roll dialog; when both are 0 they are count and count * sides.
     int min = 0;
     int max = 0;
+    // When set and false for the roll (after the player's own entry), the pass ends at once:
+    // nothing is logged, charged or stored, and the roll is not accepted.
+    std::function<bool(int roll)> usable;
 };
 
 struct RollOutcome {

@@ -1,0 +1,36 @@
+#include "core/wizard/quirk_holdings.h"
+
+#include "core/app/character.h"
+#include "core/data/data_items.h"
+#include "core/data/quirk_flaw.h"
+
+std::string QuirkLine(int entry, int times) {
+    std::string line = quirkflaw[entry].name;
+    if (times > 1) {
+        line += " (x" + std::to_string(times) + ")";
+    }
+    return line;
+}
+
+std::vector<std::string> HeldQuirkLines() {
+    std::vector<std::string> lines;
+    for (int entry = kFirstQuirkEntry; entry < kQuirkEntryEnd; ++entry) {
+        if (current_character.quirk_count[entry] > 0) {
+            lines.push_back(QuirkLine(entry, current_character.quirk_count[entry]));
+        }
+    }
+    return lines;
+}
+
+void AppendHeldQuirks() {
+    for (int entry = kFirstQuirkEntry; entry < kQuirkEntryEnd; ++entry) {
+        const int held = current_character.quirk_count[entry];
+        if (held > 0) {
+            current_character.quirks.AddTail(MakeItem<QuirkDataItem>(quirkflaw[entry].name, held));
+        }
+    }
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}

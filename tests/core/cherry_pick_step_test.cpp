@@ -1,0 +1,160 @@
+#include <algorithm>
+#include <utility>
+
+#include "core/wizard/cherry_pick_step.h"
+#include "quirk_step_fixture.h"
+
+namespace {
+
+class CherryPickTest : public QuirkStepTest {
+protected:
+    void SetUp() override {
+        QuirkStepTest::SetUp();
+        program_data.creation_stage = 6;
+    }
+
+    static bool Offers(const std::vector<std::string>& choices, const std::string& name) {
+        return std::find(choices.begin(), choices.end(), name) != choices.end();
+    }
+
+    std::vector<std::pair<std::string, int>> QuirkItems() const {
+        std::vector<std::pair<std::string, int>> items;
+        for (auto* q = current_character.quirks.pHead.get(); q; q = q->next.get()) {
+            items.emplace_back(q->name, q->value);
+        }
+        return items;
+    }
+};
+
+TEST_F(CherryPickTest, TwoMinorsAndAMajorEarnEightBp) {
+    CherryPickStep step;
+    EXPECT_TRUE(step.AddMinor("Albino"));
+    EXPECT_TRUE(step.AddMinor("Brittle Bones"));
+    EXPECT_FALSE(step.AddMinor("Acne Scarred")); // both minor picks taken
+    EXPECT_TRUE(step.AddMajor("Asthma"));
+    EXPECT_FALSE(step.AddMajor("Bleeder"));
+    EXPECT_EQ(step.PickList(), (std::vector<std::string>{"Albino", "Brittle Bones", "Asthma"}));
+    step.Continue();
+    EXPECT_EQ(program_data.building_points, 8.0f);
+    EXPECT_EQ(program_data.creation_stage, 8);
+    EXPECT_EQ(program_data.quirk_bp[Entry("Asthma")], 4);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "Acquired the Albino Quirk/Flaw (x1) via Cherry Picking for 2 BP",
+                           "Acquired the Brittle Bones Quirk/Flaw (x1) via Cherry Picking for 2 BP",
+                           "Acquired the Asthma Quirk/Flaw (x1) via Cherry Picking for 4 BP",
+                       }));
+    EXPECT_EQ(RawLines()[0],
+              "BP=2.0    | Acquired the Albino Quirk/Flaw (x1) via Cherry Picking for 2 BP ");
+    EXPECT_EQ(QuirkItems(), (std::vector<std::pair<std::string, int>>{
+                                {"Albino", 1}, {"Brittle Bones", 1}, {"Asthma", 1}}));
+}
+
+TEST_F(CherryPickTest, RemovingAPickFreesItsSlotAndItsBp) {
+    CherryPickStep step;
+    step.AddMinor("Albino");
+    step.AddMinor("Brittle Bones");
+    step.AddMajor("Asthma");
+    EXPECT_TRUE(step.Remove("Albino"));
+    EXPECT_FALSE(step.Remove("Albino")); // no longer picked
+    EXPECT_FALSE(step.Remove(""));       // nothing selected
+    EXPECT_EQ(step.minor_left, 1);
+    EXPECT_EQ(step.major_left, 0);
+    step.Continue();
+    EXPECT_EQ(program_data.building_points, 6.0f);
+    EXPECT_EQ(current_character.quirk_count[1], 0);
+}
+
+TEST_F(CherryPickTest, TheSameEntryTwiceOnlyUpToItsLimit) {
+    CherryPickStep step;
+    EXPECT_TRUE(step.AddMinor("Albino"));
+    EXPECT_FALSE(step.AddMinor("Albino"));
+    EXPECT_TRUE(step.Remove("Albino"));
+    EXPECT_TRUE(step.AddMinor("Loss of Eye"));
+    EXPECT_TRUE(step.AddMinor("Loss of Eye")); // a pair of eyes
+    EXPECT_EQ(step.PickList(), std::vector<std::string>{"Loss of Eye (x2)"});
+    EXPECT_EQ(step.PickBp(Entry("Loss of Eye")), 4);
+    step.Continue();
+    EXPECT_EQ(Lines(), std::vector<std::string>{
+                           "Acquired the Loss of Eye Quirk/Flaw (x2) via Cherry Picking for 4 BP"});
+}
+
+TEST_F(CherryPickTest, FreeQuirksAreListedCountedAndLoggedForNothing) {
+    const int arrogant = Entry("Arrogant");
+    const int eye = Entry("Loss of Eye");
+    current_character.quirk_count[arrogant] = 1;
+    current_character.quirk_count[eye] = 1;
+    CherryPickStep step;
+    EXPECT_EQ(step.HeldList(), (std::vector<std::string>{"Loss of Eye", "Arrogant"}));
+    EXPECT_FALSE(Offers(step.MinorChoices(), "Arrogant"));
+    EXPECT_TRUE(Offers(step.MinorChoices(), "Loss of Eye"));
+    EXPECT_FALSE(step.AddMinor("Arrogant"));
+    EXPECT_TRUE(step.AddMinor("Loss of Eye"));
+    EXPECT_FALSE(step.AddMinor("Loss of Eye")); // the free one counts against the pair
+    step.Continue();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{
+                           "Acquired the Loss of Eye Quirk/Flaw (x2) via Cherry Picking for 2 BP",
+                           "Acquired the Arrogant Quirk/Flaw (x1) via Cherry Picking for 0 BP",
+                       }));
+    EXPECT_EQ(QuirkItems(),
+              (std::vector<std::pair<std::string, int>>{{"Loss of Eye", 2}, {"Arrogant", 1}}));
+}
+
+TEST_F(CherryPickTest, ChoicesAreTheOpenEntriesOfTheBooksInUse) {
+    CherryPickStep step;
+    const auto minor = step.MinorChoices();
+    const auto major = step.MajorChoices();
+    EXPECT_TRUE(Offers(minor, "Albino"));
+    EXPECT_FALSE(Offers(minor, "Asthma"));
+    EXPECT_TRUE(Offers(major, "Asthma"));
+    EXPECT_FALSE(Offers(minor, "Animal [type] Antipathy")); // a table reference
+    EXPECT_FALSE(Offers(major, "Enmity toward [class]"));   // a placeholder
+    EXPECT_FALSE(Offers(minor, "Chalk-Dust Cough"));        // Hexwright's Guide is off
+    BooksToUse[kHexwrightsGuide] = 1;
+    EXPECT_TRUE(Offers(step.MinorChoices(), "Chalk-Dust Cough"));
+}
+
+TEST_F(CherryPickTest, ASupplementEntryAsksFirstAndTiesTheClass) {
+    BooksToUse[kHexwrightsGuide] = 1;
+    CherryPickStep step;
+    port.AnswerNo();
+    EXPECT_FALSE(step.AddMinor("Chalk-Dust Cough"));
+    EXPECT_EQ(step.minor_left, 2);
+    port.AnswerYes();
+    EXPECT_TRUE(step.AddMinor("Chalk-Dust Cough"));
+    ASSERT_EQ(port.questions.size(), 2u);
+    EXPECT_EQ(port.questions[0].caption, "Quirks and Flaws");
+    EXPECT_EQ(port.questions[0].message,
+              "Taking this quirk or flaw will force you into creating a character with a class "
+              "from the Hexwright's Guide (single or multiclass as race permits), do you still "
+              "want to take it?");
+    EXPECT_TRUE(step.Remove("Chalk-Dust Cough")); // giving it back asks nothing
+    EXPECT_EQ(port.questions.size(), 2u);
+    port.AnswerYes();
+    step.AddMinor("Chalk-Dust Cough");
+    step.Continue();
+    EXPECT_TRUE(current_character.requires_hwg_class);
+    EXPECT_FALSE(current_character.requires_wg_class);
+}
+
+TEST_F(CherryPickTest, RollingRandomlyAsksHowOftenAndDropsThePicks) {
+    CherryPickStep step;
+    step.AddMinor("Albino");
+    port.AnswerCancel();
+    port.AnswerNumber(3);
+    step.RollRandomly();
+    ASSERT_EQ(port.questions.size(), 2u);
+    const auto& question = port.questions[1];
+    EXPECT_EQ(question.message, "Enter how many times you wish to roll on Table 6A");
+    EXPECT_EQ(question.prompt, "1 - 9");
+    EXPECT_EQ(question.caption, "Quirks and Flaws");
+    EXPECT_EQ(question.value, 1);
+    EXPECT_EQ(question.min, 1);
+    EXPECT_EQ(question.max, 9);
+    EXPECT_EQ(program_data.creation_stage, 7);
+    EXPECT_EQ(program_data.quirk_rolls_pending, 3);
+    EXPECT_EQ(step.Picks(1), 0);
+    EXPECT_EQ(current_character.quirk_count[1], 0);
+    EXPECT_EQ(Lines(), std::vector<std::string>{"Preparing to roll 3 times for Quirks and Flaws"});
+}
+
+} // namespace
