@@ -33,4 +33,17 @@ enum CommandId : int {
     ID_FighterQualityRoll = 10201,
     ID_FighterResultsRoll = 10202,
     ID_FighterProficiencyList = 10203,
+
+    // The quirk and flaw windows: rolling, then cherry picking.
+    ID_Step7TableBox = 10120,
+    ID_Step7Roll = 10121,
+    ID_Step7GainedList = 10122,
+    ID_CherryHeldList = 10130,
+    ID_CherryMinorChoice = 10131,
+    ID_CherryMajorChoice = 10132,
+    ID_CherryMinorAdd = 10133,
+    ID_CherryMajorAdd = 10134,
+    ID_CherryRemove = 10135,
+    ID_CherryRoll = 10136,
+    ID_CherryPickList = 10137,
 };

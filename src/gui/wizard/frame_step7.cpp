@@ -1,24 +1,100 @@
 #include "gui/wizard/frame_step7.h"
 
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
 #include "core/app/program_state.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/cherry_step7.h"
+#include "gui/wizard/frame_step8.h"
+
+wxBEGIN_EVENT_TABLE(FrameStep7, CreationFrame)
+    EVT_BUTTON(ID_Step7Roll, FrameStep7::OnRoll)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+wxString Wx(const std::string& text) {
+    return wxString::FromUTF8(text);
+}
+
+} // namespace
 
 FrameStep7::FrameStep7(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
     : CreationFrame(parent, title, pos, size) {
+    BuildControls();
+    ShowStep();
+}
+
+void FrameStep7::BuildControls() {
     auto* panel = new wxPanel(this);
-    wxString text = "Rolling for quirks and flaws is not available in this version of the\n"
-                    "toolkit yet.\n\nThe rolls owed so far:";
-    for (const std::string& table : program_data.pending_quirk_tables) {
-        text += "\n    " + wxString::FromUTF8(table);
+    new wxStaticText(panel, wxID_ANY, "Table to roll on", wxPoint(10, 10));
+    table_box_ = new wxComboBox(panel, ID_Step7TableBox, "", wxPoint(10, 30), wxSize(360, 28), 0,
+                                nullptr, wxCB_READONLY);
+    new wxButton(panel, ID_Step7Roll, "Roll for Quirk or Flaw", wxPoint(380, 30), wxSize(155, 28));
+    new wxStaticText(panel, wxID_ANY, "Quirks and Flaws Gained", wxPoint(10, 70));
+    gained_list_ = new wxListBox(panel, ID_Step7GainedList, wxPoint(10, 90), wxSize(525, 330));
+    balance_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(10, 430), wxSize(120, 20));
+    quirk_bp_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(140, 430), wxSize(180, 20));
+    owed_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(330, 430), wxSize(205, 20));
+}
+
+void FrameStep7::ShowStep() {
+    wxArrayString tables;
+    for (const std::string& table : step_.Tables()) {
+        tables.Add(Wx(table));
     }
-    text += "\n\nThe character so far is kept in the record and the dice log.\n"
-            "Abort ends this creation.";
-    new wxStaticText(panel, wxID_ANY, text, wxPoint(10, 10));
+    table_box_->Set(tables);
+    if (!tables.IsEmpty()) {
+        table_box_->SetSelection(step_.Selected());
+    }
+    FillFlawBox();
+    balance_label_->SetLabel(Wx(step_.BalanceText()));
+    quirk_bp_label_->SetLabel(wxString::Format("BP from quirks and flaws: %i", step_.QuirkBpSum()));
+    const int owed = program_data.quirk_rolls_pending + step_.OwedRolls();
+    owed_label_->SetLabel(wxString::Format("Rolls still to make: %i", owed > 0 ? owed : 0));
+}
+
+void FrameStep7::FillFlawBox() {
+    wxArrayString lines;
+    for (const std::string& line : step_.GainedList()) {
+        lines.Add(Wx(line));
+    }
+    gained_list_->Set(lines);
+}
+
+void FrameStep7::OnRoll(wxCommandEvent&) {
+    if (step_.Roll(table_box_->GetSelection())) {
+        ShowStep();
+    }
 }
 
 void FrameStep7::OnContinue(wxCommandEvent&) {
-    // The owed rolls cannot be made here yet, so there is nothing to go on with.
+    switch (step_.Continue()) {
+    case QuirkRollingStep::Next::kStay:
+        return;
+    case QuirkRollingStep::Next::kCherryPicking: {
+        CloseContinued();
+        auto* next =
+            new CherryStep7(MasterFrame, "Character Creation: Quirks and Flaws (Cherry Picking)",
+                            wxDefaultPosition, wxSize(550, 365));
+        VexlFrames[kSlotStep3] = next;
+        next->Show(true);
+        return;
+    }
+    case QuirkRollingStep::Next::kRaiseAbilities: {
+        CloseContinued();
+        auto* next = new FrameStep8(MasterFrame, "Character Creation: Spend BP to raise abilities",
+                                    wxDefaultPosition, wxSize(470, 280));
+        VexlFrames[kSlotStep8] = next;
+        next->Show(true);
+        return;
+    }
+    }
 }
