@@ -10,6 +10,7 @@
 #include "gui/wizard/frame_step7.h"
 #include "gui/wizard/frame_step8.h"
 #include "gui_fixture.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -44,6 +45,7 @@ TEST_F(CherryStep7Test, PicksAMinorAndAMajorAndGoesOnToRaiseAbilities) {
     ASSERT_EQ(step->PickList()->GetCount(), 2u);
     EXPECT_EQ(step->PickList()->GetString(0), "Albino");
     EXPECT_EQ(step->PickList()->GetString(1), "Asthma");
+    SaveWindowScreenshot(step, "cherry_step7_picked.png");
     Click(step, ID_CherryRemove); // nothing selected: nothing removed
     EXPECT_EQ(step->PickList()->GetCount(), 2u);
 

@@ -12,6 +12,7 @@
 #include "gui/wizard/frame_step7.h"
 #include "gui/wizard/frame_step8.h"
 #include "gui_fixture.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -67,6 +68,7 @@ TEST_F(FrameStep7Test, RollsOn6AThenTheSubTableAndGoesOnToRaiseAbilities) {
     EXPECT_EQ(step->GainedList()->GetString(0), "Albino");
     EXPECT_EQ(step->QuirkBpLabel()->GetLabel(), "BP from quirks and flaws: 5");
     EXPECT_EQ(step->OwedLabel()->GetLabel(), "Rolls still to make: 0");
+    SaveWindowScreenshot(step, "frame_step7_rolled.png");
 
     Menu(step, ID_Continue);
     Flush();

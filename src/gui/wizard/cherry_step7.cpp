@@ -55,18 +55,22 @@ CherryStep7::CherryStep7(wxWindow* parent, const wxString& title, const wxPoint&
 void CherryStep7::BuildControls() {
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Quirks and Flaws gained for zero BP up to this point",
-                     wxPoint(10, 5), wxSize(300, 18));
+                     wxPoint(10, 5), wxSize(525, 18));
     held_list_ = new wxListBox(panel, ID_CherryHeldList, wxPoint(10, 25), wxSize(300, 110));
-    new wxStaticText(panel, wxID_ANY, "Picked here", wxPoint(10, 145), wxSize(300, 18));
+    new wxStaticText(panel, wxID_ANY, "Picked for BP", wxPoint(10, 145), wxSize(300, 18));
     pick_list_ = new wxListBox(panel, ID_CherryPickList, wxPoint(10, 165), wxSize(300, 110));
 
-    minor_choice_ = new wxChoice(panel, ID_CherryMinorChoice, wxPoint(320, 25), wxSize(215, 28));
-    new wxButton(panel, ID_CherryMinorAdd, "Add Minor Quirk/Flaw", wxPoint(320, 57),
+    new wxStaticText(panel, wxID_ANY, "Minor (2 BP each, two at most)", wxPoint(320, 25),
+                     wxSize(215, 18));
+    minor_choice_ = new wxChoice(panel, ID_CherryMinorChoice, wxPoint(320, 43), wxSize(215, 28));
+    new wxButton(panel, ID_CherryMinorAdd, "Add Minor Quirk/Flaw", wxPoint(320, 73),
                  wxSize(215, 26));
-    major_choice_ = new wxChoice(panel, ID_CherryMajorChoice, wxPoint(320, 95), wxSize(215, 28));
-    new wxButton(panel, ID_CherryMajorAdd, "Add Major Quirk/Flaw", wxPoint(320, 127),
+    new wxStaticText(panel, wxID_ANY, "Major (4 BP, one at most)", wxPoint(320, 107),
+                     wxSize(215, 18));
+    major_choice_ = new wxChoice(panel, ID_CherryMajorChoice, wxPoint(320, 125), wxSize(215, 28));
+    new wxButton(panel, ID_CherryMajorAdd, "Add Major Quirk/Flaw", wxPoint(320, 155),
                  wxSize(215, 26));
-    new wxButton(panel, ID_CherryRemove, "Remove Quirk/Flaw", wxPoint(320, 165), wxSize(215, 26));
+    new wxButton(panel, ID_CherryRemove, "Remove Quirk/Flaw", wxPoint(320, 200), wxSize(215, 26));
     new wxButton(panel, ID_CherryRoll, "Roll Randomly", wxPoint(320, 249), wxSize(215, 26));
 }
 
