@@ -180,7 +180,7 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
     EXPECT_EQ(next->GetSize(), wxSize(550, 550));
     EXPECT_EQ(port->branches_updated.back(), "Prior and Particulars");
 
-    // The rolling window is not there yet: its Continue leaves the creation where it is.
+    // Two rolls are still owed, so the rolling window's Continue leaves the creation where it is.
     Menu(next, ID_Continue);
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7], next);
