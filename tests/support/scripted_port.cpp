@@ -10,6 +10,38 @@ ScriptedPort::~ScriptedPort() {
     InstallUserPort(previous_);
 }
 
+void ScriptedPort::AnswerYes() {
+    Answer answer(Answer::Kind::kYesNo);
+    answer.yes = true;
+    answers_.push_back(answer);
+}
+
+void ScriptedPort::AnswerNo() {
+    answers_.push_back(Answer(Answer::Kind::kYesNo));
+}
+
+void ScriptedPort::AnswerNumber(long n) {
+    Answer answer(Answer::Kind::kNumber);
+    answer.number = n;
+    answers_.push_back(answer);
+}
+
+void ScriptedPort::AnswerText(std::string t) {
+    Answer answer(Answer::Kind::kText);
+    answer.text = std::move(t);
+    answers_.push_back(std::move(answer));
+}
+
+void ScriptedPort::AnswerChoice(int index) {
+    Answer answer(Answer::Kind::kChoice);
+    answer.choice = index;
+    answers_.push_back(answer);
+}
+
+void ScriptedPort::AnswerCancel() {
+    answers_.push_back(Answer(Answer::Kind::kCancel));
+}
+
 std::optional<ScriptedPort::Answer> ScriptedPort::Next(const std::string& kind) {
     if (answers_.empty()) {
         ADD_FAILURE() << "unexpected " << kind << " question: " << questions.back().message << " ["
@@ -27,8 +59,8 @@ bool ScriptedPort::AskYesNo(const std::string& message, const std::string& capti
     if (!answer) {
         return true;
     }
-    if (const bool* yes = std::get_if<bool>(&*answer)) {
-        return *yes;
+    if (answer->kind == Answer::Kind::kYesNo) {
+        return answer->yes;
     }
     ADD_FAILURE() << "a yes/no question got another kind of answer: " << message;
     return true;
@@ -41,11 +73,11 @@ long ScriptedPort::AskNumber(const std::string& message, const std::string& prom
     if (!answer) {
         return value;
     }
-    if (std::holds_alternative<Cancel>(*answer)) {
+    if (answer->kind == Answer::Kind::kCancel) {
         return -1;
     }
-    if (const long* n = std::get_if<long>(&*answer)) {
-        return *n;
+    if (answer->kind == Answer::Kind::kNumber) {
+        return answer->number;
     }
     ADD_FAILURE() << "a number question got another kind of answer: " << message;
     return value;
@@ -59,11 +91,11 @@ std::optional<std::string> ScriptedPort::AskText(const std::string& message,
     if (!answer) {
         return value;
     }
-    if (std::holds_alternative<Cancel>(*answer)) {
+    if (answer->kind == Answer::Kind::kCancel) {
         return std::nullopt;
     }
-    if (const std::string* t = std::get_if<std::string>(&*answer)) {
-        return *t;
+    if (answer->kind == Answer::Kind::kText) {
+        return answer->text;
     }
     ADD_FAILURE() << "a text question got another kind of answer: " << message;
     return value;
@@ -78,11 +110,11 @@ std::optional<int> ScriptedPort::AskChoice(const std::string& message, const std
         // one does not hang the test.
         return choices.empty() ? std::nullopt : std::optional<int>(0);
     }
-    if (std::holds_alternative<Cancel>(*answer)) {
+    if (answer->kind == Answer::Kind::kCancel) {
         return std::nullopt;
     }
-    if (const int* i = std::get_if<int>(&*answer)) {
-        return *i;
+    if (answer->kind == Answer::Kind::kChoice) {
+        return answer->choice;
     }
     ADD_FAILURE() << "a choice question got another kind of answer: " << message;
     return std::nullopt;

@@ -3,7 +3,6 @@
 #include <deque>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "core/app/user_port.h"
@@ -12,8 +11,16 @@
 // with no answer queued, or an answer of the wrong kind, fails the running test.
 class ScriptedPort : public UserPort {
 public:
-    struct Cancel {};
-    using Answer = std::variant<bool, long, std::string, int, Cancel>;
+    // One queued answer: its kind and the value of that kind.
+    struct Answer {
+        enum class Kind { kYesNo, kNumber, kText, kChoice, kCancel };
+        explicit Answer(Kind k) : kind(k) {}
+        Kind kind;
+        bool yes = false;
+        long number = 0;
+        std::string text;
+        int choice = 0;
+    };
 
     struct Question {
         std::string kind; // "yesno", "number", "text", "choice"
@@ -27,12 +34,12 @@ public:
     ScriptedPort();
     ~ScriptedPort() override;
 
-    void AnswerYes() { answers_.push_back(true); }
-    void AnswerNo() { answers_.push_back(false); }
-    void AnswerNumber(long n) { answers_.push_back(n); }
-    void AnswerText(std::string t) { answers_.push_back(std::move(t)); }
-    void AnswerChoice(int index) { answers_.push_back(index); }
-    void AnswerCancel() { answers_.push_back(Cancel{}); }
+    void AnswerYes();
+    void AnswerNo();
+    void AnswerNumber(long n);
+    void AnswerText(std::string t);
+    void AnswerChoice(int index);
+    void AnswerCancel();
 
     bool AskYesNo(const std::string& message, const std::string& caption) override;
     long AskNumber(const std::string& message, const std::string& prompt,
