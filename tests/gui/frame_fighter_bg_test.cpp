@@ -15,6 +15,7 @@
 #include "gui/wizard/frame_fighter_bg_q.h"
 #include "gui_fixture.h"
 #include "support/prof_fixtures.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -53,22 +54,6 @@ protected:
         chooser->List()->ProcessWindowEvent(event);
     }
 
-    // Saves a picture of a window for a person to look at (build/screenshots/).
-    static void Screenshot(wxWindow* shown, const char* name) {
-        for (int i = 0; i < 5; ++i) {
-            wxTheApp->Yield(true);
-            shown->Update();
-        }
-        const auto dir = std::filesystem::path(FRAYMARK_BUILD_DIR) / "screenshots";
-        std::filesystem::create_directories(dir);
-        const wxRect r = shown->GetScreenRect();
-        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                    std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
-                                    std::to_string(r.y) + " '" + (dir / name).string() +
-                                    "' 2>/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0) << "screenshot " << name;
-    }
-
     FrameFighterBG* window = nullptr;
 };
 
@@ -83,7 +68,7 @@ TEST_F(FrameFighterBGTest, WindowShowsTheFirstRollAndTheStepMenu) {
         EXPECT_EQ(Shown(i), i == 0) << labels[i];
     }
     EXPECT_EQ(window->RowCount(), 0);
-    Screenshot(window, "frame_fighter_bg_opened.png");
+    SaveWindowScreenshot(window, "frame_fighter_bg_opened.png");
     EXPECT_EQ(window->GetMenuBar()->GetMenuLabel(0), "&Menu");
     wxMenu* menu = window->GetMenuBar()->GetMenu(0);
     ASSERT_EQ(menu->GetMenuItemCount(), 2u);
@@ -134,8 +119,8 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     ASSERT_EQ(chooser->List()->GetCount(), 2u);
     EXPECT_EQ(chooser->List()->GetString(0), "Footman's Mace");
     EXPECT_EQ(chooser->List()->GetString(1), "Long sword");
-    Screenshot(window, "frame_fighter_bg_rolled.png");
-    Screenshot(chooser, "frame_fighter_bg_chooser.png");
+    SaveWindowScreenshot(window, "frame_fighter_bg_rolled.png");
+    SaveWindowScreenshot(chooser, "frame_fighter_bg_chooser.png");
     Choose(chooser, "Long sword");
     Flush();
     EXPECT_EQ(CountWindowsTitled("Select a Free Weapon Proficiency"), 0);

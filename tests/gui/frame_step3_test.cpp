@@ -20,6 +20,7 @@
 #include "gui/wizard/frame_step6.h"
 #include "gui_fixture.h"
 #include "support/race_fixtures.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -57,22 +58,6 @@ protected:
         event.SetEventObject(step->RaceList());
         event.SetInt(index);
         step->RaceList()->ProcessWindowEvent(event);
-    }
-
-    // Saves a picture of the window for a person to look at (build/screenshots/).
-    void Screenshot(const char* name) {
-        for (int i = 0; i < 5; ++i) {
-            wxTheApp->Yield(true);
-            step->Update();
-        }
-        const auto dir = std::filesystem::path(FRAYMARK_BUILD_DIR) / "screenshots";
-        std::filesystem::create_directories(dir);
-        const wxRect r = step->GetScreenRect();
-        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                    std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
-                                    std::to_string(r.y) + " '" + (dir / name).string() +
-                                    "' 2>/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0) << "screenshot " << name;
     }
 
     FrameStep3* step = nullptr;
@@ -144,7 +129,7 @@ TEST_F(FrameStep3Test, RollBurnChooseARaceAndContinue) {
     EXPECT_EQ(step->RaceLabel(5)->GetLabel(), "-1");
     EXPECT_EQ(step->RaceLabel(7)->GetLabel(), "+3");
     EXPECT_EQ(step->LanguageBox()->GetValue(), "Dwarven");
-    Screenshot("frame_step3_race_chosen.png");
+    SaveWindowScreenshot(step, "frame_step3_race_chosen.png");
 
     Menu(step, ID_Continue);
     Flush();

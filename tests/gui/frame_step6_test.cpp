@@ -18,6 +18,7 @@
 #include "gui/wizard/frame_step6.h"
 #include "gui/wizard/frame_step7.h"
 #include "gui_fixture.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -57,22 +58,6 @@ protected:
         }
         Click(step, FrameStep6::ButtonId(roll));
         EXPECT_EQ(port->AnswersLeft(), 0u) << PriorsButtonLabel(roll);
-    }
-
-    // Saves a picture of the window for a person to look at (build/screenshots/).
-    void Screenshot(const char* name) {
-        for (int i = 0; i < 5; ++i) {
-            wxTheApp->Yield(true);
-            step->Update();
-        }
-        const auto dir = std::filesystem::path(FRAYMARK_BUILD_DIR) / "screenshots";
-        std::filesystem::create_directories(dir);
-        const wxRect r = step->GetScreenRect();
-        const std::string command = "import -window root -crop " + std::to_string(r.width) + "x" +
-                                    std::to_string(r.height) + "+" + std::to_string(r.x) + "+" +
-                                    std::to_string(r.y) + " '" + (dir / name).string() +
-                                    "' 2>/dev/null";
-        EXPECT_EQ(std::system(command.c_str()), 0) << "screenshot " << name;
     }
 
     CharacterRace race;
@@ -165,7 +150,7 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
         EXPECT_LE(row.value->GetBestSize().x, row.value->GetSize().x) << i;
         EXPECT_LE(row.value->GetRect().GetBottom(), client_height) << i;
     }
-    Screenshot("frame_step6_whole_background.png");
+    SaveWindowScreenshot(step, "frame_step6_whole_background.png");
 
     port->AnswerChoice(0); // the abusive mother's major quirk: 6G
     port->AnswerChoice(0); // the middle child's personality quirk: 6H
@@ -189,7 +174,7 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
 
 TEST_F(FrameStep6Test, NothingOwedGoesOnToCherryPicking) {
     Press(PriorsRoll::kAge, {2});
-    Screenshot("frame_step6_next_button.png");
+    SaveWindowScreenshot(step, "frame_step6_next_button.png");
     Menu(step, ID_Continue);
     Flush();
     EXPECT_EQ(program_data.creation_stage, 6);

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
-#include <wx/frame.h>
+#include <wx/window.h>
 
 // Saves a picture of the window for a person to look at (build/screenshots/).
-inline void SaveWindowScreenshot(wxFrame* window, const char* name) {
+inline void SaveWindowScreenshot(wxWindow* window, const char* name) {
     for (int i = 0; i < 5; ++i) {
         wxTheApp->Yield(true);
         window->Update();
