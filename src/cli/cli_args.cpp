@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
+#include <system_error>
+
+#include "core/app/workspace.h"
 
 std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
                                  const std::vector<std::string>& known, std::string& error) {
@@ -59,4 +63,19 @@ std::optional<long long> IntegerOption(const CliArgs& args, const std::string& n
 int UsageFailure(const std::string& message) {
     std::cerr << "fraymark: " << message << '\n';
     return kExitUsage;
+}
+
+bool UseWorkspace(const CliArgs& args, const std::string& verb) {
+    const auto dir = args.options.find("dir");
+    if (dir == args.options.end()) {
+        SetWorkspaceRoot({});
+        return true;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir->second, ec)) {
+        UsageFailure(verb + ": --dir '" + dir->second + "' is no directory");
+        return false;
+    }
+    SetWorkspaceRoot(dir->second);
+    return true;
 }

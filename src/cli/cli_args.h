@@ -30,5 +30,9 @@ std::optional<long long> ParseWhole(std::string_view text);
 std::optional<long long> IntegerOption(const CliArgs& args, const std::string& name,
                                        long long fallback, long long low, long long high);
 
+// Makes option --dir (default: the current directory) the workspace root; false, after a
+// usage message naming `verb`, when it is no directory.
+bool UseWorkspace(const CliArgs& args, const std::string& verb);
+
 // Prints "fraymark: <message>" to standard error and returns the usage exit code.
 int UsageFailure(const std::string& message);

@@ -18,23 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Makes --dir (default: the current directory) the workspace; false, after a usage message,
-// when it is no directory.
-bool UseWorkspace(const CliArgs& args, const std::string& verb) {
-    const auto dir = args.options.find("dir");
-    if (dir == args.options.end()) {
-        SetWorkspaceRoot({});
-        return true;
-    }
-    std::error_code ec;
-    if (!fs::is_directory(dir->second, ec)) {
-        UsageFailure(verb + ": --dir '" + dir->second + "' is no directory");
-        return false;
-    }
-    SetWorkspaceRoot(dir->second);
-    return true;
-}
-
 // Reads FILE as the toolkit opens a character: the rules lists of the workspace loaded, the
 // record empty, the race and class found again by name. Problems the reader noted go to
 // standard error. False, after a usage message, when FILE cannot be read.

@@ -11,23 +11,6 @@
 
 namespace {
 
-// Makes --dir (default: the current directory) the workspace root; false, after a usage
-// message, when it is no directory.
-bool UseWorkspace(const CliArgs& args, const std::string& verb) {
-    const auto dir = args.options.find("dir");
-    if (dir == args.options.end()) {
-        SetWorkspaceRoot({});
-        return true;
-    }
-    std::error_code ec;
-    if (!std::filesystem::is_directory(dir->second, ec)) {
-        UsageFailure(verb + ": --dir '" + dir->second + "' is no directory");
-        return false;
-    }
-    SetWorkspaceRoot(dir->second);
-    return true;
-}
-
 int RunDump(const std::vector<std::string>& words) {
     std::string error;
     const auto args = SplitArgs(words, {"dir"}, error);
