@@ -3,7 +3,7 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
-libbenchmark-dev xvfb xauth xdotool imagemagick fonts-dejavu-core"
+libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core"
 
 missing=""
 for p in $PACKAGES; do
