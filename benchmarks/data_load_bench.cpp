@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/workspace.h"
 #include "core/data/rules_lists.h"
+#include "core/model/workspace.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 // at the first idle moment after the window is on screen. Timed from outside by startup.sh.
 #include <wx/app.h>
 
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 #include "gui/app/form_main.h"
 #include "gui/app/start_up.h"
 #include "gui/app/wx_user_port.h"

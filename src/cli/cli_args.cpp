@@ -1,4 +1,5 @@
 #include "cli/cli_args.h"
+#include "cli/verbs.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,7 +7,7 @@
 #include <iostream>
 #include <system_error>
 
-#include "core/app/workspace.h"
+#include "core/model/workspace.h"
 
 std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
                                  const std::vector<std::string>& known, std::string& error) {
@@ -78,4 +79,17 @@ bool UseWorkspace(const CliArgs& args, const std::string& verb) {
     }
     SetWorkspaceRoot(dir->second);
     return true;
+}
+
+int RunSubVerb(const SubVerbs& verbs, const std::vector<std::string>& words) {
+    if (words.empty()) {
+        return UsageFailure(std::string(verbs.verb) + ": " + verbs.when_missing);
+    }
+    for (const SubVerb& sub : verbs.runners) {
+        if (words.front() == sub.name) {
+            return sub.run(std::vector<std::string>(words.begin() + 1, words.end()));
+        }
+    }
+    return UsageFailure(std::string(verbs.verb) + ": unknown " + verbs.kind + " '" + words.front() +
+                        "' (" + verbs.choices + ")");
 }

@@ -7,12 +7,12 @@
 #include "cli/character_fields.h"
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/app/workspace.h"
 #include "core/data/rules_lists.h"
 #include "core/files/character_file_reader.h"
 #include "core/files/character_list.h"
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
+#include "core/model/workspace.h"
 
 namespace {
 
@@ -122,18 +122,10 @@ int List(const std::vector<std::string>& words) {
 } // namespace
 
 int RunCharacter(const std::vector<std::string>& words) {
-    if (words.empty()) {
-        return UsageFailure("character: expected 'show FILE', 'sheet FILE' or 'list'");
-    }
-    const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (words.front() == "show") {
-        return Show(rest);
-    }
-    if (words.front() == "sheet") {
-        return Sheet(rest);
-    }
-    if (words.front() == "list") {
-        return List(rest);
-    }
-    return UsageFailure("character: unknown action '" + words.front() + "' (show, sheet or list)");
+    static const SubVerbs kCharacter = {"character",
+                                        "expected 'show FILE', 'sheet FILE' or 'list'",
+                                        "action",
+                                        "show, sheet or list",
+                                        {{"show", Show}, {"sheet", Sheet}, {"list", List}}};
+    return RunSubVerb(kCharacter, words);
 }

@@ -5,9 +5,9 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/app/workspace.h"
 #include "core/data/data_check.h"
 #include "core/data/data_dump.h"
+#include "core/model/workspace.h"
 
 namespace {
 
@@ -55,15 +55,10 @@ int RunCheck(const std::vector<std::string>& words) {
 } // namespace
 
 int RunData(const std::vector<std::string>& words) {
-    if (words.empty()) {
-        return UsageFailure("data: expected 'dump KIND' or 'check'");
-    }
-    const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (words.front() == "dump") {
-        return RunDump(rest);
-    }
-    if (words.front() == "check") {
-        return RunCheck(rest);
-    }
-    return UsageFailure("data: unknown action '" + words.front() + "' (dump or check)");
+    static const SubVerbs kData = {"data",
+                                   "expected 'dump KIND' or 'check'",
+                                   "action",
+                                   "dump or check",
+                                   {{"dump", RunDump}, {"check", RunCheck}}};
+    return RunSubVerb(kData, words);
 }

@@ -1,31 +1,12 @@
 // The tables verb: the built-in rules tables, one sub-verb each.
-#include <string_view>
-
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
 
-namespace {
-
-struct TablesSubVerb {
-    std::string_view name;
-    VerbRunner run;
-};
-
-const TablesSubVerb kTablesSubVerbs[] = {
-    {"quirks", RunTablesQuirks},
-    {"save", RunTablesSave},
-};
-
-} // namespace
-
 int RunTables(const std::vector<std::string>& args) {
-    if (args.empty()) {
-        return UsageFailure("tables: expected quirks or save (fraymark tables --help)");
-    }
-    for (const TablesSubVerb& sub : kTablesSubVerbs) {
-        if (args.front() == sub.name) {
-            return sub.run(std::vector<std::string>(args.begin() + 1, args.end()));
-        }
-    }
-    return UsageFailure("tables: unknown table '" + args.front() + "' (expected quirks or save)");
+    static const SubVerbs kTables = {"tables",
+                                     "expected quirks or save (fraymark tables --help)",
+                                     "table",
+                                     "expected quirks or save",
+                                     {{"quirks", RunTablesQuirks}, {"save", RunTablesSave}}};
+    return RunSubVerb(kTables, args);
 }

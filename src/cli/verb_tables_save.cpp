@@ -4,10 +4,10 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/data/saving_throws.h"
+#include "core/model/character.h"
 
 namespace {
 

@@ -14,6 +14,21 @@ struct Verb {
     const char* help;  // what it does, for "fraymark VERB --help"
 };
 
+// A verb made of sub-verbs ("data dump", "character show"): the first word picks the runner,
+// which gets the words after it.
+struct SubVerb {
+    const char* name;
+    VerbRunner run;
+};
+struct SubVerbs {
+    const char* verb;         // "data"
+    const char* when_missing; // the usage message when no sub-verb is given
+    const char* kind;         // what a sub-verb is called in the message: "action", "table"
+    const char* choices;      // the sub-verbs, as the message lists them
+    std::vector<SubVerb> runners;
+};
+int RunSubVerb(const SubVerbs& verbs, const std::vector<std::string>& words);
+
 int RunRng(const std::vector<std::string>& args);
 int RunRoll(const std::vector<std::string>& args);
 int RunData(const std::vector<std::string>& args);

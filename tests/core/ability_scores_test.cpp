@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
 #include "core/data/ability_tables.h"
+#include "core/model/character.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

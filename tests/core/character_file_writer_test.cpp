@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_file_writer.h"
+#include "core/model/character.h"
 #include "support/sample_character.h"
 #include "support/workspace_fixture.h"
 

@@ -4,13 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
+#include "core/app/character_open.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_list.h"
-#include "core/files/character_open.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/sample_character.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"

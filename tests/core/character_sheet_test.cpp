@@ -6,12 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/item_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_sheet.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/sample_character.h"
 #include "support/workspace_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "core/tree/classes_available.h"
+#include "core/data/classes_available.h"
 
 #include <functional>
 #include <memory>
@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "support/workspace_fixture.h"
 
 namespace {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/quirk_flaw.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -11,23 +12,8 @@ namespace {
 
 class ClearAllTest : public WorkspaceTest {
 protected:
-    // A character half-way through a creation.
+    // A creation half-way through.
     void FillCharacter() {
-        Character_Class& c = current_character;
-        c.strength_base = 15;
-        c.comeliness_perc = 40;
-        c.gold = 80;
-        c.honor_die_bonus = 2;
-        c.thief_skill[8] = 30;
-        c.quirk_count[17] = 2;
-        c.stepparent = "Stepfather";
-        c.vg_final_results = "Ordained";
-        c.war_events = {"Siege"};
-        c.requires_lg_class = true;
-        c.skills.AddTail(MakeItem<SkillDataItem>("Climbing", 40));
-        c.equipment.AddTail(MakeItem<EquipDataItem>("Rope", 2));
-        c.classes.AddTail(std::make_unique<ClassDataItem>());
-        SetSiblingLine(0, "Older brother");
         program_data.creation_stage = 8;
         program_data.building_points = 7.5f;
         program_data.money_roll_modifier = 3;
@@ -39,34 +25,12 @@ protected:
     ScriptedPort port;
 };
 
-TEST_F(ClearAllTest, LeavesAFreshRecordWithStartingClothes) {
+TEST_F(ClearAllTest, ResetsTheCreationStateButWhatLaterStepsResetThemselves) {
     FillCharacter();
     Clear_All();
-    const Character_Class& c = current_character;
-    EXPECT_EQ(c.strength_base, 0);
-    EXPECT_EQ(c.comeliness_perc, 0);
-    EXPECT_EQ(c.gold, 0);
-    EXPECT_EQ(c.honor_die_bonus, 0);
-    EXPECT_EQ(c.thief_skill[8], 0);
-    EXPECT_EQ(c.quirk_count[17], 0);
-    EXPECT_EQ(c.stepparent, "");
-    EXPECT_EQ(c.vg_final_results, "");
-    EXPECT_TRUE(c.war_events.empty());
-    EXPECT_FALSE(c.requires_lg_class);
-    EXPECT_EQ(SkillDataItem::pHead, nullptr);
-    EXPECT_EQ(ClassDataItem::pHead, nullptr);
-    ASSERT_EQ(EquipDataItem::Count(), 1u);
-    EXPECT_EQ(EquipDataItem::pHead->name, "Starting Clothes");
-    EXPECT_EQ(EquipDataItem::pHead->value, 1);
     EXPECT_EQ(program_data.creation_stage, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
     EXPECT_EQ(program_data.money_roll_modifier, 0);
-}
-
-TEST_F(ClearAllTest, KeepsWhatLaterStepsResetThemselves) {
-    FillCharacter();
-    Clear_All();
-    EXPECT_STREQ(current_character.sibling[0], "Older brother");
     EXPECT_EQ(program_data.honor_roll_modifier, 2);
     EXPECT_EQ(program_data.quirk_rolls_pending, 1);
 }

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/dice/dice.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/reference_dice.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/item_data.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "core/wizard/fighter_background.h"
 #include "core/wizard/free_proficiency_choice.h"
 #include "support/prof_fixtures.h"

@@ -20,7 +20,7 @@
 
 namespace {
 
-SavedCharacter Saved(const char* name, const char* alignment, const char* honor = "12") {
+SavedCharacterSummary Saved(const char* name, const char* alignment, const char* honor = "12") {
     return {name, "Fighter", "1", "Human", "Male", alignment, honor};
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/data/data_items.h"
+#include "core/model/data_items.h"
 
 namespace {
 

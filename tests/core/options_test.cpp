@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/options.h"
+#include "core/model/options.h"
 #include "support/workspace_fixture.h"
 
 namespace {

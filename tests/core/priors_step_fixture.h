@@ -6,11 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/race_data.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "core/wizard/priors_step.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"

@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/app/clear_all.h"
 #include "core/wizard/quirk_rolling_step.h"
 #include "quirk_step_fixture.h"
 

@@ -5,12 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "support/class_fixtures.h"
 #include "support/race_fixtures.h"
 #include "support/scripted_port.h"

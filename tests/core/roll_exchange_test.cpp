@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/dice/roll_exchange.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

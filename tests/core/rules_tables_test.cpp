@@ -8,14 +8,15 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
 #include "core/data/hit_points.h"
 #include "core/data/inheritance.h"
 #include "core/data/movement.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
+#include "core/model/character.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

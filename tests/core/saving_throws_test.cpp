@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
 #include "support/workspace_fixture.h"
 
 namespace {

@@ -9,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/workspace.h"
 #include "core/data/data_check.h"
 #include "core/data/rules_lists.h"
+#include "core/model/workspace.h"
 
 namespace {
 

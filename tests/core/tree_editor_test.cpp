@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/workspace_fixture.h"
 #include "tree_recorder.h"
 

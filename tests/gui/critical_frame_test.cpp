@@ -6,8 +6,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/program_state.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/gm/critical_frame.h"
 #include "gui_fixture.h"

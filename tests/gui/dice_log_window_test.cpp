@@ -1,7 +1,7 @@
 #include <wx/textctrl.h>
 
-#include "core/app/program_state.h"
 #include "core/dice/dice_log.h"
+#include "core/model/program_state.h"
 #include "gui/app/dice_log_frame.h"
 #include "gui/app/window_registry.h"
 #include "gui/app/wx_user_port.h"

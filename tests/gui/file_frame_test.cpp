@@ -8,10 +8,11 @@
 #include <wx/menu.h>
 #include <wx/treectrl.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"

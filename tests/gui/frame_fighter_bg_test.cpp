@@ -6,10 +6,10 @@
 #include <wx/listbox.h>
 #include <wx/menu.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/item_data.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/frame_fighter_bg_q.h"

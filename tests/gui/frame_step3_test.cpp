@@ -10,10 +10,10 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/race_data.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step3.h"

@@ -3,9 +3,10 @@
 #include <wx/menu.h>
 #include <wx/stattext.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/cherry_step7.h"

@@ -1,12 +1,12 @@
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"

@@ -8,9 +8,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/program_state.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/gm/honor_file_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
@@ -21,7 +21,7 @@ namespace {
 
 const char* const kTitle = "Honor Tracking";
 
-const std::vector<SavedCharacter> kSaved = {
+const std::vector<SavedCharacterSummary> kSaved = {
     {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
     {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
     {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},

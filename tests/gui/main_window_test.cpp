@@ -3,8 +3,8 @@
 #include <wx/menu.h>
 #include <wx/statusbr.h>
 
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/window_registry.h"

@@ -3,11 +3,11 @@
 
 #include <wx/treectrl.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/ability_scores.h"
-#include "core/data/data_items.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
 #include "core/tree/tree_senders.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"

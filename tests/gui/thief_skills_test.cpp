@@ -1,11 +1,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
 #include "core/wizard/thief_skills_step.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"

@@ -2,9 +2,9 @@
 
 #include <fstream>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
 
 namespace fs = std::filesystem;
 

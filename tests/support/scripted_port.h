@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 
 // A user port that answers from a queue and records every question it was asked. A question
 // with no answer queued, or an answer of the wrong kind, fails the running test.

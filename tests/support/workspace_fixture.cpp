@@ -4,8 +4,9 @@
 #include <random>
 #include <sstream>
 
-#include "core/app/program_state.h"
-#include "core/app/workspace.h"
+#include "core/app/clear_all.h"
+#include "core/model/program_state.h"
+#include "core/model/workspace.h"
 
 void WorkspaceTest::SetUp() {
     std::random_device seed;

@@ -4,11 +4,9 @@
 #include <cstdio>
 #include <span>
 #include <string_view>
-#include <vector>
 
-#include "core/app/character.h"
-#include "core/app/user_port.h"
 #include "core/data/ability_tables.h"
+#include "core/model/text.h"
 
 namespace {
 
@@ -20,30 +18,22 @@ template <typename Row> struct Effect {
     std::string (*text)(const Row&);
 };
 
-std::string Format(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 std::string Signed(int value) {
-    return Format("%+i", value);
+    return Printf("%+i", value);
 }
 std::string Plain(int value) {
-    return Format("%i", value);
+    return Printf("%i", value);
 }
 std::string Percent(int value) {
-    return Format("%i%%", value);
+    return Printf("%i%%", value);
 }
 std::string SignedPercent(int value) {
-    return Format("%+i%%", value);
+    return Printf("%+i%%", value);
 }
 
 // A load band: from one above the band below to this band's upper bound.
 std::string Band(int below, int upper) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%i - %i", below + 1, upper);
-    return text;
+    return Printf("%i - %i", below + 1, upper);
 }
 
 // The row of a score-and-percentile table: the last row of the score (clamped to 25) whose
@@ -134,26 +124,6 @@ const Effect<CharismaRow> kCharismaEffects[] = {
 };
 // clang-format on
 
-std::string ScoreText(int score, int percentile) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%i/%i", score, percentile);
-    return text;
-}
-
-using AbilityLookup = std::string (*)(const std::string&, int, int);
-
-// Sends one ability's branch: "Score", then each named effect of the score.
-void SendBranch(const std::string& branch, AbilityLookup lookup, int score, int percentile,
-                std::initializer_list<std::string_view> names) {
-    std::vector<std::string> keys{"Score"};
-    std::vector<std::string> values{ScoreText(score, percentile)};
-    for (std::string_view name : names) {
-        keys.emplace_back(name);
-        values.push_back(lookup(std::string(name), score, percentile));
-    }
-    Port().UpdateTreeBranch(branch, keys, values);
-}
-
 } // namespace
 
 std::string AbilityScores::GetStrength(const std::string& name, int score, int percentile) {
@@ -180,68 +150,4 @@ std::string AbilityScores::GetWisdom(const std::string& name, int score, int per
 
 std::string AbilityScores::GetCharisma(const std::string& name, int score, int) {
     return Lookup(kCharismaEffects, name, kCharismaTable[ScoreRow(score)]);
-}
-
-void AbilityScores::SendStrengthtoTree() {
-    const Character_Class& c = current_character;
-    SendBranch("Strength", GetStrength, c.strength_base, c.strength_perc,
-               {"to_hit_adj", "Damage_adj", "Weight_Allowance", "Max_Press", "Open_Doors",
-                "Bend_Bars", "Light_Encumbrance", "Moderate_Encumbrance", "Heavy_Encumbrance",
-                "Severe_Encumbrance"});
-}
-
-void AbilityScores::SendDexteritytoTree() {
-    const Character_Class& c = current_character;
-    SendBranch("Dexterity", GetDexterity, c.dexterity_base, c.dexterity_perc,
-               {"Defense_adj", "Reaction_adj", "Missile_adj", "Pick_Pockets", "Open_Locks",
-                "Find_Traps", "Remove_Traps", "Move_Silently", "Hide_in_Shadows"});
-}
-
-void AbilityScores::SendConstitutiontoTree() {
-    const Character_Class& c = current_character;
-    SendBranch("Constitution", GetConstitution, c.constitution_base, c.constitution_perc,
-               {"HP_Adj", "System_Shock", "Resurection_Survival", "Poison_Save",
-                "Immunity_to_Disease", "Regeneration"});
-}
-
-void AbilityScores::SendIntelligencetoTree() {
-    const Character_Class& c = current_character;
-    SendBranch("Intelligence", GetIntelligence, c.intelligence_base, c.intelligence_perc,
-               {"Maximum_Languages", "Maximum_Spell_Level", "Learn_Spells", "Maximum_Number_Spells",
-                "Illussion_Immunity", "Spell_Mishap"});
-}
-
-void AbilityScores::SendWisdomtoTree() {
-    const Character_Class& c = current_character;
-    SendBranch(
-        "Wisdom", GetWisdom, c.wisdom_base, c.wisdom_perc,
-        {"Magical_Defense", "Bonus_Spells", "Spell_Failure", "Spell_Immunity", "Improve_Skill"});
-}
-
-void AbilityScores::SendCharismatoTree() {
-    const Character_Class& c = current_character;
-    SendBranch("Charisma", GetCharisma, c.charisma_base, c.charisma_perc,
-               {"Max_Henchmen", "Loyalty_Base", "Reaction_Adj"});
-}
-
-void AbilityScores::SendAbilitiestoTree() {
-    Character_Class& c = current_character;
-    static const char* const kAbilityNames[7] = {"Strength",     "Dexterity", "Constitution",
-                                                 "Intelligence", "Wisdom",    "Charisma",
-                                                 "Comeliness"};
-    const auto scores = c.Scores();
-    const auto fractions = c.Percentiles();
-    std::vector<std::string> keys, values;
-    for (int i = 0; i < 7; ++i) {
-        keys.emplace_back(kAbilityNames[i]);
-        values.push_back(ScoreText(*scores[i], *fractions[i]));
-    }
-    Port().UpdateTreeBranch("Ability Scores", keys, values);
-
-    SendStrengthtoTree();
-    SendDexteritytoTree();
-    SendConstitutiontoTree();
-    SendIntelligencetoTree();
-    SendWisdomtoTree();
-    SendCharismatoTree();
 }

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/data/data_items.h"
-#include "core/data/linked_list.h"
 #include "core/data/tag_rules.h"
+#include "core/model/data_items.h"
+#include "core/model/linked_list.h"
 
 // One character class as its data file describes it: requirements, Building Points,
 // progression by level (index = level, 0 to 99), saving-throw and combat tables, starting

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/workspace.h"
 #include "core/data/data_line_reader.h"
 #include "core/data/data_problems.h"
 #include "core/data/tag_rules.h"
+#include "core/model/workspace.h"
 
 // The reader of the game data files: one record a file, one element a line in the form
 // <TAG>value</TAG>, read up to the line that holds the record's closing tag.

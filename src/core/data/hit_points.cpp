@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 
 namespace {
 

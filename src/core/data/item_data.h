@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data/linked_list.h"
 #include "core/data/tag_rules.h"
+#include "core/model/linked_list.h"
 
 // The five smaller rules lists: skills, talents, proficiencies, spells and equipment. The
 // skill, talent and proficiency lists end with the record of their directory's "empty.qdf".

@@ -2,17 +2,10 @@
 
 #include <string>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
-
-namespace {
-
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
-}
-
-} // namespace
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/text.h"
 
 int32_t GetMovement(int32_t base) {
     int32_t rate = base;

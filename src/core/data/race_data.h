@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/data/linked_list.h"
 #include "core/data/tag_rules.h"
+#include "core/model/linked_list.h"
 
 // One race for one sex, as its data file describes it: ability limits and adjustments,
 // Building Points, the background step's modifiers and dice, the classes open to it, base

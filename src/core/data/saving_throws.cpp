@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/text.h"
 
 namespace {
 
@@ -31,10 +32,6 @@ int SlotOf(std::string_view name) {
         }
     }
     return -1;
-}
-
-bool Contains(const std::string& text, std::string_view part) {
-    return text.find(part) != std::string::npos;
 }
 
 // The constitution scores a Dwarf's poison save improves beyond, one point each.

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/data/data_items.h"
 #include "core/data/data_numbers.h"
+#include "core/model/data_items.h"
 
 // How an element's value is stored in a rules record.
 enum class ValueKind {

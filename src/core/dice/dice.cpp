@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <string>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 
 namespace {
 double UnitDraw() {

@@ -5,10 +5,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
-#include "core/app/workspace.h"
 #include "core/dice/dice.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
+#include "core/model/workspace.h"
 
 bool Early_Close = true;
 
@@ -56,6 +56,11 @@ void Format_Entry(float balance, std::string& text, const std::string& file_name
     text = std::move(line);
     LogLine(text, file_name, false);
     Port().UpdateTree();
+}
+
+void LogCreationLine(const std::string& text) {
+    std::string line = text;
+    Format_Entry(program_data.building_points, line, program_data.log_file_name);
 }
 
 void Format_Entry(std::string& text, const std::string& file_name) {

@@ -20,6 +20,9 @@ void Log_Entry(const std::string& file_name, const std::string& text);
 // confirmation shows that line as its question.
 void Format_Entry(float balance, std::string& text, const std::string& file_name);
 
+// Logs one line of the creation in progress with the current BP balance, to the run's log.
+void LogCreationLine(const std::string& text);
+
 // The same without a balance, for the honor tracker: its log window is the full screen width
 // and the character tree is not refreshed.
 void Format_Entry(std::string& text, const std::string& file_name);

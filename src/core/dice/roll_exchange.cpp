@@ -1,10 +1,10 @@
 #include "core/dice/roll_exchange.h"
 
-#include "core/app/options.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 
 namespace {
 

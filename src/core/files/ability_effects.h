@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "core/app/character.h"
+#include "core/model/character.h"
 
 // The seven abilities as the character file and the sheet show them: names, the record's
 // score and percentile, and each effect with its label and the name of its table lookup.

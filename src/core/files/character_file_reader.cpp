@@ -5,7 +5,6 @@
 #include <type_traits>
 #include <variant>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
 #include "core/data/data_numbers.h"
 #include "core/data/data_reader.h"
@@ -13,6 +12,7 @@
 #include "core/files/class_history_tags.h"
 #include "core/files/saved_character_tags.h"
 #include "core/files/saved_files.h"
+#include "core/model/character.h"
 
 namespace {
 

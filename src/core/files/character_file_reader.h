@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/data/data_items.h"
 #include "core/files/character_line_source.h"
+#include "core/model/data_items.h"
 
 // What reading a character file found besides the character.
 struct CharacterReadReport {

@@ -2,9 +2,6 @@
 
 #include <string_view>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/data/saving_throws.h"
@@ -12,6 +9,9 @@
 #include "core/files/class_history_tags.h"
 #include "core/files/derived_values.h"
 #include "core/files/saved_files.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 
 const std::string& xmlSafe(const std::string& text) {
     temporaryString = text;

@@ -3,10 +3,10 @@
 #include <fstream>
 #include <memory>
 
-#include "core/app/workspace.h"
 #include "core/data/data_reader.h"
 #include "core/files/character_line_source.h"
 #include "core/files/saved_files.h"
+#include "core/model/workspace.h"
 
 namespace {
 

@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
-#include "core/data/linked_list.h"
+#include "core/model/linked_list.h"
 
-// The saved characters of the workspace's "CharacterXML" directory, each read just far
-// enough to list it: name, class, level, race, sex, alignment and honor, all as written.
-class VexlFileClass : public LinkedRecord<VexlFileClass> {
-public:
+// What a list of saved characters shows of each: name, class, level, race, sex, alignment
+// and honor, all as written in the character file.
+struct SavedCharacterSummary {
     std::string character_name;
     std::string class_long_name;
     std::string level; // as written in the file
@@ -17,7 +16,13 @@ public:
     std::string sex;
     std::string alignment;
     std::string honor_base; // as written in the file
-    std::string file_name;  // the file the record was read from, inside "CharacterXML"
+};
+
+// The saved characters of the workspace's "CharacterXML" directory, each read just far
+// enough to list it.
+class VexlFileClass : public LinkedRecord<VexlFileClass>, public SavedCharacterSummary {
+public:
+    std::string file_name; // the file the record was read from, inside "CharacterXML"
 
     // Empties the list and lists every "*.xml" file of "CharacterXML" (letter case ignored),
     // sorted by file name with letter case ignored. A missing directory lists nothing.

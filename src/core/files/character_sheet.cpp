@@ -1,10 +1,10 @@
 #include "core/files/character_sheet.h"
 
-#include "core/app/character.h"
-#include "core/app/user_port.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/saved_files.h"
 #include "core/files/sheet_markup.h"
+#include "core/model/character.h"
+#include "core/model/user_port.h"
 
 void WriteCharacterSheet(std::ostream& out) {
     const Character_Class& c = current_character;

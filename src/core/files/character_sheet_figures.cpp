@@ -2,12 +2,12 @@
 // saving throws and movement.
 #include <cstdio>
 
-#include "core/app/character.h"
 #include "core/data/saving_throws.h"
 #include "core/files/ability_effects.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/derived_values.h"
 #include "core/files/sheet_markup.h"
+#include "core/model/character.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include <map>
 #include <vector>
 
-#include "core/app/character.h"
 #include "core/data/item_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/sheet_markup.h"
+#include "core/model/character.h"
 
 namespace {
 
@@ -40,11 +40,6 @@ void Entries(SheetList& outer, std::ostream& out, const char* heading,
 std::string Rated(const std::string& name, int rating) {
     return name + " x" + std::to_string(rating);
 }
-
-const char* const kThiefSkillNames[kThiefSkillCount] = {
-    "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",   "Move Silently",
-    "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages",
-};
 
 } // namespace
 

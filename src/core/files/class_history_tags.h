@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/data/data_items.h"
+#include "core/model/data_items.h"
 
 // The by-level arrays of a character's class entry as the character file names them: each
 // level i is one element whose tag is the name followed by i ("CLASS_HITPOINTS_0").

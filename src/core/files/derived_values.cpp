@@ -3,10 +3,10 @@
 #include <locale>
 #include <sstream>
 
-#include "core/app/character.h"
 #include "core/data/ability_scores.h"
 #include "core/data/movement.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
 
 namespace {
 

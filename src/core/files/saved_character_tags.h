@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/app/character.h"
+#include "core/model/character.h"
 
 // The elements a character file gives back to the record, in the order they are tested: the
 // first tag that occurs in an element's tag text takes the element. Every other element

@@ -7,7 +7,7 @@
 #include <random>
 #include <system_error>
 
-#include "core/app/workspace.h"
+#include "core/model/workspace.h"
 
 namespace fs = std::filesystem;
 

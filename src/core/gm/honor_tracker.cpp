@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "core/app/user_port.h"
 #include "core/data/data_numbers.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
 #include "core/gm/honor_awards.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
+#include "core/model/user_port.h"
 
 namespace {
 
@@ -59,15 +59,15 @@ void HonorTracker::Log(std::string text) {
     Format_Entry(text, log_file_name_);
 }
 
-bool HonorTracker::AddSavedCharacter(const SavedCharacter& saved) {
+bool HonorTracker::AddSavedCharacter(const SavedCharacterSummary& saved) {
     PartyCharacter character;
-    character.name = saved.name;
-    character.class_name = saved.class_name;
+    character.name = saved.character_name;
+    character.class_name = saved.class_long_name;
     character.level = saved.level;
     character.race = saved.race;
     character.sex = saved.sex;
     character.alignment = saved.alignment;
-    character.honor = AtoiSaturating(saved.honor);
+    character.honor = AtoiSaturating(saved.honor_base);
     return Join(character);
 }
 
@@ -88,10 +88,10 @@ bool HonorTracker::AddTypedCharacter() {
     if (!honor) {
         return false;
     }
-    SavedCharacter typed;
-    typed.name = *name;
+    SavedCharacterSummary typed;
+    typed.character_name = *name;
     typed.alignment = kAlignmentNames[static_cast<std::size_t>(*alignment)];
-    typed.honor = *honor;
+    typed.honor_base = *honor;
     return AddSavedCharacter(typed);
 }
 

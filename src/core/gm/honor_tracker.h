@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "core/app/program_state.h"
+#include "core/model/program_state.h"
 
-struct SavedCharacter;
+struct SavedCharacterSummary;
 
 // One honor tracking window's work on the shared party table: adding and removing
 // characters, applying awards from the honor tables by alignment, adjusting honor and
@@ -24,7 +24,7 @@ public:
 
     // A saved character joins the party; its honor text is read as a number (no digits
     // reads 0). A refusal (no name, already in the party, party full) is shown.
-    bool AddSavedCharacter(const SavedCharacter& saved);
+    bool AddSavedCharacter(const SavedCharacterSummary& saved);
     // Asks for a character's name, alignment and honor and adds it, for when there are no
     // saved characters to pick from. Cancelling any question adds nobody.
     bool AddTypedCharacter();

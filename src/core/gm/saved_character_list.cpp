@@ -1,13 +1,10 @@
 #include "core/gm/saved_character_list.h"
 
-#include "core/files/character_list.h"
-
-std::vector<SavedCharacter> ListSavedCharacters() {
+std::vector<SavedCharacterSummary> ListSavedCharacters() {
     VexlFileClass().LoadCharacter();
-    std::vector<SavedCharacter> saved;
+    std::vector<SavedCharacterSummary> saved;
     for (const VexlFileClass* p = VexlFileClass::pHead.get(); p; p = p->next.get()) {
-        saved.push_back({p->character_name, p->class_long_name, p->level, p->race, p->sex,
-                         p->alignment, p->honor_base});
+        saved.push_back(*p);
     }
     return saved;
 }

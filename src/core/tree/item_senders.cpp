@@ -1,8 +1,8 @@
 #include <cstring>
 
-#include "core/app/character.h"
-#include "core/data/data_items.h"
 #include "core/data/quirk_flaw.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/tree/tree_branch.h"
 #include "core/tree/tree_senders.h"
 
@@ -16,7 +16,7 @@ constexpr int kMostRepeats = 999;
 template <typename Item> void SendItems(const char* branch_name, const char* format) {
     TreeBranch branch;
     for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
-        branch.Add(item->name, TreeNumber(format, static_cast<int>(item->value)));
+        branch.Add(item->name, Printf(format, static_cast<int>(item->value)));
     }
     branch.Send(branch_name);
 }
@@ -64,7 +64,7 @@ void sendprofstotree() {
         } else if (prof->value == 2) {
             branch.Add(prof->name, "Specialized");
         } else {
-            branch.Add(prof->name, TreeNumber("%i", static_cast<int>(prof->value)));
+            branch.Add(prof->name, Printf("%i", static_cast<int>(prof->value)));
         }
     }
     branch.Send("Proficiencies");

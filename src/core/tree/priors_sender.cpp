@@ -1,14 +1,14 @@
-#include "core/app/character.h"
+#include "core/model/character.h"
 #include "core/tree/tree_branch.h"
 #include "core/tree/tree_senders.h"
 
 void messagePPtotree() {
     const Character_Class& c = current_character;
     TreeBranch branch;
-    branch.Add("Age", TreeNumber("%i years", c.age));
-    branch.Add("Height", TreeNumber("%i inches", c.character_height));
-    branch.Add("Weight", TreeNumber("%i lbs", c.character_weight));
-    branch.Add("Siblings", TreeNumber("%i", c.siblings));
+    branch.Add("Age", Printf("%i years", c.age));
+    branch.Add("Height", Printf("%i inches", c.character_height));
+    branch.Add("Weight", Printf("%i lbs", c.character_weight));
+    branch.Add("Siblings", Printf("%i", c.siblings));
     branch.Add("Social_Class", c.social_class);
     branch.Add("Legitamacy_of_Birth", c.legitimacy_of_birth);
     branch.Add("Handeness", c.handedness);

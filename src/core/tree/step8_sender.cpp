@@ -2,29 +2,19 @@
 #include <string>
 #include <vector>
 
-#include "core/app/character.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
-#include "core/tree/classes_available.h"
+#include "core/data/classes_available.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/tree/tree_branch.h"
 #include "core/tree/tree_senders.h"
 
 namespace {
 
-const CharacterClass* ClassRecordNamed(const std::string& name) {
-    for (const CharacterClass* record = CharacterClass::pHead.get(); record;
-         record = record->next.get()) {
-        if (record->name == name) {
-            return record;
-        }
-    }
-    return nullptr;
-}
-
 // The class entry that keeps the thief skills: the first whose class is thief-type.
 const ClassDataItem* ThiefSkillItem() {
     for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        const CharacterClass* record = ClassRecordNamed(item->name);
+        const CharacterClass* record = CharacterClass::Named(item->name);
         if (record && record->thief == 1) {
             return item;
         }
@@ -34,15 +24,10 @@ const ClassDataItem* ThiefSkillItem() {
 
 // Each skill is its starting base (level 0) plus the points placed at level 1.
 void SendThiefSkills(const ClassDataItem& item) {
-    const std::pair<const char*, const ByLevel*> skills[] = {
-        {"Pick Pockets", &item.pick_pockets},    {"Open Locks", &item.open_locks},
-        {"Find Traps", &item.find_traps},        {"Remove Traps", &item.remove_traps},
-        {"Move Silently", &item.move_silently},  {"Hide in Shadows", &item.hide_in_shadows},
-        {"Detect Noise", &item.detect_noise},    {"Climb Walls", &item.climb_walls},
-        {"Read Languages", &item.read_languages}};
     TreeBranch branch;
-    for (const auto& [name, by_level] : skills) {
-        branch.Add(name, TreeNumber("%i%%", (*by_level)[0] + (*by_level)[1]));
+    const auto skills = item.ThiefSkillHistories();
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        branch.Add(kThiefSkillNames[i], Printf("%i%%", (*skills[i])[0] + (*skills[i])[1]));
     }
     branch.Send("Thief Skills");
 }
@@ -50,10 +35,10 @@ void SendThiefSkills(const ClassDataItem& item) {
 void SendClassData(const ClassDataItem* thief_item) {
     const Character_Class& c = current_character;
     TreeBranch branch;
-    branch.Add("Hit Points", TreeNumber("%i", c.hit_points));
-    branch.Add("Level", TreeNumber("%i", c.level));
+    branch.Add("Hit Points", Printf("%i", c.hit_points));
+    branch.Add("Level", Printf("%i", c.level));
     for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        branch.Add(item->name, TreeNumber("Level %i", item->level));
+        branch.Add(item->name, Printf("Level %i", item->level));
     }
     if (thief_item) {
         branch.Add("Thief Skills", thief_item->name);
@@ -109,10 +94,9 @@ void SendBackgrounds() {
     fighter.Add("Type of Training Camp", c.camp_type);
     fighter.Add("Quality of Basic Training", c.camp_quality);
     fighter.Add("Results of Basic Training", c.camp_results);
-    fighter.Add("Training Accidents",
-                c.accident_events.empty()
-                    ? ""
-                    : TreeNumber("%i", static_cast<int>(c.accident_events.size())));
+    fighter.Add(
+        "Training Accidents",
+        c.accident_events.empty() ? "" : Printf("%i", static_cast<int>(c.accident_events.size())));
     fighter.Add("Specialty Assignment", c.specialty_assignment);
     fighter.Add("Quality of Advanced Individual Training", c.ait_quality);
     fighter.Add("State of Hostilities", c.state_of_hostilities);
@@ -132,7 +116,7 @@ void SendBackgrounds() {
     if (!c.accident_events.empty()) {
         TreeBranch accidents;
         for (std::size_t i = 0; i < c.accident_events.size(); ++i) {
-            accidents.Add(TreeNumber("Accident %i", static_cast<int>(i + 1)), c.accident_events[i]);
+            accidents.Add(Printf("Accident %i", static_cast<int>(i + 1)), c.accident_events[i]);
         }
         accidents.Send("Training Accidents");
     }
@@ -145,7 +129,7 @@ void SendSpellsKnown() {
     TreeBranch branch;
     for (const SpellDataItem* spell = SpellDataItem::pHead.get(); spell;
          spell = spell->next.get()) {
-        branch.Add(spell->name, TreeNumber("%i", static_cast<int>(spell->value)));
+        branch.Add(spell->name, Printf("%i", static_cast<int>(spell->value)));
     }
     branch.Send("Spells Known");
 }

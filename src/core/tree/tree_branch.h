@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/user_port.h"
+#include "core/model/text.h"
+#include "core/model/user_port.h"
 
 // The keys and values of one branch of the character tree, in the order they are shown.
 struct TreeBranch {
@@ -18,7 +19,3 @@ struct TreeBranch {
     // Hands the branch to the tree under `name`.
     void Send(const std::string& name) const { Port().UpdateTreeBranch(name, keys, values); }
 };
-
-// printf-style text of one number ("%i years", "%-1.2f").
-std::string TreeNumber(const char* format, int value);
-std::string TreeNumber(const char* format, double value);

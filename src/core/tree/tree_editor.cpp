@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <optional>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_branch.h"
 
 namespace {
@@ -74,12 +74,12 @@ const TextEdit kTextEdits[] = {
 TreeEditor::Result EditNumber(const NumberEdit& edit) {
     int32_t& field = current_character.*edit.field;
     const std::optional<std::string> answer =
-        Port().AskText(edit.message, edit.caption, TreeNumber("%i", field));
+        Port().AskText(edit.message, edit.caption, Printf("%i", field));
     if (!answer) {
         return {};
     }
     field = std::atoi(answer->c_str());
-    return {TreeEditor::Action::kChanged, TreeNumber(edit.shown, field)};
+    return {TreeEditor::Action::kChanged, Printf(edit.shown, field)};
 }
 
 TreeEditor::Result EditText(const TextEdit& edit) {

@@ -2,25 +2,13 @@
 
 #include <cstdio>
 
-#include "core/app/character.h"
 #include "core/data/ability_scores.h"
 #include "core/data/class_data.h"
+#include "core/data/classes_available.h"
 #include "core/data/movement.h"
 #include "core/data/race_data.h"
-#include "core/tree/classes_available.h"
+#include "core/model/character.h"
 #include "core/tree/tree_branch.h"
-
-std::string TreeNumber(const char* format, int value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-std::string TreeNumber(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 namespace {
 
@@ -28,10 +16,10 @@ namespace {
 // lightly laden (halves show), half when moderately, a quarter when heavily, 1 when severely.
 void SendMovement(int rate) {
     TreeBranch branch;
-    branch.Add("Unencumbered", TreeNumber("%i", rate));
-    branch.Add("Light", TreeNumber("%g", rate * 0.75));
-    branch.Add("Moderate", TreeNumber("%i", rate / 2));
-    branch.Add("Heavy Laden", TreeNumber("%i", rate / 4));
+    branch.Add("Unencumbered", Printf("%i", rate));
+    branch.Add("Light", Printf("%g", rate * 0.75));
+    branch.Add("Moderate", Printf("%i", rate / 2));
+    branch.Add("Heavy Laden", Printf("%i", rate / 4));
     branch.Add("Severe", "1");
     branch.Send("Movement");
 }
@@ -40,7 +28,7 @@ void SendMovement(int rate) {
 void SendClassesAvailable(const std::vector<const CharacterClass*>& classes) {
     TreeBranch branch;
     for (const CharacterClass* record : classes) {
-        branch.Add(record->name, TreeNumber("%+i BP", record->bp));
+        branch.Add(record->name, Printf("%+i BP", record->bp));
     }
     branch.Send("Classes Available");
 }
@@ -71,8 +59,8 @@ void SendRacialData() {
     const int rate = GetMovement(race->move);
     const auto classes = ClassesOpenToCharacter();
     racial.Add("Race", race->name + ", " + race->sex);
-    racial.Add("Movement", TreeNumber("%i", rate));
-    racial.Add("Classes Available", TreeNumber("%i", static_cast<int>(classes.size())));
+    racial.Add("Movement", Printf("%i", rate));
+    racial.Add("Classes Available", Printf("%i", static_cast<int>(classes.size())));
     racial.Send("Racial Data");
     SendMovement(rate);
     SendClassesAvailable(classes);

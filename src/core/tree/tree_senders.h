@@ -31,6 +31,10 @@ void sendtalentstotree();
 void sendprofstotree();
 void sendequiptotree();
 
+// Rebuilds the "Classes Available" branch: each open class with the Building Points it brings
+// ("%+i BP").
+void SendClassesAvailableToTree();
+
 // Everything the record holds so far, for a tree window that has just opened: the abilities
 // and race once scores are rolled, the background once it is rolled, then the quirks, the
 // class data and the owned items that exist.

@@ -1,5 +1,5 @@
-#include "core/app/character.h"
-#include "core/data/data_items.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/tree/tree_senders.h"
 
 namespace {

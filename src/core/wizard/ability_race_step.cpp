@@ -3,29 +3,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "core/model/text.h"
 #include "core/tree/tree_senders.h"
 
-const char* const kAbilityNames[AbilityRaceStep::kAbilities] = {
-    "Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma", "Comeliness"};
-
 namespace {
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.building_points, line, program_data.log_file_name);
-}
-
-std::string Formatted(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
 
 bool ValidChoice(int ability, int count) {
     return ability >= 0 && ability < count;
@@ -83,7 +70,7 @@ void AbilityRaceStep::LogScores(const char* heading) {
                   c.constitution_base, c.constitution_perc, c.intelligence_base,
                   c.intelligence_perc, c.wisdom_base, c.wisdom_perc, c.charisma_base,
                   c.charisma_perc, c.comeliness_base, c.comeliness_perc);
-    Log(line);
+    LogCreationLine(line);
 }
 
 void AbilityRaceStep::Roll() {
@@ -126,7 +113,7 @@ void AbilityRaceStep::Adjust() {
         std::snprintf(line, sizeof line,
                       "%s has been reduced by %i and %s has been increased by %i",
                       kAbilityNames[lower_choice], 2, kAbilityNames[raise_choice], 1);
-        Log(line);
+        LogCreationLine(line);
         LogScores("Adjusted Ability Scores");
     }
     // A refused trade still clears the race: the player is choosing scores again.
@@ -141,8 +128,8 @@ void AbilityRaceStep::Burn() {
     }
     burned -= 1;
     program_data.building_points += 2.0f;
-    Log(std::string(kAbilityNames[burn_choice]) +
-        " has been reduced by 1 and BP has been increased by 2");
+    LogCreationLine(std::string(kAbilityNames[burn_choice]) +
+                    " has been reduced by 1 and BP has been increased by 2");
     LogScores("Adjusted Ability Scores");
     ClearRaceChoice();
     messagetotree();
@@ -183,13 +170,13 @@ void AbilityRaceStep::SelectRace(const std::string& entry) {
                                               chosen->intadj, chosen->wisadj, chosen->chaadj,
                                               chosen->comadj, chosen->bp};
     for (int i = 0; i < kRaceLabels; ++i) {
-        race_labels_[i] = Formatted("%+i", adjustments[i]);
+        race_labels_[i] = Printf("%+i", adjustments[i]);
     }
     Character_Class& c = current_character;
     c.race_item = chosen;
     c.race = chosen->name;
     c.sex = chosen->sex;
-    Log("Selecting a Race/Sex: Race=" + chosen->name + ", Sex=" + chosen->sex);
+    LogCreationLine("Selecting a Race/Sex: Race=" + chosen->name + ", Sex=" + chosen->sex);
     languages_ = chosen->languages;
     messagetotree();
 }
@@ -220,7 +207,7 @@ std::array<std::string, AbilityRaceStep::kAbilities> AbilityRaceStep::ScoreTexts
     std::array<std::string, kAbilities> texts;
     const auto scores = current_character.Scores();
     for (int i = 0; i < kAbilities; ++i) {
-        texts[i] = Formatted("%i", *scores[i]);
+        texts[i] = Printf("%i", *scores[i]);
     }
     return texts;
 }
@@ -229,7 +216,7 @@ std::array<std::string, AbilityRaceStep::kAbilities> AbilityRaceStep::Percentile
     std::array<std::string, kAbilities> texts;
     const auto percentiles = current_character.Percentiles();
     for (int i = 0; i < kAbilities; ++i) {
-        texts[i] = Formatted("%i", *percentiles[i]);
+        texts[i] = Printf("%i", *percentiles[i]);
     }
     return texts;
 }

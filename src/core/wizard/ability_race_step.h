@@ -72,5 +72,3 @@ std::string RaceEntry(const CharacterRace& race);
 
 // Whether the character's seven scores all lie within the race's limits (inclusive).
 bool ScoresFitRace(const CharacterRace& race);
-
-extern const char* const kAbilityNames[AbilityRaceStep::kAbilities];

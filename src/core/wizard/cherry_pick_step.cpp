@@ -1,9 +1,9 @@
 #include "core/wizard/cherry_pick_step.h"
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/quirk_holdings.h"
@@ -153,7 +153,7 @@ void CherryPickStep::RollRandomly() {
     }
     program_data.creation_stage = 7;
     program_data.quirk_rolls_pending = static_cast<int32_t>(times);
-    priors::Log(priors::Printf("Preparing to roll %li times for Quirks and Flaws", times));
+    LogCreationLine(Printf("Preparing to roll %li times for Quirks and Flaws", times));
     picks_.fill(0);
     pick_bp_.fill(0);
 }
@@ -167,9 +167,8 @@ void CherryPickStep::Continue() {
         program_data.quirk_bp[entry] = pick_bp_[entry];
         if (held > 0) {
             RequireClassOfBook(quirkflaw[entry].book);
-            priors::Log(
-                priors::Printf("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP",
-                               quirkflaw[entry].name, held, pick_bp_[entry]));
+            LogCreationLine(Printf("Acquired the %s Quirk/Flaw (x%i) via Cherry Picking for %i BP",
+                                   quirkflaw[entry].name, held, pick_bp_[entry]));
         }
     }
     AppendHeldQuirks();

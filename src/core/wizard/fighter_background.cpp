@@ -4,11 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/ability_scores.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/roll_exchange.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/text.h"
 #include "core/tree/tree_senders.h"
 
 namespace {
@@ -83,17 +84,6 @@ RollRequest Request(int sides, int count, const char* caption,
     return request;
 }
 
-std::string Printed(const char* format, auto... values) {
-    char line[1024];
-    std::snprintf(line, sizeof line, format, values...);
-    return line;
-}
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.building_points, line, program_data.log_file_name);
-}
-
 } // namespace
 
 int SocialCampModifier(int social_id) {
@@ -141,9 +131,9 @@ std::string FighterBackground::TypeofTrainingCamp2C() {
         Request(6, 3, "Rolling for Type of Training Camp", dice),
         [&](const std::string& label, int roll) {
             const int total = roll + social + charisma;
-            return Printed("%s for Type of Training Camp (3d6): rolled %i(%+i %s %+i Charisma "
-                           "Reaction Adj) = %i = ",
-                           label.c_str(), roll, social, c.social_class.c_str(), charisma, total) +
+            return Printf("%s for Type of Training Camp (3d6): rolled %i(%+i %s %+i Charisma "
+                          "Reaction Adj) = %i = ",
+                          label.c_str(), roll, social, c.social_class.c_str(), charisma, total) +
                    TrainingCampFor(total).camp_type;
         },
         [&](int roll) {
@@ -165,8 +155,8 @@ std::string FighterBackground::QualityofBasicTraining2D() {
         Request(6, 3, "Rolling for Quality of Basic Training", dice),
         [&](const std::string& label, int roll) {
             const int total = roll + camp_modifier;
-            return Printed("%s for Quality of Basic Training (3d6): rolled %i(%+i) = %i = ",
-                           label.c_str(), roll, camp_modifier, total) +
+            return Printf("%s for Quality of Basic Training (3d6): rolled %i(%+i) = %i = ",
+                          label.c_str(), roll, camp_modifier, total) +
                    TrainingQualityFor(total).camp_quality;
         },
         [&](int roll) {
@@ -189,8 +179,8 @@ std::string FighterBackground::ResultsofBasicTraining2E() {
         Request(6, 3, "Rolling for Results of Basic Training", dice),
         [&](const std::string& label, int roll) {
             const int total = roll + modifier;
-            return Printed("%s for Results of Basic Training (3d6): rolled %i(%+i) = %i = ",
-                           label.c_str(), roll, modifier, total) +
+            return Printf("%s for Results of Basic Training (3d6): rolled %i(%+i) = %i = ",
+                          label.c_str(), roll, modifier, total) +
                    TrainingResultsFor(total).camp_results;
         },
         [&](int roll) {
@@ -216,7 +206,7 @@ std::string FighterBackground::WeaponProficiencyQuality() {
     RollUntilAccepted(
         Request(100, 1, "Rolling for Quality of Weapon Proficiency Training", dice),
         [](const std::string& label, int roll) {
-            return Printed(
+            return Printf(
                 "%s for Results for Quality of Weapon Proficinecy Training (1d100): rolled %i =",
                 label.c_str(), roll);
         },
@@ -224,7 +214,7 @@ std::string FighterBackground::WeaponProficiencyQuality() {
     if (accepted > 50) {
         return kMeleeWeaponKind;
     }
-    Log(kLimitedTraining);
+    LogCreationLine(kLimitedTraining);
     return kMeleeWeaponLimitedKind;
 }
 

@@ -1,10 +1,10 @@
 #include "core/wizard/free_proficiency_choice.h"
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/item_data.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/fighter_background.h"
 
@@ -18,12 +18,7 @@ bool OfferedProficiency(const CharacterProf& prof) {
 }
 
 bool Held(const std::string& name) {
-    for (const ProfDataItem* item = ProfDataItem::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return true;
-        }
-    }
-    return false;
+    return ProfDataItem::Named(name) != nullptr;
 }
 
 } // namespace

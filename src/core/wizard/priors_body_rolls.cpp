@@ -1,12 +1,11 @@
 #include <string>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/priors_rolls.h"
 
-using priors::Printf;
 using priors::RollAccepted;
 using priors::WithResult;
 
@@ -111,11 +110,11 @@ void SocialEffect() {
 
     const int money = program_data.money_roll_modifier;
     program_data.money_roll_modifier = money + modifiers.money;
-    priors::Log(Printf("Applying Modifier to Money Roll based on Social Class %s %i%+i=%i",
-                       social_class, money, modifiers.money, program_data.money_roll_modifier));
+    LogCreationLine(Printf("Applying Modifier to Money Roll based on Social Class %s %i%+i=%i",
+                           social_class, money, modifiers.money, program_data.money_roll_modifier));
 
     const int honor = program_data.honor_roll_modifier;
     program_data.honor_roll_modifier = honor + modifiers.honor;
-    priors::Log(Printf("Applying Modifier to Starting Honor based on Social Class %s %i%+i=%i",
-                       social_class, honor, modifiers.honor, program_data.honor_roll_modifier));
+    LogCreationLine(Printf("Applying Modifier to Starting Honor based on Social Class %s %i%+i=%i",
+                           social_class, honor, modifiers.honor, program_data.honor_roll_modifier));
 }

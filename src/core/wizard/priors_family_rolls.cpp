@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/priors_rolls.h"
 
-using priors::Printf;
 using priors::RollAccepted;
 using priors::WithResult;
 
@@ -105,7 +104,7 @@ void IlligitBirth() {
 
     const int honor = program_data.honor_roll_modifier;
     program_data.honor_roll_modifier = honor + birth.honor_modifier;
-    priors::Log(
+    LogCreationLine(
         Printf("Applying Modifier to Starting Honor based on Circumstance of Birth %s %i%+i=%i",
                birth.circumstance, honor, birth.honor_modifier, program_data.honor_roll_modifier));
 }

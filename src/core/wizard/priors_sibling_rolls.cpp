@@ -2,11 +2,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/app/character.h"
+#include "core/model/character.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/priors_rolls.h"
 
-using priors::Printf;
 using priors::RollAccepted;
 using priors::WithResult;
 

@@ -2,14 +2,12 @@
 
 #include <cstdlib>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/priors_rolls.h"
-
-using priors::Printf;
 
 namespace {
 
@@ -259,8 +257,8 @@ PriorsNext PriorsStep::Continue() {
     for (const auto& parent : parents) {
         if (parent.effects.bp_bonus > 0) {
             program_data.building_points += static_cast<float>(parent.effects.bp_bonus);
-            priors::Log(Printf("Adjusted BP by %i due to quality of %s", parent.effects.bp_bonus,
-                               parent.parent));
+            LogCreationLine(Printf("Adjusted BP by %i due to quality of %s",
+                                   parent.effects.bp_bonus, parent.parent));
         }
     }
     program_data.pending_minor_quirks += mother_.minor_quirk + father_.minor_quirk;
@@ -291,7 +289,7 @@ void PriorsStep::AwardFreeQuirks() {
     };
     for (const auto& award : awards) {
         if (award.flag) {
-            priors::Log(award.log);
+            LogCreationLine(award.log);
             FreeQuirksandFlaws(award.kind);
         }
     }
@@ -306,8 +304,9 @@ void EffofBirth() {
                                                  current_character.legitimacy_code == 1);
     const int money = program_data.money_roll_modifier;
     program_data.money_roll_modifier = money + modifier;
-    priors::Log(Printf("Applying Modifier for Birth Order (%+i) to Starting Money Roll %+i = %i",
-                       modifier, money, program_data.money_roll_modifier));
+    LogCreationLine(
+        Printf("Applying Modifier for Birth Order (%+i) to Starting Money Roll %+i = %i", modifier,
+               money, program_data.money_roll_modifier));
 }
 
 void FreeQuirksandFlaws(int kind) {

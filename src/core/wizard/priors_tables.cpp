@@ -1,4 +1,5 @@
 #include "core/wizard/priors_tables.h"
+#include "core/model/text.h"
 
 #include <array>
 #include <span>
@@ -19,10 +20,6 @@ template <typename T> const T& Lookup(std::span<const Band<T>> bands, int result
         }
     }
     return bands.back().value;
-}
-
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
 }
 
 // clang-format off

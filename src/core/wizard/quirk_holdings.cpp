@@ -1,8 +1,9 @@
 #include "core/wizard/quirk_holdings.h"
 
-#include "core/app/character.h"
-#include "core/data/data_items.h"
 #include "core/data/quirk_flaw.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/text.h"
 
 std::string QuirkLine(int entry, int times) {
     std::string line = quirkflaw[entry].name;
@@ -29,8 +30,4 @@ void AppendHeldQuirks() {
             current_character.quirks.AddTail(MakeItem<QuirkDataItem>(quirkflaw[entry].name, held));
         }
     }
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/text.h"
+
 // What both quirk steps share: the character's quirks and flaws as the table counts them
 // (`quirk_count`, by entry index) and the lines and list items made from them.
 
@@ -18,6 +20,3 @@ std::vector<std::string> HeldQuirkLines();
 
 // Appends every held entry to the character's quirks list, with the count it is held.
 void AppendHeldQuirks();
-
-// Whether `text` contains `part` (case-sensitive).
-bool Contains(const std::string& text, const std::string& part);

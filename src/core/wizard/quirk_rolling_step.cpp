@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/quirk_flaw.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/priors_roll_support.h"
 #include "core/wizard/quirk_holdings.h"
@@ -179,11 +179,11 @@ int QuirkRollingStep::QuirkFlawSubTable(const std::string& table) {
     const auto describe = [&table](const std::string& label, int roll) {
         const QuirkFlaw& row = quirkflaw[EntryForRoll(table, roll)];
         if (row.bp > 0) {
-            return priors::Printf("%s for Table %s (d100): rolled %i, %s (%i BP)", label.c_str(),
-                                  table.c_str(), roll, row.name, row.bp);
+            return Printf("%s for Table %s (d100): rolled %i, %s (%i BP)", label.c_str(),
+                          table.c_str(), roll, row.name, row.bp);
         }
-        return priors::Printf("%s for Table %s (d100): rolled %i, %s", label.c_str(), table.c_str(),
-                              roll, row.name);
+        return Printf("%s for Table %s (d100): rolled %i, %s", label.c_str(), table.c_str(), roll,
+                      row.name);
     };
     RunRollExchange(request, describe, [&](int roll) { taken = EntryForRoll(table, roll); });
     return taken;
@@ -215,7 +215,7 @@ bool QuirkRollingStep::Roll(int selected) {
         --owed_;
     }
     if (entry == kNothingLeft) {
-        priors::Log("No quirk or flaw of Table " + table + " can be taken any more");
+        LogCreationLine("No quirk or flaw of Table " + table + " can be taken any more");
     } else {
         Take(entry);
     }
@@ -277,7 +277,7 @@ void QuirkRollingStep::Remove(int entry) {
 
 void QuirkRollingStep::Announce(int entry, const std::string& text) {
     if (announced_.insert(entry).second) {
-        priors::Log(text);
+        LogCreationLine(text);
     }
 }
 
@@ -289,8 +289,9 @@ void QuirkRollingStep::QuirkCorrections() {
         }
         if (entry == kMalePatternBaldness && IsFemale()) {
             Remove(entry);
-            priors::Log("Females can not get male patern baldness! You lose this flaw and gain a "
-                        "roll on 6C and 6F");
+            LogCreationLine(
+                "Females can not get male patern baldness! You lose this flaw and gain a "
+                "roll on 6C and 6F");
             // The message promises the two rolls, so they are owed.
             OweTable(k6C, 1);
             OweTable(k6F, 1);
@@ -360,5 +361,5 @@ int QuirkRollingStep::QuirkBpSum() const {
 }
 
 std::string QuirkRollingStep::BalanceText() const {
-    return priors::Printf("%-3.0f BP", static_cast<double>(program_data.building_points));
+    return Printf("%-3.0f BP", static_cast<double>(program_data.building_points));
 }

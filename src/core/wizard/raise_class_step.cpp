@@ -3,12 +3,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
+#include "core/data/classes_available.h"
 #include "core/dice/dice_log.h"
-#include "core/tree/classes_available.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "core/model/text.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/thief_skills_step.h"
 
@@ -17,11 +18,6 @@ namespace {
 // One Building Point buys this many percentile points.
 constexpr int kPercentilePerBp = 25;
 constexpr int kChosenClassStage = 9;
-
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.building_points, line, program_data.log_file_name);
-}
 
 } // namespace
 
@@ -85,7 +81,7 @@ void RaiseClassStep::LogAdjustment(const std::array<int, kAbilities>& s,
                   "COM=%i/%i (%i BP)",
                   s[0], p[0], b[0], s[1], p[1], b[1], s[2], p[2], b[2], s[3], p[3], b[3], s[4],
                   p[4], b[4], s[5], p[5], b[5], s[6], p[6], b[6]);
-    Log(line);
+    LogCreationLine(line);
 }
 
 bool RaiseClassStep::ApplyAbilities(const std::array<std::string, kAbilities>& bp_entries) {
@@ -131,20 +127,16 @@ std::array<std::string, RaiseClassStep::kAbilities> RaiseClassStep::ScoreTexts()
 }
 
 void RaiseClassStep::SelectListBox(const std::string& name) {
-    for (CharacterClass* record = CharacterClass::pHead.get(); record;
-         record = record->next.get()) {
-        if (record->name == name) {
-            Character_Class& c = current_character;
-            c.class_item = record;
-            c.class_long_name = record->name;
-            class_bp_bonus_ = record->bp;
-            char line[256];
-            std::snprintf(line, sizeof line, "Selecting a Class: Class=%s, BP Bonus=%i",
-                          record->name.c_str(), record->bp);
-            Log(line);
-            return;
-        }
+    CharacterClass* record = CharacterClass::Named(name);
+    if (!record) {
+        return;
     }
+    Character_Class& c = current_character;
+    c.class_item = record;
+    c.class_long_name = record->name;
+    class_bp_bonus_ = record->bp;
+    LogCreationLine(
+        Printf("Selecting a Class: Class=%s, BP Bonus=%i", record->name.c_str(), record->bp));
 }
 
 RaiseClassStep::ContinueResult RaiseClassStep::Continue() {

@@ -3,18 +3,15 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/data/ability_scores.h"
 #include "core/data/class_data.h"
-#include "core/data/data_items.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "core/model/text.h"
 #include "core/tree/tree_senders.h"
-
-const char* const kThiefSkillNames[kThiefSkillCount] = {
-    "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",  "Move Silently",
-    "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages"};
 
 namespace {
 
@@ -25,34 +22,14 @@ constexpr int kMostPointsOnOneSkill = 30;
 const char* const kDexterityColumns[6] = {"Pick_Pockets", "Open_Locks",    "Find_Traps",
                                           "Remove_Traps", "Move_Silently", "Hide_in_Shadows"};
 
-std::array<ByLevel*, kThiefSkillCount> SkillArrays(ClassDataItem& item) {
-    return {&item.pick_pockets, &item.open_locks,    &item.find_traps,
-            &item.remove_traps, &item.move_silently, &item.hide_in_shadows,
-            &item.detect_noise, &item.climb_walls,   &item.read_languages};
-}
-
-const CharacterClass* ClassRecordNamed(const std::string& name) {
-    for (const CharacterClass* record = CharacterClass::pHead.get(); record;
-         record = record->next.get()) {
-        if (record->name == name) {
-            return record;
-        }
-    }
-    return nullptr;
-}
-
 bool IsThiefType(const ClassDataItem& item) {
-    const CharacterClass* record = ClassRecordNamed(item.name);
+    const CharacterClass* record = CharacterClass::Named(item.name);
     return record && record->thief == 1;
-}
-
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
 }
 
 void StartSkills(ClassDataItem& item) {
     const Character_Class& c = current_character;
-    auto skills = SkillArrays(item);
+    auto skills = item.ThiefSkillHistories();
     for (int i = 0; i < 6; ++i) {
         (*skills[i])[0] += std::atoi(
             AbilityScores::GetDexterity(kDexterityColumns[i], c.dexterity_base, c.dexterity_perc)
@@ -90,11 +67,6 @@ void StartSkills(ClassDataItem& item) {
     }
 }
 
-void Log(const std::string& text) {
-    std::string line = text;
-    Format_Entry(program_data.building_points, line, program_data.log_file_name);
-}
-
 } // namespace
 
 void SetThiefStart() {
@@ -124,7 +96,7 @@ ThiefSkillsStep::ThiefSkillsStep() : item_(ThiefSkillItem()) {
         }
     }
     if (item_) {
-        auto skills = SkillArrays(*item_);
+        auto skills = item_->ThiefSkillHistories();
         for (int i = 0; i < kThiefSkillCount; ++i) {
             bases_[i] = (*skills[i])[0];
         }
@@ -180,9 +152,9 @@ bool ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount>& 
         char line[128];
         std::snprintf(line, sizeof line, "%s %i %+i = %i", kThiefSkillNames[i], bases_[i],
                       reading.entries[i], reading.totals[i]);
-        Log(line);
+        LogCreationLine(line);
     }
-    auto skills = SkillArrays(*item_);
+    auto skills = item_->ThiefSkillHistories();
     for (int i = 0; i < kThiefSkillCount; ++i) {
         (*skills[i])[1] = reading.entries[i];
     }

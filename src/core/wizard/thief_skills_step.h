@@ -4,13 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/character.h"
+#include "core/model/character.h"
 
 class ClassDataItem;
-
-// The nine thief skills in their fixed order, as shown and as named in a class's list of the
-// skills it may use.
-extern const char* const kThiefSkillNames[kThiefSkillCount];
 
 // Gives every thief-type class entry of the character its starting skills (level 0): the
 // Dexterity adjustments, the race's bases and the class's own bonuses.

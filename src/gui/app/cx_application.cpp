@@ -1,6 +1,6 @@
 #include "gui/app/cx_application.h"
 
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 #include "gui/app/form_main.h"
 #include "gui/app/start_up.h"
 #include "gui/app/wx_user_port.h"

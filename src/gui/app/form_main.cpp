@@ -3,11 +3,12 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_sheet.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"

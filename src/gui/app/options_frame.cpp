@@ -4,7 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/panel.h>
 
-#include "core/app/options.h"
+#include "core/model/options.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"

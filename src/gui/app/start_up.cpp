@@ -2,8 +2,8 @@
 
 #include <wx/gdicmn.h>
 
-#include "core/app/program_state.h"
 #include "core/data/rules_lists.h"
+#include "core/model/program_state.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 

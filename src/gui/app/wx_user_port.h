@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 
 // The toolkit's user port: questions and messages through the toolkit's dialogs, log lines into
 // the dice log window, branches into the character tree window.

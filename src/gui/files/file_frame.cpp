@@ -4,8 +4,8 @@
 #include <wx/menu.h>
 #include <wx/sizer.h>
 
+#include "core/app/character_open.h"
 #include "core/files/character_list.h"
-#include "core/files/character_open.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 

@@ -25,9 +25,9 @@ HonorFileFrame::HonorFileFrame(HonorTrackingFrame* tracker, const wxString& titl
         list_->AppendColumn(columns[i], wxLIST_FORMAT_LEFT, widths[i]);
     }
     long row = 0;
-    for (const SavedCharacter& c : shown_) {
-        list_->InsertItem(row, wxString::FromUTF8(c.name));
-        list_->SetItem(row, 1, wxString::FromUTF8(c.class_name));
+    for (const SavedCharacterSummary& c : shown_) {
+        list_->InsertItem(row, wxString::FromUTF8(c.character_name));
+        list_->SetItem(row, 1, wxString::FromUTF8(c.class_long_name));
         list_->SetItem(row, 2, wxString::FromUTF8(c.level));
         list_->SetItem(row, 3, wxString::FromUTF8(c.race));
         list_->SetItem(row, 4, wxString::FromUTF8(c.sex));
@@ -45,9 +45,9 @@ void HonorFileFrame::OnOpen(wxListEvent& event) {
     }
     // The saved characters are read again, so the party gets the character as it is saved
     // now; one that has gone since the picker opened joins as it was listed.
-    const SavedCharacter& listed = shown_[static_cast<std::size_t>(row)];
-    for (const SavedCharacter& saved : ListSavedCharacters()) {
-        if (saved.name == listed.name) {
+    const SavedCharacterSummary& listed = shown_[static_cast<std::size_t>(row)];
+    for (const SavedCharacterSummary& saved : ListSavedCharacters()) {
+        if (saved.character_name == listed.character_name) {
             tracker_->AddSavedCharacter(saved);
             return;
         }

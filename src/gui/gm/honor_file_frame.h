@@ -24,7 +24,7 @@ public:
 
 private:
     HonorTrackingFrame* tracker_;
-    std::vector<SavedCharacter> shown_;
+    std::vector<SavedCharacterSummary> shown_;
     wxListCtrl* list_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };

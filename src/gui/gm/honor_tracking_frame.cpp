@@ -113,7 +113,7 @@ void HonorTrackingFrame::AddPC(wxCommandEvent&) {
     picker->Show(true);
 }
 
-void HonorTrackingFrame::AddSavedCharacter(const SavedCharacter& character) {
+void HonorTrackingFrame::AddSavedCharacter(const SavedCharacterSummary& character) {
     Changed(tracker_.AddSavedCharacter(character));
 }
 

@@ -45,7 +45,7 @@ public:
     void SetHonorSelectionComboBox(int filter);
 
     // A saved character chosen in the picker joins the party.
-    void AddSavedCharacter(const SavedCharacter& character);
+    void AddSavedCharacter(const SavedCharacterSummary& character);
 
     // Shows the party table again in every open tracker window.
     static void RefreshAllPartyLists();

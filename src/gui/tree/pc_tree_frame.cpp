@@ -4,7 +4,7 @@
 
 #include <wx/menu.h>
 
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_editor.h"
 #include "core/tree/tree_senders.h"
 #include "gui/app/app_icon.h"

@@ -2,7 +2,7 @@
 
 #include <wx/menu.h>
 
-#include "core/app/program_state.h"
+#include "core/model/program_state.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"

@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "core/app/character.h"
+#include "core/model/character.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 

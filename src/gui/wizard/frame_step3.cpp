@@ -8,7 +8,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/program_state.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"

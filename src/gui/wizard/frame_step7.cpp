@@ -6,7 +6,7 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
-#include "core/app/program_state.h"
+#include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"

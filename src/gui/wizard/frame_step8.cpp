@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/model/character.h"
 #include "core/wizard/ability_race_step.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"

@@ -5,7 +5,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "core/app/program_state.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "gui/app/app_icon.h"
 
 wxBEGIN_EVENT_TABLE(ThiefSkills, wxFrame)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/data/data_items.h"
+#include "core/model/data_items.h"
 
 class CharacterRace;
 class CharacterClass;
@@ -14,6 +14,16 @@ constexpr int kQuirkSlots = 800;
 constexpr int kSiblingLines = 9;
 constexpr int kSiblingLineSize = 75; // 74 characters and the terminating zero
 constexpr int kThiefSkillCount = 9;
+constexpr int kAbilityCount = 7;
+
+// The seven abilities, always in this order.
+inline constexpr const char* kAbilityNames[kAbilityCount] = {
+    "Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma", "Comeliness"};
+
+// The nine thief skills, in the order of `thief_skill` and of a class entry's skill histories.
+inline constexpr const char* kThiefSkillNames[kThiefSkillCount] = {
+    "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",  "Move Silently",
+    "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages"};
 
 // The one character the program works on. Fields keep the order the character file,
 // the sheet and the tree walk them in.
@@ -55,8 +65,7 @@ public:
     int32_t honor_die_sides = 0;
     int32_t honor_die_bonus = 0;
 
-    // Pick Pockets, Open Locks, Find Traps, Remove Traps, Move Silently, Hide in Shadows,
-    // Detect Noise, Climb Walls, Read Languages.
+    // In the order of kThiefSkillNames.
     std::array<int32_t, kThiefSkillCount> thief_skill{};
 
     std::string character_name;

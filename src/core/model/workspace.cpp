@@ -1,4 +1,4 @@
-#include "core/app/workspace.h"
+#include "core/model/workspace.h"
 
 namespace {
 std::filesystem::path root_path; // empty: the process working directory

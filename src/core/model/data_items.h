@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/data/linked_list.h"
+#include "core/model/linked_list.h"
 
 // What the current character owns: the names of skills, talents, proficiencies, spells,
 // equipment and quirks, each with one number, plus the character's classes by level.
@@ -35,6 +35,16 @@ public:
     ByLevel str_grow{}, dex_grow{}, con_grow{}, int_grow{}, wis_grow{}, chr_grow{}, com_grow{};
     ByLevel pick_pockets{}, open_locks{}, find_traps{}, remove_traps{}, move_silently{},
         hide_in_shadows{}, detect_noise{}, climb_walls{}, read_languages{};
+
+    // The nine thief skill histories, in the order of the thief skill names.
+    std::array<ByLevel*, 9> ThiefSkillHistories() {
+        return {&pick_pockets,    &open_locks,   &find_traps,  &remove_traps,  &move_silently,
+                &hide_in_shadows, &detect_noise, &climb_walls, &read_languages};
+    }
+    std::array<const ByLevel*, 9> ThiefSkillHistories() const {
+        return {&pick_pockets,    &open_locks,   &find_traps,  &remove_traps,  &move_silently,
+                &hide_in_shadows, &detect_noise, &climb_walls, &read_languages};
+    }
 };
 
 // Creates a filled item, ready for AddTail.

@@ -31,7 +31,3 @@ struct LevelLimit {
     std::string limit;
 };
 LevelLimit ParseLevelLimit(const std::string& entry);
-
-// Rebuilds the character tree's "Classes Available" branch: each open class with the
-// Building Points it brings ("%+i BP").
-void SendClassesAvailableToTree();

@@ -30,12 +30,5 @@ extern ProgramState program_data;
 // Scratch strings for building text in the character file and sheet writers.
 extern std::string temporaryString, temporaryString2, temporaryString3;
 
-// Resets the character record and the creation state for a new character.
-void Clear_All();
-
 // Makes a character array the empty string.
 void Clear_String(char* text);
-
-// Brings every global of the program back to its start-of-run state (tests use this between
-// cases): empty record and state, no log file name, options off, generator unseeded.
-void ResetProgramForTests();

@@ -1,9 +1,10 @@
-#include "core/files/character_open.h"
+#include "core/app/character_open.h"
 
-#include "core/app/character.h"
-#include "core/app/program_state.h"
-#include "core/app/user_port.h"
+#include "core/app/clear_all.h"
 #include "core/data/ability_scores.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_senders.h"
 
 void SendOpenedCharacterToTree() {

@@ -62,6 +62,16 @@ public:
         return nullptr;
     }
 
+    // The first record, in list order, of exactly this name (case-sensitive).
+    static T* Named(std::string_view name) {
+        for (T* p = pHead.get(); p; p = p->next.get()) {
+            if (p->name == name) {
+                return p;
+            }
+        }
+        return nullptr;
+    }
+
     // Unlinks and destroys `item`; an item that is not in the list is left alone.
     static void Remove(T* item) {
         if (!item || !pHead) {

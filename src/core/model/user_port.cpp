@@ -1,4 +1,4 @@
-#include "core/app/user_port.h"
+#include "core/model/user_port.h"
 
 #include <iostream>
 

@@ -1,4 +1,4 @@
-#include "core/app/character.h"
+#include "core/model/character.h"
 
 #include <algorithm>
 #include <cstring>

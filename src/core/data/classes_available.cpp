@@ -1,15 +1,15 @@
-#include "core/tree/classes_available.h"
+#include "core/data/classes_available.h"
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/app/character.h"
-#include "core/app/options.h"
-#include "core/app/program_state.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
-#include "core/tree/tree_branch.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "core/model/text.h"
 
 namespace {
 
@@ -114,7 +114,7 @@ LevelLimit ParseLevelLimit(const std::string& entry) {
     char* end = nullptr;
     const double number = std::strtod(text, &end);
     if (end != text && *end == '\0') {
-        parsed.limit = TreeNumber("%-1.2f", number);
+        parsed.limit = Printf("%-1.2f", number);
     }
     return parsed;
 }

@@ -1,10 +1,10 @@
-#include "core/app/options.h"
+#include "core/model/options.h"
 
 #include <array>
 #include <fstream>
 #include <system_error>
 
-#include "core/app/workspace.h"
+#include "core/model/workspace.h"
 
 int32_t BooksToUse[kBookSwitches] = {};
 

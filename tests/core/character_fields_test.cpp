@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <type_traits>
+
+#include "core/app/clear_all.h"
+#include "core/files/saved_character_tags.h"
+#include "core/model/character_fields.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+using C = Character_Class;
+
+// Puts something in a field that no cleared record holds.
+void Fill(const CharacterField& field) {
+    Character_Class& c = current_character;
+    std::visit(
+        [&](const auto& member) {
+            using Member = std::decay_t<decltype(member)>;
+            if constexpr (std::is_same_v<Member, int32_t C::*>) {
+                c.*member = 7;
+            } else if constexpr (std::is_same_v<Member, std::string C::*>) {
+                c.*member = "filled";
+            } else if constexpr (std::is_same_v<Member, std::vector<std::string> C::*>) {
+                (c.*member).push_back("event");
+            } else if constexpr (std::is_same_v<Member, bool C::*>) {
+                c.*member = true;
+            }
+        },
+        field.member);
+}
+
+bool IsEmpty(const CharacterField& field) {
+    const Character_Class& c = current_character;
+    return std::visit(
+        [&](const auto& member) {
+            using Member = std::decay_t<decltype(member)>;
+            if constexpr (std::is_same_v<Member, SpecialField>) {
+                return true; // the lists and arrays are checked by name below
+            } else {
+                return c.*member == std::remove_cvref_t<decltype(c.*member)>{};
+            }
+        },
+        field.member);
+}
+
+TEST(CharacterFields, NamesAreUniqueAndEveryTaggedFieldIsReadBackIntoItself) {
+    std::set<std::string_view> names;
+    for (const CharacterField& field : CharacterFields()) {
+        EXPECT_TRUE(names.insert(field.name).second) << field.name;
+        if (field.file_tag.empty() || std::holds_alternative<SpecialField>(field.member)) {
+            continue;
+        }
+        // The reader takes an element by the first tag of its test order the element holds, so
+        // a field whose tag another tag shadows would be read into the wrong member.
+        const SavedTag* tag = MatchSavedTag("<" + std::string(field.file_tag));
+        ASSERT_NE(tag, nullptr) << field.name;
+        std::visit(
+            [&](const auto& read_into) {
+                using Read = std::decay_t<decltype(read_into)>;
+                if constexpr (std::is_constructible_v<FieldMember, Read>) {
+                    EXPECT_TRUE(FieldMember(read_into) == field.member) << field.name;
+                } else {
+                    ADD_FAILURE() << field.name << " is read as something else";
+                }
+            },
+            tag->field);
+    }
+}
+
+class NewCharacterTest : public WorkspaceTest {
+protected:
+    ScriptedPort port;
+};
+
+TEST_F(NewCharacterTest, EmptiesEveryFieldButTheKeptOnes) {
+    for (const CharacterField& field : CharacterFields()) {
+        Fill(field);
+    }
+    current_character.thief_skill[8] = 30;
+    current_character.quirk_count[17] = 2;
+    current_character.skills.AddTail(MakeItem<SkillDataItem>("Climbing", 40));
+    current_character.classes.AddTail(std::make_unique<ClassDataItem>());
+    SetSiblingLine(0, "Older brother");
+
+    Clear_All();
+    for (const CharacterField& field : CharacterFields()) {
+        if (field.on_new == OnNewCharacter::kCleared) {
+            EXPECT_TRUE(IsEmpty(field)) << field.name;
+        }
+    }
+    const Character_Class& c = current_character;
+    EXPECT_EQ(c.thief_skill[8], 0);
+    EXPECT_EQ(c.quirk_count[17], 0);
+    EXPECT_EQ(SkillDataItem::pHead, nullptr);
+    EXPECT_EQ(ClassDataItem::pHead, nullptr);
+    ASSERT_EQ(EquipDataItem::Count(), 1u);
+    EXPECT_EQ(EquipDataItem::pHead->name, "Starting Clothes");
+    EXPECT_STREQ(c.sibling[0], "Older brother") << "the family step writes the siblings afresh";
+
+    ResetProgramForTests();
+    EXPECT_STREQ(current_character.sibling[0], "");
+    EXPECT_EQ(EquipDataItem::pHead, nullptr);
+}
+
+} // namespace
