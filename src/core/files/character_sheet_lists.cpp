@@ -1,5 +1,6 @@
 // The sheet's sections of lists: racial abilities, spells, quirks and flaws, skills and
 // their kin, inventory and family.
+#include <array>
 #include <limits>
 #include <map>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/sheet_markup.h"
+#include "core/wizard/thief_skills_step.h"
 
 namespace {
 
@@ -40,11 +42,6 @@ void Entries(SheetList& outer, std::ostream& out, const char* heading,
 std::string Rated(const std::string& name, int rating) {
     return name + " x" + std::to_string(rating);
 }
-
-const char* const kThiefSkillNames[kThiefSkillCount] = {
-    "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",   "Move Silently",
-    "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages",
-};
 
 } // namespace
 
@@ -99,18 +96,18 @@ void WriteSkillsSection(std::ostream& out) {
             list.Item(s->name + " " + std::to_string(s->value) + "%");
         }
     }
-    // The thief skills the record holds (set in the tree editor), when it holds any.
-    const auto& skills = current_character.thief_skill;
-    bool any = false;
-    for (int32_t value : skills) {
-        any = any || value != 0;
-    }
-    if (any) {
+    // The thief skills of the class entry that keeps them: the starting base plus the points
+    // placed in creation, as the tree shows them.
+    if (const ClassDataItem* thief = ThiefSkillItem()) {
         outer.MarkupItem("Thief Skills");
         SheetList list(out);
-        for (int i = 0; i < kThiefSkillCount; ++i) {
+        const std::array<const ByLevel*, kThiefSkillCount> skills = {
+            &thief->pick_pockets,  &thief->open_locks,      &thief->find_traps,
+            &thief->remove_traps,  &thief->move_silently,   &thief->hide_in_shadows,
+            &thief->detect_noise,  &thief->climb_walls,     &thief->read_languages};
+        for (std::size_t i = 0; i < skills.size(); ++i) {
             list.Item(std::string(kThiefSkillNames[i]) + " " +
-                      std::to_string(skills[static_cast<std::size_t>(i)]) + "%");
+                      std::to_string((*skills[i])[0] + (*skills[i])[1]) + "%");
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "core/app/character.h"
 #include "core/data/data_items.h"
 #include "core/data/quirk_flaw.h"
+#include "core/data/race_data.h"
 
 std::string QuirkLine(int entry, int times) {
     std::string line = quirkflaw[entry].name;
@@ -29,6 +30,11 @@ void AppendHeldQuirks() {
             current_character.quirks.AddTail(MakeItem<QuirkDataItem>(quirkflaw[entry].name, held));
         }
     }
+}
+
+bool IsFemaleCharacter() {
+    const Character_Class& c = current_character;
+    return (c.race_item ? c.race_item->sex : c.sex) == "Female";
 }
 
 bool Contains(const std::string& text, const std::string& part) {

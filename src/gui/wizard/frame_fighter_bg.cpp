@@ -54,6 +54,8 @@ FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wx
     }
     panel_->SetSizer(column_);
     panel_->Layout();
+    // Opened while a character is being made, closing it must leave that creation going.
+    continued = !step_.OwnsCreation();
 }
 
 void FrameFighterBG::AddRow(int done, const char* caption, const std::string& text) {
@@ -109,7 +111,7 @@ void FrameFighterBG::OnContinue(wxCommandEvent&) {
     }
 }
 
-void FrameFighterBG::OnAbort(wxCommandEvent& event) {
+void FrameFighterBG::OnAbort(wxCommandEvent&) {
     step_.Abort();
-    CreationFrame::OnAbort(event);
+    CloseContinued(); // the stage is the background's to end, or another window's
 }
