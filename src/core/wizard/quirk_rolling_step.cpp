@@ -360,6 +360,9 @@ std::vector<std::string> QuirkRollingStep::GainedList() const {
 }
 
 int QuirkRollingStep::QuirkBpSum() const {
+    if (from_priors_) {
+        return 0;
+    }
     int sum = 0;
     for (int entry = 0; entry < kQuirkFlawSlots; ++entry) {
         sum += program_data.quirk_bp[entry];

@@ -36,7 +36,8 @@ public:
     int Selected() const { return selected_; }
     std::vector<std::string> GainedList() const;
     int OwedRolls() const { return owed_; }
-    // The BP the rolls of this step are worth so far (the first 800 entries of `quirk_bp`).
+    // The BP the rolls of this step earn so far (the first 800 entries of `quirk_bp`); 0 for
+    // the free rolls of the background, which earn nothing.
     int QuirkBpSum() const;
     std::string BalanceText() const; // "%-3.0f BP"
 
