@@ -134,6 +134,7 @@ void Clear_All() {
     program_data.creation_stage = 0;
     program_data.building_points = 0.0f;
     program_data.money_roll_modifier = 0;
+    program_data.saved_file_name.clear(); // a new character has no file of its own yet
     ClearNumbers(c);
     ClearCounters(c);
     ClearLists(c);
@@ -174,6 +175,7 @@ void ResetProgramForTests() {
     program_data.quirk_bp.fill(0);
     program_data.quirk_rolls_pending = 0;
     program_data.pending_quirk_tables.clear();
+    program_data.saved_file_name.clear();
     for (auto& entry : BooksToUse) {
         entry = 0;
     }

@@ -4,6 +4,7 @@
 #include "core/app/program_state.h"
 #include "core/app/user_port.h"
 #include "core/data/ability_scores.h"
+#include "core/files/character_save.h"
 #include "core/tree/tree_senders.h"
 
 void SendOpenedCharacterToTree() {
@@ -31,6 +32,7 @@ CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
                            "Load Character");
         return report;
     }
+    RememberSavedFile(file_name);
     SendOpenedCharacterToTree();
     return report;
 }

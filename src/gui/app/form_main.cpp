@@ -6,7 +6,7 @@
 #include "core/app/character.h"
 #include "core/app/options.h"
 #include "core/app/program_state.h"
-#include "core/files/character_file_writer.h"
+#include "core/files/character_save.h"
 #include "core/files/character_sheet.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
@@ -68,8 +68,7 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    CreateXMLSheet(current_character.character_name + ".xml", 1);
-    CreateHTMLSheet(current_character.character_name + ".html", 1);
+    SaveCurrentCharacter();
 }
 
 void FormMain::OnNew(wxCommandEvent&) {
