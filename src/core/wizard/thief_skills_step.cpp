@@ -1,5 +1,6 @@
 #include "core/wizard/thief_skills_step.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,6 +8,7 @@
 #include "core/app/program_state.h"
 #include "core/data/ability_scores.h"
 #include "core/data/class_data.h"
+#include "core/data/data_numbers.h"
 #include "core/data/data_items.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice_log.h"
@@ -142,7 +144,8 @@ ThiefSkillsStep::Reading
 ThiefSkillsStep::Read(const std::array<std::string, kThiefSkillCount>& entries) const {
     Reading reading;
     for (int i : usable_) {
-        reading.entries[i] = std::atoi(entries[i].c_str());
+        reading.entries[i] = std::clamp(AtoiSaturating(entries[i]), -kMostPointsOnOneEntry,
+                                        kMostPointsOnOneEntry);
     }
     for (int i = 0; i < kThiefSkillCount; ++i) {
         reading.totals[i] = bases_[i] + reading.entries[i];

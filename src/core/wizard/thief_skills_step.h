@@ -25,6 +25,9 @@ ClassDataItem* ThiefSkillItem();
 // drive it the same way.
 class ThiefSkillsStep {
 public:
+    // An entry beyond this (either way) counts as this, so the sums cannot overflow.
+    static constexpr int kMostPointsOnOneEntry = 999;
+
     ThiefSkillsStep();
 
     // The skills the class may use (indices into kThiefSkillNames), in order.

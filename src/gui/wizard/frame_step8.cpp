@@ -8,6 +8,7 @@
 
 #include "core/wizard/ability_race_step.h"
 #include "gui/app/form_main.h"
+#include "gui/app/number_entry.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
 #include "gui/wizard/thief_skills_frame.h"
@@ -52,6 +53,8 @@ void FrameStep8::BuildControls() {
                                          wxSize(58, kBoxHeight), wxTE_READONLY);
         bp_boxes_[i] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kBpX, y), wxSize(40, kBoxHeight));
+        AcceptWholeNumbers(bp_boxes_[i], -RaiseClassStep::kMostBpOnOneEntry,
+                           RaiseClassStep::kMostBpOnOneEntry);
     }
     const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 4;
     // The balance sits under the BP column it is spent from.
