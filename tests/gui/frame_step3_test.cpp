@@ -15,6 +15,7 @@
 #include "core/data/race_data.h"
 #include "core/dice/vexl_random.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/number_entry.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step3.h"
 #include "gui/wizard/frame_step6.h"
@@ -157,6 +158,38 @@ TEST_F(FrameStep3Test, ApplyWithTheOptionOffRestoresTheBoxes) {
     Click(step, ID_Step3Apply);
     EXPECT_EQ(step->ScoreBox(0)->GetValue(), "9");
     EXPECT_EQ(current_character.strength_base, 9);
+}
+
+// Whether the box's validator lets the key through to the box.
+bool TakesKey(wxTextCtrl* box, wxChar key) {
+    wxValidator* validator = box->GetValidator();
+    if (!validator) {
+        return true;
+    }
+    wxKeyEvent press(wxEVT_CHAR);
+    press.m_keyCode = key;
+    press.m_uniChar = key;
+    press.SetEventObject(box);
+    return !validator->ProcessEvent(press);
+}
+
+// The typed boxes and the own-roll dialog take digits only, and the dialog reads what is typed
+// within its range.
+TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnly) {
+    NumberEntryDialog own_roll(step, "Rolling for Hit Points", "1d4", "Enter your roll", 1, 1, 4);
+    for (wxTextCtrl* box : {step->ScoreBox(0), step->PercentileBox(6), own_roll.Entry()}) {
+        EXPECT_TRUE(TakesKey(box, '7'));
+        EXPECT_FALSE(TakesKey(box, 'z'));
+        EXPECT_FALSE(TakesKey(box, '-'));
+    }
+    const struct {
+        const char* typed;
+        long read;
+    } cases[] = {{"3", 3}, {"99", 4}, {"99999999999", 4}, {"", 1}, {"0", 1}};
+    for (const auto& c : cases) {
+        own_roll.Entry()->ChangeValue(c.typed);
+        EXPECT_EQ(own_roll.Value(), c.read) << c.typed;
+    }
 }
 
 TEST_F(FrameStep3Test, ContinueWithoutARaceStaysOpen) {
