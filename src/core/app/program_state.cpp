@@ -10,6 +10,7 @@
 #include "core/data/rules_lists.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
+#include "core/files/character_save.h"
 #include "core/gm/honor_party.h"
 
 ProgramState program_data;
@@ -134,7 +135,7 @@ void Clear_All() {
     program_data.creation_stage = 0;
     program_data.building_points = 0.0f;
     program_data.money_roll_modifier = 0;
-    program_data.saved_file_name.clear(); // a new character has no file of its own yet
+    RememberSavedFile(""); // a new character has no file of its own yet
     ClearNumbers(c);
     ClearCounters(c);
     ClearLists(c);
@@ -175,7 +176,7 @@ void ResetProgramForTests() {
     program_data.quirk_bp.fill(0);
     program_data.quirk_rolls_pending = 0;
     program_data.pending_quirk_tables.clear();
-    program_data.saved_file_name.clear();
+    RememberSavedFile("");
     for (auto& entry : BooksToUse) {
         entry = 0;
     }

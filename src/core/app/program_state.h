@@ -23,9 +23,6 @@ public:
     std::array<int32_t, kQuirkBpSlots> quirk_bp{};
     int32_t quirk_rolls_pending = 0;
     std::vector<std::string> pending_quirk_tables;
-    // The character file (in "CharacterXML") the record was opened from or last saved to;
-    // empty for a character never saved. Saving replaces this file without asking.
-    std::string saved_file_name;
 };
 
 extern ProgramState program_data;

@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "core/app/character.h"
-#include "core/app/program_state.h"
 #include "core/app/user_port.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_sheet.h"
@@ -30,14 +29,17 @@ std::string XmlFileName(const std::string& name) {
 bool ReplacesAnotherCharacter(const std::string& name) {
     const std::string file = XmlFileName(name);
     std::error_code error;
-    return file != program_data.saved_file_name &&
+    return file != saved_file_name &&
            std::filesystem::exists(SavedFilePath(kCharacterXmlDirectory, file), error);
 }
+
+// The character file the record was opened from or last saved to.
+std::string saved_file_name;
 
 } // namespace
 
 void RememberSavedFile(const std::string& file_name) {
-    program_data.saved_file_name = file_name;
+    saved_file_name = file_name;
 }
 
 SaveResult SaveCurrentCharacter() {

@@ -16,5 +16,6 @@ enum class SaveResult { kSaved, kCancelled, kFailed };
 SaveResult SaveCurrentCharacter();
 
 // Notes that the current character was read from or written to `file_name` (in
-// "CharacterXML"), so saving it again replaces that file without asking.
+// "CharacterXML"), so saving it again replaces that file without asking; "" for a character
+// with no file of its own (a new one).
 void RememberSavedFile(const std::string& file_name);
