@@ -93,6 +93,8 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     auto* thief = dynamic_cast<ThiefSkills*>(WindowTitled("Thief Skills"));
     ASSERT_NE(thief, nullptr);
     EXPECT_EQ(thief->GetSize(), wxSize(300, 300));
+    EXPECT_FALSE(thief->GetScreenRect().Intersects(age->GetScreenRect()))
+        << "both windows can be seen";
     EXPECT_EQ(thief->BaseBox(0)->GetValue(), "15") << "Pick Pockets of the thief item";
 }
 
