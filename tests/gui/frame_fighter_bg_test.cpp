@@ -89,8 +89,10 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     current_character.free_proficiencies = 1;
     OwnDice({10, 9, 12}); // 13 regular army; 9 sub-par, -2; 10 the plain free proficiency
 
+    EXPECT_FALSE(window->ContinueButton()->IsEnabled()) << "nothing rolled yet";
     Click(window, ID_FighterCampRoll);
     EXPECT_EQ(program_data.creation_stage, 1);
+    EXPECT_TRUE(window->ContinueButton()->IsEnabled());
     EXPECT_FALSE(Shown(0));
     EXPECT_TRUE(Shown(1));
     ASSERT_EQ(window->RowCount(), 1);
@@ -128,8 +130,9 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     EXPECT_EQ(ProfDataItem::pHead->name, "Long sword");
     EXPECT_EQ(ProfDataItem::pHead->value, -1);
     EXPECT_EQ(current_character.free_proficiencies, 0);
+    EXPECT_EQ(CutOrCrowdedLabels(window), std::vector<std::string>{});
 
-    Menu(window, ID_Continue);
+    Click(window, ID_Continue);
     Flush();
     EXPECT_EQ(CountWindowsTitled("Test Window"), 0);
     EXPECT_EQ(program_data.creation_stage, 0) << "a new character can be started";

@@ -73,6 +73,7 @@ TEST_F(FrameStep3Test, WindowShowsItsControlsAndMenu) {
         EXPECT_EQ(step->RaceLabel(i)->GetLabel(), "");
     }
     EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "0  ");
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
     EXPECT_EQ(step->RaceList()->GetCount(), 0u);
     const struct {
         int id;

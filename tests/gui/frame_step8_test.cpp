@@ -73,6 +73,7 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Click(step, ID_Step8Apply);
     EXPECT_EQ(step->ScoreBox(0)->GetValue(), "13/25");
     EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "5  ");
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
 
     Click(step, ID_Step8ContinueButton); // no class chosen yet
     Flush();

@@ -17,6 +17,9 @@ constexpr char kNameMessage[] = "Character Creation: Name your Character";
 constexpr char kNameCaption[] = "Enter Name";
 constexpr char kReplaceCaption[] = "Save Character";
 
+// The character file the record was opened from or last saved to.
+std::string saved_file_name;
+
 bool Blank(const std::string& text) {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;
 }
@@ -32,9 +35,6 @@ bool ReplacesAnotherCharacter(const std::string& name) {
     return file != saved_file_name &&
            std::filesystem::exists(SavedFilePath(kCharacterXmlDirectory, file), error);
 }
-
-// The character file the record was opened from or last saved to.
-std::string saved_file_name;
 
 } // namespace
 

@@ -12,6 +12,7 @@
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/list_columns.h"
 #include "gui/app/window_placement.h"
 #include "gui/gm/honor_file_frame.h"
 
@@ -178,4 +179,5 @@ void HonorTrackingFrame::RefreshPartyList() {
         }
         ++row;
     }
+    FitColumnsToContent(party_);
 }
