@@ -53,8 +53,8 @@ public:
 };
 
 // The installed port. Before anything is installed, a headless port answers: Yes to
-// questions, the offered value to number, whole-number and text entry, the first choice; messages go to
-// standard error; the log window and the tree are ignored.
+// questions, the offered value to number, whole-number and text entry, the first choice;
+// messages go to standard error; the log window and the tree are ignored.
 UserPort& Port();
 
 // Installs `port` (not owned) and returns the previous one; nullptr restores the headless port.

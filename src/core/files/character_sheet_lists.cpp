@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/character.h"
+#include "core/data/data_items.h"
 #include "core/data/item_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
