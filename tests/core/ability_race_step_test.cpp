@@ -179,8 +179,8 @@ TEST_F(AbilityRaceStepTest, ApplyTakesTypedScoresAsAtoiReadsThemWithinTheirRange
     BooksToUse[kRollYourOwnDice] = 1;
     AbilityRaceStep step;
     program_data.building_points = 4.0f;
-    const std::array<std::string, 7> scores = {"18", "  7", "12abc", "x", "-3", "99999999999",
-                                               "16"};
+    const std::array<std::string, 7> scores = {"18", "  7",         "12abc", "x",
+                                               "-3", "99999999999", "16"};
     const std::array<std::string, 7> fractions = {"50", "", "1", "2", "3", "-4", "101"};
     EXPECT_TRUE(step.Apply(scores, fractions));
     EXPECT_EQ(Scores(), (std::array<int, 7>{18, 7, 12, 0, 0, 25, 16}));

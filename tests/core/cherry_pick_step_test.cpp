@@ -57,9 +57,10 @@ TEST_F(CherryPickTest, AWomanCannotPickMalePatternBaldness) {
         const bool male = sex == "Male";
         EXPECT_EQ(step.AddMinor("Male Pattern Baldness"), male) << sex;
         EXPECT_EQ(step.minor_left, male ? 1 : 2) << sex;
-        EXPECT_EQ(port.messages, male ? std::vector<std::string>{}
-                                      : std::vector<std::string>{
-                                            "Quirks and Flaws: Females can not get male patern "
+        EXPECT_EQ(
+            port.messages,
+            male ? std::vector<std::string>{}
+                 : std::vector<std::string>{"Quirks and Flaws: Females can not get male patern "
                                             "baldness!"})
             << sex;
     }

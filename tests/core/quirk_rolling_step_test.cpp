@@ -191,9 +191,9 @@ TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
         RollWith(0, {});
         EXPECT_TRUE(step->Tables().empty());
         EXPECT_EQ(step->Continue(), Next::kCherryPicking);
-        EXPECT_EQ(Lines(), std::vector<std::string>{"No quirk or flaw of Table " +
-                                                    std::string(c.table) +
-                                                    " can be taken any more"});
+        EXPECT_EQ(Lines(),
+                  std::vector<std::string>{"No quirk or flaw of Table " + std::string(c.table) +
+                                           " can be taken any more"});
     }
 }
 

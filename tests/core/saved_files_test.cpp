@@ -62,27 +62,62 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
     const std::string kAskName = "text:Enter Name:Character Creation: Name your Character";
     const struct {
         const char* label;
-        const char* name;       // the character's name before saving
-        const char* own_file;   // the file it was opened from or saved to ("" for none)
-        bool other_ada_exists;  // CharacterXML/Ada.xml holds another character
+        const char* name;                 // the character's name before saving
+        const char* own_file;             // the file it was opened from or saved to ("" for none)
+        bool other_ada_exists;            // CharacterXML/Ada.xml holds another character
         std::vector<const char*> answers; // "yes", "no", "cancel" or a name
         std::vector<std::string> asked;
         SaveResult result;
         const char* ada_file_holds; // what Ada.xml names afterwards ("" for no file)
     } cases[] = {
-        {"nameless, named at the save", "", "", false, {"Ada"}, {kAskName}, SaveResult::kSaved,
+        {"nameless, named at the save",
+         "",
+         "",
+         false,
+         {"Ada"},
+         {kAskName},
+         SaveResult::kSaved,
          "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
-        {"nameless, naming cancelled", "", "", false, {"cancel"}, {kAskName},
-         SaveResult::kCancelled, ""},
-        {"nameless, an empty name", "", "", false, {""}, {kAskName}, SaveResult::kCancelled,
+        {"nameless, naming cancelled",
+         "",
+         "",
+         false,
+         {"cancel"},
+         {kAskName},
+         SaveResult::kCancelled,
          ""},
-        {"another Ada kept, then cancelled", "Ada", "", true, {"no", "cancel"},
-         {kName, kAskName}, SaveResult::kCancelled, "Old Ada"},
-        {"another Ada kept, saved as Bea", "Ada", "", true, {"no", "Bea"}, {kName, kAskName},
-         SaveResult::kSaved, "Old Ada"},
-        {"another Ada replaced", "Ada", "", true, {"yes"}, {kName}, SaveResult::kSaved,
+        {"nameless, an empty name", "", "", false, {""}, {kAskName}, SaveResult::kCancelled, ""},
+        {"another Ada kept, then cancelled",
+         "Ada",
+         "",
+         true,
+         {"no", "cancel"},
+         {kName, kAskName},
+         SaveResult::kCancelled,
+         "Old Ada"},
+        {"another Ada kept, saved as Bea",
+         "Ada",
+         "",
+         true,
+         {"no", "Bea"},
+         {kName, kAskName},
+         SaveResult::kSaved,
+         "Old Ada"},
+        {"another Ada replaced",
+         "Ada",
+         "",
+         true,
+         {"yes"},
+         {kName},
+         SaveResult::kSaved,
          "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
-        {"opened from Ada.xml", "Ada", "Ada.xml", true, {}, {}, SaveResult::kSaved,
+        {"opened from Ada.xml",
+         "Ada",
+         "Ada.xml",
+         true,
+         {},
+         {},
+         SaveResult::kSaved,
          "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
     };
     for (const auto& c : cases) {

@@ -83,9 +83,8 @@ long ScriptedPort::AskNumber(const std::string& message, const std::string& prom
     return value;
 }
 
-std::optional<long> ScriptedPort::AskInteger(const std::string& message,
-                                             const std::string& caption, long value, long min,
-                                             long max) {
+std::optional<long> ScriptedPort::AskInteger(const std::string& message, const std::string& caption,
+                                             long value, long min, long max) {
     questions.push_back({"integer", message, caption, "", value, min, max, {}});
     const auto answer = Next("integer");
     if (answer && answer->kind == Answer::Kind::kCancel) {

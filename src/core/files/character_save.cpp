@@ -73,5 +73,5 @@ SaveResult SaveCurrentCharacter() {
     }
     RememberSavedFile(file);
     return CreateHTMLSheet(SavedFileName(name) + ".html", 1) ? SaveResult::kSaved
-                                                              : SaveResult::kFailed;
+                                                             : SaveResult::kFailed;
 }

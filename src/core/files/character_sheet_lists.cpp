@@ -103,9 +103,9 @@ void WriteSkillsSection(std::ostream& out) {
         outer.MarkupItem("Thief Skills");
         SheetList list(out);
         const std::array<const ByLevel*, kThiefSkillCount> skills = {
-            &thief->pick_pockets,  &thief->open_locks,      &thief->find_traps,
-            &thief->remove_traps,  &thief->move_silently,   &thief->hide_in_shadows,
-            &thief->detect_noise,  &thief->climb_walls,     &thief->read_languages};
+            &thief->pick_pockets, &thief->open_locks,    &thief->find_traps,
+            &thief->remove_traps, &thief->move_silently, &thief->hide_in_shadows,
+            &thief->detect_noise, &thief->climb_walls,   &thief->read_languages};
         for (std::size_t i = 0; i < skills.size(); ++i) {
             list.Item(std::string(kThiefSkillNames[i]) + " " +
                       std::to_string((*skills[i])[0] + (*skills[i])[1]) + "%");

@@ -13,8 +13,8 @@
 class QuirkRollingStep {
 public:
     // What a roll on a table gave besides an entry number.
-    static constexpr int kRollAgain = 999;  // entry held as often as allowed, or roll declined
-    static constexpr int kNothingLeft = -1; // no entry of the table can be taken any more
+    static constexpr int kRollAgain = 999;      // entry held as often as allowed, or roll declined
+    static constexpr int kNothingLeft = -1;     // no entry of the table can be taken any more
     static constexpr int kMostRerolls = 100000; // re-rolls of one roll before it is given up
 
     enum class Next { kStay, kCherryPicking, kRaiseAbilities };

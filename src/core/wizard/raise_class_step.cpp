@@ -7,8 +7,8 @@
 #include "core/app/character.h"
 #include "core/app/program_state.h"
 #include "core/data/class_data.h"
-#include "core/data/data_numbers.h"
 #include "core/data/data_items.h"
+#include "core/data/data_numbers.h"
 #include "core/dice/dice_log.h"
 #include "core/tree/classes_available.h"
 #include "core/tree/tree_senders.h"
@@ -95,8 +95,8 @@ bool RaiseClassStep::ApplyAbilities(const std::array<std::string, kAbilities>& b
     std::array<int, kAbilities> requested{};
     int total = 0;
     for (int i = 0; i < kAbilities; ++i) {
-        requested[i] = std::clamp(AtoiSaturating(bp_entries[i]), -kMostBpOnOneEntry,
-                                  kMostBpOnOneEntry);
+        requested[i] =
+            std::clamp(AtoiSaturating(bp_entries[i]), -kMostBpOnOneEntry, kMostBpOnOneEntry);
         new_perc_[i] += kPercentilePerBp * requested[i];
         EqualizeAbilityScore(new_score_[i], new_perc_[i]);
         total += requested[i];

@@ -8,8 +8,8 @@
 #include "core/app/program_state.h"
 #include "core/data/ability_scores.h"
 #include "core/data/class_data.h"
-#include "core/data/data_numbers.h"
 #include "core/data/data_items.h"
+#include "core/data/data_numbers.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice_log.h"
 #include "core/tree/tree_senders.h"
@@ -144,8 +144,8 @@ ThiefSkillsStep::Reading
 ThiefSkillsStep::Read(const std::array<std::string, kThiefSkillCount>& entries) const {
     Reading reading;
     for (int i : usable_) {
-        reading.entries[i] = std::clamp(AtoiSaturating(entries[i]), -kMostPointsOnOneEntry,
-                                        kMostPointsOnOneEntry);
+        reading.entries[i] =
+            std::clamp(AtoiSaturating(entries[i]), -kMostPointsOnOneEntry, kMostPointsOnOneEntry);
     }
     for (int i = 0; i < kThiefSkillCount; ++i) {
         reading.totals[i] = bases_[i] + reading.entries[i];

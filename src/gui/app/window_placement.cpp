@@ -12,8 +12,8 @@ constexpr int kGap = 10;
 
 wxPoint PlaceBeside(const wxRect& other, const wxSize& size) {
     const int display = wxDisplay::GetFromPoint(other.GetTopLeft());
-    const wxRect area = wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display))
-                            .GetClientArea();
+    const wxRect area =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
     wxPoint place(other.GetRight() + 1 + kGap, other.y);
     if (place.x + size.x > area.GetRight() + 1) {
         place.x = other.x - kGap - size.x;

@@ -29,9 +29,8 @@ long WxUserPort::AskNumber(const std::string& message, const std::string& prompt
     return dialog.ShowModal() == wxID_OK ? dialog.Value() : -1;
 }
 
-std::optional<long> WxUserPort::AskInteger(const std::string& message,
-                                           const std::string& caption, long value, long min,
-                                           long max) {
+std::optional<long> WxUserPort::AskInteger(const std::string& message, const std::string& caption,
+                                           long value, long min, long max) {
     NumberEntryDialog dialog(MasterFrame, Wx(message), "", Wx(caption), value, min, max);
     if (dialog.ShowModal() != wxID_OK) {
         return std::nullopt;

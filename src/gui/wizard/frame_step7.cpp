@@ -41,8 +41,8 @@ void FrameStep7::BuildControls() {
     new wxButton(panel, ID_Step7Roll, "Roll for Quirk or Flaw", wxPoint(10, 64), wxSize(200, 28));
     new wxStaticText(panel, wxID_ANY, "Quirks and Flaws Gained", wxPoint(10, 102));
     gained_list_ = new wxListBox(panel, ID_Step7GainedList, wxPoint(10, 122), wxSize(525, 262));
-    balance_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(10, 392), wxSize(90, 20),
-                                      wxST_NO_AUTORESIZE);
+    balance_label_ =
+        new wxStaticText(panel, wxID_ANY, "", wxPoint(10, 392), wxSize(90, 20), wxST_NO_AUTORESIZE);
     quirk_bp_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(110, 392), wxSize(220, 20),
                                        wxST_NO_AUTORESIZE);
     owed_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(340, 392), wxSize(195, 20),

@@ -118,9 +118,9 @@ void FrameStep8::OnContinue(wxCommandEvent&) {
     const wxPoint age_place = GetPosition();
     if (result.thief_skills) {
         const wxSize thief_size(300, 300);
-        auto* thief = new ThiefSkills(MasterFrame, "Thief Skills",
-                                      PlaceBeside(wxRect(age_place, age_size), thief_size),
-                                      thief_size);
+        auto* thief =
+            new ThiefSkills(MasterFrame, "Thief Skills",
+                            PlaceBeside(wxRect(age_place, age_size), thief_size), thief_size);
         thief->Show(true);
     }
     CloseContinued();
