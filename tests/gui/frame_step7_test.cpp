@@ -1,3 +1,4 @@
+#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>

@@ -56,12 +56,13 @@ SaveResult SaveCurrentCharacter() {
             }
             name = *answer;
         }
-        if (!ReplacesAnotherCharacter(name)) {
+        if (!ReplacesAnotherCharacter(name) ||
+            Port().AskYesNo("A saved character named " + name +
+                                " already exists. Replace it with this character?",
+                            kReplaceCaption)) {
             break;
         }
-        ask = !Port().AskYesNo("A saved character named " + name +
-                                   " already exists. Replace it with this character?",
-                               kReplaceCaption);
+        ask = true; // kept the other character: ask for another name
     }
     if (name != current_character.character_name) {
         current_character.character_name = name;
