@@ -175,19 +175,21 @@ TEST_F(AbilityRaceStepTest, ApplyIsRefusedWhileTheOptionIsOff) {
     EXPECT_EQ(step.ScoreTexts()[0], "9");
 }
 
-TEST_F(AbilityRaceStepTest, ApplyTakesTypedScoresAsAtoiReadsThem) {
+// Read as atoi reads them, then kept within 0 to 25 and 0 to 100; overflow saturates.
+TEST_F(AbilityRaceStepTest, ApplyTakesTypedScoresAsAtoiReadsThemWithinTheirRange) {
     BooksToUse[kRollYourOwnDice] = 1;
     AbilityRaceStep step;
     program_data.building_points = 4.0f;
-    const std::array<std::string, 7> scores = {"18", "  7", "12abc", "x", "-3", "99999", "16"};
-    const std::array<std::string, 7> fractions = {"50", "", "1", "2", "3", "4", "100"};
+    const std::array<std::string, 7> scores = {"18", "  7",         "12abc", "x",
+                                               "-3", "99999999999", "16"};
+    const std::array<std::string, 7> fractions = {"50", "", "1", "2", "3", "-4", "101"};
     EXPECT_TRUE(step.Apply(scores, fractions));
-    EXPECT_EQ(Scores(), (std::array<int, 7>{18, 7, 12, 0, -3, 99999, 16}));
+    EXPECT_EQ(Scores(), (std::array<int, 7>{18, 7, 12, 0, 0, 25, 16}));
     EXPECT_EQ(current_character.strength_perc, 50);
     EXPECT_EQ(current_character.dexterity_perc, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
     EXPECT_EQ(StepLog(), "BP=0.0    | Entering Ability Scores STR=18/50 DEX=7/0 CON=12/1 INT=0/2 "
-                         "WIS=-3/3 CHR=99999/4 COM=16/100 \n");
+                         "WIS=0/3 CHR=25/0 COM=16/100 \n");
 }
 
 TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {

@@ -1,5 +1,6 @@
 // The HTML character sheet: its frame, sections in order, balanced markup, the cells that
 // carry the record, and escaping of every text from the record.
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "core/data/race_data.h"
 #include "core/files/character_sheet.h"
 #include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/model/program_state.h"
 #include "support/sample_character.h"
 #include "support/workspace_fixture.h"
@@ -169,8 +171,16 @@ TEST_F(CharacterSheetTest, EquipmentIsGroupedByTheDatasCategories) {
         << sheet;
 }
 
-TEST_F(CharacterSheetTest, ThiefSkillsAppearWhenTheRecordHoldsThem) {
-    current_character.thief_skill[1] = 35;
+TEST_F(CharacterSheetTest, ThiefSkillsComeFromTheThiefClassEntry) {
+    auto record = std::make_unique<CharacterClass>();
+    record->name = "Thief";
+    record->thief = 1;
+    CharacterClass::AddTail(std::move(record));
+    auto thief = std::make_unique<ClassDataItem>();
+    thief->name = "Thief";
+    thief->open_locks[0] = 30; // the starting base
+    thief->open_locks[1] = 5;  // the points placed in creation
+    ClassDataItem::AddTail(std::move(thief));
     const std::string sheet = Sheet();
     EXPECT_TRUE(Has(sheet, "<LI>Thief Skills\n<UL>\n<LI>Pick Pockets 0%\n<LI>Open Locks 35%\n"));
     EXPECT_TRUE(Has(sheet, "<LI>Read Languages 0%\n</UL>\n"));

@@ -49,6 +49,23 @@ TEST_F(CherryPickTest, TwoMinorsAndAMajorEarnEightBp) {
                                 {"Albino", 1}, {"Brittle Bones", 1}, {"Asthma", 1}}));
 }
 
+TEST_F(CherryPickTest, AWomanCannotPickMalePatternBaldness) {
+    for (const std::string sex : {"Female", "Male"}) {
+        race.sex = sex;
+        port.messages.clear();
+        CherryPickStep step;
+        const bool male = sex == "Male";
+        EXPECT_EQ(step.AddMinor("Male Pattern Baldness"), male) << sex;
+        EXPECT_EQ(step.minor_left, male ? 1 : 2) << sex;
+        EXPECT_EQ(
+            port.messages,
+            male ? std::vector<std::string>{}
+                 : std::vector<std::string>{"Quirks and Flaws: Females can not get male patern "
+                                            "baldness!"})
+            << sex;
+    }
+}
+
 TEST_F(CherryPickTest, RemovingAPickFreesItsSlotAndItsBp) {
     CherryPickStep step;
     step.AddMinor("Albino");

@@ -74,6 +74,42 @@ TEST_F(ClassesAvailable, EachRuleCanCloseAClass) {
              c.strength_base = 15, c.strength_perc = 5;
          },
          true},
+        {"12/50 is under a minimum of 12.51",
+         [](Character_Class& c, CharacterClass& p) {
+             p.minstr = 12.51f;
+             c.strength_perc = 50;
+         },
+         false},
+        {"12/51 meets a minimum of 12.51",
+         [](Character_Class& c, CharacterClass& p) {
+             p.minstr = 12.51f;
+             c.strength_perc = 51;
+         },
+         true},
+        {"12/52 is over a maximum of 12.51",
+         [](Character_Class& c, CharacterClass& p) {
+             p.maxstr = 12.51f;
+             c.strength_perc = 52;
+         },
+         false},
+        {"12/51 meets a maximum of 12.51",
+         [](Character_Class& c, CharacterClass& p) {
+             p.maxdex = 12.51f;
+             c.dexterity_perc = 51;
+         },
+         true},
+        {"fighter obligation shuts out a non-fighter",
+         [](Character_Class& c, CharacterClass& p) {
+             c.requires_wg_class = true;
+             p.fighter = -1;
+         },
+         false},
+        {"priest obligation shuts out a non-priest",
+         [](Character_Class& c, CharacterClass& p) {
+             c.requires_vg_class = true;
+             p.cleric = -1;
+         },
+         false},
         {"book switched off", [](Character_Class&, CharacterClass& p) { p.book = kVotarysGuide; },
          false},
         {"social rank too low with restrictions on",

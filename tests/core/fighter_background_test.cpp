@@ -285,16 +285,25 @@ TEST_F(FighterBackgroundTest, RollsOutOfTurnDoNothing) {
     EXPECT_EQ(port.questions.size(), 1u);
 }
 
-TEST_F(FighterBackgroundTest, ContinueOnlyFromTheStageTheCampRollSet) {
-    program_data.creation_stage = 3;
-    EXPECT_FALSE(step.Continue());
-    EXPECT_EQ(program_data.creation_stage, 3);
-    OwnDice({12});
-    step.TypeofTrainingCamp2C();
-    EXPECT_TRUE(step.Continue());
-    EXPECT_EQ(program_data.creation_stage, 6);
-    step.Abort();
-    EXPECT_EQ(program_data.creation_stage, 0);
+// Opened on its own the background is a creation that Continue and Abort end; opened while a
+// character is being made (stage 3) it never touches that creation's stage.
+TEST_F(FighterBackgroundTest, ContinueAndAbortEndOnlyTheBackgroundsOwnCreation) {
+    for (const int stage_at_open : {0, 3}) {
+        for (const bool abort : {false, true}) {
+            program_data.creation_stage = stage_at_open;
+            FighterBackground background;
+            EXPECT_FALSE(background.Continue()) << "nothing rolled yet";
+            OwnDice({12});
+            background.TypeofTrainingCamp2C();
+            EXPECT_EQ(program_data.creation_stage, stage_at_open ? stage_at_open : 1);
+            if (abort) {
+                background.Abort();
+            } else {
+                EXPECT_TRUE(background.Continue());
+            }
+            EXPECT_EQ(program_data.creation_stage, stage_at_open) << abort;
+        }
+    }
 }
 
 } // namespace

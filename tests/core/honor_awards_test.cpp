@@ -85,6 +85,9 @@ TEST(HonorAwardTable, KindsScopesAndNotesStayInTheirRanges) {
         ASSERT_GE(a.note, 0) << a.text;
         ASSERT_LT(a.note, kHonorNotes) << a.text;
         notes_used.insert(a.note);
+        if (a.note == 1) { // "paladins ... earn double" goes with chivalrous acts only
+            EXPECT_GT(a.award[0], 0) << a.text;
+        }
         if (a.note >= 19) { // a share of honor or so much per level is the whole award
             for (int column = 0; column < kAlignments; ++column) {
                 EXPECT_EQ(a.award[column], 0) << a.text;

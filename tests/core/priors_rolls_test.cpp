@@ -367,8 +367,8 @@ TEST_F(PriorsStepTest, IllegitimateSiblingsGetTheNatureOfTheirBirth) {
     EXPECT_EQ(lines[0], "for quantity of siblings (d100): rolled 96 = 1d4 illigitimate siblings");
     EXPECT_EQ(lines[1], "for quantity of illigitimate siblings (d4): rolled 2");
     EXPECT_EQ(lines[4],
-              "for nature of relationship with sibling 1 (d100): rolled 24, sibling is a bitter "
-              "rival");
+              "for nature of relationship with sibling 1 (d100): rolled 24 (14+10), sibling is a "
+              "bitter rival");
     EXPECT_EQ(lines[5],
               "for twin possibility with sibling 1 (d100+10): rolled 99, sibling is and is an "
               "identical twin");

@@ -145,13 +145,13 @@ TEST_F(PriorsStepTest, AFullPassRollsEveryTableAndContinueOwesTheFreeQuirks) {
         "for quantity of siblings (d100): rolled 40 = 2 siblings",
         "for sex of sibling 1 (d20): rolled 3, sibling is male",
         "for dead or alive status of sibling 1 (d100): rolled 5, sibling is alive",
-        "for nature of relationship with sibling 1 (d100): rolled 60, sibling is a normal "
-        "relationship",
+        "for nature of relationship with sibling 1 (d100): rolled 60 (50+10), sibling is a "
+        "normal relationship",
         "for twin possibility with sibling 1 (d100+10): rolled 10, sibling is and not a twin",
         "for sex of sibling 2 (d20): rolled 15, sibling is female",
         "for dead or alive status of sibling 2 (d100): rolled 90, sibling is dead",
-        "for nature of relationship with sibling 2 (d100): rolled 90, sibling is a devoted "
-        "friend",
+        "for nature of relationship with sibling 2 (d100): rolled 90 (80+10), sibling is a "
+        "devoted friend",
         "for twin possibility with sibling 2 (d100+10): rolled 96, sibling is and is a twin",
         "for order of birth (d100): rolled 50 Middle born (2nd)",
         "Applying Modifier for Birth Order (+0) to Starting Money Roll +0 = 0",

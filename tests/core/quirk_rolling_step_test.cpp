@@ -120,7 +120,7 @@ TEST_F(QuirkRollingTest, OrdersOfFurtherRollsOweTheirTables) {
         {kTable6H, 85, {kTable6H, kTable6H}}, // roll twice on 6H
         {kTable6F, 91, {kTable6F, kTable6H}}, // again on 6F and once on 6H
         {kTable6B, 10, {"PHB Animal Antipathy Table"}},
-        {"PHB Maimed Table", 6, {"PHB Maimed Table", "PHB Maimed Table"}}, // twice, ignoring this
+        {"PHB Maimed Table", 6, {}}, // "Roll twice, ignoring this result." adds no rolls
     };
     for (const auto& row : rows) {
         Clear_All();
@@ -172,18 +172,41 @@ TEST_F(QuirkRollingTest, AnEntryHeldAsOftenAsAllowedIsRolledAgainSilently) {
 }
 
 TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
-    for (int i = 1; i < kQuirkFlawSlots; ++i) {
-        if (std::string(quirkflaw[i].table) == "PHB Maimed Subtable") {
-            quirkflaw[i].max_times = 0;
+    const struct {
+        const char* table;
+        int last_closed; // entries of the table up to this one are held as often as allowed
+    } cases[] = {
+        {"PHB Maimed Subtable", kQuirkFlawSlots},
+        // 18d5 never shows more than 90, so "Bound by a Dying Oath" (91-100) is out of reach.
+        {"Votary's Guide 6P", Entry("Sworn Foe of the Undead")},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        for (int i = 1; i <= c.last_closed && i < kQuirkFlawSlots; ++i) {
+            if (std::string(quirkflaw[i].table) == c.table) {
+                quirkflaw[i].max_times = 0;
+            }
         }
+        program_data.pending_quirk_tables = {c.table};
+        Open(6, 1);
+        RollWith(0, {});
+        EXPECT_TRUE(step->Tables().empty());
+        EXPECT_EQ(step->Continue(), Next::kCherryPicking);
+        EXPECT_EQ(Lines(),
+                  std::vector<std::string>{"No quirk or flaw of Table " + std::string(c.table) +
+                                           " can be taken any more"});
     }
-    program_data.pending_quirk_tables = {"PHB Maimed Subtable"};
+}
+
+TEST_F(QuirkRollingTest, RerollsOfOneRollAreBounded) {
+    program_data.pending_quirk_tables = {"Votary's Guide 6P"};
     Open(6, 1);
-    RollWith(0, {});
-    EXPECT_TRUE(step->Tables().empty());
-    EXPECT_EQ(step->Continue(), Next::kCherryPicking);
-    EXPECT_EQ(Lines(), std::vector<std::string>{
-                           "No quirk or flaw of Table PHB Maimed Subtable can be taken any more"});
+    int thrown = 0;
+    step->dice = [&thrown](int, int) { return ++thrown, 1; }; // 1 is on no entry of 6P
+    EXPECT_TRUE(step->Roll(0));
+    EXPECT_EQ(thrown, QuirkRollingStep::kMostRerolls);
+    EXPECT_EQ(Lines(), std::vector<std::string>{"No quirk or flaw of Table Votary's Guide 6P that "
+                                                "can still be taken came up in 100000 rolls"});
 }
 
 TEST_F(QuirkRollingTest, RollsAreAllowedOnlyWhileOwed) {
@@ -220,7 +243,6 @@ TEST_F(QuirkRollingTest, BlindnessTakesTheSightFlawsAndSaysSoOnce) {
     EXPECT_EQ(current_character.quirk_count[eye], 0);
     EXPECT_EQ(program_data.quirk_bp[eye], 0);
     EXPECT_EQ(quirkflaw[eye].max_times, 0);
-    EXPECT_EQ(step->QuirkBpSum(), 20);
     RollWith(0, {1}); // asthma; the corrections run again
     const std::vector<std::string> lines = Lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(),
@@ -283,6 +305,7 @@ TEST_F(QuirkRollingTest, FreeQuirksAreListedButEarnNothing) {
     EXPECT_EQ(step->Continue(), Next::kStay);
     RollWith(0, {1});
     EXPECT_EQ(step->GainedList(), std::vector<std::string>{"Arrogant"});
+    EXPECT_EQ(step->QuirkBpSum(), 0) << "shown as earned";
     EXPECT_EQ(step->Continue(), Next::kCherryPicking);
     EXPECT_EQ(program_data.creation_stage, 6);
     EXPECT_EQ(program_data.quirk_bp[Entry("Arrogant")], 0);

@@ -253,7 +253,9 @@ TEST_F(QuirkTable, EveryNamedSubtableExistsAndSlotsMatchTheType) {
         if (entry.type == 0 || entry.type == 1) {
             EXPECT_EQ(used, "....");
         } else if (entry.type == 3) {
-            EXPECT_TRUE(used == ".x.." || used == ".xx." || used == ".xxx") << used;
+            // "Roll twice, ignoring this result." names no table and orders no roll.
+            EXPECT_TRUE(used == "...." || used == ".x.." || used == ".xx." || used == ".xxx")
+                << used;
         } else {
             EXPECT_EQ(used, "x...");
         }
@@ -316,7 +318,7 @@ TEST_F(QuirkTable, DirectiveNamesAndSlotsNameTheSameTables) {
                 from_name.push_back(codes.at(code));
             }
         }
-        if (name.find("twice") != std::string::npos) {
+        if (name.find("twice") != std::string::npos && !from_name.empty()) {
             ASSERT_EQ(from_name.size(), 1u) << name;
             EXPECT_TRUE(name.find("6C") != std::string::npos ||
                         name.find("6H") != std::string::npos ||

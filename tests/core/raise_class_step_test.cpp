@@ -136,6 +136,8 @@ TEST_F(RaiseClassStepTest, ARefusedBalanceShowsHowFarOverTheRequestWent) {
     EXPECT_FALSE(step.ApplyAbilities(Entries(7, 5)));
     EXPECT_EQ(step.BuildingPointsText(), "-3 ");
     EXPECT_EQ(StepLog(), "");
+    EXPECT_TRUE(step.ApplyAbilities(Entries(5, 4))) << "spending exactly the balance";
+    EXPECT_EQ(step.BuildingPointsText(), "0  ");
 }
 
 TEST_F(RaiseClassStepTest, ContinueChargesTheLastApplyAndAddsTheClassBonus) {

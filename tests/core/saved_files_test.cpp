@@ -5,10 +5,12 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/files/character_file_writer.h"
+#include "core/files/character_save.h"
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
 #include "core/model/character.h"
@@ -52,12 +54,108 @@ TEST_F(SavedFilesTest, SavingCreatesTheDirectoryAndReplacesTheOldFile) {
     EXPECT_TRUE(port.messages.empty());
 }
 
-TEST_F(SavedFilesTest, AnEmptyNameStillSavesBothFiles) {
-    ScriptedPort port;
-    EXPECT_TRUE(CreateXMLSheet(".xml", 1));
-    EXPECT_TRUE(CreateHTMLSheet(".html", 1));
-    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterXML" / ".xml"));
-    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / ".html"));
+// The save command never writes a nameless file and never replaces another character's file
+// unasked; the character opened from a file, or saved once, replaces its own silently.
+TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharacter) {
+    const std::string kName = "yesno:Save Character:A saved character named Ada already "
+                              "exists. Replace it with this character?";
+    const std::string kAskName = "text:Enter Name:Character Creation: Name your Character";
+    const struct {
+        const char* label;
+        const char* name;                 // the character's name before saving
+        const char* own_file;             // the file it was opened from or saved to ("" for none)
+        bool other_ada_exists;            // CharacterXML/Ada.xml holds another character
+        std::vector<const char*> answers; // "yes", "no", "cancel" or a name
+        std::vector<std::string> asked;
+        SaveResult result;
+        const char* ada_file_holds; // what Ada.xml names afterwards ("" for no file)
+    } cases[] = {
+        {"nameless, named at the save",
+         "",
+         "",
+         false,
+         {"Ada"},
+         {kAskName},
+         SaveResult::kSaved,
+         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
+        {"nameless, naming cancelled",
+         "",
+         "",
+         false,
+         {"cancel"},
+         {kAskName},
+         SaveResult::kCancelled,
+         ""},
+        {"nameless, an empty name", "", "", false, {""}, {kAskName}, SaveResult::kCancelled, ""},
+        {"another Ada kept, then cancelled",
+         "Ada",
+         "",
+         true,
+         {"no", "cancel"},
+         {kName, kAskName},
+         SaveResult::kCancelled,
+         "Old Ada"},
+        {"another Ada kept, saved as Bea",
+         "Ada",
+         "",
+         true,
+         {"no", "Bea"},
+         {kName, kAskName},
+         SaveResult::kSaved,
+         "Old Ada"},
+        {"another Ada replaced",
+         "Ada",
+         "",
+         true,
+         {"yes"},
+         {kName},
+         SaveResult::kSaved,
+         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
+        {"opened from Ada.xml",
+         "Ada",
+         "Ada.xml",
+         true,
+         {},
+         {},
+         SaveResult::kSaved,
+         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
+    };
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        ScriptedPort port;
+        if (c.other_ada_exists) {
+            WriteFile("CharacterXML/Ada.xml", "Old Ada");
+        }
+        current_character.character_name = c.name;
+        RememberSavedFile(c.own_file);
+        for (const std::string answer : c.answers) {
+            if (answer == "yes" || answer == "no") {
+                answer == "yes" ? port.AnswerYes() : port.AnswerNo();
+            } else if (answer == "cancel") {
+                port.AnswerCancel();
+            } else {
+                port.AnswerText(answer);
+            }
+        }
+        EXPECT_EQ(SaveCurrentCharacter(), c.result) << c.label;
+        std::vector<std::string> asked;
+        for (const auto& q : port.questions) {
+            asked.push_back(q.kind + ":" + q.caption + ":" + q.message);
+        }
+        EXPECT_EQ(asked, c.asked) << c.label;
+        const std::string ada = ReadFile("CharacterXML/Ada.xml");
+        EXPECT_NE(ada.find(c.ada_file_holds), std::string::npos) << c.label;
+        EXPECT_EQ(ada.empty(), *c.ada_file_holds == '\0') << c.label;
+        EXPECT_FALSE(fs::exists(workspace / "CharacterXML" / ".xml")) << c.label;
+        if (c.result == SaveResult::kSaved) {
+            const std::string saved = SavedFileName(current_character.character_name);
+            EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / (saved + ".html")));
+            // Saved once, the character replaces its own file from now on without a word.
+            EXPECT_EQ(SaveCurrentCharacter(), SaveResult::kSaved) << c.label;
+            EXPECT_EQ(port.questions.size(), c.asked.size()) << c.label;
+        }
+    }
 }
 
 // A write that fails half-way (the file system refuses to let the file grow) leaves the old

@@ -1,5 +1,6 @@
 #include "core/tree/tree_editor.h"
 
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,37 +19,39 @@ protected:
     TreeRecorder port;
 };
 
-TEST_F(TreeEditing, NumbersAreAskedPrefilledAndShownWithTheirUnit) {
+// Whole-number dialogs with a stated range; an answer beyond it is brought into it.
+TEST_F(TreeEditing, NumbersAreAskedPrefilledInRangeAndShownWithTheirUnit) {
     Character_Class& c = current_character;
     c.age = 18, c.character_height = 60, c.character_weight = 120, c.siblings = 4;
     const struct {
         const char* key;
-        const char* typed;
+        long typed;
         const char* message;
         const char* caption;
-        const char* prefill;
+        long prefill, max;
         const char* shown;
         const int32_t* field;
-        int stored;
     } cases[] = {
-        {"Age", "21", "Enter Age", "Character Editing: Age", "18", "21 years", &c.age, 21},
-        {"Height", "70", "Enter Height", "Character Editing: Height", "60", "70 inches",
-         &c.character_height, 70},
-        {"Weight", "150lb", "Enter Weight", "Character Editing: Weight", "120", "150 lbs",
-         &c.character_weight, 150},
-        {"Siblings", "none", "Enter number of Siblings", "Character Editing: Siblings", "4", "0",
-         &c.siblings, 0},
+        {"Age", 21, "Enter Age", "Character Editing: Age", 18, 9999, "21 years", &c.age},
+        {"Height", 70, "Enter Height", "Character Editing: Height", 60, 999, "70 inches",
+         &c.character_height},
+        {"Weight", 99999999999, "Enter Weight", "Character Editing: Weight", 120, 99999,
+         "99999 lbs", &c.character_weight},
+        {"Siblings", -2, "Enter number of Siblings", "Character Editing: Siblings", 4, 20, "-2",
+         &c.siblings},
     };
     for (const auto& test : cases) {
-        port.AnswerText(test.typed);
+        port.AnswerNumber(test.typed);
         const TreeEditor::Result result = TreeEditor::Edit(test.key);
         EXPECT_EQ(result.action, Action::kChanged) << test.key;
         EXPECT_EQ(result.shown, test.shown) << test.key;
-        EXPECT_EQ(*test.field, test.stored) << test.key;
+        EXPECT_EQ(*test.field, std::min(test.typed, test.max)) << test.key;
         ASSERT_FALSE(port.questions.empty());
-        EXPECT_EQ(port.questions.back().message, test.message);
-        EXPECT_EQ(port.questions.back().caption, test.caption);
-        EXPECT_EQ(port.prefilled.back(), test.prefill);
+        const auto& asked = port.questions.back();
+        EXPECT_EQ(asked.kind + asked.message + asked.caption,
+                  std::string("integer") + test.message + test.caption);
+        EXPECT_EQ(asked.value, test.prefill) << test.key;
+        EXPECT_EQ(asked.max, test.max) << test.key;
     }
 }
 

@@ -80,16 +80,21 @@ TEST_F(FileFrameTest, SaveFileWritesTheCharacterFileAndTheSheetUnderTheName) {
     EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // no dialog of any kind
 }
 
-TEST_F(FileFrameTest, SaveFileWithNoNameWritesDotXmlAndDotHtml) {
+TEST_F(FileFrameTest, SaveFileWithNoNameAsksForOneAndWritesNothingWhenCancelled) {
+    port->AnswerCancel();
     Menu(main_window, ID_SaveFile);
-    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterXML" / ".xml"));
-    EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / ".html"));
+    ASSERT_EQ(port->questions.size(), 1u);
+    EXPECT_EQ(port->questions[0].caption, "Enter Name");
+    EXPECT_FALSE(fs::exists(workspace / "CharacterXML"));
+    EXPECT_FALSE(fs::exists(workspace / "CharacterHTML"));
 }
 
 TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     SaveAs("zora", 3);
     SaveAs("Brenna", 1);
+    current_character.class_long_name = "Fighter/Magic-User";
     SaveAs("Milo", 12);
+    current_character.class_long_name.clear();
     FileFrame* frame = OpenWindow();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetSize(), wxSize(300, 300));
@@ -108,7 +113,9 @@ TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     EXPECT_EQ(Cell(list, 0, 0), "Brenna");
     EXPECT_EQ(Cell(list, 1, 0), "Milo");
     EXPECT_EQ(Cell(list, 2, 0), "zora"); // letter case does not sort it first or last
-    EXPECT_EQ(Cell(list, 1, 1), "");
+    EXPECT_EQ(Cell(list, 1, 1), "Fighter/Magic-User");
+    EXPECT_GE(list->GetColumnWidth(1), list->GetTextExtent("Fighter/Magic-User").x)
+        << "a multi-class is not cut";
     EXPECT_EQ(Cell(list, 1, 2), "12");
     EXPECT_EQ(Cell(list, 1, 3), "");
     // The window lists what is there when it opens, and again when asked.

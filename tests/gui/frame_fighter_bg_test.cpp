@@ -89,8 +89,10 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     current_character.free_proficiencies = 1;
     OwnDice({10, 9, 12}); // 13 regular army; 9 sub-par, -2; 10 the plain free proficiency
 
+    EXPECT_FALSE(window->ContinueButton()->IsEnabled()) << "nothing rolled yet";
     Click(window, ID_FighterCampRoll);
     EXPECT_EQ(program_data.creation_stage, 1);
+    EXPECT_TRUE(window->ContinueButton()->IsEnabled());
     EXPECT_FALSE(Shown(0));
     EXPECT_TRUE(Shown(1));
     ASSERT_EQ(window->RowCount(), 1);
@@ -128,11 +130,12 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     EXPECT_EQ(ProfDataItem::pHead->name, "Long sword");
     EXPECT_EQ(ProfDataItem::pHead->value, -1);
     EXPECT_EQ(current_character.free_proficiencies, 0);
+    EXPECT_EQ(CutOrCrowdedLabels(window), std::vector<std::string>{});
 
-    Menu(window, ID_Continue);
+    Click(window, ID_Continue);
     Flush();
     EXPECT_EQ(CountWindowsTitled("Test Window"), 0);
-    EXPECT_EQ(program_data.creation_stage, 6);
+    EXPECT_EQ(program_data.creation_stage, 0) << "a new character can be started";
     const std::string log = ReadFile(program_data.log_file_name);
     // The label is "Rolling" when the dice happened to show the typed 10.
     EXPECT_NE(log.find(" for Type of Training Camp (3d6): rolled 10(+3 Upper Lower Class +0 "
@@ -156,6 +159,18 @@ TEST_F(FrameFighterBGTest, ChooserWithoutAFreeSlotStaysOpen) {
     Flush();
     EXPECT_EQ(WindowTitled("Select a Free Weapon Proficiency"), chooser);
     EXPECT_EQ(ProfDataItem::pHead, nullptr);
+}
+
+TEST_F(FrameFighterBGTest, ClosingItLeavesACreationInProgressGoing) {
+    window->Close(true);
+    Flush();
+    program_data.creation_stage = 3; // a character is being made in another window
+    Menu(main_window, ID_Test);
+    auto* test_window = WindowTitled("Test Window");
+    ASSERT_NE(test_window, nullptr);
+    test_window->Close(true);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 3);
 }
 
 TEST_F(FrameFighterBGTest, AbortAfterARollEndsTheStage) {

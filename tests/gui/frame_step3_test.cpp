@@ -15,6 +15,7 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/number_entry.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step3.h"
 #include "gui/wizard/frame_step6.h"
@@ -72,6 +73,7 @@ TEST_F(FrameStep3Test, WindowShowsItsControlsAndMenu) {
         EXPECT_EQ(step->RaceLabel(i)->GetLabel(), "");
     }
     EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "0  ");
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
     EXPECT_EQ(step->RaceList()->GetCount(), 0u);
     const struct {
         int id;
@@ -157,6 +159,39 @@ TEST_F(FrameStep3Test, ApplyWithTheOptionOffRestoresTheBoxes) {
     Click(step, ID_Step3Apply);
     EXPECT_EQ(step->ScoreBox(0)->GetValue(), "9");
     EXPECT_EQ(current_character.strength_base, 9);
+}
+
+// Whether the box's validator lets the key through to the box.
+bool TakesKey(wxTextCtrl* box, wxChar key) {
+    wxValidator* validator = box->GetValidator();
+    if (!validator) {
+        return true;
+    }
+    wxKeyEvent press(wxEVT_CHAR);
+    press.m_keyCode = key;
+    press.m_uniChar = key;
+    press.SetEventObject(box);
+    return !validator->ProcessEvent(press);
+}
+
+// The typed boxes and the own-roll dialog take digits only, and the dialog reads what is typed
+// within its range.
+TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnly) {
+    NumberEntryDialog own_roll(step, "Rolling for Hit Points", "1d4", "Enter your roll", 1, 1, 4);
+    for (wxTextCtrl* box : {step->ScoreBox(0), step->PercentileBox(6), own_roll.Entry()}) {
+        box->ChangeValue("");
+        EXPECT_TRUE(TakesKey(box, '3'));
+        EXPECT_FALSE(TakesKey(box, 'z'));
+        EXPECT_FALSE(TakesKey(box, '-'));
+    }
+    const struct {
+        const char* typed;
+        long read;
+    } cases[] = {{"3", 3}, {"99", 4}, {"99999999999", 4}, {"", 1}, {"0", 1}};
+    for (const auto& c : cases) {
+        own_roll.Entry()->ChangeValue(c.typed);
+        EXPECT_EQ(own_roll.Value(), c.read) << c.typed;
+    }
 }
 
 TEST_F(FrameStep3Test, ContinueWithoutARaceStaysOpen) {

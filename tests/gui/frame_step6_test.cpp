@@ -70,6 +70,7 @@ TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndTheStepMenu) {
     ASSERT_NE(step->RollButton(), nullptr);
     EXPECT_EQ(step->RollButton()->GetLabel(), "Begin Priors and Particulars");
     EXPECT_TRUE(step->Rows().empty());
+    EXPECT_FALSE(step->ContinueButton()->IsEnabled()) << "nothing rolled yet";
     wxMenuBar* bar = step->GetMenuBar();
     ASSERT_EQ(bar->GetMenuCount(), 1u);
     EXPECT_EQ(bar->GetMenuLabel(0), "&Menu");
@@ -152,9 +153,13 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
     }
     SaveWindowScreenshot(step, "frame_step6_whole_background.png");
 
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    EXPECT_TRUE(step->ContinueButton()->IsEnabled());
+    EXPECT_EQ(step->ContinueButton()->GetPosition().x, step->Rows().back().value->GetPosition().x)
+        << "in the place of the roll buttons";
     port->AnswerChoice(0); // the abusive mother's major quirk: 6G
     port->AnswerChoice(0); // the middle child's personality quirk: 6H
-    Menu(step, ID_Continue);
+    Click(step, ID_Continue);
     Flush();
     EXPECT_EQ(program_data.creation_stage, 6);
     EXPECT_EQ(program_data.quirk_rolls_pending, 2);

@@ -1,3 +1,4 @@
+#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
@@ -60,6 +61,7 @@ TEST_F(FrameStep7Test, RollsOn6AThenTheSubTableAndGoesOnToRaiseAbilities) {
     EXPECT_EQ(step->TableBox()->GetCount(), 2u);
     EXPECT_EQ(step->TableBox()->GetStringSelection(),
               "Player's Handbook 6B: Flaws, Minor (Physical)");
+    EXPECT_FALSE(step->ContinueButton()->IsEnabled());
     Menu(step, ID_Continue); // a roll is still owed
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], step);
@@ -70,8 +72,10 @@ TEST_F(FrameStep7Test, RollsOn6AThenTheSubTableAndGoesOnToRaiseAbilities) {
     EXPECT_EQ(step->QuirkBpLabel()->GetLabel(), "BP from quirks and flaws: 5");
     EXPECT_EQ(step->OwedLabel()->GetLabel(), "Rolls still to make: 0");
     SaveWindowScreenshot(step, "frame_step7_rolled.png");
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
 
-    Menu(step, ID_Continue);
+    EXPECT_TRUE(step->ContinueButton()->IsEnabled());
+    Click(step, ID_Continue);
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], nullptr);
     EXPECT_EQ(program_data.creation_stage, 8);

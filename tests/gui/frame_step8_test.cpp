@@ -73,6 +73,7 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Click(step, ID_Step8Apply);
     EXPECT_EQ(step->ScoreBox(0)->GetValue(), "13/25");
     EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "5  ");
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
 
     Click(step, ID_Step8ContinueButton); // no class chosen yet
     Flush();
@@ -93,6 +94,8 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     auto* thief = dynamic_cast<ThiefSkills*>(WindowTitled("Thief Skills"));
     ASSERT_NE(thief, nullptr);
     EXPECT_EQ(thief->GetSize(), wxSize(300, 300));
+    EXPECT_FALSE(thief->GetScreenRect().Intersects(age->GetScreenRect()))
+        << "both windows can be seen";
     EXPECT_EQ(thief->BaseBox(0)->GetValue(), "15") << "Pick Pockets of the thief item";
 }
 

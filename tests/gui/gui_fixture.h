@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <wx/event.h>
 #include <wx/frame.h>
 
@@ -24,6 +27,11 @@ protected:
     // Top-level windows with exactly this title.
     static int CountWindowsTitled(const wxString& title);
     static wxFrame* WindowTitled(const wxString& title);
+
+    // The shown static labels of `window` whose text is wider than the label ("cut: text"),
+    // or that overlap another label ("crowded: text / text"); labels that end long texts with
+    // an ellipsis on purpose are not cut.
+    static std::vector<std::string> CutOrCrowdedLabels(wxWindow* window);
 
     FormMain* main_window = nullptr;
     ScriptedPort* port = nullptr;

@@ -176,6 +176,7 @@ TEST_F(HonorTrackingTest, PickerListsSavedCharactersAndAddsTheActivatedOnes) {
     EXPECT_EQ(picker->GetTitle(), "Add Character");
     EXPECT_EQ(picker->GetSize(), wxSize(300, 300));
     EXPECT_EQ(picker->GetParent(), frame);
+    EXPECT_FALSE(picker->GetScreenRect().Intersects(frame->GetScreenRect())) << "side by side";
     wxListCtrl* saved = picker->CharacterList();
     EXPECT_EQ(saved->GetColumnCount(), 5);
     ASSERT_EQ(saved->GetItemCount(), 3);

@@ -150,7 +150,7 @@ TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
     current_character.handedness = "Right";
     messagePPtotree();
 
-    tree_port->AnswerText("66");
+    tree_port->AnswerNumber(66);
     Activate({"Height", "60 inches"});
     EXPECT_EQ(current_character.character_height, 66);
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");

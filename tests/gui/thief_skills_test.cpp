@@ -58,6 +58,7 @@ TEST_F(ThiefSkillsTest, RowsForTheUsableSkillsAndEveryPointPlacedBeforeItCloses)
     Type(0, "30");
     Type(1, "20");
     Click(window, ID_ThiefApply);
+    EXPECT_EQ(CutOrCrowdedLabels(window), std::vector<std::string>{});
     EXPECT_EQ(window->BaseBox(0)->GetValue(), "45");
     EXPECT_EQ(window->BaseBox(1)->GetValue(), "30");
     Click(window, ID_ThiefContinue); // ten points still to place

@@ -83,6 +83,19 @@ long ScriptedPort::AskNumber(const std::string& message, const std::string& prom
     return value;
 }
 
+std::optional<long> ScriptedPort::AskInteger(const std::string& message, const std::string& caption,
+                                             long value, long min, long max) {
+    questions.push_back({"integer", message, caption, "", value, min, max, {}});
+    const auto answer = Next("integer");
+    if (answer && answer->kind == Answer::Kind::kCancel) {
+        return std::nullopt;
+    }
+    if (answer && answer->kind != Answer::Kind::kNumber) {
+        ADD_FAILURE() << "a whole-number question got another kind of answer: " << message;
+    }
+    return answer && answer->kind == Answer::Kind::kNumber ? answer->number : value;
+}
+
 std::optional<std::string> ScriptedPort::AskText(const std::string& message,
                                                  const std::string& caption,
                                                  const std::string& value) {

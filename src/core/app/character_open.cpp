@@ -2,6 +2,7 @@
 
 #include "core/app/clear_all.h"
 #include "core/data/ability_scores.h"
+#include "core/files/character_save.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
@@ -32,6 +33,7 @@ CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
                            "Load Character");
         return report;
     }
+    RememberSavedFile(file_name);
     SendOpenedCharacterToTree();
     return report;
 }

@@ -7,6 +7,7 @@
 #include "core/data/rules_lists.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
+#include "core/files/character_save.h"
 #include "core/gm/honor_party.h"
 #include "core/model/character.h"
 #include "core/model/character_fields.h"
@@ -33,6 +34,7 @@ void Clear_All() {
     program_data.creation_stage = 0;
     program_data.building_points = 0.0f;
     program_data.money_roll_modifier = 0;
+    RememberSavedFile(""); // a new character has no file of its own yet
     ClearRecord(false);
     current_character.equipment.AddTail(MakeItem<EquipDataItem>("Starting Clothes", 1));
     LoadOptions();
@@ -47,6 +49,7 @@ void Clear_All() {
 void ResetProgramForTests() {
     ClearRecord(true);
     program_data = ProgramState{};
+    RememberSavedFile("");
     for (auto& entry : BooksToUse) {
         entry = 0;
     }

@@ -148,3 +148,17 @@ void CharacterClass::ParseCXML(const std::filesystem::path& file, CharacterClass
         ReadRecordFile(file, *record, nullptr);
     }
 }
+
+bool IsThiefType(const ClassDataItem& item) {
+    const CharacterClass* record = CharacterClass::Named(item.name);
+    return record && record->thief == 1;
+}
+
+ClassDataItem* ThiefSkillItem() {
+    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        if (IsThiefType(*item)) {
+            return item;
+        }
+    }
+    return nullptr;
+}

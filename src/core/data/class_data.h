@@ -62,3 +62,10 @@ public:
 };
 
 extern CharacterClass CClass;
+
+// Whether the class entry's class is thief-type.
+bool IsThiefType(const ClassDataItem& item);
+
+// The character's class entry that keeps the thief skills: the first whose class is
+// thief-type; null when there is none.
+ClassDataItem* ThiefSkillItem();

@@ -1,6 +1,7 @@
 #include "core/data/classes_available.h"
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -24,6 +25,12 @@ double ScoreAsDecimal(int score, int percentile) {
     char text[32];
     std::snprintf(text, sizeof text, "%i.%i", score, percentile);
     return std::strtod(text, nullptr);
+}
+
+// Scores and limits meet in whole hundredths: a limit of 12.51 is stored as the float
+// 12.5100002, which a score of 12/51 read as a double would never reach.
+long long Hundredths(double value) {
+    return std::llround(value * 100.0);
 }
 
 bool RaceAdmits(const CharacterRace& race, const std::string& class_name) {
@@ -51,7 +58,8 @@ bool ScoresWithinLimits(const CharacterClass& record, const std::array<double, 7
                                                          {record.mincha, record.maxcha},
                                                          {record.mincom, record.maxcom}}};
     for (std::size_t i = 0; i < scores.size(); ++i) {
-        if (limits[i][0] > scores[i] || scores[i] > limits[i][1]) {
+        const long long score = Hundredths(scores[i]);
+        if (Hundredths(limits[i][0]) > score || score > Hundredths(limits[i][1])) {
             return false;
         }
     }

@@ -31,7 +31,7 @@ const QuirkFlawRow kRows[] = {
     {"Maimed: Crushed Hand",              10, 0, 0, "PHB pg 94", kPhbMaimed, {},              1, 3, 3,   2, 0, {}, {36}},  // 116
     {"Maimed: Crushed Foot",              10, 0, 0, "PHB pg 94", kPhbMaimed, {},              1, 4, 4,   2, 0, {}, {37}},  // 117
     {"Roll on Table PHB Maimed Subtable",  0, 0, 0, "PHB pg 94", kPhbMaimed, {kPhbMaimedSub}, 2, 5, 5, 999, 1, {}, {}},    // 118
-    {"Roll twice, ignoring this result.",  0, 0, 0, "PHB pg 94", kPhbMaimed, {kPhbMaimed},    2, 6, 6, 999, 2, {}, {}},    // 119
+    {"Roll twice, ignoring this result.",  0, 0, 0, "PHB pg 94", kPhbMaimed, {},              3, 6, 6, 999, 0, {}, {}},    // 119
 
     // "PHB Maimed Subtable": 2 entries, rolls 1-6.  Entries 120-121.
     {"Maimed: Shattered Jaw", 10, 0, 0, "PHB pg 94", kPhbMaimedSub, {}, 1, 1, 3, 1, 0, {}, {}},  // 120

@@ -1,5 +1,6 @@
 // The sheet's sections of lists: racial abilities, spells, quirks and flaws, skills and
 // their kin, inventory and family.
+#include <array>
 #include <limits>
 #include <map>
 #include <vector>
@@ -8,7 +9,9 @@
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/sheet_markup.h"
+#include "core/data/class_data.h"
 #include "core/model/character.h"
+#include "core/model/data_items.h"
 
 namespace {
 
@@ -94,18 +97,15 @@ void WriteSkillsSection(std::ostream& out) {
             list.Item(s->name + " " + std::to_string(s->value) + "%");
         }
     }
-    // The thief skills the record holds (set in the tree editor), when it holds any.
-    const auto& skills = current_character.thief_skill;
-    bool any = false;
-    for (int32_t value : skills) {
-        any = any || value != 0;
-    }
-    if (any) {
+    // The thief skills of the class entry that keeps them: the starting base plus the points
+    // placed in creation, as the tree shows them.
+    if (const ClassDataItem* thief = ThiefSkillItem()) {
         outer.MarkupItem("Thief Skills");
         SheetList list(out);
-        for (int i = 0; i < kThiefSkillCount; ++i) {
+        const auto skills = thief->ThiefSkillHistories();
+        for (std::size_t i = 0; i < skills.size(); ++i) {
             list.Item(std::string(kThiefSkillNames[i]) + " " +
-                      std::to_string(skills[static_cast<std::size_t>(i)]) + "%");
+                      std::to_string((*skills[i])[0] + (*skills[i])[1]) + "%");
         }
     }
 }

@@ -11,6 +11,10 @@ public:
                    long) override {
         return value;
     }
+    std::optional<long> AskInteger(const std::string&, const std::string&, long value, long,
+                                   long) override {
+        return value;
+    }
     std::optional<std::string> AskText(const std::string&, const std::string&,
                                        const std::string& value) override {
         return value;

@@ -18,6 +18,11 @@ public:
     virtual long AskNumber(const std::string& message, const std::string& prompt,
                            const std::string& caption, long value, long min, long max) = 0;
 
+    // Whole-number entry dialog: the field takes digits only and the answer lies within min
+    // to max; nullopt when cancelled (so -1 can be an answer).
+    virtual std::optional<long> AskInteger(const std::string& message, const std::string& caption,
+                                           long value, long min, long max) = 0;
+
     // Text-entry dialog; nullopt when cancelled.
     virtual std::optional<std::string>
     AskText(const std::string& message, const std::string& caption, const std::string& value) = 0;
@@ -48,8 +53,8 @@ public:
 };
 
 // The installed port. Before anything is installed, a headless port answers: Yes to
-// questions, the offered value to number and text entry, the first choice; messages go to
-// standard error; the log window and the tree are ignored.
+// questions, the offered value to number, whole-number and text entry, the first choice;
+// messages go to standard error; the log window and the tree are ignored.
 UserPort& Port();
 
 // Installs `port` (not owned) and returns the previous one; nullptr restores the headless port.

@@ -11,17 +11,6 @@
 
 namespace {
 
-// The class entry that keeps the thief skills: the first whose class is thief-type.
-const ClassDataItem* ThiefSkillItem() {
-    for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        const CharacterClass* record = CharacterClass::Named(item->name);
-        if (record && record->thief == 1) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
 // Each skill is its starting base (level 0) plus the points placed at level 1.
 void SendThiefSkills(const ClassDataItem& item) {
     TreeBranch branch;

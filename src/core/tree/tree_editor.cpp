@@ -1,6 +1,6 @@
 #include "core/tree/tree_editor.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <optional>
 
 #include "core/model/character.h"
@@ -17,16 +17,18 @@ struct NumberEdit {
     const char* caption;
     int32_t Character_Class::*field;
     const char* shown;
+    // The range the dialog takes; an illegitimate family's siblings are counted negative.
+    long min, max;
 };
 
 const NumberEdit kNumberEdits[] = {
-    {"Age", "Enter Age", "Character Editing: Age", &Character_Class::age, "%i years"},
+    {"Age", "Enter Age", "Character Editing: Age", &Character_Class::age, "%i years", 0, 9999},
     {"Height", "Enter Height", "Character Editing: Height", &Character_Class::character_height,
-     "%i inches"},
+     "%i inches", 0, 999},
     {"Weight", "Enter Weight", "Character Editing: Weight", &Character_Class::character_weight,
-     "%i lbs"},
+     "%i lbs", 0, 99999},
     {"Siblings", "Enter number of Siblings", "Character Editing: Siblings",
-     &Character_Class::siblings, "%i"},
+     &Character_Class::siblings, "%i", -4, 20},
 };
 
 bool SocialClassAccepted(const std::string& text) {
@@ -73,12 +75,12 @@ const TextEdit kTextEdits[] = {
 
 TreeEditor::Result EditNumber(const NumberEdit& edit) {
     int32_t& field = current_character.*edit.field;
-    const std::optional<std::string> answer =
-        Port().AskText(edit.message, edit.caption, Printf("%i", field));
+    const std::optional<long> answer =
+        Port().AskInteger(edit.message, edit.caption, field, edit.min, edit.max);
     if (!answer) {
         return {};
     }
-    field = std::atoi(answer->c_str());
+    field = static_cast<int32_t>(std::clamp(*answer, edit.min, edit.max));
     return {TreeEditor::Action::kChanged, Printf(edit.shown, field)};
 }
 

@@ -1,8 +1,10 @@
 #include "core/wizard/ability_race_step.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/data/data_numbers.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
@@ -90,8 +92,8 @@ bool AbilityRaceStep::Apply(const std::array<std::string, kAbilities>& scores,
     auto score_fields = current_character.Scores();
     auto percentile_fields = current_character.Percentiles();
     for (int i = 0; i < kAbilities; ++i) {
-        *score_fields[i] = std::atoi(scores[i].c_str());
-        *percentile_fields[i] = std::atoi(percentiles[i].c_str());
+        *score_fields[i] = std::clamp(AtoiSaturating(scores[i]), 0, kHighestScore);
+        *percentile_fields[i] = std::clamp(AtoiSaturating(percentiles[i]), 0, kHighestPercentile);
     }
     ClearRaceChoice();
     LogScores("Entering Ability Scores");

@@ -13,6 +13,9 @@ class CharacterRace;
 class AbilityRaceStep {
 public:
     static constexpr int kAbilities = 7;
+    // The range of a typed score (the ability tables end at 25) and of a typed percentile.
+    static constexpr int kHighestScore = 25;
+    static constexpr int kHighestPercentile = 100;
     // The eight race labels: the seven adjustments, then the race's BP.
     static constexpr int kRaceLabels = 8;
 

@@ -112,6 +112,13 @@ bool CherryPickStep::CherryPick(const std::string& text, int sign) {
         if (current_character.quirk_count[entry] + picks_[entry] >= row.max_times) {
             return false;
         }
+        if (entry == kMalePatternBaldness && IsFemaleCharacter()) {
+            // The rolling step's correction, applied before the pick instead of after it: the
+            // first sentence only, as picking it owes no rolls.
+            const std::string message = kFemaleBaldnessMessage;
+            Port().ShowMessage(message.substr(0, message.find('!') + 1), kCaption);
+            return false;
+        }
         const char* guide = GuideOfBook(row.book);
         if (guide &&
             !Port().AskYesNo(std::string("Taking this quirk or flaw will force you into creating a "

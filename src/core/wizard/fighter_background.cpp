@@ -118,9 +118,12 @@ std::string FighterBackground::TypeofTrainingCamp2C() {
     if (next_ != Roll::kCamp) {
         return "";
     }
-    // Rolling the camp makes this window the creation in progress. Opened straight after
-    // start-up, before any new character named the run's dice log, it names the log itself.
-    program_data.creation_stage = 1;
+    // Rolling the camp makes this window the creation in progress, unless one already is.
+    // Opened straight after start-up, before any new character named the run's dice log, it
+    // names the log itself.
+    if (OwnsCreation()) {
+        program_data.creation_stage = 1;
+    }
     if (std::strlen(program_data.log_file_name) < 2) {
         Create_Filename(program_data.log_file_name);
     }
@@ -218,14 +221,20 @@ std::string FighterBackground::WeaponProficiencyQuality() {
     return kMeleeWeaponLimitedKind;
 }
 
+FighterBackground::FighterBackground() : stage_at_open_(program_data.creation_stage) {}
+
 bool FighterBackground::Continue() {
-    if (program_data.creation_stage != 1) {
+    if (next_ == Roll::kCamp) {
         return false;
     }
-    program_data.creation_stage = 6;
+    // No step follows the background, so its own creation ends here; the record keeps the
+    // training for the sheet and the character file.
+    Abort();
     return true;
 }
 
 void FighterBackground::Abort() {
-    program_data.creation_stage = 0;
+    if (OwnsCreation()) {
+        program_data.creation_stage = 0;
+    }
 }

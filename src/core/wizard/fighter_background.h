@@ -47,6 +47,12 @@ class FighterBackground {
 public:
     enum class Roll { kCamp, kQuality, kResults, kDone };
 
+    // Remembers whether a creation was in progress when the window opened: the background
+    // then rolls for that character and leaves its stage alone.
+    FighterBackground();
+    // True when the background is a creation of its own (none was in progress at opening).
+    bool OwnsCreation() const { return stage_at_open_ == 0; }
+
     // Each runs its roll until one is accepted, stores it and returns the text the window
     // shows in its row. A roll asked for out of turn does nothing and returns "".
     std::string TypeofTrainingCamp2C();
@@ -61,9 +67,12 @@ public:
     // training).
     const std::string& FreeProficiencyKind() const { return free_kind_; }
 
-    // Hands the character on (stage 1 becomes 6); false, and nothing done, at any other stage.
+    // Once the camp is rolled: ends the background's own creation (stage 0 again, so a new
+    // character can be started) or leaves the one in progress as it was. False, and nothing
+    // done, before the camp roll.
     bool Continue();
-    // Ends the creation; the record keeps what was rolled.
+    // Ends the background's own creation; the record keeps what was rolled. A creation that
+    // was in progress in other windows goes on.
     void Abort();
 
     // The dice the rolls use (sides, count); DiceRoll when empty.
@@ -78,6 +87,7 @@ private:
     // The 1d100 quality of weapon training after a poor result; returns the list kind.
     std::string WeaponProficiencyQuality();
 
+    int stage_at_open_ = 0;
     Roll next_ = Roll::kCamp;
     std::string free_kind_;
 };

@@ -69,12 +69,17 @@ void SiblingDeadorAlive(SiblingLine& line) {
 }
 
 void SiblingRivalry(SiblingLine& line) {
+    // The total, then the die and the Charisma that make it, as the legitimacy line shows them.
     const int charisma = current_character.charisma_base;
-    const auto total = [charisma](int roll) { return roll + charisma; };
-    RollPart(
-        line, 100, "Rolling for nature of relationship with of sibling",
-        "%s for nature of relationship with sibling %i (d100): rolled %i, sibling is %s",
-        [&](int roll) { return SiblingRelationshipFor(total(roll)); }, total);
+    RollAccepted(
+        100, 1, "Rolling for nature of relationship with of sibling",
+        [&](const std::string& label, int roll) {
+            return Printf("%s for nature of relationship with sibling %i (d100): rolled %i "
+                          "(%i%+i), sibling is %s",
+                          label.c_str(), line.Number(), roll + charisma, roll, charisma,
+                          Bare(SiblingRelationshipFor(roll + charisma)).c_str());
+        },
+        [&](int roll) { line.Append(SiblingRelationshipFor(roll + charisma)); });
 }
 
 void SiblingTwin(SiblingLine& line) {

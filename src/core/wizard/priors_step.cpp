@@ -245,6 +245,10 @@ std::vector<PriorsRow> PriorsStep::OnBirthOrderRoll() {
     return {{"Order of Birth:", current_character.birth_order}};
 }
 
+bool PriorsStep::CanContinue() const {
+    return program_data.creation_stage == kCreationRolling;
+}
+
 PriorsNext PriorsStep::Continue() {
     if (program_data.creation_stage != kCreationRolling) {
         return PriorsNext::kStay;

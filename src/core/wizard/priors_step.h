@@ -63,6 +63,8 @@ public:
     // Applies the money, BP and free-quirk consequences, sends the background to the tree
     // and moves the creation to the quirk stage (6). Refused until a roll has been made.
     PriorsNext Continue();
+    // Whether Continue would go on (a roll has been made).
+    bool CanContinue() const;
     // Ends the creation; the record keeps what was rolled.
     void Abort();
 

@@ -1,6 +1,7 @@
 #include "core/wizard/quirk_holdings.h"
 
 #include "core/data/quirk_flaw.h"
+#include "core/data/race_data.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 #include "core/model/text.h"
@@ -30,4 +31,9 @@ void AppendHeldQuirks() {
             current_character.quirks.AddTail(MakeItem<QuirkDataItem>(quirkflaw[entry].name, held));
         }
     }
+}
+
+bool IsFemaleCharacter() {
+    const Character_Class& c = current_character;
+    return (c.race_item ? c.race_item->sex : c.sex) == "Female";
 }

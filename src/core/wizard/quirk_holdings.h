@@ -20,3 +20,11 @@ std::vector<std::string> HeldQuirkLines();
 
 // Appends every held entry to the character's quirks list, with the count it is held.
 void AppendHeldQuirks();
+
+// "Male Pattern Baldness", which a female character can never keep.
+constexpr int kMalePatternBaldness = 15;
+constexpr char kFemaleBaldnessMessage[] =
+    "Females can not get male patern baldness! You lose this flaw and gain a roll on 6C and 6F";
+
+// Whether the character is female (the race entry's sex, else the record's).
+bool IsFemaleCharacter();

@@ -59,7 +59,6 @@ constexpr TableCode kTableCodes[] = {
 constexpr const char* kTwiceCodes[] = {"6C", "6H", "6G"};
 
 // Entries the rules treat by their index.
-constexpr int kMalePatternBaldness = 15;
 constexpr int kMissingFinger = 17;
 constexpr int kDoubleArmAmputee = 36;
 constexpr int kBlind = 39;
@@ -104,11 +103,6 @@ int EntryForRoll(const std::string& table, int roll) {
     return 0;
 }
 
-bool IsFemale() {
-    const Character_Class& c = current_character;
-    return (c.race_item ? c.race_item->sex : c.sex) == "Female";
-}
-
 } // namespace
 
 QuirkRollingStep::QuirkRollingStep() : dice(DiceRoll) {
@@ -150,7 +144,6 @@ int QuirkRollingStep::QuirkFlawSubTable(const std::string& table) {
     // The dice follow the table's ranges: L dice of H / L sides for a table from L to H.
     int low = 100;
     int high = 0;
-    bool open = false;
     for (int entry = kFirstQuirkEntry; entry < kQuirkEntryEnd; ++entry) {
         const QuirkFlaw& row = quirkflaw[entry];
         if (row.high == 0 || !OnTable(entry, table)) {
@@ -158,14 +151,24 @@ int QuirkRollingStep::QuirkFlawSubTable(const std::string& table) {
         }
         low = std::min(low, std::max(row.low, 1));
         high = std::max(high, row.high);
-        open = open || CanTake(entry);
     }
-    if (!open) {
+    if (high == 0) {
         return kNothingLeft;
     }
     RollRequest request;
     request.count = low;
     request.sides = high / low;
+    // Only entries the dice can show count as still takeable: 18d5 on a table of 18 to 100
+    // never shows more than 90.
+    bool open = false;
+    for (int entry = kFirstQuirkEntry; entry < kQuirkEntryEnd; ++entry) {
+        const QuirkFlaw& row = quirkflaw[entry];
+        open = open || (row.high > 0 && OnTable(entry, table) && CanTake(entry) &&
+                        row.low <= request.count * request.sides && row.high >= request.count);
+    }
+    if (!open) {
+        return kNothingLeft;
+    }
     request.dice_text = "1d100";
     request.caption = "Rolling for Quirks and Flaws";
     request.roll = [this, &request] { return dice(request.sides, request.count); };
@@ -199,8 +202,10 @@ bool QuirkRollingStep::Roll(int selected) {
     if (table_6a ? pending <= 0 : (owed_ <= 0 && pending <= 0)) {
         return false;
     }
+    // Entries at the far ends of many dice come up about once in ten million rolls, so the
+    // re-rolls are bounded: past the bound the roll is used up with nothing taken.
     int entry = kRollAgain;
-    while (entry == kRollAgain) {
+    for (int tries = 0; entry == kRollAgain && tries < kMostRerolls; ++tries) {
         entry = QuirkFlawSubTable(table);
     }
     if (table_6a) {
@@ -216,6 +221,10 @@ bool QuirkRollingStep::Roll(int selected) {
     }
     if (entry == kNothingLeft) {
         LogCreationLine("No quirk or flaw of Table " + table + " can be taken any more");
+    } else if (entry == kRollAgain) {
+        LogCreationLine(Printf("No quirk or flaw of Table %s that can still be taken came up "
+                               "in %i rolls",
+                               table.c_str(), kMostRerolls));
     } else {
         Take(entry);
     }
@@ -287,11 +296,9 @@ void QuirkRollingStep::QuirkCorrections() {
         if (count[entry] <= 0) {
             continue;
         }
-        if (entry == kMalePatternBaldness && IsFemale()) {
+        if (entry == kMalePatternBaldness && IsFemaleCharacter()) {
             Remove(entry);
-            LogCreationLine(
-                "Females can not get male patern baldness! You lose this flaw and gain a "
-                "roll on 6C and 6F");
+            LogCreationLine(kFemaleBaldnessMessage);
             // The message promises the two rolls, so they are owed.
             OweTable(k6C, 1);
             OweTable(k6F, 1);
@@ -353,6 +360,9 @@ std::vector<std::string> QuirkRollingStep::GainedList() const {
 }
 
 int QuirkRollingStep::QuirkBpSum() const {
+    if (from_priors_) {
+        return 0;
+    }
     int sum = 0;
     for (int entry = 0; entry < kQuirkFlawSlots; ++entry) {
         sum += program_data.quirk_bp[entry];

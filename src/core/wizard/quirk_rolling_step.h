@@ -13,8 +13,9 @@
 class QuirkRollingStep {
 public:
     // What a roll on a table gave besides an entry number.
-    static constexpr int kRollAgain = 999;  // entry held as often as allowed, or roll declined
-    static constexpr int kNothingLeft = -1; // no entry of the table can be taken any more
+    static constexpr int kRollAgain = 999;      // entry held as often as allowed, or roll declined
+    static constexpr int kNothingLeft = -1;     // no entry of the table can be taken any more
+    static constexpr int kMostRerolls = 100000; // re-rolls of one roll before it is given up
 
     enum class Next { kStay, kCherryPicking, kRaiseAbilities };
 
@@ -35,7 +36,8 @@ public:
     int Selected() const { return selected_; }
     std::vector<std::string> GainedList() const;
     int OwedRolls() const { return owed_; }
-    // The BP the rolls of this step are worth so far (the first 800 entries of `quirk_bp`).
+    // The BP the rolls of this step earn so far (the first 800 entries of `quirk_bp`); 0 for
+    // the free rolls of the background, which earn nothing.
     int QuirkBpSum() const;
     std::string BalanceText() const; // "%-3.0f BP"
 

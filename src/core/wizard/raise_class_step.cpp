@@ -1,10 +1,12 @@
 #include "core/wizard/raise_class_step.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/data/class_data.h"
 #include "core/data/classes_available.h"
+#include "core/data/data_numbers.h"
 #include "core/dice/dice_log.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
@@ -89,7 +91,8 @@ bool RaiseClassStep::ApplyAbilities(const std::array<std::string, kAbilities>& b
     std::array<int, kAbilities> requested{};
     int total = 0;
     for (int i = 0; i < kAbilities; ++i) {
-        requested[i] = std::atoi(bp_entries[i].c_str());
+        requested[i] =
+            std::clamp(AtoiSaturating(bp_entries[i]), -kMostBpOnOneEntry, kMostBpOnOneEntry);
         new_perc_[i] += kPercentilePerBp * requested[i];
         EqualizeAbilityScore(new_score_[i], new_perc_[i]);
         total += requested[i];

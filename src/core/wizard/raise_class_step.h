@@ -15,6 +15,9 @@ class CharacterClass;
 class RaiseClassStep {
 public:
     static constexpr int kAbilities = 7;
+    // A BP entry beyond this (either way) counts as this: no balance comes near it, and the
+    // percentile sums stay far from overflowing.
+    static constexpr int kMostBpOnOneEntry = 1000;
 
     // What Continue did: whether it went on, and whether the thief-skill window must open.
     struct ContinueResult {

@@ -1,10 +1,12 @@
 #include "core/wizard/thief_skills_step.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/data/ability_scores.h"
 #include "core/data/class_data.h"
+#include "core/data/data_numbers.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice_log.h"
 #include "core/model/character.h"
@@ -21,11 +23,6 @@ constexpr int kMostPointsOnOneSkill = 30;
 // The Dexterity table column of the first six skills; the others have none.
 const char* const kDexterityColumns[6] = {"Pick_Pockets", "Open_Locks",    "Find_Traps",
                                           "Remove_Traps", "Move_Silently", "Hide_in_Shadows"};
-
-bool IsThiefType(const ClassDataItem& item) {
-    const CharacterClass* record = CharacterClass::Named(item.name);
-    return record && record->thief == 1;
-}
 
 void StartSkills(ClassDataItem& item) {
     const Character_Class& c = current_character;
@@ -77,15 +74,6 @@ void SetThiefStart() {
     }
 }
 
-ClassDataItem* ThiefSkillItem() {
-    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        if (IsThiefType(*item)) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
 ThiefSkillsStep::ThiefSkillsStep() : item_(ThiefSkillItem()) {
     if (const CharacterClass* chosen = current_character.class_item) {
         points_ = chosen->thiefpoints[1];
@@ -114,7 +102,8 @@ ThiefSkillsStep::Reading
 ThiefSkillsStep::Read(const std::array<std::string, kThiefSkillCount>& entries) const {
     Reading reading;
     for (int i : usable_) {
-        reading.entries[i] = std::atoi(entries[i].c_str());
+        reading.entries[i] =
+            std::clamp(AtoiSaturating(entries[i]), -kMostPointsOnOneEntry, kMostPointsOnOneEntry);
     }
     for (int i = 0; i < kThiefSkillCount; ++i) {
         reading.totals[i] = bases_[i] + reading.entries[i];

@@ -12,15 +12,14 @@ class ClassDataItem;
 // Dexterity adjustments, the race's bases and the class's own bonuses.
 void SetThiefStart();
 
-// The character's class entry that keeps the thief skills: the first whose class is
-// thief-type; null when there is none.
-ClassDataItem* ThiefSkillItem();
-
 // Placing the chosen class's discretionary thief-skill points at level 1: at most 30 on any
 // one skill, every point placed before Continue. The window drives this object; the tests
 // drive it the same way.
 class ThiefSkillsStep {
 public:
+    // An entry beyond this (either way) counts as this, so the sums cannot overflow.
+    static constexpr int kMostPointsOnOneEntry = 999;
+
     ThiefSkillsStep();
 
     // The skills the class may use (indices into kThiefSkillNames), in order.

@@ -5,6 +5,7 @@
 
 #include "core/app/clear_all.h"
 #include "core/files/character_file_writer.h"
+#include "core/files/character_save.h"
 #include "core/files/character_sheet.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
@@ -69,8 +70,7 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    CreateXMLSheet(current_character.character_name + ".xml", 1);
-    CreateHTMLSheet(current_character.character_name + ".html", 1);
+    SaveCurrentCharacter();
 }
 
 void FormMain::OnNew(wxCommandEvent&) {

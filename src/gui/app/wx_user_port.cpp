@@ -3,12 +3,12 @@
 #include <wx/arrstr.h>
 #include <wx/choicdlg.h>
 #include <wx/msgdlg.h>
-#include <wx/numdlg.h>
 #include <wx/textctrl.h>
 #include <wx/textdlg.h>
 
 #include "gui/app/dice_log_frame.h"
 #include "gui/app/form_main.h"
+#include "gui/app/number_entry.h"
 #include "gui/app/window_registry.h"
 #include "gui/tree/pc_tree_frame.h"
 
@@ -25,7 +25,17 @@ bool WxUserPort::AskYesNo(const std::string& message, const std::string& caption
 
 long WxUserPort::AskNumber(const std::string& message, const std::string& prompt,
                            const std::string& caption, long value, long min, long max) {
-    return wxGetNumberFromUser(Wx(message), Wx(prompt), Wx(caption), value, min, max, MasterFrame);
+    NumberEntryDialog dialog(MasterFrame, Wx(message), Wx(prompt), Wx(caption), value, min, max);
+    return dialog.ShowModal() == wxID_OK ? dialog.Value() : -1;
+}
+
+std::optional<long> WxUserPort::AskInteger(const std::string& message, const std::string& caption,
+                                           long value, long min, long max) {
+    NumberEntryDialog dialog(MasterFrame, Wx(message), "", Wx(caption), value, min, max);
+    if (dialog.ShowModal() != wxID_OK) {
+        return std::nullopt;
+    }
+    return dialog.Value();
 }
 
 std::optional<std::string> WxUserPort::AskText(const std::string& message,

@@ -9,6 +9,8 @@ public:
     bool AskYesNo(const std::string& message, const std::string& caption) override;
     long AskNumber(const std::string& message, const std::string& prompt,
                    const std::string& caption, long value, long min, long max) override;
+    std::optional<long> AskInteger(const std::string& message, const std::string& caption,
+                                   long value, long min, long max) override;
     std::optional<std::string> AskText(const std::string& message, const std::string& caption,
                                        const std::string& value) override;
     std::optional<int> AskChoice(const std::string& message, const std::string& caption,

@@ -8,6 +8,7 @@
 #include "core/files/character_list.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/list_columns.h"
 
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_MENU(ID_Exit, FileFrame::OnClose)
@@ -58,6 +59,7 @@ void FileFrame::OnSelectionStart() {
         list_->SetItem(row, 3, Text(r->race));
         row_files_.push_back(r->file_name);
     }
+    FitColumnsToContent(list_);
     VexlFileClass::Clear();
 }
 

@@ -13,6 +13,7 @@
 #include "core/dice/dice.h"
 #include "core/gm/critical_hit.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/number_entry.h"
 
 wxBEGIN_EVENT_TABLE(CriticalFrame, wxFrame)
     EVT_BUTTON(ID_CriticalRollBase, CriticalFrame::OnRollBase)
@@ -58,6 +59,10 @@ CriticalFrame::CriticalFrame(wxWindow* parent, const wxString& title, const wxPo
     rolls->Add(new wxButton(panel, ID_CriticalRollSevere, "Roll"), 0, centred, kGap);
     severity_ = new wxTextCtrl(panel, wxID_ANY, "", wxDefaultPosition, wxSize(45, -1));
     rolls->Add(severity_, 0, centred, kGap);
+    // Digits only; a number beyond the tables still finds no record and says so.
+    AcceptWholeNumbers(location_, 0, 10000);
+    AcceptWholeNumbers(base_severity_, -999, 999);
+    AcceptWholeNumbers(severity_, -999, 999);
     rolls->Add(label("Severity Level"), 0, wxALIGN_CENTER_VERTICAL);
 
     // Damage type and the lookup.

@@ -6,6 +6,7 @@
 #include <wx/sizer.h>
 
 #include "gui/app/app_icon.h"
+#include "gui/app/list_columns.h"
 #include "gui/gm/honor_tracking_frame.h"
 
 wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
@@ -33,6 +34,7 @@ HonorFileFrame::HonorFileFrame(HonorTrackingFrame* tracker, const wxString& titl
         list_->SetItem(row, 4, wxString::FromUTF8(c.sex));
         ++row;
     }
+    FitColumnsToContent(list_);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(list_, 1, wxEXPAND);
     SetSizer(sizer);

@@ -12,6 +12,8 @@
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/list_columns.h"
+#include "gui/app/window_placement.h"
 #include "gui/gm/honor_file_frame.h"
 
 wxBEGIN_EVENT_TABLE(HonorTrackingFrame, wxFrame)
@@ -109,7 +111,9 @@ void HonorTrackingFrame::AddPC(wxCommandEvent&) {
         Changed(tracker_.AddTypedCharacter());
         return;
     }
-    auto* picker = new HonorFileFrame(this, "Add Character", wxDefaultPosition, wxSize(300, 300));
+    const wxSize picker_size(300, 300);
+    auto* picker = new HonorFileFrame(this, "Add Character",
+                                      PlaceBeside(GetScreenRect(), picker_size), picker_size);
     picker->Show(true);
 }
 
@@ -175,4 +179,5 @@ void HonorTrackingFrame::RefreshPartyList() {
         }
         ++row;
     }
+    FitColumnsToContent(party_);
 }

@@ -70,8 +70,10 @@ void CherryStep7::BuildControls() {
     major_choice_ = new wxChoice(panel, ID_CherryMajorChoice, wxPoint(320, 125), wxSize(215, 28));
     new wxButton(panel, ID_CherryMajorAdd, "Add Major Quirk/Flaw", wxPoint(320, 155),
                  wxSize(215, 26));
-    new wxButton(panel, ID_CherryRemove, "Remove Quirk/Flaw", wxPoint(320, 200), wxSize(215, 26));
-    new wxButton(panel, ID_CherryRoll, "Roll Randomly", wxPoint(320, 249), wxSize(215, 26));
+    new wxButton(panel, ID_CherryRemove, "Remove Quirk/Flaw", wxPoint(320, 190), wxSize(215, 26));
+    new wxButton(panel, ID_CherryRoll, "Roll Randomly", wxPoint(320, 219), wxSize(215, 26));
+    // Picking is optional, so Continue always goes on.
+    MakeContinueButton(panel, wxPoint(320, 249), wxSize(215, 26));
 }
 
 void CherryStep7::FillFlawBox() {

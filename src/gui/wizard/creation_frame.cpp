@@ -1,5 +1,6 @@
 #include "gui/wizard/creation_frame.h"
 
+#include <wx/button.h>
 #include <wx/menu.h>
 
 #include "core/model/program_state.h"
@@ -10,6 +11,7 @@
 wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
     EVT_MENU(ID_Continue, CreationFrame::OnMenuContinue)
     EVT_MENU(ID_Abort, CreationFrame::OnMenuAbort)
+    EVT_BUTTON(ID_Continue, CreationFrame::OnContinueButton)
 wxEND_EVENT_TABLE()
 
 CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
@@ -42,6 +44,11 @@ CreationFrame::~CreationFrame() {
 void CreationFrame::OnAbort(wxCommandEvent&) {
     program_data.creation_stage = 0;
     Close(true);
+}
+
+wxButton* CreationFrame::MakeContinueButton(wxWindow* parent, const wxPoint& pos,
+                                            const wxSize& size) {
+    return new wxButton(parent, ID_Continue, "Continue", pos, size);
 }
 
 void CreationFrame::CloseContinued() {

@@ -14,6 +14,8 @@ struct StepMenuItem {
 // What every window of the creation wizard shares: the "&Menu" menu with Continue and Abort,
 // a status bar of three fields, the icon, and the end of the creation when the window closes
 // any way other than Continue.
+class wxButton;
+
 class CreationFrame : public wxFrame {
 public:
     CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -29,9 +31,13 @@ public:
 protected:
     // Marks the step as continued, so closing it leaves the stage the next step owns.
     void CloseContinued();
+    // A "Continue" button that gives the menu's Continue command, for the windows whose own
+    // controls offer no way on. The window enables it when Continue would do something.
+    wxButton* MakeContinueButton(wxWindow* parent, const wxPoint& pos, const wxSize& size);
 
 private:
     void OnMenuAbort(wxCommandEvent& event) { OnAbort(event); }
     void OnMenuContinue(wxCommandEvent& event) { OnContinue(event); }
+    void OnContinueButton(wxCommandEvent& event) { OnContinue(event); }
     wxDECLARE_EVENT_TABLE();
 };

@@ -52,8 +52,13 @@ FrameFighterBG::FrameFighterBG(wxWindow* parent, const wxString& title, const wx
         column_->Add(buttons_[i], 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
         buttons_[i]->Show(i == 0);
     }
+    continue_button_ = MakeContinueButton(panel_, wxDefaultPosition, wxSize(kButtonWidth, 30));
+    continue_button_->Disable(); // until the camp is rolled
+    column_->Add(continue_button_, 0, wxLEFT | wxRIGHT | wxBOTTOM, 10);
     panel_->SetSizer(column_);
     panel_->Layout();
+    // Opened while a character is being made, closing it must leave that creation going.
+    continued = !step_.OwnsCreation();
 }
 
 void FrameFighterBG::AddRow(int done, const char* caption, const std::string& text) {
@@ -68,6 +73,7 @@ void FrameFighterBG::AddRow(int done, const char* caption, const std::string& te
     if (done + 1 < static_cast<int>(buttons_.size())) {
         buttons_[done + 1]->Show();
     }
+    continue_button_->Enable();
     panel_->Layout();
 }
 
@@ -109,7 +115,7 @@ void FrameFighterBG::OnContinue(wxCommandEvent&) {
     }
 }
 
-void FrameFighterBG::OnAbort(wxCommandEvent& event) {
+void FrameFighterBG::OnAbort(wxCommandEvent&) {
     step_.Abort();
-    CreationFrame::OnAbort(event);
+    CloseContinued(); // the stage is the background's to end, or another window's
 }

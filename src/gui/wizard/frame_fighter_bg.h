@@ -26,6 +26,7 @@ public:
 
     // For the tests: the roll buttons in order, and the rows shown so far.
     wxButton* RollButton(int index) const { return buttons_[index]; }
+    wxButton* ContinueButton() const { return continue_button_; }
     int RowCount() const { return static_cast<int>(row_texts_.size()); }
     const wxString& RowCaption(int row) const { return row_captions_[row]; }
     // The result as rolled, before the window wrapped it into lines.
@@ -42,6 +43,7 @@ private:
     wxBoxSizer* column_ = nullptr;
     wxFlexGridSizer* rows_grid_ = nullptr;
     std::array<wxButton*, 3> buttons_{};
+    wxButton* continue_button_ = nullptr;
     std::vector<wxString> row_captions_;
     std::vector<wxString> row_texts_;
     wxDECLARE_EVENT_TABLE();

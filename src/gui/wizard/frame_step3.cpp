@@ -12,6 +12,7 @@
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
+#include "gui/app/number_entry.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step6.h"
 
@@ -81,6 +82,8 @@ void FrameStep3::BuildControls() {
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y), wxSize(40, kBoxHeight));
         percentile_boxes_[i] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kPercentileX, y), wxSize(42, kBoxHeight));
+        AcceptWholeNumbers(score_boxes_[i], 0, AbilityRaceStep::kHighestScore);
+        AcceptWholeNumbers(percentile_boxes_[i], 0, AbilityRaceStep::kHighestPercentile);
         race_labels_[i] =
             new wxStaticText(panel, wxID_ANY, "", wxPoint(kRaceLabelX, y + 3), wxSize(30, 18));
     }

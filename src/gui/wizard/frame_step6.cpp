@@ -26,6 +26,8 @@ constexpr int kValueX = 166;
 constexpr int kValueWidth = 322;
 constexpr int kButtonWidth = 220;
 constexpr int kButtonHeight = 26;
+constexpr int kContinueX = kValueX + kButtonWidth + 8;
+constexpr int kContinueWidth = kValueX + kValueWidth - kContinueX;
 
 // The next step's window is titled the same whichever it is.
 constexpr const char* kQuirksTitle = "Character Creation: Quirks and Flaws (Cherry Picking)";
@@ -58,6 +60,8 @@ FrameStep6::FrameStep6(wxWindow* parent, const wxString& title, const wxPoint& p
                        const wxSize& size)
     : CreationFrame(parent, title, pos, size), next_row_y_(kFirstRowY) {
     panel_ = new wxPanel(this);
+    continue_button_ = MakeContinueButton(panel_, wxPoint(kContinueX, next_row_y_),
+                                          wxSize(kContinueWidth, kButtonHeight));
     ShowRollButton();
 }
 
@@ -67,10 +71,13 @@ int FrameStep6::ButtonId(PriorsRoll roll) {
 
 void FrameStep6::ShowRollButton() {
     const PriorsRoll next = step_.NextRoll();
+    continue_button_->Enable(step_.CanContinue());
     if (next == PriorsRoll::kNone) {
         roll_button_ = nullptr;
+        continue_button_->Move(kValueX, next_row_y_);
         return;
     }
+    continue_button_->Move(kContinueX, next_row_y_);
     roll_button_ = new wxButton(panel_, Id(next), PriorsButtonLabel(next),
                                 wxPoint(kValueX, next_row_y_), wxSize(kButtonWidth, kButtonHeight));
 }

@@ -38,6 +38,8 @@ public:
     // For the tests: the button of the next roll (null once every roll is made), and the
     // rows shown so far as caption and value.
     wxButton* RollButton() const { return roll_button_; }
+    // Beside the next roll's button, or in its place once every roll is made.
+    wxButton* ContinueButton() const { return continue_button_; }
     struct Row {
         wxStaticText* caption;
         wxStaticText* value;
@@ -57,6 +59,7 @@ private:
     PriorsStep step_;
     wxPanel* panel_ = nullptr;
     wxButton* roll_button_ = nullptr;
+    wxButton* continue_button_ = nullptr;
     std::vector<Row> rows_;
     int next_row_y_;
     wxDECLARE_EVENT_TABLE();

@@ -34,15 +34,20 @@ FrameStep7::FrameStep7(wxWindow* parent, const wxString& title, const wxPoint& p
 
 void FrameStep7::BuildControls() {
     auto* panel = new wxPanel(this);
+    // The table box takes the whole width, so the longest table names show whole.
     new wxStaticText(panel, wxID_ANY, "Table to roll on", wxPoint(10, 10));
-    table_box_ = new wxComboBox(panel, ID_Step7TableBox, "", wxPoint(10, 30), wxSize(360, 28), 0,
+    table_box_ = new wxComboBox(panel, ID_Step7TableBox, "", wxPoint(10, 30), wxSize(525, 28), 0,
                                 nullptr, wxCB_READONLY);
-    new wxButton(panel, ID_Step7Roll, "Roll for Quirk or Flaw", wxPoint(380, 30), wxSize(155, 28));
-    new wxStaticText(panel, wxID_ANY, "Quirks and Flaws Gained", wxPoint(10, 70));
-    gained_list_ = new wxListBox(panel, ID_Step7GainedList, wxPoint(10, 90), wxSize(525, 330));
-    balance_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(10, 430), wxSize(120, 20));
-    quirk_bp_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(140, 430), wxSize(180, 20));
-    owed_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(330, 430), wxSize(205, 20));
+    new wxButton(panel, ID_Step7Roll, "Roll for Quirk or Flaw", wxPoint(10, 64), wxSize(200, 28));
+    new wxStaticText(panel, wxID_ANY, "Quirks and Flaws Gained", wxPoint(10, 102));
+    gained_list_ = new wxListBox(panel, ID_Step7GainedList, wxPoint(10, 122), wxSize(525, 262));
+    balance_label_ =
+        new wxStaticText(panel, wxID_ANY, "", wxPoint(10, 392), wxSize(90, 20), wxST_NO_AUTORESIZE);
+    quirk_bp_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(110, 392), wxSize(220, 20),
+                                       wxST_NO_AUTORESIZE);
+    owed_label_ = new wxStaticText(panel, wxID_ANY, "", wxPoint(340, 392), wxSize(195, 20),
+                                   wxST_NO_AUTORESIZE);
+    continue_button_ = MakeContinueButton(panel, wxPoint(415, 418), wxSize(120, 28));
 }
 
 void FrameStep7::ShowStep() {
@@ -59,6 +64,7 @@ void FrameStep7::ShowStep() {
     quirk_bp_label_->SetLabel(wxString::Format("BP from quirks and flaws: %i", step_.QuirkBpSum()));
     const int owed = program_data.quirk_rolls_pending + step_.OwedRolls();
     owed_label_->SetLabel(wxString::Format("Rolls still to make: %i", owed > 0 ? owed : 0));
+    continue_button_->Enable(owed <= 0);
 }
 
 void FrameStep7::FillFlawBox() {

@@ -3,6 +3,7 @@
 #include "core/wizard/quirk_rolling_step.h"
 #include "gui/wizard/creation_frame.h"
 
+class wxButton;
 class wxComboBox;
 class wxListBox;
 class wxStaticText;
@@ -22,6 +23,7 @@ public:
     wxStaticText* BalanceLabel() const { return balance_label_; }
     wxStaticText* QuirkBpLabel() const { return quirk_bp_label_; }
     wxStaticText* OwedLabel() const { return owed_label_; }
+    wxButton* ContinueButton() const { return continue_button_; }
     const QuirkRollingStep& Step() const { return step_; }
 
 private:
@@ -36,5 +38,6 @@ private:
     wxStaticText* balance_label_ = nullptr;
     wxStaticText* quirk_bp_label_ = nullptr;
     wxStaticText* owed_label_ = nullptr;
+    wxButton* continue_button_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };

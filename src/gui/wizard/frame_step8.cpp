@@ -9,6 +9,8 @@
 #include "core/model/character.h"
 #include "core/wizard/ability_race_step.h"
 #include "gui/app/form_main.h"
+#include "gui/app/number_entry.h"
+#include "gui/app/window_placement.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
 #include "gui/wizard/thief_skills_frame.h"
@@ -53,6 +55,8 @@ void FrameStep8::BuildControls() {
                                          wxSize(58, kBoxHeight), wxTE_READONLY);
         bp_boxes_[i] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kBpX, y), wxSize(40, kBoxHeight));
+        AcceptWholeNumbers(bp_boxes_[i], -RaiseClassStep::kMostBpOnOneEntry,
+                           RaiseClassStep::kMostBpOnOneEntry);
     }
     const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 4;
     // The balance sits under the BP column it is spent from.
@@ -109,14 +113,20 @@ void FrameStep8::OnContinue(wxCommandEvent&) {
     if (!result.continued) {
         return;
     }
+    // The Age and Money window takes this window's place; the thief skills, open at the same
+    // time, go beside it so that both can be seen.
+    const wxSize age_size(290, 155);
+    const wxPoint age_place = GetPosition();
     if (result.thief_skills) {
+        const wxSize thief_size(300, 300);
         auto* thief =
-            new ThiefSkills(MasterFrame, "Thief Skills", wxDefaultPosition, wxSize(300, 300));
+            new ThiefSkills(MasterFrame, "Thief Skills",
+                            PlaceBeside(wxRect(age_place, age_size), thief_size), thief_size);
         thief->Show(true);
     }
     CloseContinued();
-    auto* next = new FrameStep10(MasterFrame, "Character Creation: Age and Money",
-                                 wxDefaultPosition, wxSize(290, 155));
+    auto* next =
+        new FrameStep10(MasterFrame, "Character Creation: Age and Money", age_place, age_size);
     VexlFrames[kSlotStep10] = next;
     next->Show(true);
 }

@@ -8,6 +8,7 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/number_entry.h"
 
 wxBEGIN_EVENT_TABLE(ThiefSkills, wxFrame)
     EVT_BUTTON(ID_ThiefApply, ThiefSkills::OnAdjust)
@@ -41,6 +42,8 @@ ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint&
             new wxTextCtrl(panel, wxID_ANY, "", wxPoint(kBaseX, y), wxSize(55, 21), wxTE_READONLY);
         entry_boxes_[skill] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kEntryX, y), wxSize(55, 21));
+        AcceptWholeNumbers(entry_boxes_[skill], -ThiefSkillsStep::kMostPointsOnOneEntry,
+                           ThiefSkillsStep::kMostPointsOnOneEntry);
     }
     const int buttons_y = kRowTop + kRowHeight * kThiefSkillCount + 4;
     new wxButton(panel, ID_ThiefApply, "Apply", wxPoint(5, buttons_y), wxSize(88, 26));
