@@ -11,6 +11,8 @@
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
+#include "gui/app/recent_characters.h"
+#include "gui/app/sheet_printing.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
@@ -28,6 +30,8 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_Test, FormMain::OnTest)
     EVT_MENU(ID_Critical, FormMain::OnCritical)
     EVT_MENU(ID_Honor, FormMain::OnHonor)
+    EVT_MENU(ID_PrintSheet, FormMain::OnPrintSheet)
+    EVT_MENU(ID_PrintPreview, FormMain::OnPrintPreview)
 wxEND_EVENT_TABLE()
 
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -38,6 +42,8 @@ FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, 
     LoadOptions();
 }
 
+FormMain::~FormMain() = default;
+
 void FormMain::BuildMenus() {
     auto* file = new wxMenu;
     file->Append(ID_OpenFile, "&Open file", "Open an existing file");
@@ -46,6 +52,7 @@ void FormMain::BuildMenus() {
     file->Append(ID_About, "&About", "About this program");
     file->AppendSeparator();
     file->Append(ID_Exit, "E&xit", "Close program");
+    AddDesktopCommands(file);
 
     auto* settings = new wxMenu;
     settings->Append(ID_Options, "&Options", "Change program options");
@@ -68,7 +75,9 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    CreateXMLSheet(current_character.character_name + ".xml", 1);
+    if (CreateXMLSheet(current_character.character_name + ".xml", 1)) {
+        recent_->Add(SavedCharacterPath(current_character.character_name + ".xml"));
+    }
     CreateHTMLSheet(current_character.character_name + ".html", 1);
 }
 

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include <wx/filehistory.h>
+
+class wxMenu;
+class wxFrame;
+
+// The "Recent Characters" submenu of the main window: the character files last saved or
+// opened, newest first, nine at most. Choosing one opens it as the "Load Character" window
+// does. The list is kept in the user's own configuration (wxConfig: the toolkit sets
+// ~/.config/fraymark-toolkit.conf), never in the workspace's options file.
+class RecentCharacters {
+public:
+    // Fills `menu` with the list kept in the configuration and answers its items in `frame`.
+    RecentCharacters(wxFrame* frame, wxMenu* menu);
+
+    // Puts a character file (a path) first in the list and stores the list.
+    void Add(const std::filesystem::path& file);
+    // Opens the list's entry `index` (0 the newest).
+    void Open(std::size_t index);
+    std::size_t Count() const { return history_.GetCount(); }
+
+private:
+    void Store();
+    wxFileHistory history_;
+};
+
+// The file the save command writes for the character named `character_name`, as a full path.
+std::filesystem::path SavedCharacterPath(const std::string& file_name);
+// Puts a character file just saved or opened on the main window's recent list.
+void NoteRecentCharacter(const std::string& file_name);

@@ -1,0 +1,32 @@
+#include "gui/app/sheet_printing.h"
+
+#include <sstream>
+
+#include "core/app/workspace.h"
+#include "core/files/character_sheet.h"
+#include "core/files/saved_files.h"
+
+SheetPrinting::SheetPrinting(wxWindow* parent) : printing_("Character Sheet", parent) {
+    // Page numbers at the foot of every page; the sheet's own title heads the first one.
+    printing_.SetFooter("<p align=\"right\"><small>@PAGENUM@ / @PAGESCNT@</small></p>");
+    // The print dialog opens every time, so a printer or a PDF file is chosen anew.
+    printing_.SetPromptMode(wxHtmlEasyPrinting::Prompt_Always);
+}
+
+void SheetPrinting::Print() {
+    printing_.PrintText(CurrentSheetHtml(), SheetFolder());
+}
+
+bool SheetPrinting::Preview() {
+    return printing_.PreviewText(CurrentSheetHtml(), SheetFolder());
+}
+
+wxString CurrentSheetHtml() {
+    std::ostringstream sheet;
+    WriteCharacterSheet(sheet);
+    return wxString::FromUTF8(sheet.str());
+}
+
+wxString SheetFolder() {
+    return wxString::FromUTF8(WorkspacePath(kCharacterHtmlDirectory).string());
+}
