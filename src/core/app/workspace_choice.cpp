@@ -111,7 +111,8 @@ std::string LayOutWorkspace(const fs::path& root, const std::optional<fs::path>&
             continue;
         }
         fs::create_directories(root / folder, ec);
-        fs::copy(from, root / folder, fs::copy_options::skip_existing, ec);
+        fs::copy(from, root / folder, fs::copy_options::skip_existing | fs::copy_options::recursive,
+                 ec);
         if (ec) {
             return "Cannot copy the game data from " + from.string() + " to " +
                    (root / folder).string() + ": " + ec.message();
