@@ -4,7 +4,11 @@
 #include <wx/menu.h>
 #include <wx/prntbase.h>
 
+#include <memory>
+#include <set>
+
 #include "core/app/character.h"
+#include "core/app/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/sheet_printing.h"
 #include "gui_fixture.h"
