@@ -18,9 +18,10 @@ for f in bin/fraymark-toolkit bin/fraymark share/applications/$ID.desktop \
 done
 for size in 48 128 256; do
     png="$SHARE/icons/hicolor/${size}x${size}/apps/$ID.png"
-    # Bytes 16 to 23 of a PNG are its width and height.
+    # Bytes 16 to 23 of a PNG are its width and height, big-endian.
     dims=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ' | sed 's/^ //')
-    [ "$dims" = "0 0 0 $size 0 0 0 $size" ] || { echo "$png: not ${size}x${size} ($dims)"; status=1; }
+    side="0 0 $((size / 256)) $((size % 256))"
+    [ "$dims" = "$side $side" ] || { echo "$png: not ${size}x${size} ($dims)"; status=1; }
 done
 desktop-file-validate "$SHARE/applications/$ID.desktop" || status=1
 appstreamcli validate --no-net "$SHARE/metainfo/$ID.metainfo.xml" || status=1
