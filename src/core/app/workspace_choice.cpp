@@ -19,9 +19,8 @@ fs::path Normal(const fs::path& path) {
 bool IsWithin(const fs::path& path, const fs::path& folder) {
     const fs::path inner = Normal(path);
     const fs::path outer = Normal(folder);
-    auto [outer_end, inner_end] =
-        std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end());
-    return outer_end == outer.end() || (std::next(outer_end) == outer.end() && outer_end->empty());
+    return std::mismatch(outer.begin(), outer.end(), inner.begin(), inner.end()).first ==
+           outer.end();
 }
 
 bool EndsWithQdf(const std::string& name) {

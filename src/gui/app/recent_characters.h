@@ -28,7 +28,8 @@ private:
     wxFileHistory history_;
 };
 
-// The file the save command writes for the character named `character_name`, as a full path.
+// The full path of the character file `file_name` in the workspace's "CharacterXML".
 std::filesystem::path SavedCharacterPath(const std::string& file_name);
-// Puts a character file just saved or opened on the main window's recent list.
+// Puts the character file `file_name` of "CharacterXML", just opened, on the main window's
+// recent list.
 void NoteRecentCharacter(const std::string& file_name);
