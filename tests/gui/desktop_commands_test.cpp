@@ -39,23 +39,32 @@ TEST_F(GuiTest, ShortcutsStandBesideTheMenuTextsAndClashWithNoMnemonic) {
     EXPECT_EQ(file->FindItem(ID_PrintPreview)->GetItemLabel(), "Print Pre&view...");
 }
 
+// The user's configuration in a file of the test's own, for as long as it lives.
+struct ConfigInFile {
+    explicit ConfigInFile(const std::string& file) {
+        delete wxConfigBase::Set(new wxFileConfig("", "", file, "", wxCONFIG_USE_LOCAL_FILE));
+    }
+    ~ConfigInFile() { delete wxConfigBase::Set(nullptr); }
+};
+
 TEST_F(GuiTest, RecentCharacterIsKeptInTheUsersConfigAndOpensFromTheMenu) {
-    const auto conf = (workspace / "user.conf").string();
-    delete wxConfigBase::Set(new wxFileConfig("", "", conf, "", wxCONFIG_USE_LOCAL_FILE));
+    auto config = std::make_unique<ConfigInFile>((workspace / "user.conf").string());
+    wxMenu* file = main_window->GetMenuBar()->GetMenu(0);
+    const int recent_id = file->FindItem("Recent Characters");
+    ASSERT_NE(recent_id, wxNOT_FOUND);
+    EXPECT_FALSE(file->IsEnabled(recent_id)) << "an empty list is greyed out";
     current_character.character_name = "Brenna Stoutvale";
     Menu(main_window, ID_SaveFile);
     Clear_All();
     ASSERT_EQ(current_character.character_name, "");
 
-    wxMenu* file = main_window->GetMenuBar()->GetMenu(0);
-    const int recent_id = file->FindItem("Recent Characters");
-    ASSERT_NE(recent_id, wxNOT_FOUND);
+    EXPECT_TRUE(file->IsEnabled(recent_id));
     wxMenu* recent = file->FindItem(recent_id)->GetSubMenu();
     ASSERT_NE(recent, nullptr);
     ASSERT_EQ(recent->GetMenuItemCount(), 1u);
     Menu(main_window, recent->FindItemByPosition(0)->GetId());
     EXPECT_EQ(current_character.character_name, "Brenna Stoutvale");
-    delete wxConfigBase::Set(nullptr);
+    config.reset();
     EXPECT_NE(ReadFile("user.conf").find("Brenna Stoutvale.xml"), std::string::npos);
     EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0'));
 }

@@ -34,9 +34,9 @@ void FormMain::AddDesktopCommands(wxMenu* file) {
                  "Show the current character's sheet as it will be printed");
     file->InsertSeparator(at++);
     auto* recent = new wxMenu;
-    file->Insert(at, wxID_ANY, "&Recent Characters", recent,
-                 "Open a character saved or opened lately");
-    recent_ = std::make_unique<RecentCharacters>(this, recent);
+    wxMenuItem* recent_item = file->Insert(at, wxID_ANY, "&Recent Characters", recent,
+                                           "Open a character saved or opened lately");
+    recent_ = std::make_unique<RecentCharacters>(this, recent_item);
     printing_ = std::make_unique<SheetPrinting>(this);
 
     for (const Shortcut& shortcut : kShortcuts) {

@@ -27,14 +27,15 @@ fs::path Normal(const fs::path& path) {
 
 } // namespace
 
-RecentCharacters::RecentCharacters(wxFrame* frame, wxMenu* menu) {
+RecentCharacters::RecentCharacters(wxFrame* frame, wxMenuItem* item) : item_(item) {
     if (wxConfigBase* config = wxConfigBase::Get(false)) {
         config->SetPath(kConfigGroup);
         history_.Load(*config);
         config->SetPath("/");
     }
-    history_.UseMenu(menu);
-    history_.AddFilesToMenu(menu);
+    history_.UseMenu(item->GetSubMenu());
+    history_.AddFilesToMenu(item->GetSubMenu());
+    item_->Enable(history_.GetCount() > 0);
     frame->Bind(
         wxEVT_MENU,
         [this](wxCommandEvent& event) {
@@ -49,6 +50,7 @@ void RecentCharacters::Add(const fs::path& file) {
 }
 
 void RecentCharacters::Store() {
+    item_->Enable(history_.GetCount() > 0);
     if (wxConfigBase* config = wxConfigBase::Get(false)) {
         config->SetPath(kConfigGroup);
         history_.Save(*config);

@@ -5,8 +5,8 @@
 
 #include <wx/filehistory.h>
 
-class wxMenu;
 class wxFrame;
+class wxMenuItem;
 
 // The "Recent Characters" submenu of the main window: the character files last saved or
 // opened, newest first, nine at most. Choosing one opens it as the "Load Character" window
@@ -14,8 +14,9 @@ class wxFrame;
 // ~/.config/fraymark-toolkit.conf), never in the workspace's options file.
 class RecentCharacters {
 public:
-    // Fills `menu` with the list kept in the configuration and answers its items in `frame`.
-    RecentCharacters(wxFrame* frame, wxMenu* menu);
+    // Fills the submenu of `item` with the list kept in the configuration and answers its
+    // entries in `frame`. The item is greyed out while the list is empty.
+    RecentCharacters(wxFrame* frame, wxMenuItem* item);
 
     // Puts a character file (a path) first in the list and stores the list.
     void Add(const std::filesystem::path& file);
@@ -25,6 +26,7 @@ public:
 
 private:
     void Store();
+    wxMenuItem* item_;
     wxFileHistory history_;
 };
 
