@@ -8,6 +8,9 @@
 
 SheetPrinting::SheetPrinting(wxWindow* parent) : printing_("Character Sheet", parent) {
     // Page numbers at the foot of every page; the sheet's own title heads the first one.
+    // The abilities table is fifteen columns wide: at 9 points it fits a portrait A4 or
+    // Letter page, where the default size would cut its right-hand columns off.
+    printing_.SetStandardFonts(9);
     printing_.SetFooter("<p align=\"right\"><small>@PAGENUM@ / @PAGESCNT@</small></p>");
     // The print dialog opens every time, so a printer or a PDF file is chosen anew.
     printing_.SetPromptMode(wxHtmlEasyPrinting::Prompt_Always);
