@@ -4,6 +4,7 @@
 #include <string>
 
 #include <wx/config.h>
+#include <wx/filename.h>
 #include <wx/stdpaths.h>
 
 #include "core/app/user_port.h"
@@ -24,6 +25,9 @@ bool cxApplication::OnInit() {
     // rules: ~/.config/fraymark-toolkit.conf. The game options stay in the workspace.
     SetAppName("fraymark-toolkit");
     wxStandardPaths::Get().SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    // The configuration file is written into ~/.config, which a fresh account may lack.
+    wxFileName::Mkdir(wxStandardPaths::Get().GetUserConfigDir(), wxS_DIR_DEFAULT,
+                      wxPATH_MKDIR_FULL);
     wxConfigBase::Get();
 
     std::optional<std::string> workspace;
