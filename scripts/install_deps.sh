@@ -3,7 +3,8 @@
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
-libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core"
+libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
+librsvg2-bin desktop-file-utils appstream"
 
 missing=""
 for p in $PACKAGES; do

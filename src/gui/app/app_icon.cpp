@@ -1,37 +1,20 @@
 #include "gui/app/app_icon.h"
 
-#include <wx/bitmap.h>
+#include <cstddef>
 
-namespace {
-// 16 x 16, three colours: a white die with dark pips on a clear ground.
-// clang-format off
-const char* const kDieXpm[] = {
-    "16 16 3 1",
-    "  c None",
-    ". c #202020",
-    "o c #F4F0E6",
-    "                ",
-    " .............. ",
-    " .oooooooooooo. ",
-    " .o..oooooo..o. ",
-    " .o..oooooo..o. ",
-    " .oooooooooooo. ",
-    " .oooooooooooo. ",
-    " .ooooo..ooooo. ",
-    " .ooooo..ooooo. ",
-    " .oooooooooooo. ",
-    " .oooooooooooo. ",
-    " .o..oooooo..o. ",
-    " .o..oooooo..o. ",
-    " .oooooooooooo. ",
-    " .............. ",
-    "                ",
-};
-// clang-format on
-} // namespace
+#include <wx/bitmap.h>
+#include <wx/image.h>
+
+// The toolkit's icon rendered at 48 pixels from packaging/org.fraymark.Toolkit.svg at build
+// time (cmake/desktop_gui.cmake), the same drawing the desktop shows in its menus.
+extern const unsigned char kWindowIcon48Png[];
+extern const std::size_t kWindowIcon48Png_size;
 
 wxIcon SampleIcon() {
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) {
+        wxImage::AddHandler(new wxPNGHandler);
+    }
     wxIcon icon;
-    icon.CopyFromBitmap(wxBitmap(kDieXpm));
+    icon.CopyFromBitmap(wxBitmap::NewFromPNGData(kWindowIcon48Png, kWindowIcon48Png_size));
     return icon;
 }

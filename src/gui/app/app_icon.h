@@ -2,5 +2,6 @@
 
 #include <wx/icon.h>
 
-// The toolkit's window icon, "sample": a six-sided die.
+// The toolkit's window icon, "sample": a character sheet and a six-sided die, the drawing
+// the desktop shows for the toolkit.
 wxIcon SampleIcon();

@@ -14,6 +14,8 @@ enum CommandId : int {
     ID_Critical = 10015,
     ID_Honor = 10016,
     ID_Accept = 10017,
+    ID_PrintSheet = 10018,
+    ID_PrintPreview = 10019,
 
     // The first creation step.
     ID_Step3Roll = 10020,

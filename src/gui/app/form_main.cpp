@@ -13,6 +13,8 @@
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
+#include "gui/app/recent_characters.h"
+#include "gui/app/sheet_printing.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
@@ -30,6 +32,8 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_Test, FormMain::OnTest)
     EVT_MENU(ID_Critical, FormMain::OnCritical)
     EVT_MENU(ID_Honor, FormMain::OnHonor)
+    EVT_MENU(ID_PrintSheet, FormMain::OnPrintSheet)
+    EVT_MENU(ID_PrintPreview, FormMain::OnPrintPreview)
 wxEND_EVENT_TABLE()
 
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -40,6 +44,8 @@ FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, 
     LoadOptions();
 }
 
+FormMain::~FormMain() = default;
+
 void FormMain::BuildMenus() {
     auto* file = new wxMenu;
     file->Append(ID_OpenFile, "&Open file", "Open an existing file");
@@ -48,6 +54,7 @@ void FormMain::BuildMenus() {
     file->Append(ID_About, "&About", "About this program");
     file->AppendSeparator();
     file->Append(ID_Exit, "E&xit", "Close program");
+    AddDesktopCommands(file);
 
     auto* settings = new wxMenu;
     settings->Append(ID_Options, "&Options", "Change program options");
@@ -70,7 +77,9 @@ void FormMain::OnOpenFile(wxCommandEvent&) {
 }
 
 void FormMain::OnSaveFile(wxCommandEvent&) {
-    SaveCurrentCharacter();
+    if (SaveCurrentCharacter() == SaveResult::kSaved) {
+        recent_->Add(SavedCharacterPath(current_character.character_name + ".xml"));
+    }
 }
 
 void FormMain::OnNew(wxCommandEvent&) {

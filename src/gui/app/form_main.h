@@ -1,12 +1,19 @@
 #pragma once
 
+#include <memory>
+
 #include <wx/frame.h>
+
+class RecentCharacters;
+class SheetPrinting;
+class wxMenu;
 
 // The main window: a launcher for the creation wizard, the character files, the options and
 // the game-master aids. It holds no character data itself.
 class FormMain : public wxFrame {
 public:
     FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    ~FormMain() override;
 
     void OnOpenFile(wxCommandEvent& event);
     void OnSaveFile(wxCommandEvent& event);
@@ -17,9 +24,18 @@ public:
     void OnTest(wxCommandEvent& event);
     void OnCritical(wxCommandEvent& event);
     void OnHonor(wxCommandEvent& event);
+    void OnPrintSheet(wxCommandEvent& event);
+    void OnPrintPreview(wxCommandEvent& event);
+
+    RecentCharacters& Recent() { return *recent_; }
 
 private:
     void BuildMenus();
+    // The desktop's additions beside the menus: printing, recent characters, shortcuts.
+    void AddDesktopCommands(wxMenu* file);
+
+    std::unique_ptr<RecentCharacters> recent_;
+    std::unique_ptr<SheetPrinting> printing_;
     wxDECLARE_EVENT_TABLE();
 };
 

@@ -9,6 +9,7 @@
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/list_columns.h"
+#include "gui/app/recent_characters.h"
 
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_MENU(ID_Exit, FileFrame::OnClose)
@@ -70,7 +71,9 @@ void FileFrame::OnOpen(wxListEvent& event) {
     if (row < 0 || static_cast<std::size_t>(row) >= row_files_.size()) {
         return;
     }
-    if (OpenSavedCharacter(row_files_[static_cast<std::size_t>(row)]).opened) {
+    const std::string& file = row_files_[static_cast<std::size_t>(row)];
+    if (OpenSavedCharacter(file).opened) {
+        NoteRecentCharacter(file);
         Close(true);
     } else {
         OnSelectionStart();
