@@ -16,5 +16,5 @@ struct SavedCharacter {
 };
 
 // The saved characters of the workspace, as the character list reads them (the same order
-// as the open dialog's). Empty when there are none.
+// as the open dialog's), without the files that cannot be read. Empty when there are none.
 std::vector<SavedCharacter> ListSavedCharacters();
