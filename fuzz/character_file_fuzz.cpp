@@ -61,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string first = Open(std::string(reinterpret_cast<const char*>(data), size), report);
     const std::string second = Open(first, report);
     Require(report.complete && report.problems.empty(),
-            "the saved file reads back with a problem: " +
-                (report.problems.empty() ? std::string("no closing line")
-                                         : report.problems.front()));
+            "the saved file reads back with a problem: " + (report.problems.empty()
+                                                                ? std::string("no closing line")
+                                                                : report.problems.front()));
     Require(first == second, "open-save-open changed the file");
     return 0;
 }

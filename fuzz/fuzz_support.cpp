@@ -11,7 +11,8 @@
 namespace {
 
 std::filesystem::path MakeWorkspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "fraymark-fuzz-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "fraymark-fuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
         std::perror("fraymark fuzz: cannot make a temporary workspace");
         std::abort();

@@ -297,8 +297,9 @@ TEST_F(CharacterFileReaderTest, EveryKindOfLineEndReadsAlikeAndACutLineIsReporte
     const std::string long_line(kMaxCharacterFileLine + 10, 'x');
     const auto report = Read(File("<CHARACTER_NAME>" + long_line + "</CHARACTER_NAME>\n"));
     ASSERT_EQ(report.problems.size(), 1u);
-    EXPECT_EQ(report.problems[0], "line 3: the line is longer than 65536 characters; the rest of it "
-                                  "was not read");
+    EXPECT_EQ(report.problems[0],
+              "line 3: the line is longer than 65536 characters; the rest of it "
+              "was not read");
 }
 
 TEST_F(CharacterFileReaderTest, AnUnclosedClassEntryEndsAtTheFirstLineNotItsOwn) {
@@ -315,8 +316,9 @@ TEST_F(CharacterFileReaderTest, AnUnclosedClassEntryEndsAtTheFirstLineNotItsOwn)
     EXPECT_EQ(report.problems[0], "line 6: the class entry 'Fighter' has no </CLASS_DATA> line; it "
                                   "ends before this line");
     // The last entry unclosed: what follows it is still read.
-    report = Read(File(thief + fighter + "<GOLDCOINS>7</GOLDCOINS>\n<SKILLNAME>Climbing</SKILLNAME>\n"
-                                         "<SKILLRATING>45</SKILLRATING>\n<SIBLING1>Ann</SIBLING1>\n"));
+    report = Read(File(thief + fighter +
+                       "<GOLDCOINS>7</GOLDCOINS>\n<SKILLNAME>Climbing</SKILLNAME>\n"
+                       "<SKILLRATING>45</SKILLRATING>\n<SIBLING1>Ann</SIBLING1>\n"));
     EXPECT_EQ(ClassDataItem::Count(), 2u);
     EXPECT_EQ(current_character.gold, 7);
     EXPECT_EQ(SkillDataItem::Count(), 1u);

@@ -76,7 +76,8 @@ TEST_F(CharacterFileRoundTripTest, EveryShippedMultiClassKeepsItsClassAndItsBack
         // One entry per single class the name joins, in list order, as the class step makes
         // them: "Wizard/Thief" lists Thief before Wizard.
         for (const CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-            if (cls->name.find('/') == std::string::npos && name.find(cls->name) != std::string::npos) {
+            if (cls->name.find('/') == std::string::npos &&
+                name.find(cls->name) != std::string::npos) {
                 ClassDataItem::AddTail(ClassEntry(cls->name));
             }
         }
@@ -130,8 +131,8 @@ TEST_F(CharacterFileRoundTripTest, WhateverIsTypedIntoATextReadsBackExactly) {
                     using Field = std::decay_t<decltype(field)>;
                     if constexpr (std::is_same_v<Field, std::string Character_Class::*>) {
                         c.*field = text();
-                    } else if constexpr (std::is_same_v<Field,
-                                                        std::vector<std::string> Character_Class::*>) {
+                    } else if constexpr (std::is_same_v<
+                                             Field, std::vector<std::string> Character_Class::*>) {
                         c.*field = {text(), text()};
                     } else if constexpr (std::is_same_v<Field, SiblingLine>) {
                         SetSiblingLine(field.index, text().substr(0, kSiblingLineSize - 1));
@@ -139,6 +140,7 @@ TEST_F(CharacterFileRoundTripTest, WhateverIsTypedIntoATextReadsBackExactly) {
                 },
                 tag.field);
         }
+        c.class_long_name = "Fighter"; // found again, so the backgrounds are written again
         ClassDataItem::AddTail(ClassEntry(text()));
         SkillDataItem::AddTail(MakeItem<SkillDataItem>(text(), 45));
         EquipDataItem::AddTail(MakeItem<EquipDataItem>(text(), 2));
@@ -154,8 +156,8 @@ TEST_F(CharacterFileRoundTripTest, WhateverIsTypedIntoATextReadsBackExactly) {
                         using Field = std::decay_t<decltype(field)>;
                         if constexpr (std::is_same_v<Field, std::string Character_Class::*>) {
                             out.push_back(tag.tag + ("=" + r.*field));
-                        } else if constexpr (std::is_same_v<
-                                                 Field, std::vector<std::string> Character_Class::*>) {
+                        } else if constexpr (std::is_same_v<Field, std::vector<std::string>
+                                                                       Character_Class::*>) {
                             for (const std::string& entry : r.*field) {
                                 out.push_back(tag.tag + ("+" + entry));
                             }

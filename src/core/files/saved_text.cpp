@@ -46,8 +46,8 @@ bool AppendNumeric(std::string_view body, std::string& out) {
     }
     uint32_t code = 0;
     const auto [end, error] = std::from_chars(body.data(), body.data() + body.size(), code, base);
-    if (error != std::errc{} || end != body.data() + body.size() ||
-        code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+    if (error != std::errc{} || end != body.data() + body.size() || code > 0x10FFFF ||
+        (code >= 0xD800 && code <= 0xDFFF)) {
         return false;
     }
     AppendUtf8(out, code);
