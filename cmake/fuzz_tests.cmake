@@ -17,7 +17,9 @@ if(NOT EXISTS "${FRAYMARK_CLANG_RUNTIME_DIR}/libclang_rt.fuzzer-x86_64.a"
 endif()
 
 set(FRAYMARK_FUZZ_SCRIPT ${CMAKE_SOURCE_DIR}/scripts/fuzz.sh)
-set(FRAYMARK_FUZZ_ENV "FUZZ_BUILD_DIR=${CMAKE_BINARY_DIR}/fuzz" "CXX=${FRAYMARK_CLANGXX}")
+# The suite's runs keep their corpus and logs apart from longer runs of scripts/fuzz.sh.
+set(FRAYMARK_FUZZ_ENV "FUZZ_BUILD_DIR=${CMAKE_BINARY_DIR}/fuzz"
+                      "FUZZ_WORK_DIR=${CMAKE_BINARY_DIR}/fuzz-suite" "CXX=${FRAYMARK_CLANGXX}")
 add_test(NAME fuzz_build COMMAND sh ${FRAYMARK_FUZZ_SCRIPT} --build-only)
 set_tests_properties(fuzz_build PROPERTIES LABELS fuzz ENVIRONMENT "${FRAYMARK_FUZZ_ENV}"
                      FIXTURES_SETUP fuzz_programs TIMEOUT 3600)

@@ -7,13 +7,15 @@
 #   scripts/fuzz.sh --no-build SECONDS ...  run what was built
 #
 # Targets: data_file options_file character_file character_list dice_expression.
-# The build goes to $FUZZ_BUILD_DIR (default build/fuzz); what each run finds to be new
-# coverage is kept in its corpus/ there, and a failing input is written beside it as
-# crash-*, leak-* or timeout-* and makes the script fail. CXX names clang (default
+# The build goes to $FUZZ_BUILD_DIR (default build/fuzz). What each run finds to be new
+# coverage is kept in corpus/<target> of $FUZZ_WORK_DIR (default: the build directory), its
+# output in <target>.log there, and a failing input in artifacts/<target>/ as crash-*,
+# leak-*, timeout-* or oom-*, which makes the script fail. CXX names clang (default
 # clang++-14). FUZZ_JOBS runs that many targets at a time (default 1).
 set -eu
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=${FUZZ_BUILD_DIR:-$ROOT/build/fuzz}
+WORK=${FUZZ_WORK_DIR:-$BUILD}
 CLANGXX=${CXX:-clang++-14}
 case "$CLANGXX" in *clang*) ;; *) CLANGXX=clang++-14 ;; esac
 ALL="data_file options_file character_file character_list dice_expression"
@@ -42,25 +44,26 @@ fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-# Runs one target; its libFuzzer output goes to $BUILD/<target>.log.
+# Runs one target; its libFuzzer output goes to $WORK/<target>.log.
 run_target() {
     target=$1
     program="$BUILD/bin/fuzz_$target"
     [ -x "$program" ] || { echo "fuzz.sh: $program is not built" >&2; return 1; }
-    corpus="$BUILD/corpus/$target"
-    artifacts="$BUILD/artifacts/$target"
+    corpus="$WORK/corpus/$target"
+    artifacts="$WORK/artifacts/$target"
+    log="$WORK/$target.log"
     mkdir -p "$corpus" "$artifacts"
     dict=""
     [ -f "$ROOT/fuzz/$target.dict" ] && dict="-dict=$ROOT/fuzz/$target.dict"
     # shellcheck disable=SC2086
     if "$program" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
         -max_len=65536 -print_final_stats=1 -artifact_prefix="$artifacts/" $dict \
-        "$corpus" "$ROOT/fuzz/corpus/$target" >"$BUILD/$target.log" 2>&1; then
-        echo "fuzz $target: $(grep -E '^stat::number_of_executed_units' "$BUILD/$target.log" |
+        "$corpus" "$ROOT/fuzz/corpus/$target" >"$log" 2>&1; then
+        echo "fuzz $target: $(grep -E '^stat::number_of_executed_units' "$log" |
             awk '{print $2}') runs in ${SECONDS_EACH}s, nothing found"
     else
-        echo "fuzz $target: FAILED, see $BUILD/$target.log and $artifacts" >&2
-        tail -n 40 "$BUILD/$target.log" >&2
+        echo "fuzz $target: FAILED, see $log and $artifacts" >&2
+        tail -n 40 "$log" >&2
         return 1
     fi
 }

@@ -2,10 +2,12 @@
 
 #include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "core/app/character.h"
 #include "core/app/program_state.h"
 #include "core/app/user_port.h"
+#include "core/files/character_file_reader.h"
 #include "core/tree/tree_branch.h"
 
 namespace {
@@ -86,6 +88,13 @@ TreeEditor::Result EditText(const TextEdit& edit) {
     std::string& field = current_character.*edit.field;
     const std::optional<std::string> answer = Port().AskText(edit.message, edit.caption, field);
     if (!answer || (edit.accepted && !edit.accepted(*answer))) {
+        return {};
+    }
+    // A longer text would come back cut when the saved character is opened.
+    if (answer->size() > kMaxSavedText) {
+        Port().ShowMessage("This text is longer than the " + std::to_string(kMaxSavedText) +
+                               " characters a saved character keeps; it was not changed.",
+                           edit.caption);
         return {};
     }
     field = *answer;
