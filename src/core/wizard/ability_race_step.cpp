@@ -6,9 +6,11 @@
 #include "core/app/character.h"
 #include "core/app/options.h"
 #include "core/app/program_state.h"
+#include "core/app/user_port.h"
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
+#include "core/files/character_file_reader.h"
 #include "core/tree/tree_senders.h"
 
 const char* const kAbilityNames[AbilityRaceStep::kAbilities] = {
@@ -199,7 +201,16 @@ bool AbilityRaceStep::Continue(const std::string& language) {
     if (!c.race_item) {
         return false;
     }
-    c.skills.AddTail(MakeItem<SkillDataItem>("Language, Modern: " + language, 100));
+    // The language becomes a skill's name; a longer one would come back cut when the saved
+    // character is opened.
+    const std::string skill = "Language, Modern: " + language;
+    if (skill.size() > kMaxSavedText) {
+        Port().ShowMessage("The language is longer than the " + std::to_string(kMaxSavedText) +
+                               " characters a saved character keeps; shorten it to continue.",
+                           "Language");
+        return false;
+    }
+    c.skills.AddTail(MakeItem<SkillDataItem>(skill, 100));
     program_data.creation_stage = 5;
     // The adjustments are read back from what the race labels show.
     auto scores = c.Scores();
