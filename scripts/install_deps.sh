@@ -1,10 +1,12 @@
 #!/bin/sh
 # Installs the Debian 12 packages the toolkit needs to build, run and test, when any is missing.
+# clang-14 and its runtime (libFuzzer) build the fuzz programs the test suite runs briefly.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
 libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
-librsvg2-bin desktop-file-utils appstream"
+librsvg2-bin desktop-file-utils appstream \
+clang-14 libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -114,6 +114,10 @@ int List(const std::vector<std::string>& words) {
     for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
         std::cout << Cell(r->character_name) << '\t' << Cell(r->class_long_name) << '\t'
                   << Cell(r->level) << '\t' << Cell(r->race) << '\t' << Cell(r->file_name) << '\n';
+        if (!r->read_error.empty()) {
+            std::cerr << "fraymark: character list: " << r->file_name << ": cannot be read ("
+                      << r->read_error << ")\n";
+        }
     }
     VexlFileClass::Clear();
     return kExitOk;

@@ -50,6 +50,12 @@ int RunRoll(const std::vector<std::string>& words) {
         return UsageFailure("roll: '" + args->positional.front() +
                             "' is not a dice expression (NdS, then +M or -M, then p)");
     }
+    if (const std::string beyond = DiceBeyondLimits(*dice); !beyond.empty()) {
+        return UsageFailure("roll: '" + args->positional.front() + "' asks for " + beyond +
+                            " (at most " + std::to_string(kMostDice) + "d" +
+                            std::to_string(kMostSides) + ", modifier within " +
+                            std::to_string(kLargestModifier) + ")");
+    }
     const auto clock = IntegerOption(*args, "clock", 0, 0, kMaxClock);
     const auto times = IntegerOption(*args, "times", 1, 0, kMaxRepeat);
     if (!clock || !times) {

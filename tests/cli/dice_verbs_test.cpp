@@ -80,6 +80,8 @@ TEST(FraymarkUsage, BadInputIsAUsageErrorWithOneLine) {
         {"unknown option", "rng --clock 1 --speed 3"},
         {"unknown verb", "fly"},
         {"option without value", "roll 3d6 --clock"},
+        {"more dice than any table", "roll 2147483647d6"},
+        {"modifier that would overflow", "roll 1d6+2147483647"},
     };
     for (const Case& c : cases) {
         const CliResult r = RunFraymark(c.args);

@@ -208,6 +208,10 @@ TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
               (std::array<std::string, 8>{"+0", "+1", "-1", "+0", "+0", "+0", "+0", "+5"}));
     EXPECT_EQ(step.Languages(), (std::vector<std::string>{"Elven", "Common"}));
     EXPECT_EQ(current_character.sex, "Female");
+    // A language the saved character could not keep whole is refused, with a message.
+    EXPECT_FALSE(step.Continue(std::string(1010, 'e')));
+    EXPECT_EQ(SkillDataItem::pHead, nullptr);
+    ASSERT_EQ(port.messages.size(), 1u);
     ASSERT_TRUE(step.Continue("Elven"));
     EXPECT_EQ(Scores(), (std::array<int, 7>{10, 11, 9, 10, 10, 10, 10}));
     EXPECT_FLOAT_EQ(program_data.building_points, 7.0f);

@@ -1,5 +1,6 @@
 // Reading a character file back: the round trip, what each element restores, the race and
 // class found again by exact name, and bad input of every kind.
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -283,6 +284,59 @@ TEST_F(CharacterFileReaderTest, TheClosingLineEndsTheReadingAndLineEndsMayBeCrLf
     ASSERT_EQ(ClassDataItem::Count(), 1u);
     EXPECT_EQ(ClassDataItem::pHead->level, 2);
     EXPECT_EQ(current_character.age, 0);
+}
+
+TEST_F(CharacterFileReaderTest, EveryKindOfLineEndReadsAlikeAndACutLineIsReported) {
+    const std::string lines[] = {"<CHARACTER_NAME>Ada</CHARACTER_NAME>", "<AGE>40</AGE>",
+                                 "</FRAYMARK_CHARACTER>"};
+    for (const std::string end : {"\n", "\r\n", "\r"}) {
+        const auto report = Read(lines[0] + end + lines[1] + end + lines[2] + end);
+        EXPECT_TRUE(report.complete);
+        EXPECT_TRUE(report.problems.empty());
+        EXPECT_EQ(current_character.age, 40);
+    }
+    const std::string long_line(kMaxCharacterFileLine + 10, 'x');
+    const auto report = Read(File("<CHARACTER_NAME>" + long_line + "</CHARACTER_NAME>\n"));
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0],
+              "line 3: the line is longer than 65536 characters; the rest of it "
+              "was not read");
+}
+
+TEST_F(CharacterFileReaderTest, AnUnclosedClassEntryEndsAtTheFirstLineNotItsOwn) {
+    const std::string fighter = "<CLASS_DATA>\n<CLASS_NAME>Fighter</CLASS_NAME>\n"
+                                "<CLASS_LEVEL>12</CLASS_LEVEL>\n";
+    const std::string thief = "<CLASS_DATA>\n<CLASS_NAME>Thief</CLASS_NAME>\n"
+                              "<CLASS_LEVEL>2</CLASS_LEVEL>\n</CLASS_DATA>\n";
+    // The first entry unclosed: two classes, not one of level 2.
+    auto report = Read(File(fighter + thief));
+    ASSERT_EQ(ClassDataItem::Count(), 2u);
+    EXPECT_EQ(ClassDataItem::pHead->level, 12);
+    EXPECT_EQ(ClassDataItem::pHead->next->level, 2);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0], "line 6: the class entry 'Fighter' has no </CLASS_DATA> line; it "
+                                  "ends before this line");
+    // The last entry unclosed: what follows it is still read.
+    report = Read(File(thief + fighter +
+                       "<GOLDCOINS>7</GOLDCOINS>\n<SKILLNAME>Climbing</SKILLNAME>\n"
+                       "<SKILLRATING>45</SKILLRATING>\n<SIBLING1>Ann</SIBLING1>\n"));
+    EXPECT_EQ(ClassDataItem::Count(), 2u);
+    EXPECT_EQ(current_character.gold, 7);
+    EXPECT_EQ(SkillDataItem::Count(), 1u);
+    EXPECT_STREQ(current_character.sibling[0], "Ann");
+    EXPECT_EQ(report.problems.size(), 1u);
+}
+
+TEST_F(CharacterFileReaderTest, AFileThatFailsWhileReadingIsReportedNotFatal) {
+    // A directory opens as a file but every read of it fails.
+    std::filesystem::create_directories(workspace / "CharacterXML/Dir.xml");
+    const auto report = XMLRead().ReadXMLSheet("Dir.xml");
+    EXPECT_TRUE(report.opened);
+    EXPECT_FALSE(report.complete);
+    EXPECT_EQ(report.read_error, "Is a directory");
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0], "line 0: the file could not be read further (Is a directory): "
+                                  "the character holds what was read before");
 }
 
 TEST_F(CharacterFileReaderTest, ClassLevelsOutsideTheArraysAreIgnored) {

@@ -556,7 +556,7 @@ Short-lived
 <SILVERCOINS>5</SILVERCOINS>
 </COINS>
 <INHERITED_ITEMS>
-<INHERITED_WEAPON>Long Sword & Scabbard</INHERITED_WEAPON>
+<INHERITED_WEAPON>Long Sword &amp; Scabbard</INHERITED_WEAPON>
 </INHERITED_ITEMS>
 <EQUIPMENT_SECTION>
 <EQUIPNAME>Starting Clothes</EQUIPNAME>
@@ -694,11 +694,11 @@ TEST_F(CharacterFileWriterTest, ClassHistoryLinesCoverLevelZeroToTheEntrysLevelW
     }
 }
 
-TEST_F(CharacterFileWriterTest, ExperienceUsesTheStreamsDecimalForm) {
+TEST_F(CharacterFileWriterTest, ExperienceIsTheShortestDecimalThatReadsBackExactly) {
     ClassDataItem::pHead->experience = 1500.5f;
     EXPECT_TRUE(Has(Written(), "<CLASS_EXP>1500.5</CLASS_EXP>"));
-    ClassDataItem::pHead->experience = 2250000.0f;
-    EXPECT_TRUE(Has(Written(), "<CLASS_EXP>2.25e+06</CLASS_EXP>"));
+    ClassDataItem::pHead->experience = 1234567.0f; // six digits would make it 1234570
+    EXPECT_TRUE(Has(Written(), "<CLASS_EXP>1234567</CLASS_EXP>"));
 }
 
 TEST_F(CharacterFileWriterTest, WithoutRaceOrClassTheSavedRaceNameStandsAndDerivedValuesAreZero) {

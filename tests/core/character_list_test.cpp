@@ -1,4 +1,5 @@
 // The list of saved characters and opening one of them.
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,36 @@ TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne
     ASSERT_FALSE(port.branches_updated.empty());
     EXPECT_EQ(port.branches_updated.front(), "Ability Scores");
     EXPECT_TRUE(port.messages.empty());
+}
+
+TEST_F(CharacterListTest, AFileThatCannotBeReadIsMarkedAndNeverCostsTheCharacterInHand) {
+    WriteCharacter("Ada.xml", "<CHARACTER_NAME>Ada &amp; Bo</CHARACTER_NAME>\n");
+    std::filesystem::create_directories(workspace / "CharacterXML/Dir.xml");
+    VexlFileClass record;
+    record.ParseCXML(workspace / "CharacterXML/Dir.xml", &record);
+    EXPECT_EQ(record.read_error, "Is a directory");
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Ada.xml|Ada & Bo|||"}); // texts unescaped
+
+    ScriptedPort port;
+    program_data.creation_stage = 5;
+    current_character.character_name = "Unsaved";
+    const CharacterReadReport report = OpenSavedCharacter("Dir.xml");
+    EXPECT_FALSE(report.opened);
+    EXPECT_EQ(current_character.character_name, "Unsaved");
+    EXPECT_EQ(program_data.creation_stage, 5);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0], "Load Character: The character file Dir.xml cannot be read (Is a "
+                                "directory); nothing was opened.");
+}
+
+TEST_F(CharacterListTest, AnOpenedCharacterHasNoSiblingsOfTheOneBefore) {
+    WriteCharacter("Ada.xml", "<CHARACTER_NAME>Ada</CHARACTER_NAME>\n<SIBLING1>Ann</SIBLING1>\n");
+    WriteCharacter("Bo.xml", "<CHARACTER_NAME>Bo</CHARACTER_NAME>\n");
+    ScriptedPort port;
+    OpenSavedCharacter("Ada.xml");
+    EXPECT_STREQ(current_character.sibling[0], "Ann");
+    OpenSavedCharacter("Bo.xml");
+    EXPECT_STREQ(current_character.sibling[0], "");
 }
 
 TEST_F(CharacterListTest, OpeningAFileThatIsGoneSaysSo) {

@@ -1,10 +1,13 @@
 // The data check on a small, sound data set broken one way at a time.
+#include <filesystem>
 #include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "core/data/data_check.h"
+#include "core/data/data_reader.h"
+#include "core/data/item_data.h"
 #include "core/data/rules_lists.h"
 #include "support/workspace_fixture.h"
 
@@ -185,6 +188,16 @@ TEST_F(DataCheckTest, EmptyAndBinaryFilesAreCaughtWithoutHarm) {
         << report;
     EXPECT_EQ(problems.ErrorCount(), 4);
     EXPECT_EQ(problems.WarningCount(), 1); // the NUL byte is reported once a file
+}
+
+TEST_F(DataCheckTest, AFileThatFailsWhileReadingSaysSoRatherThanNoClosingTag) {
+    // A directory opens as a file but every read of it fails.
+    std::filesystem::create_directories(workspace / "Skills/Dir_Skill.qdf");
+    DataProblems problems;
+    CharacterSkill record;
+    ReadRecordFile(workspace / "Skills/Dir_Skill.qdf", record, &problems);
+    ASSERT_EQ(problems.All().size(), 1u);
+    EXPECT_EQ(problems.All()[0].text, "cannot be read (Is a directory)");
 }
 
 TEST_F(DataCheckTest, NormalLoadStaysSilentAndMatchesTheCheckedLoad) {

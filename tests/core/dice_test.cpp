@@ -1,6 +1,9 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "core/dice/dice.h"
+#include "core/dice/dice_expression.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
@@ -19,6 +22,34 @@ TEST_F(DiceTest, EmptyDiceGiveZeroWithoutTheModifier) {
     EXPECT_EQ(DiceRollM(6, 0, 5), 0);
     EXPECT_EQ(DiceRollPenM(-4, 2, 3), 0);
     EXPECT_EQ(DiceRollAll(6, -1, 2, 1), 0);
+}
+
+TEST_F(DiceTest, TotalsBeyondAnIntStopAtItsLimitAndExpressionsHaveLimits) {
+    SeedVexlrandAsClock(3);
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(DiceRollM(6, 1, kMax), kMax);
+    const int lowest = DiceRollM(6, 1, kMin); // a die on top of the lowest int still fits
+    EXPECT_TRUE(lowest > kMin && lowest <= kMin + 6) << lowest;
+    EXPECT_EQ(DiceRollPenM(6, 3, kMax), kMax);
+    EXPECT_GT(DiceRoll(kMax, 4), 0);
+    const struct {
+        const char* text;
+        const char* beyond;
+    } cases[] = {
+        {"1000d1000000+1000000p", ""},
+        {"1000d6-1000000", ""},
+        {"1001d6", "more than 1000 dice"},
+        {"2147483647d6", "more than 1000 dice"},
+        {"4d2147483647", "a die of more than 1000000 sides"},
+        {"1d6+1000001", "a modifier beyond 1000000"},
+        {"1d6-2147483647p", "a modifier beyond 1000000"},
+    };
+    for (const auto& k : cases) {
+        const auto dice = ParseDiceExpression(k.text);
+        ASSERT_TRUE(dice) << k.text;
+        EXPECT_EQ(DiceBeyondLimits(*dice), k.beyond) << k.text;
+    }
 }
 
 TEST_F(DiceTest, DiceFollowTheGeneratorFaceByFace) {

@@ -89,6 +89,18 @@ TEST_F(TreeEditing, TextsAreCheckedWhereTheRulesSaySo) {
     }
 }
 
+TEST_F(TreeEditing, ATextLongerThanASavedCharacterKeepsIsRefused) {
+    current_character.family_heritage = "Farmers";
+    port.AnswerText(std::string(1024, 'a'));
+    EXPECT_EQ(TreeEditor::Edit("Heritage").action, Action::kNothing);
+    EXPECT_EQ(current_character.family_heritage, "Farmers");
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0], "Character Editing: Family Heritage: This text is longer than the "
+                                "1023 characters a saved character keeps; it was not changed.");
+    port.AnswerText(std::string(1023, 'a'));
+    EXPECT_EQ(TreeEditor::Edit("Heritage").action, Action::kChanged);
+}
+
 TEST_F(TreeEditing, CancelledDialogChangesNothing) {
     current_character.character_height = 60;
     port.AnswerCancel();

@@ -6,7 +6,35 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
+#include <fstream>
+#include "core/files/saved_files.h"
 #include "core/tree/tree_senders.h"
+
+namespace {
+
+// Reads the file through once without keeping anything: whether it can be opened, and why
+// it cannot be read to its end, if it cannot.
+struct FileReadability {
+    bool opened = false;
+    std::string read_error;
+};
+
+FileReadability CheckReadable(const std::string& file_name) {
+    FileReadability result;
+    std::ifstream in(SavedFilePath(kCharacterXmlDirectory, file_name), std::ios::binary);
+    if (!in) {
+        return result;
+    }
+    result.opened = true;
+    CharacterLineSource source(in);
+    std::string line;
+    while (source.Next(line)) {
+    }
+    result.read_error = source.ReadError();
+    return result;
+}
+
+} // namespace
 
 void SendOpenedCharacterToTree() {
     AbilityScores::SendAbilitiestoTree();
@@ -21,17 +49,40 @@ void SendOpenedCharacterToTree() {
 }
 
 CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
+    // A file that cannot be opened or read never costs the character in hand: it is checked
+    // before anything is cleared.
+    const FileReadability readable = CheckReadable(file_name);
+    if (!readable.opened) {
+        Port().ShowMessage("The character file " + file_name +
+                               " cannot be opened; it may have been moved or deleted.",
+                           "Load Character");
+        return {};
+    }
+    if (!readable.read_error.empty()) {
+        Port().ShowMessage("The character file " + file_name + " cannot be read (" +
+                               readable.read_error + "); nothing was opened.",
+                           "Load Character");
+        CharacterReadReport report;
+        report.read_error = readable.read_error;
+        return report;
+    }
     Clear_All();
+    // Clear_All keeps the sibling lines from one creation to the next; an opened character
+    // has only the siblings its own file lists.
+    for (int n = 0; n < kSiblingLines; ++n) {
+        SetSiblingLine(n, "");
+    }
     // The saved file lists all the equipment the character has, its clothes included; the
     // "Starting Clothes" a cleared record begins with would otherwise be there twice.
     current_character.equipment.Clear();
     XMLRead reader;
     CharacterReadReport report = reader.ReadXMLSheet(file_name);
-    if (!report.opened) {
-        Port().ShowMessage("The character file " + file_name +
-                               " cannot be opened; it may have been moved or deleted.",
+    if (!report.opened || !report.read_error.empty()) {
+        // The file changed between the check and the reading.
+        Port().ShowMessage("The character file " + file_name + " could not be read to its end (" +
+                               (report.opened ? report.read_error : "gone") +
+                               "); only what was read before is shown.",
                            "Load Character");
-        return report;
     }
     RememberSavedFile(file_name);
     SendOpenedCharacterToTree();

@@ -1,5 +1,8 @@
 #include "core/data/data_line_reader.h"
 
+#include <cerrno>
+#include <cstring>
+
 DataLineReader::DataLineReader(const std::filesystem::path& path)
     : file_(std::fopen(path.c_str(), "rb")) {}
 
@@ -17,9 +20,13 @@ int DataLineReader::Peek() {
         if (at_end_ || !file_) {
             return EOF;
         }
+        errno = 0;
         filled_ = std::fread(buffer_, 1, sizeof buffer_, file_);
         position_ = 0;
         if (filled_ == 0) {
+            if (std::ferror(file_)) {
+                read_error_ = errno != 0 ? std::strerror(errno) : "read error";
+            }
             at_end_ = true;
             return EOF;
         }

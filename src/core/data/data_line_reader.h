@@ -19,7 +19,7 @@ struct DataLine {
 };
 
 // Reads a data file piece by piece, in bounded memory, whatever the file holds. Line ends
-// are "\n" or "\r\n".
+// are "\n" or "\r\n". A read error ends the file and is kept for the caller to report.
 class DataLineReader {
 public:
     explicit DataLineReader(const std::filesystem::path& path);
@@ -28,6 +28,10 @@ public:
     DataLineReader& operator=(const DataLineReader&) = delete;
 
     bool IsOpen() const { return file_ != nullptr; }
+
+    // Empty, or why the file could not be read to its end ("Is a directory"); the pieces end
+    // where the reading failed.
+    const std::string& ReadError() const { return read_error_; }
 
     // The next piece; false at the end of the file.
     bool Next(DataLine& line);
@@ -47,4 +51,5 @@ private:
     long line_number_ = 0;
     int next_piece_ = 0;
     bool at_end_ = false;
+    std::string read_error_;
 };

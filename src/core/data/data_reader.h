@@ -88,6 +88,10 @@ void ReadRecordFile(const std::filesystem::path& path, R& record, DataProblems* 
         }
     }
     context.line = 0;
+    if (!reader.ReadError().empty()) {
+        context.Error("cannot be read (" + reader.ReadError() + ")");
+        return;
+    }
     ReportMissingClosingTag(R::kClosingTag, context);
 }
 

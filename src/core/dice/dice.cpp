@@ -1,6 +1,9 @@
 #include "core/dice/dice.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "core/dice/dice_log.h"
@@ -19,28 +22,40 @@ int RollDie(int sides) {
 }
 
 int RollRange(int low, int high) {
-    return static_cast<int>((high - low + 1) * UnitDraw() + low);
+    const double span = static_cast<double>(high) - static_cast<double>(low) + 1.0;
+    return static_cast<int>(span * UnitDraw() + low);
 }
+
+namespace {
+// A total beyond what an int holds stops at its limit.
+int SaturatedTotal(int64_t total) {
+    return static_cast<int>(std::clamp<int64_t>(total, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+} // namespace
 
 int DiceRollAll(int sides, int count, int modifier, int penetrate) {
     if (count < 1 || sides < 1) {
         return 0;
     }
-    int total = 0;
-    for (int i = 0; i < count; ++i) {
+    // Summed in 64 bits: a die of 2^31 - 1 sides and a modifier as large, once per die, fit
+    // for every die a roll can take.
+    int64_t total = 0;
+    int64_t dice = count;
+    for (int64_t i = 0; i < dice; ++i) {
         const int r = RollDie(sides);
         if (!penetrate) {
             total += r;
             continue;
         }
-        total += (i > 0 ? r - 1 : r) + modifier;
+        total += (i > 0 ? r - 1 : r) + static_cast<int64_t>(modifier);
         // A one-sided die always shows its highest face; it cannot penetrate, or the roll
         // would never end.
         if (r == sides && sides > 1) {
-            ++count;
+            ++dice;
         }
     }
-    return penetrate ? total : total + modifier;
+    return SaturatedTotal(penetrate ? total : total + modifier);
 }
 
 int DiceRoll(int sides, int count) {

@@ -7,7 +7,8 @@ int RollRange(int low, int high); // low to high, inclusive
 
 // `count` dice of `sides` sides plus `modifier`. With penetration, a die showing its highest
 // face adds one more die; every die after the first counts one less, and the modifier is
-// added to each die. Fewer than one die, or a die of fewer than one side, gives 0.
+// added to each die. Fewer than one die, or a die of fewer than one side, gives 0. The total
+// is summed without overflow; beyond the range of an int it stops at the limit.
 int DiceRollAll(int sides, int count, int modifier, int penetrate);
 int DiceRoll(int sides, int count);
 int DiceRollM(int sides, int count, int modifier);

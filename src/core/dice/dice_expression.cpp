@@ -56,6 +56,19 @@ std::optional<DiceExpression> ParseDiceExpression(std::string_view text) {
     return dice;
 }
 
+std::string DiceBeyondLimits(const DiceExpression& dice) {
+    if (dice.count > kMostDice) {
+        return "more than " + std::to_string(kMostDice) + " dice";
+    }
+    if (dice.sides > kMostSides) {
+        return "a die of more than " + std::to_string(kMostSides) + " sides";
+    }
+    if (dice.modifier > kLargestModifier || dice.modifier < -kLargestModifier) {
+        return "a modifier beyond " + std::to_string(kLargestModifier);
+    }
+    return {};
+}
+
 int RollExpression(const DiceExpression& dice) {
     return DiceRollAll(dice.sides, dice.count, dice.modifier, dice.penetrating ? 1 : 0);
 }

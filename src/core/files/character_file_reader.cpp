@@ -13,6 +13,7 @@
 #include "core/files/saved_character_tags.h"
 #include "core/files/saved_files.h"
 #include "core/model/character.h"
+#include "core/files/saved_text.h"
 
 namespace {
 
@@ -51,9 +52,15 @@ CharacterClass* ClassNamed(const std::string& name) {
 } // namespace
 
 void XMLRead::FixXMLMarkup(std::string& text) {
-    if (text.size() > kMaxSavedText) {
-        text.resize(kMaxSavedText);
+    if (text.size() <= kMaxSavedText) {
+        return;
     }
+    // Cut between characters, never inside one written in several bytes.
+    std::size_t cut = kMaxSavedText;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    text.resize(cut);
 }
 
 CharacterReadReport XMLRead::ReadXMLSheet(const std::string& file_name) {
@@ -76,14 +83,18 @@ CharacterReadReport XMLRead::ReadCharacterStream(std::istream& in) {
     source_ = &source;
     report_ = &report;
     std::string line;
-    while (!report.complete && source.Next(line)) {
+    while (!report.complete && NextLine(line)) {
         if (Holds(line, kRootClosing)) {
             report.complete = true;
             break;
         }
         xmlConvert(line, 0);
     }
-    if (!report.complete) {
+    report.read_error = source.ReadError();
+    if (!report.read_error.empty()) {
+        Note("the file could not be read further (" + report.read_error +
+             "): the character holds what was read before");
+    } else if (!report.complete) {
         Note("no closing " + std::string(kRootClosing) + " line: the file was read up to its end");
     }
     LookUpRules();
@@ -96,6 +107,17 @@ void XMLRead::xmlConvert(std::string_view line, int /*unused*/) {
     if (const auto parts = SplitElement(line)) {
         xmlAssign(parts->value, parts->tag_text);
     }
+}
+
+bool XMLRead::NextLine(std::string& line) {
+    if (!source_ || !source_->Next(line)) {
+        return false;
+    }
+    if (source_->LastLineCut()) {
+        Note("the line is longer than " + std::to_string(kMaxCharacterFileLine) +
+             " characters; the rest of it was not read");
+    }
+    return true;
 }
 
 void XMLRead::Note(const std::string& problem) {
@@ -134,7 +156,7 @@ void XMLRead::xmlAssign(std::string_view value, std::string_view tag_text) {
     if (tag->background_flag) {
         c.*tag->background_flag = true;
     }
-    std::string text(value);
+    std::string text = UnescapeSavedText(value);
     FixXMLMarkup(text);
     std::visit(
         [&](const auto& field) {
@@ -180,7 +202,7 @@ template <typename Item> void XMLRead::ReadItem(std::string_view name, const cha
     const std::string missing =
         std::string(number_tag) + "> missing after '" + item->name + "': it counts 0";
     std::string line;
-    if (!source_ || !source_->Next(line)) {
+    if (!NextLine(line)) {
         Note(name_line, missing);
     } else if (const auto parts = SplitElement(line);
                Holds(line, kRootClosing) || (parts && MatchSavedTag(parts->tag_text))) {
@@ -200,16 +222,36 @@ void XMLRead::ReadClassBlock(std::string_view name) {
     ClassDataItem& entry = *item;
     ClassDataItem::AddTail(std::move(item));
     std::string line;
-    while (source_ && source_->Next(line)) {
+    while (NextLine(line)) {
         if (Holds(line, kClassClosing)) {
             return;
         }
-        if (Holds(line, kRootClosing)) {
+        if (!IsClassLine(line)) {
+            // The block was never closed: it ends here, and this line is read in its turn,
+            // so nothing after an unclosed block is lost and two classes never merge.
+            Note("the class entry '" + entry.name + "' has no " + std::string(kClassClosing) +
+                 "> line; it ends before this line");
             source_->PutBack(std::move(line));
             return;
         }
         xmlClassConvert(line, entry);
     }
+}
+
+bool XMLRead::IsClassLine(std::string_view line) {
+    const auto parts = SplitElement(line);
+    if (!parts) {
+        return false;
+    }
+    if (Holds(parts->tag_text, "<CLASS_EXP") || Holds(parts->tag_text, "<CLASS_LEVEL")) {
+        return true;
+    }
+    for (const ClassHistoryArray& array : kClassHistoryArrays) {
+        if (Holds(parts->tag_text, "<" + std::string(array.tag))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& item) {
@@ -243,14 +285,16 @@ void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& item) {
     }
 }
 
-// The race record of the saved race and sex and the class record of the character's first
-// class (or, without one, of its class name), each by its exact name.
+// The race record of the saved race and sex and the class record of the character's class
+// name (a multi-class such as "Wizard/Thief" is a class record of its own, while its entries
+// are named after the single classes), or, when no record holds that name, of the first class
+// entry, each by its exact name.
 void XMLRead::LookUpRules() {
     Character_Class& c = current_character;
     c.race_item = RaceNamed(c.race, c.sex);
+    c.class_item = ClassNamed(c.class_long_name);
     const ClassDataItem* first = ClassDataItem::pHead.get();
-    c.class_item = ClassNamed(first ? first->name : c.class_long_name);
     if (!c.class_item && first) {
-        c.class_item = ClassNamed(c.class_long_name);
+        c.class_item = ClassNamed(first->name);
     }
 }

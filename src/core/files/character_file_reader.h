@@ -13,6 +13,7 @@
 struct CharacterReadReport {
     bool opened = false;               // the file could be opened
     bool complete = false;             // the closing </FRAYMARK_CHARACTER> line was reached
+    std::string read_error;            // why the file could not be read to its end, if it could not
     std::vector<std::string> problems; // "line 12: <LEVEL>: 'high' is not a number (read as 0)"
 };
 
@@ -22,10 +23,14 @@ struct CharacterReadReport {
 // character's own values are taken (saved_character_tags.h). Afterwards the race and the
 // class are looked up again in the rules lists by their exact names.
 //
+// Text values are unescaped as the writer escapes them (saved_text.h).
+//
 // Bad input never stops the program: a file that cannot be opened leaves the record as it
-// was; a file without its closing line is read to its end; a number element whose value is
-// no number reads as the C library's atoi reads it (no digits: 0). Each such finding is noted
-// in the report.
+// was; a file that fails while it is read keeps what was read before; a file without its
+// closing line is read to its end; a class entry without its closing line ends at the first
+// line that is none of its own; a line beyond kMaxCharacterFileLine characters is cut; a
+// number element whose value is no number reads as the C library's atoi reads it (no digits:
+// 0). Each such finding is noted in the report.
 class XMLRead {
 public:
     // Reads `file_name` from the workspace's "CharacterXML" directory.
@@ -43,10 +48,13 @@ public:
     // Stores one line of a class entry's block into `item`.
     void xmlClassConvert(std::string_view line, ClassDataItem& item);
 
-    // Cuts a text value to the 1023 characters a saved text keeps.
+    // Cuts a text value to the 1023 characters (bytes) a saved text keeps, never inside a
+    // character written in several bytes.
     static void FixXMLMarkup(std::string& text);
 
 private:
+    bool NextLine(std::string& line);
+    static bool IsClassLine(std::string_view line);
     void ReadClassBlock(std::string_view name);
     template <typename Item> void ReadItem(std::string_view name, const char* number_tag);
     int32_t Number(std::string_view value, std::string_view tag_text);
@@ -58,4 +66,3 @@ private:
     CharacterReadReport* report_ = nullptr;
 };
 
-constexpr std::size_t kMaxSavedText = 1023;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "core/data/class_data.h"
+#include "core/data/data_numbers.h"
 #include "core/data/race_data.h"
 #include "core/data/saving_throws.h"
 #include "core/files/ability_effects.h"
@@ -12,9 +13,10 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
+#include "core/files/saved_text.h"
 
 const std::string& xmlSafe(const std::string& text) {
-    temporaryString = text;
+    temporaryString = EscapeSavedText(text);
     return temporaryString;
 }
 
@@ -119,7 +121,8 @@ void WriteClassData(std::ostream& out) {
         Line(out, "<CLASS_DATA>");
         Leaf(out, "CLASS_NAME", item->name);
         Leaf(out, "CLASS_LEVEL", item->level);
-        out << "<CLASS_EXP>" << item->experience << "</CLASS_EXP>" << std::endl;
+        // The shortest decimal that reads back as exactly the same number.
+        Leaf(out, "CLASS_EXP", FloatText(item->experience));
         for (int level = 0; level <= LastWrittenLevel(item->level); ++level) {
             for (const ClassHistoryArray& array : kClassHistoryArrays) {
                 const std::string tag = array.tag + std::to_string(level);
@@ -318,7 +321,7 @@ void WriteFamily(std::ostream& out, const Character_Class& c) {
     Leaf(out, "BIRTH_ORDER", c.birth_order);
     Leaf(out, "SIBLINGS", c.siblings);
     for (int n = 1; n <= kSiblingLines; ++n) {
-        Leaf(out, "SIBLING" + std::to_string(n), c.sibling[n - 1]);
+        Leaf(out, "SIBLING" + std::to_string(n), std::string(c.sibling[n - 1]));
     }
     Line(out, "</FAMILY_INFORMATION>");
 }

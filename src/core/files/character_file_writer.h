@@ -7,8 +7,9 @@
 // back by XMLRead. Besides what the reader takes back it carries values worked out from the
 // record (ability effects, saving throws, movement) for other tools.
 //
-// Values are written as they are, without escaping, because the reader takes every value
-// literally: a name with "&" in it comes back unchanged.
+// The texts of the character are escaped (saved_text.h), so whatever a player typed ("<",
+// "&", a tab) reads back exactly; the fixed texts carry their own entities. Numbers are
+// written so that they read back exactly.
 
 // Writes the current character to `out`.
 void WriteCharacterFile(std::ostream& out);
@@ -19,8 +20,8 @@ void WriteCharacterFile(std::ostream& out);
 // (the save command passes 1). Returns whether the file was written.
 bool CreateXMLSheet(const std::string& file_name, int unused);
 
-// The value texts of the writer: the argument itself, or a whole number printed as "%i",
-// placed in the shared scratch text `temporaryString`.
+// The value texts of the writer, placed in the shared scratch text `temporaryString`: a text
+// of the character escaped, a fixed text as it is, or a whole number printed as "%i".
 const std::string& xmlSafe(const std::string& text);
 const std::string& xmlSafe(const char* text);
 const std::string& xmlSafe(int number);

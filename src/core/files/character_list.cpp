@@ -7,6 +7,7 @@
 #include "core/files/character_line_source.h"
 #include "core/files/saved_files.h"
 #include "core/model/workspace.h"
+#include "core/files/saved_text.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void AssignListed(std::string_view line, VexlFileClass& record) {
     }
     for (const ListedTag& tag : kListedTags) {
         if (parts->tag_text.find(tag.tag) != std::string_view::npos) {
-            (record.*tag.field).append(parts->value);
+            (record.*tag.field).append(UnescapeSavedText(parts->value));
             return;
         }
     }
@@ -48,6 +49,7 @@ void VexlFileClass::ParseCXML(const std::filesystem::path& file, VexlFileClass* 
     }
     std::ifstream in(file, std::ios::binary);
     if (!in) {
+        record->read_error = "cannot be opened";
         return;
     }
     CharacterLineSource source(in);
@@ -58,6 +60,7 @@ void VexlFileClass::ParseCXML(const std::filesystem::path& file, VexlFileClass* 
         }
         AssignListed(line, *record);
     }
+    record->read_error = source.ReadError();
 }
 
 void VexlFileClass::LoadCharacter() {

@@ -22,15 +22,17 @@ struct SavedCharacterSummary {
 // enough to list it.
 class VexlFileClass : public LinkedRecord<VexlFileClass>, public SavedCharacterSummary {
 public:
-    std::string file_name; // the file the record was read from, inside "CharacterXML"
+    std::string file_name;  // the file the record was read from, inside "CharacterXML"
+    std::string read_error; // why the file could not be read (to its end); empty when it could
 
     // Empties the list and lists every "*.xml" file of "CharacterXML" (letter case ignored),
     // sorted by file name with letter case ignored. A missing directory lists nothing.
     void LoadCharacter();
 
     // Reads the listed fields of one character file into `record`, up to the line holding
-    // "</FRAYMARK_CHARACTER" or the end of the file; a file that cannot be read leaves the
-    // record empty.
+    // "</FRAYMARK_CHARACTER" or the end of the file, texts unescaped as the character file
+    // reader does. A file that cannot be opened leaves the fields empty; a file whose reading
+    // fails keeps what was read before. Either way `read_error` says why.
     void ParseCXML(const std::filesystem::path& file, VexlFileClass* record);
 
     // The first record, in list order, whose character name contains `name`.

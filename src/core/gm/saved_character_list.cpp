@@ -4,6 +4,9 @@ std::vector<SavedCharacterSummary> ListSavedCharacters() {
     VexlFileClass().LoadCharacter();
     std::vector<SavedCharacterSummary> saved;
     for (const VexlFileClass* p = VexlFileClass::pHead.get(); p; p = p->next.get()) {
+        if (!p->read_error.empty()) {
+            continue; // a file that cannot be read gives no honor to track
+        }
         saved.push_back(*p);
     }
     return saved;

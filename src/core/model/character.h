@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ constexpr int kSiblingLines = 9;
 constexpr int kSiblingLineSize = 75; // 74 characters and the terminating zero
 constexpr int kThiefSkillCount = 9;
 constexpr int kAbilityCount = 7;
+// The longest text a saved character keeps in one field (longer texts are cut on reading).
+constexpr std::size_t kMaxSavedText = 1023;
 
 // The seven abilities, always in this order.
 inline constexpr const char* kAbilityNames[kAbilityCount] = {

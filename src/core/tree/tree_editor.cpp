@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 
 #include "core/model/character.h"
 #include "core/model/program_state.h"
@@ -88,6 +89,13 @@ TreeEditor::Result EditText(const TextEdit& edit) {
     std::string& field = current_character.*edit.field;
     const std::optional<std::string> answer = Port().AskText(edit.message, edit.caption, field);
     if (!answer || (edit.accepted && !edit.accepted(*answer))) {
+        return {};
+    }
+    // A longer text would come back cut when the saved character is opened.
+    if (answer->size() > kMaxSavedText) {
+        Port().ShowMessage("This text is longer than the " + std::to_string(kMaxSavedText) +
+                               " characters a saved character keeps; it was not changed.",
+                           edit.caption);
         return {};
     }
     field = *answer;

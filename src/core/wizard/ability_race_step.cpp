@@ -12,6 +12,8 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/model/text.h"
+#include "core/model/user_port.h"
+#include "core/files/character_file_reader.h"
 #include "core/tree/tree_senders.h"
 
 namespace {
@@ -188,7 +190,16 @@ bool AbilityRaceStep::Continue(const std::string& language) {
     if (!c.race_item) {
         return false;
     }
-    c.skills.AddTail(MakeItem<SkillDataItem>("Language, Modern: " + language, 100));
+    // The language becomes a skill's name; a longer one would come back cut when the saved
+    // character is opened.
+    const std::string skill = "Language, Modern: " + language;
+    if (skill.size() > kMaxSavedText) {
+        Port().ShowMessage("The language is longer than the " + std::to_string(kMaxSavedText) +
+                               " characters a saved character keeps; shorten it to continue.",
+                           "Language");
+        return false;
+    }
+    c.skills.AddTail(MakeItem<SkillDataItem>(skill, 100));
     program_data.creation_stage = 5;
     // The adjustments are read back from what the race labels show.
     auto scores = c.Scores();

@@ -54,8 +54,10 @@ void FileFrame::OnSelectionStart() {
     scanner.LoadCharacter();
     long row = 0;
     for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get(), ++row) {
-        list_->InsertItem(row, Text(r->character_name));
-        list_->SetItem(row, 1, Text(r->class_long_name));
+        // A file that cannot be read shows under its file name, marked as such.
+        const bool unreadable = !r->read_error.empty();
+        list_->InsertItem(row, Text(unreadable ? r->file_name : r->character_name));
+        list_->SetItem(row, 1, unreadable ? wxString("(unreadable)") : Text(r->class_long_name));
         list_->SetItem(row, 2, Text(r->level));
         list_->SetItem(row, 3, Text(r->race));
         row_files_.push_back(r->file_name);
