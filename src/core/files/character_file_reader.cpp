@@ -13,6 +13,7 @@
 #include "core/files/class_history_tags.h"
 #include "core/files/saved_character_tags.h"
 #include "core/files/saved_files.h"
+#include "core/wizard/honor.h"
 
 namespace {
 
@@ -87,6 +88,9 @@ CharacterReadReport XMLRead::ReadCharacterStream(std::istream& in) {
         Note("no closing " + std::string(kRootClosing) + " line: the file was read up to its end");
     }
     LookUpRules();
+    // The standing and honor die are not saved: they follow from the level and the honor.
+    SetHonorDice(current_character.level, current_character.honor,
+                 current_character.honor_standing);
     source_ = nullptr;
     report_ = nullptr;
     return report;

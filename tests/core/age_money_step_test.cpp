@@ -1,0 +1,224 @@
+#include "core/wizard/age_money_step.h"
+
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/options.h"
+#include "core/app/program_state.h"
+#include "core/data/class_data.h"
+#include "core/data/data_items.h"
+#include "core/dice/roll_exchange.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// A human of twenty with a class of 2d6 age dice, as the class step leaves it.
+class AgeMoneyStepTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        record.agedie = 6;
+        record.agedierolls = 2;
+        current_character.class_item = &record;
+        current_character.race = "Human";
+        current_character.age = 20;
+        current_character.social_id = 7;
+        program_data.creation_stage = 9;
+    }
+    void TearDown() override {
+        current_character.class_item = nullptr;
+        WorkspaceTest::TearDown();
+    }
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+    // Rolls the money with no BP to spend and the player's own d100.
+    void RollMoneyWith(int d100) {
+        BooksToUse[kRollYourOwnDice] = 1;
+        port.AnswerNumber(0);
+        port.AnswerNumber(d100);
+        step.RollMoney();
+    }
+
+    CharacterClass record;
+    ScriptedPort port;
+    AgeMoneyStep step;
+};
+
+TEST_F(AgeMoneyStepTest, APixieFairysClassAddsNoAge) {
+    current_character.race = "Pixie Fairy";
+    step.RollAge();
+    EXPECT_TRUE(port.questions.empty());
+    EXPECT_EQ(current_character.age, 20);
+    EXPECT_EQ(step.AgeText(), "Age: 20");
+    EXPECT_EQ(StepLog(), "");
+    EXPECT_EQ(step.RollsDone(), 1);
+}
+
+TEST_F(AgeMoneyStepTest, ARejectedAgeCostsABpAndTheAcceptedRollIsAdded) {
+    program_data.building_points = 1.0f;
+    port.AnswerNo();
+    step.RollAge(); // the re-roll is taken without a question: the balance is 0
+    const std::regex line(R"(BP=1\.0    \| Rolling for starting age \(adjusted by class\) )"
+                          R"(\(20\+2d6\): rolled \d+ \n)"
+                          R"(BP=0\.0    \| Spending 1 BP to re-roll \n)"
+                          R"(BP=0\.0    \| Rolling for starting age \(adjusted by class\) )"
+                          R"(\(20\+2d6\): rolled (\d+) \n)");
+    std::smatch match;
+    const std::string log = StepLog();
+    ASSERT_TRUE(std::regex_match(log, match, line)) << log;
+    EXPECT_EQ(current_character.age, 20 + std::stoi(match[1]));
+    ASSERT_EQ(port.questions.size(), 1u);
+    EXPECT_EQ(port.questions[0].caption, kAcceptCaption);
+}
+
+TEST_F(AgeMoneyStepTest, OwnAgeRollNamesTheRollInTheMessage) {
+    BooksToUse[kRollYourOwnDice] = 1;
+    port.AnswerCancel();
+    port.AnswerNumber(12);
+    step.RollAge();
+    ASSERT_EQ(port.questions.size(), 2u);
+    for (const auto& question : port.questions) {
+        EXPECT_EQ(question.message, "Rolling for starting age of character (adjusted by class)");
+        EXPECT_EQ(question.prompt, "2d6");
+        EXPECT_EQ(question.caption, "Enter your own Dice Roll");
+        EXPECT_EQ(question.min, 2);
+        EXPECT_EQ(question.max, 12);
+    }
+    EXPECT_EQ(current_character.age, 32);
+}
+
+TEST_F(AgeMoneyStepTest, BpAreSpentBeforeTheRollAndAReRollAsksAgain) {
+    program_data.building_points = 3.0f;
+    BooksToUse[kRollYourOwnDice] = 1;
+    port.AnswerNumber(2);  // BP
+    port.AnswerNumber(40); // d100
+    port.AnswerNo();       // 1 BP left: reject
+    port.AnswerNumber(0);
+    port.AnswerNumber(40);
+    step.RollMoney();
+
+    ASSERT_EQ(port.questions.size(), 5u);
+    const auto& bp = port.questions[0];
+    EXPECT_EQ(bp.message, "Rolling for starting money");
+    EXPECT_EQ(bp.prompt, "each BP is 2d12");
+    EXPECT_EQ(bp.caption, "How many BP do you want to spend?");
+    EXPECT_EQ(bp.min, 0);
+    EXPECT_EQ(bp.max, 3);
+    EXPECT_EQ(port.questions[1].message, "Rolling for starting money");
+    EXPECT_EQ(port.questions[1].prompt, "1d100");
+    EXPECT_EQ(port.questions[1].max, 100);
+    const std::regex first(R"(BP=1\.0    \| (Rolling|Entered roll) for starting gold \(1d100 \+ )"
+                           R"(0\(Class Modifier\) \+ 0\(Prior & Particular Modifier\) \+ )"
+                           R"((\d+)\(2 BP spent\)\): rolled (\d+))");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(port.questions[2].message, match, first))
+        << port.questions[2].message;
+    const int bp_money = std::stoi(match[2]);
+    EXPECT_TRUE(bp_money >= 4 && bp_money <= 48) << bp_money;
+    EXPECT_EQ(std::stoi(match[3]), 40 + bp_money);
+    EXPECT_EQ(port.questions[3].max, 0) << "the rejected roll's BP stay spent";
+    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
+    EXPECT_NE(StepLog().find("+ 0(0 BP spent)): rolled 40 \n"), std::string::npos) << StepLog();
+    EXPECT_TRUE(current_character.gold >= 51 && current_character.gold <= 56);
+    EXPECT_EQ(step.GoldText(), "Gold: " + std::to_string(current_character.gold));
+}
+
+TEST_F(AgeMoneyStepTest, TotalsGiveGoldDebtAndInheritance) {
+    const struct {
+        int d100, class_modifier, prior_modifier;
+        int gold_low, gold_high;
+        int inherit_level;
+        const char* message_start; // "" for no message
+    } rows[] = {
+        {1, 4, 0, 0, 0, 0, "Inheritance: You have rolled a heriditary debt of +"},
+        {1, 5, 0, 0, 0, 0, "Inheritance: You are flat broke"},
+        {10, 0, 1, 21, 24, 0, ""},
+        {100, 0, 0, 151, 170, 0, ""},
+        {100, 1, 0, 161, 180, 2, "Inheritance: You have inherited your father's weapon: "},
+        {100, 0, 6, 171, 190, 3, "Inheritance: You have inherited your father's weapon: "},
+        {100, 5, 6, 182, 220, 4, "Inheritance: You have inherited your father's weapon: "},
+        {90, 10, 16, 192, 230, 5, "Inheritance: You have inherited your father's weapon: "},
+    };
+    for (const auto& row : rows) {
+        const int total = row.d100 + row.class_modifier + row.prior_modifier;
+        SCOPED_TRACE(total);
+        Clear_All();
+        current_character.class_item = &record;
+        current_character.race = "Dwarf";
+        record.moneyroll = row.class_modifier;
+        program_data.money_roll_modifier = row.prior_modifier;
+        port.messages.clear();
+        step = AgeMoneyStep();
+        RollMoneyWith(row.d100);
+
+        const Character_Class& c = current_character;
+        EXPECT_GE(c.gold, row.gold_low);
+        EXPECT_LE(c.gold, row.gold_high);
+        EXPECT_EQ(step.InheritLevel(), row.inherit_level);
+        if (total <= 5) {
+            EXPECT_TRUE(c.hereditary_debt >= 210 && c.hereditary_debt <= 1700)
+                << c.hereditary_debt;
+            EXPECT_EQ(c.hereditary_debt % 10, 0);
+        } else {
+            EXPECT_EQ(c.hereditary_debt, 0);
+        }
+        EXPECT_EQ(c.inherited_weapon.empty(), row.inherit_level < 2);
+        EXPECT_EQ(c.inherited_armor.empty(), row.inherit_level < 3);
+        EXPECT_EQ(c.inherited_shieldhelmet.empty(), row.inherit_level < 3);
+        EXPECT_EQ(c.inherited_mount.empty(), row.inherit_level < 4);
+        EXPECT_EQ(c.inherited_deed.empty(), row.inherit_level < 5);
+        if (*row.message_start == '\0') {
+            EXPECT_TRUE(port.messages.empty());
+        } else {
+            ASSERT_EQ(port.messages.size(), 1u);
+            EXPECT_EQ(port.messages[0].rfind(row.message_start, 0), 0u) << port.messages[0];
+        }
+    }
+    // The last row inherits everything, announced in this order.
+    const Character_Class& c = current_character;
+    EXPECT_EQ(step.ResultText(), "You have inherited your father's weapon: " + c.inherited_weapon +
+                                     ", armor: " + c.inherited_armor + ", shield/helmet: " +
+                                     c.inherited_shieldhelmet + ", Mount: " + c.inherited_mount +
+                                     ", and the deed to some land: " + c.inherited_deed + ".");
+}
+
+TEST_F(AgeMoneyStepTest, ContinueNeedsBothRollsThenGivesTheInheritanceAndTheHonor) {
+    RollMoneyWith(50);
+    EXPECT_FALSE(step.Continue());
+    EXPECT_EQ(program_data.creation_stage, 9);
+    port.AnswerNumber(7);
+    step.RollAge();
+    EXPECT_EQ(current_character.age, 27);
+    current_character.inherited_weapon = "Long sword";
+    current_character.inherited_deed = "Parcel in country borders - farm";
+    for (int32_t* score : current_character.Scores()) {
+        *score = 10;
+    }
+    current_character.social_id = 7;
+    port.messages.clear();
+
+    ASSERT_TRUE(step.Continue());
+    std::vector<std::pair<std::string, int>> items;
+    for (const EquipDataItem* item = EquipDataItem::pHead.get(); item; item = item->next.get()) {
+        items.emplace_back(item->name, item->value);
+    }
+    const std::vector<std::pair<std::string, int>> expected = {
+        {"Long sword (inherited)", 1}, {"Parcel in country borders - farm (inherited)", 1}};
+    EXPECT_EQ(items, expected);
+    // 10 + 0 (rank 7) + 0 (no heritage) + 0 (Charisma 10)
+    EXPECT_EQ(current_character.honor, 10);
+    EXPECT_EQ(port.messages, std::vector<std::string>{"Honor: Your starting Honor is 10"});
+    EXPECT_NE(StepLog().find("| Average Honor d1 \nBP=-1.0   | Your starting Honor is 10 \n"),
+              std::string::npos)
+        << StepLog();
+    EXPECT_EQ(program_data.creation_stage, 12);
+    EXPECT_FALSE(step.Continue()) << "once only";
+}
+
+} // namespace

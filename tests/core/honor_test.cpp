@@ -1,0 +1,151 @@
+#include "core/wizard/honor.h"
+
+#include <gtest/gtest.h>
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/data/honor_die_table.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// Every level's bands run without a gap from "10 or less" to an open top, with dice the game
+// has; the standing limits sit where the game puts them (3L + 2, 8L + 9 to 10L + 10).
+TEST(HonorDieTable, EveryLevelIsContiguousAndItsStandingsConsistent) {
+    for (int level = 1; level <= kHonorDieLevels; ++level) {
+        SCOPED_TRACE(level);
+        const HonorLevelRow& row = HonorRowForLevel(level);
+        ASSERT_FALSE(row.bands.empty());
+        EXPECT_EQ(row.bands.front().low, kNoLow);
+        EXPECT_EQ(row.bands.front().high, 10);
+        EXPECT_EQ(row.bands.back().high, kOpenTop);
+        for (std::size_t i = 1; i < row.bands.size(); ++i) {
+            EXPECT_EQ(row.bands[i].low, row.bands[i - 1].high + 1) << "band " << i;
+        }
+        for (const HonorDieBand& band : row.bands) {
+            const int sides = band.die.sides;
+            EXPECT_TRUE(sides == 1 || sides == 3 || sides == 4 || sides == 6 || sides == 8 ||
+                        sides == 10 || sides == 12 || sides == 20)
+                << sides;
+            EXPECT_TRUE(band.die.bonus >= 0 && band.die.bonus <= 2);
+        }
+        EXPECT_EQ(row.dishonorable_max, 3 * level + 2);
+        EXPECT_EQ(row.great_low, 8 * level + 9);
+        EXPECT_EQ(row.great_high, 10 * level + 10);
+        EXPECT_EQ(row.too_much_min, row.great_high + 1);
+    }
+}
+
+TEST(HonorDieTable, StandingTexts) {
+    const struct {
+        int level;
+        int honor;
+        const char* text;
+    } cells[] = {
+        {1, 5, "Dishonorable d1"},    {1, 6, "Average Honor d1"},
+        {1, 12, "Average Honor d3"},  {1, 16, "Average Honor d4"},
+        {1, 17, "Great Honor d4"},    {1, 21, "Too Much Honor d3"},
+        {1, 31, "Too Much Honor d1"}, {1, -40, "Dishonorable d1"},
+        {2, 22, "Average Honor d4+1"}, {2, 25, "Great Honor d4+1"},
+        {2, 26, "Great Honor d6"},    {4, 50, "Great Honor d8"},
+        {4, 53, "Too Much Honor d6+1"}, {4, 56, "Too Much Honor d6"},
+        {10, 108, "Great Honor d12+2"}, {11, 118, "Great Honor d20"},
+        {20, 211, "Too Much Honor d12+2"}, {35, 211, "Too Much Honor d12+2"},
+        {0, 17, "Great Honor d4"},    {-3, 21, "Too Much Honor d3"},
+    };
+    for (const auto& cell : cells) {
+        EXPECT_EQ(HonorStandingText(cell.level, cell.honor), cell.text)
+            << "level " << cell.level << ", honor " << cell.honor;
+    }
+}
+
+TEST(HonorBp, ThresholdEdges) {
+    const int expected[][2] = {{-1, -9}, {0, -9}, {1, -9}, {8, -2}, {9, -1}, {10, -1},
+                               {13, -1}, {14, 1}, {15, 2}, {24, 11}, {25, 12}, {300, 12}};
+    for (const auto& row : expected) {
+        EXPECT_EQ(HonorBpAdjustment(row[0]), row[1]) << "honor " << row[0];
+    }
+}
+
+TEST(HonorSocialClass, RanksAndRanksOutsideTheTable) {
+    const int expected[][2] = {{0, -10}, {4, -10}, {5, -5}, {6, -1},
+                               {9, 0},   {10, 5},  {12, 10}, {13, -10}};
+    for (const auto& row : expected) {
+        EXPECT_EQ(SocialClassHonor(row[0]), row[1]) << "rank " << row[0];
+    }
+}
+
+class GenerateHonorTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        Character_Class& c = current_character;
+        const int scores[7] = {12, 13, 14, 10, 9, 11, 15}; // 84 / 7 = 12; Charisma 11: +0
+        for (int i = 0; i < 7; ++i) {
+            *c.Scores()[i] = scores[i];
+        }
+        c.social_id = 12;
+        c.social_class = "Upper Upper Class";
+        c.family_heritage = "Great Honor";
+        c.class_long_name = "Fighter";
+        program_data.building_points = 5.0f;
+    }
+    std::string StepLog() {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+    ScriptedPort port;
+};
+
+TEST_F(GenerateHonorTest, EveryStepLoggedThenStandingAndStage) {
+    EXPECT_EQ(GenerateHonor(), 27);
+    EXPECT_EQ(StepLog(), "BP=5.0    | Base Honor: 12 \n"
+                         "BP=5.0    | Acquiring Honor adjustment from Social Class: Upper Upper "
+                         "Class +10 \n"
+                         "BP=5.0    | Modifier for Great Honor Family Heritage to Honor: +5 \n"
+                         "BP=5.0    | Acquiring Honor adjustment from Charisma 11/0: +0 \n"
+                         "BP=17.0   | Acquiring BP adjustment based on Honor of 27: +12 \n"
+                         "BP=17.0   | Too Much Honor d3 \n");
+    EXPECT_EQ(current_character.honor_standing, "Too Much Honor d3");
+    EXPECT_EQ(current_character.honor_die_sides, 3);
+    EXPECT_EQ(current_character.honor_die_bonus, 0);
+    EXPECT_EQ(program_data.creation_stage, 12);
+    EXPECT_TRUE(port.questions.empty());
+}
+
+TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
+    const struct {
+        int rank;
+        const char* heritage;
+        int charisma;
+        const char* class_name;
+        int adjustment;
+        int honor;
+        float bp_change;
+    } cases[] = {
+        {12, "Great Dishonor", 11, "Fighter", 0, 17, 4},  // -5, not -2
+        {12, "Dishonor", 11, "Fighter", 0, 20, 7},
+        {12, "Dishonorable", 11, "Fighter", 0, 20, 7},    // "Dishonor" before "Honorable"
+        {12, "No honor", 15, "Fighter", 0, 26, 12},       // Charisma 15: +4
+        {12, "No honor", 11, "Battle Mage", 0, 24, 11},
+        {12, "No honor", 11, "Battle Mage/Thief", 0, 22, 9},
+        {4, "Great Dishonor", 11, "Fighter", -2, -1, -9}, // -3 becomes 1, then -2
+        {4, "Great Dishonor", 11, "Fighter", 3, 4, -6},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.heritage + std::string(" ") + row.class_name);
+        Character_Class& c = current_character;
+        c.social_id = row.rank;
+        c.family_heritage = row.heritage;
+        c.charisma_base = row.charisma;
+        c.class_long_name = row.class_name;
+        c.honor_adjustment = row.adjustment;
+        program_data.building_points = 5.0f;
+        EXPECT_EQ(GenerateHonor(), row.honor);
+        EXPECT_FLOAT_EQ(program_data.building_points, 5.0f + row.bp_change);
+    }
+}
+
+} // namespace
