@@ -1,10 +1,13 @@
 #include "core/wizard/honor.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "core/app/character.h"
 #include "core/app/program_state.h"
 #include "core/data/honor_die_table.h"
+#include "core/files/character_file_reader.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -145,6 +148,27 @@ TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
         program_data.building_points = 5.0f;
         EXPECT_EQ(GenerateHonor(), row.honor);
         EXPECT_FLOAT_EQ(program_data.building_points, 5.0f + row.bp_change);
+    }
+}
+
+// The standing is not saved: reading a character works it out from the level and honor.
+TEST_F(GenerateHonorTest, ReadingACharacterGivesItsStandingAndDie) {
+    const struct {
+        const char* level_line;
+        const char* standing;
+        int sides, bonus;
+    } cases[] = {
+        {"<LEVEL>2</LEVEL>\n", "Great Honor d4+1", 4, 1},
+        {"", "Too Much Honor d3", 3, 0}, // no level: as level 1
+    };
+    for (const auto& row : cases) {
+        ResetProgramForTests();
+        std::istringstream in(std::string("<FRAYMARK_CHARACTER>\n") + row.level_line +
+                              "<HONOR_BASE>25</HONOR_BASE>\n</FRAYMARK_CHARACTER>\n");
+        XMLRead().ReadCharacterStream(in);
+        EXPECT_EQ(current_character.honor_standing, row.standing);
+        EXPECT_EQ(current_character.honor_die_sides, row.sides);
+        EXPECT_EQ(current_character.honor_die_bonus, row.bonus);
     }
 }
 
