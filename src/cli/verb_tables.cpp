@@ -22,12 +22,14 @@ const TablesSubVerb kTablesSubVerbs[] = {
 
 int RunTables(const std::vector<std::string>& args) {
     if (args.empty()) {
-        return UsageFailure("tables: expected quirks, save, honor or honor-bp (fraymark tables --help)");
+        return UsageFailure(
+            "tables: expected quirks, save, honor or honor-bp (fraymark tables --help)");
     }
     for (const TablesSubVerb& sub : kTablesSubVerbs) {
         if (args.front() == sub.name) {
             return sub.run(std::vector<std::string>(args.begin() + 1, args.end()));
         }
     }
-    return UsageFailure("tables: unknown table '" + args.front() + "' (expected quirks, save, honor or honor-bp)");
+    return UsageFailure("tables: unknown table '" + args.front() +
+                        "' (expected quirks, save, honor or honor-bp)");
 }

@@ -162,8 +162,7 @@ TEST_F(AgeMoneyStepTest, TotalsGiveGoldDebtAndInheritance) {
         EXPECT_LE(c.gold, row.gold_high);
         EXPECT_EQ(step.InheritLevel(), row.inherit_level);
         if (total <= 5) {
-            EXPECT_TRUE(c.hereditary_debt >= 210 && c.hereditary_debt <= 1700)
-                << c.hereditary_debt;
+            EXPECT_TRUE(c.hereditary_debt >= 210 && c.hereditary_debt <= 1700) << c.hereditary_debt;
             EXPECT_EQ(c.hereditary_debt % 10, 0);
         } else {
             EXPECT_EQ(c.hereditary_debt, 0);
@@ -206,8 +205,8 @@ TEST_F(AgeMoneyStepTest, ContinueNeedsBothRollsThenGivesTheInheritanceAndTheHono
     const EquipDataItem* before = EquipDataItem::pTail; // the starting clothes
     ASSERT_TRUE(step.Continue());
     std::vector<std::pair<std::string, int>> items;
-    for (const EquipDataItem* item = before ? before->next.get() : EquipDataItem::pHead.get();
-         item; item = item->next.get()) {
+    for (const EquipDataItem* item = before ? before->next.get() : EquipDataItem::pHead.get(); item;
+         item = item->next.get()) {
         items.emplace_back(item->name, item->value);
     }
     const std::vector<std::pair<std::string, int>> expected = {

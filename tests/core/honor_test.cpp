@@ -46,16 +46,16 @@ TEST(HonorDieTable, StandingTexts) {
         int honor;
         const char* text;
     } cells[] = {
-        {1, 5, "Dishonorable d1"},    {1, 6, "Average Honor d1"},
-        {1, 12, "Average Honor d3"},  {1, 16, "Average Honor d4"},
-        {1, 17, "Great Honor d4"},    {1, 21, "Too Much Honor d3"},
-        {1, 31, "Too Much Honor d1"}, {1, -40, "Dishonorable d1"},
-        {2, 22, "Average Honor d4+1"}, {2, 25, "Great Honor d4+1"},
-        {2, 26, "Great Honor d6"},    {4, 50, "Great Honor d8"},
-        {4, 53, "Too Much Honor d6+1"}, {4, 56, "Too Much Honor d6"},
-        {10, 108, "Great Honor d12+2"}, {11, 118, "Great Honor d20"},
+        {1, 5, "Dishonorable d1"},         {1, 6, "Average Honor d1"},
+        {1, 12, "Average Honor d3"},       {1, 16, "Average Honor d4"},
+        {1, 17, "Great Honor d4"},         {1, 21, "Too Much Honor d3"},
+        {1, 31, "Too Much Honor d1"},      {1, -40, "Dishonorable d1"},
+        {2, 22, "Average Honor d4+1"},     {2, 25, "Great Honor d4+1"},
+        {2, 26, "Great Honor d6"},         {4, 50, "Great Honor d8"},
+        {4, 53, "Too Much Honor d6+1"},    {4, 56, "Too Much Honor d6"},
+        {10, 108, "Great Honor d12+2"},    {11, 118, "Great Honor d20"},
         {20, 211, "Too Much Honor d12+2"}, {35, 211, "Too Much Honor d12+2"},
-        {0, 17, "Great Honor d4"},    {-3, 21, "Too Much Honor d3"},
+        {0, 17, "Great Honor d4"},         {-3, 21, "Too Much Honor d3"},
     };
     for (const auto& cell : cells) {
         EXPECT_EQ(HonorStandingText(cell.level, cell.honor), cell.text)
@@ -64,7 +64,7 @@ TEST(HonorDieTable, StandingTexts) {
 }
 
 TEST(HonorBp, ThresholdEdges) {
-    const int expected[][2] = {{-1, -9}, {0, -9}, {1, -9}, {8, -2}, {9, -1}, {10, -1},
+    const int expected[][2] = {{-1, -9}, {0, -9}, {1, -9}, {8, -2},  {9, -1},  {10, -1},
                                {13, -1}, {14, 1}, {15, 2}, {24, 11}, {25, 12}, {300, 12}};
     for (const auto& row : expected) {
         EXPECT_EQ(HonorBpAdjustment(row[0]), row[1]) << "honor " << row[0];
@@ -72,7 +72,7 @@ TEST(HonorBp, ThresholdEdges) {
 }
 
 TEST(HonorSocialClass, RanksAndRanksOutsideTheTable) {
-    const int expected[][2] = {{0, -10}, {4, -10}, {5, -5}, {6, -1},
+    const int expected[][2] = {{0, -10}, {4, -10}, {5, -5},  {6, -1},
                                {9, 0},   {10, 5},  {12, 10}, {13, -10}};
     for (const auto& row : expected) {
         EXPECT_EQ(SocialClassHonor(row[0]), row[1]) << "rank " << row[0];
@@ -128,10 +128,10 @@ TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
         int honor;
         float bp_change;
     } cases[] = {
-        {12, "Great Dishonor", 11, "Fighter", 0, 17, 4},  // -5, not -2
+        {12, "Great Dishonor", 11, "Fighter", 0, 17, 4}, // -5, not -2
         {12, "Dishonor", 11, "Fighter", 0, 20, 7},
-        {12, "Dishonorable", 11, "Fighter", 0, 20, 7},    // "Dishonor" before "Honorable"
-        {12, "No honor", 15, "Fighter", 0, 26, 12},       // Charisma 15: +4
+        {12, "Dishonorable", 11, "Fighter", 0, 20, 7}, // "Dishonor" before "Honorable"
+        {12, "No honor", 15, "Fighter", 0, 26, 12},    // Charisma 15: +4
         {12, "No honor", 11, "Battle Mage", 0, 24, 11},
         {12, "No honor", 11, "Battle Mage/Thief", 0, 22, 9},
         {4, "Great Dishonor", 11, "Fighter", -2, -1, -9}, // -3 becomes 1, then -2

@@ -13,7 +13,8 @@
 
 namespace {
 
-// A human fighter of eighteen with all twelves (honor 12, +1 for Charisma) and no BP left, as the class step leaves it.
+// A human fighter of eighteen with all twelves (honor 12, +1 for Charisma) and no BP left, as the
+// class step leaves it.
 class FrameStep10Test : public GuiTest {
 protected:
     void SetUp() override {

@@ -31,6 +31,7 @@ struct MoneyBand {
 constexpr int kOpenTop = 1 << 30;
 
 // Gold by starting-money total above 10 (5 or less is a debt, 6 to 10 nothing).
+// clang-format off
 constexpr MoneyBand kGoldBands[] = {
     {15, 1, 4, 1, 20, 0},     {20, 1, 4, 1, 25, 0},     {25, 1, 4, 1, 30, 0},
     {30, 1, 4, 1, 35, 0},     {35, 1, 6, 1, 45, 0},     {40, 1, 6, 1, 50, 0},
@@ -41,8 +42,10 @@ constexpr MoneyBand kGoldBands[] = {
     {105, 1, 20, 1, 160, 2},  {110, 1, 20, 1, 170, 3},  {115, 2, 20, 1, 180, 4},
     {kOpenTop, 2, 20, 1, 190, 5},
 };
+// clang-format on
 
 // Hereditary debt by d100, in tens of gold.
+// clang-format off
 constexpr MoneyBand kDebtBands[] = {
     {10, 1, 4, 1, 20, 0},   {15, 1, 4, 2, 25, 0},   {20, 1, 4, 1, 30, 0},   {25, 1, 4, 1, 35, 0},
     {30, 1, 4, 1, 40, 0},   {35, 1, 6, 1, 45, 0},   {40, 1, 6, 1, 50, 0},   {45, 1, 6, 1, 55, 0},
@@ -50,6 +53,7 @@ constexpr MoneyBand kDebtBands[] = {
     {70, 1, 8, 1, 100, 0},  {75, 1, 10, 1, 110, 0}, {80, 1, 10, 1, 120, 0}, {85, 1, 10, 1, 130, 0},
     {90, 1, 10, 1, 140, 0}, {95, 1, 20, 1, 145, 0}, {100, 1, 20, 1, 150, 0},
 };
+// clang-format on
 
 template <std::size_t N> const MoneyBand& BandFor(const MoneyBand (&bands)[N], int value) {
     for (const MoneyBand& band : bands) {
@@ -139,9 +143,8 @@ void AgeMoneyStep::RollAge() {
 }
 
 int AgeMoneyStep::SpendBpOnMoney() {
-    const long most = program_data.building_points > 0.0f
-                          ? static_cast<long>(program_data.building_points)
-                          : 0;
+    const long most =
+        program_data.building_points > 0.0f ? static_cast<long>(program_data.building_points) : 0;
     long spent = -1;
     while (spent == -1) {
         spent = Port().AskNumber("Rolling for starting money", "each BP is 2d12",
@@ -237,9 +240,9 @@ bool AgeMoneyStep::Continue() {
     }
     continued_ = true;
     Character_Class& c = current_character;
-    for (const std::string* item : {&c.inherited_weapon, &c.inherited_armor,
-                                    &c.inherited_shieldhelmet, &c.inherited_mount,
-                                    &c.inherited_deed}) {
+    for (const std::string* item :
+         {&c.inherited_weapon, &c.inherited_armor, &c.inherited_shieldhelmet, &c.inherited_mount,
+          &c.inherited_deed}) {
         AddInheritedItem(*item);
     }
     sendequiptotree();

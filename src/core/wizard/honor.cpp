@@ -19,11 +19,13 @@ struct HonorBpRow {
     int threshold;
     int bp;
 };
+// clang-format off
 constexpr HonorBpRow kHonorBp[] = {
     {1, -9},  {2, -8},  {3, -7},  {4, -6},  {5, -5},  {6, -4},  {7, -3},
     {8, -2},  {9, -1},  {14, 1},  {15, 2},  {16, 3},  {17, 4},  {18, 5},
     {19, 6},  {20, 7},  {21, 8},  {22, 9},  {23, 10}, {24, 11}, {25, 12},
 };
+// clang-format on
 
 // The "%s ... %+i" lines of the honor step.
 std::string Printed(const char* format, const std::string& text, int value) {
