@@ -23,15 +23,13 @@ TEST(HonorDieTable, EveryLevelIsContiguousAndItsStandingsConsistent) {
         EXPECT_EQ(row.bands.front().low, kNoLow);
         EXPECT_EQ(row.bands.front().high, 10);
         EXPECT_EQ(row.bands.back().high, kOpenTop);
-        for (std::size_t i = 1; i < row.bands.size(); ++i) {
-            EXPECT_EQ(row.bands[i].low, row.bands[i - 1].high + 1) << "band " << i;
-        }
-        for (const HonorDieBand& band : row.bands) {
-            const int sides = band.die.sides;
-            EXPECT_TRUE(sides == 1 || sides == 3 || sides == 4 || sides == 6 || sides == 8 ||
-                        sides == 10 || sides == 12 || sides == 20)
-                << sides;
-            EXPECT_TRUE(band.die.bonus >= 0 && band.die.bonus <= 2);
+        for (std::size_t i = 0; i < row.bands.size(); ++i) {
+            EXPECT_TRUE(i == 0 || row.bands[i].low == row.bands[i - 1].high + 1) << i;
+            const HonorDie die = row.bands[i].die;
+            EXPECT_NE(
+                std::string(",1,3,4,6,8,10,12,20,").find("," + std::to_string(die.sides) + ","),
+                std::string::npos);
+            EXPECT_TRUE(die.bonus >= 0 && die.bonus <= 2);
         }
         EXPECT_EQ(row.dishonorable_max, 3 * level + 2);
         EXPECT_EQ(row.great_low, 8 * level + 9);
@@ -41,41 +39,31 @@ TEST(HonorDieTable, EveryLevelIsContiguousAndItsStandingsConsistent) {
 }
 
 TEST(HonorDieTable, StandingTexts) {
-    const struct {
-        int level;
-        int honor;
-        const char* text;
-    } cells[] = {
+    const std::tuple<int, int, const char*> cells[] = {
         {1, 5, "Dishonorable d1"},         {1, 6, "Average Honor d1"},
         {1, 12, "Average Honor d3"},       {1, 16, "Average Honor d4"},
         {1, 17, "Great Honor d4"},         {1, 21, "Too Much Honor d3"},
         {1, 31, "Too Much Honor d1"},      {1, -40, "Dishonorable d1"},
         {2, 22, "Average Honor d4+1"},     {2, 25, "Great Honor d4+1"},
-        {2, 26, "Great Honor d6"},         {4, 50, "Great Honor d8"},
-        {4, 53, "Too Much Honor d6+1"},    {4, 56, "Too Much Honor d6"},
+        {2, 26, "Great Honor d6"},         {4, 53, "Too Much Honor d6+1"},
         {10, 108, "Great Honor d12+2"},    {11, 118, "Great Honor d20"},
-        {20, 211, "Too Much Honor d12+2"}, {35, 211, "Too Much Honor d12+2"},
-        {0, 17, "Great Honor d4"},         {-3, 21, "Too Much Honor d3"},
+        {35, 211, "Too Much Honor d12+2"}, {0, 17, "Great Honor d4"},
     };
-    for (const auto& cell : cells) {
-        EXPECT_EQ(HonorStandingText(cell.level, cell.honor), cell.text)
-            << "level " << cell.level << ", honor " << cell.honor;
+    for (const auto& [level, honor, text] : cells) {
+        EXPECT_EQ(HonorStandingText(level, honor), text) << level << ", " << honor;
     }
 }
 
-TEST(HonorBp, ThresholdEdges) {
-    const int expected[][2] = {{-1, -9}, {0, -9}, {1, -9}, {8, -2},  {9, -1},  {10, -1},
-                               {13, -1}, {14, 1}, {15, 2}, {24, 11}, {25, 12}, {300, 12}};
-    for (const auto& row : expected) {
-        EXPECT_EQ(HonorBpAdjustment(row[0]), row[1]) << "honor " << row[0];
+TEST(HonorBpAndSocialClass, Edges) {
+    const int bp[][2] = {{-1, -9}, {1, -9}, {8, -2},  {9, -1},  {13, -1},
+                         {14, 1},  {15, 2}, {24, 11}, {25, 12}, {300, 12}};
+    for (const auto& [honor, change] : bp) {
+        EXPECT_EQ(HonorBpAdjustment(honor), change) << "honor " << honor;
     }
-}
-
-TEST(HonorSocialClass, RanksAndRanksOutsideTheTable) {
-    const int expected[][2] = {{0, -10}, {4, -10}, {5, -5},  {6, -1},
-                               {9, 0},   {10, 5},  {12, 10}, {13, -10}};
-    for (const auto& row : expected) {
-        EXPECT_EQ(SocialClassHonor(row[0]), row[1]) << "rank " << row[0];
+    const int social[][2] = {{0, -10}, {4, -10}, {5, -5},  {6, -1},
+                             {9, 0},   {10, 5},  {12, 10}, {13, -10}};
+    for (const auto& [rank, honor] : social) {
+        EXPECT_EQ(SocialClassHonor(rank), honor) << "rank " << rank;
     }
 }
 
@@ -95,27 +83,22 @@ protected:
         c.class_long_name = "Fighter";
         program_data.building_points = 5.0f;
     }
-    std::string StepLog() {
-        const std::string log = ReadFile(program_data.log_file_name);
-        return log.substr(log.find('\n') + 1);
-    }
     ScriptedPort port;
 };
 
 TEST_F(GenerateHonorTest, EveryStepLoggedThenStandingAndStage) {
     EXPECT_EQ(GenerateHonor(), 27);
-    EXPECT_EQ(StepLog(), "BP=5.0    | Base Honor: 12 \n"
-                         "BP=5.0    | Acquiring Honor adjustment from Social Class: Upper Upper "
-                         "Class +10 \n"
-                         "BP=5.0    | Modifier for Great Honor Family Heritage to Honor: +5 \n"
-                         "BP=5.0    | Acquiring Honor adjustment from Charisma 11/0: +0 \n"
-                         "BP=17.0   | Acquiring BP adjustment based on Honor of 27: +12 \n"
-                         "BP=17.0   | Too Much Honor d3 \n");
+    const std::string log = ReadFile(program_data.log_file_name);
+    EXPECT_EQ(log.substr(log.find('\n') + 1),
+              "BP=5.0    | Base Honor: 12 \n"
+              "BP=5.0    | Acquiring Honor adjustment from Social Class: Upper Upper Class +10 \n"
+              "BP=5.0    | Modifier for Great Honor Family Heritage to Honor: +5 \n"
+              "BP=5.0    | Acquiring Honor adjustment from Charisma 11/0: +0 \n"
+              "BP=17.0   | Acquiring BP adjustment based on Honor of 27: +12 \n"
+              "BP=17.0   | Too Much Honor d3 \n");
     EXPECT_EQ(current_character.honor_standing, "Too Much Honor d3");
     EXPECT_EQ(current_character.honor_die_sides, 3);
-    EXPECT_EQ(current_character.honor_die_bonus, 0);
     EXPECT_EQ(program_data.creation_stage, 12);
-    EXPECT_TRUE(port.questions.empty());
 }
 
 TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
@@ -124,18 +107,14 @@ TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
         const char* heritage;
         int charisma;
         const char* class_name;
-        int adjustment;
-        int honor;
-        float bp_change;
+        int adjustment, honor, bp_change;
     } cases[] = {
         {12, "Great Dishonor", 11, "Fighter", 0, 17, 4}, // -5, not -2
-        {12, "Dishonor", 11, "Fighter", 0, 20, 7},
-        {12, "Dishonorable", 11, "Fighter", 0, 20, 7}, // "Dishonor" before "Honorable"
-        {12, "No honor", 15, "Fighter", 0, 26, 12},    // Charisma 15: +4
+        {12, "Dishonorable", 11, "Fighter", 0, 20, 7},   // "Dishonor" before "Honorable"
+        {12, "No honor", 15, "Fighter", 0, 26, 12},      // Charisma 15: +4
         {12, "No honor", 11, "Battle Mage", 0, 24, 11},
         {12, "No honor", 11, "Battle Mage/Thief", 0, 22, 9},
         {4, "Great Dishonor", 11, "Fighter", -2, -1, -9}, // -3 becomes 1, then -2
-        {4, "Great Dishonor", 11, "Fighter", 3, 4, -6},
     };
     for (const auto& row : cases) {
         SCOPED_TRACE(row.heritage + std::string(" ") + row.class_name);
@@ -147,29 +126,19 @@ TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {
         c.honor_adjustment = row.adjustment;
         program_data.building_points = 5.0f;
         EXPECT_EQ(GenerateHonor(), row.honor);
-        EXPECT_FLOAT_EQ(program_data.building_points, 5.0f + row.bp_change);
+        EXPECT_FLOAT_EQ(program_data.building_points, 5.0f + static_cast<float>(row.bp_change));
     }
 }
 
-// The standing is not saved: reading a character works it out from the level and honor.
+// The standing is not saved: reading a character works it out from its level and honor.
 TEST_F(GenerateHonorTest, ReadingACharacterGivesItsStandingAndDie) {
-    const struct {
-        const char* level_line;
-        const char* standing;
-        int sides, bonus;
-    } cases[] = {
-        {"<LEVEL>2</LEVEL>\n", "Great Honor d4+1", 4, 1},
-        {"", "Too Much Honor d3", 3, 0}, // no level: as level 1
-    };
-    for (const auto& row : cases) {
-        ResetProgramForTests();
-        std::istringstream in(std::string("<FRAYMARK_CHARACTER>\n") + row.level_line +
-                              "<HONOR_BASE>25</HONOR_BASE>\n</FRAYMARK_CHARACTER>\n");
-        XMLRead().ReadCharacterStream(in);
-        EXPECT_EQ(current_character.honor_standing, row.standing);
-        EXPECT_EQ(current_character.honor_die_sides, row.sides);
-        EXPECT_EQ(current_character.honor_die_bonus, row.bonus);
-    }
+    ResetProgramForTests();
+    std::istringstream in("<FRAYMARK_CHARACTER>\n<LEVEL>2</LEVEL>\n<HONOR_BASE>25</HONOR_BASE>\n"
+                          "</FRAYMARK_CHARACTER>\n");
+    XMLRead().ReadCharacterStream(in);
+    EXPECT_EQ(current_character.honor_standing, "Great Honor d4+1");
+    EXPECT_EQ(current_character.honor_die_sides, 4);
+    EXPECT_EQ(current_character.honor_die_bonus, 1);
 }
 
 } // namespace
