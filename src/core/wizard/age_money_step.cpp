@@ -95,6 +95,12 @@ int Debt() {
     return 10 * RollBand(BandFor(kDebtBands, DiceRoll(100, 1)));
 }
 
+std::array<std::string*, 5> InheritedItems() {
+    Character_Class& c = current_character;
+    return {&c.inherited_weapon, &c.inherited_armor, &c.inherited_shieldhelmet, &c.inherited_mount,
+            &c.inherited_deed};
+}
+
 StartingMoney Table4M(int total) {
     StartingMoney money;
     if (total <= 5) {
@@ -240,9 +246,7 @@ bool AgeMoneyStep::Continue() {
     }
     continued_ = true;
     Character_Class& c = current_character;
-    for (const std::string* item :
-         {&c.inherited_weapon, &c.inherited_armor, &c.inherited_shieldhelmet, &c.inherited_mount,
-          &c.inherited_deed}) {
+    for (const std::string* item : InheritedItems()) {
         AddInheritedItem(*item);
     }
     sendequiptotree();

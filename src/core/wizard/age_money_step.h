@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 // Money that a starting-money total brings: gold, or a hereditary debt, and how much the
@@ -17,6 +18,10 @@ StartingMoney Table4M(int total);
 
 // A hereditary debt in gold: ten times the value of a d100 band.
 int Debt();
+
+// The current character's inherited weapon, armor, shield or helmet, mount and deed, in the
+// order they join the equipment.
+std::array<std::string*, 5> InheritedItems();
 
 // The step after the class: the class's part of the starting age and the starting money,
 // with the inheritance or debt it brings, in either order; Continue hands the inherited
