@@ -32,14 +32,18 @@ const Verb kVerbs[] = {
      "Prints the text exactly as the lookup returns it (14(6), +3, 44 - 54, +5%, error)."},
     {"tables", RunTables,
      "fraymark tables quirks | fraymark tables save NAME --level L --saveas N [--class CLASS] "
-     "[--race RACE] [--con C]",
+     "[--race RACE] [--con C] | fraymark tables honor LEVEL HONOR | fraymark tables honor-bp "
+     "HONOR",
      "tables quirks: the built-in quirk and flaw table as tab-separated values, a header line\n"
      "then one line per entry.\n"
      "tables save: the saving throw for a save name (Paralyzation, Poison, Death Magic, Rod,\n"
      "Staff, Wand, Petrification, Polymorph, FrayFrenzy, FrayLust, Breath Weapon, Apology,\n"
      "Spell) at level L with the save table N (1 mage, 2 fighter, 3 thief, 4 cleric, 5 thrain),\n"
      "for a character of the class and race of those names in the data of the current\n"
-     "directory (Classes, Races) and of constitution C (default 0). Prints the number."},
+     "directory (Classes, Races) and of constitution C (default 0). Prints the number.\n"
+     "tables honor: the honor standing and die for a level and an honor, as the honor step\n"
+     "writes it (Average Honor d3, Great Honor d4+1); levels above 20 as 20, below 1 as 1.\n"
+     "tables honor-bp: the Building Points a starting honor brings, signed (-9, +12)."},
     {"crit", RunCrit,
      "fraymark crit ROLL SEVERITY TYPE | fraymark crit severity BSL [--clock T] [--times N] | "
      "fraymark crit table",

@@ -3,10 +3,14 @@
 #include "cli/verbs.h"
 
 int RunTables(const std::vector<std::string>& args) {
-    static const SubVerbs kTables = {"tables",
-                                     "expected quirks or save (fraymark tables --help)",
-                                     "table",
-                                     "expected quirks or save",
-                                     {{"quirks", RunTablesQuirks}, {"save", RunTablesSave}}};
+    static const SubVerbs kTables = {
+        "tables",
+        "expected quirks, save, honor or honor-bp (fraymark tables --help)",
+        "table",
+        "expected quirks, save, honor or honor-bp",
+        {{"quirks", RunTablesQuirks},
+         {"save", RunTablesSave},
+         {"honor", RunTablesHonor},
+         {"honor-bp", RunTablesHonorBp}}};
     return RunSubVerb(kTables, args);
 }

@@ -36,6 +36,8 @@ int RunAbility(const std::vector<std::string>& args);
 int RunTables(const std::vector<std::string>& args);
 int RunTablesQuirks(const std::vector<std::string>& args);
 int RunTablesSave(const std::vector<std::string>& args);
+int RunTablesHonor(const std::vector<std::string>& args);
+int RunTablesHonorBp(const std::vector<std::string>& args);
 int RunCrit(const std::vector<std::string>& args);
 int RunHonor(const std::vector<std::string>& args);
 int RunCharacter(const std::vector<std::string>& args);

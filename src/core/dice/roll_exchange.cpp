@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr const char* kOwnRollCaption = "Enter your own Dice Roll";
+
 int OwnRoll(const RollRequest& request, int rolled) {
     const std::string dice_text = request.dice_text.empty() ? std::to_string(request.count) + "d" +
                                                                   std::to_string(request.sides)
@@ -21,8 +23,10 @@ int OwnRoll(const RollRequest& request, int rolled) {
     long entered = -1;
     // Cancelling is no way out: the question comes back until a number is given.
     while (entered == -1) {
-        entered = Port().AskNumber("Enter your own Dice Roll", dice_text, request.caption, rolled,
-                                   low, high);
+        entered =
+            request.caption_as_message
+                ? Port().AskNumber(request.caption, dice_text, kOwnRollCaption, rolled, low, high)
+                : Port().AskNumber(kOwnRollCaption, dice_text, request.caption, rolled, low, high);
     }
     return static_cast<int>(entered);
 }

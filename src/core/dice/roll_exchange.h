@@ -22,6 +22,9 @@ struct RollRequest {
     // When set and false for the roll (after the player's own entry), the pass ends at once:
     // nothing is logged, charged or stored, and the roll is not accepted.
     std::function<bool(int roll)> usable;
+    // The age and money rolls word their own-roll dialog the other way round: the caption
+    // names what is rolled in the message and "Enter your own Dice Roll" is the caption.
+    bool caption_as_message = false;
 };
 
 struct RollOutcome {

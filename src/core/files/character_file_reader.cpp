@@ -14,6 +14,7 @@
 #include "core/files/saved_files.h"
 #include "core/model/character.h"
 #include "core/files/saved_text.h"
+#include "core/data/honor_die_table.h"
 
 namespace {
 
@@ -98,6 +99,9 @@ CharacterReadReport XMLRead::ReadCharacterStream(std::istream& in) {
         Note("no closing " + std::string(kRootClosing) + " line: the file was read up to its end");
     }
     LookUpRules();
+    // The standing and honor die are not saved: they follow from the level and the honor.
+    SetHonorDice(current_character.level, current_character.honor,
+                 current_character.honor_standing);
     source_ = nullptr;
     report_ = nullptr;
     return report;
