@@ -1,0 +1,62 @@
+#include "core/wizard/alignment_step.h"
+
+#include "core/app/character.h"
+#include "core/app/program_state.h"
+#include "core/app/user_port.h"
+#include "core/data/class_data.h"
+#include "core/data/hit_points.h"
+#include "core/dice/dice_log.h"
+#include "core/tree/tree_senders.h"
+
+namespace {
+
+const CharacterClass* ClassRecordNamed(const std::string& name) {
+    for (const CharacterClass* record = CharacterClass::pHead.get(); record;
+         record = record->next.get()) {
+        if (record->name == name) {
+            return record;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<std::string> AlignmentChoice::Alignments() {
+    const CharacterClass* chosen = current_character.class_item;
+    return chosen ? chosen->alignment : std::vector<std::string>{};
+}
+
+void AlignmentChoice::Continue(const std::string& alignment) {
+    FinishCreation(alignment);
+}
+
+void RollFirstLevelHitPoints() {
+    int gained = 0;
+    int entries = 0;
+    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        const CharacterClass* record = ClassRecordNamed(item->name);
+        const int kicker = record ? record->kicker : 0;
+        const int roll = GetHitPoints(1, record);
+        item->hitpoints[0] = kicker;
+        item->hitpoints[1] = roll;
+        gained += kicker + roll;
+        ++entries;
+    }
+    if (entries > 1) {
+        gained /= 2;
+    }
+    current_character.hit_points += gained;
+}
+
+void FinishCreation(const std::string& alignment) {
+    Character_Class& c = current_character;
+    c.alignment = alignment;
+    program_data.creation_stage = 0;
+    std::string line = "Alignment = " + alignment;
+    Format_Entry(program_data.building_points, line, program_data.log_file_name);
+    RollFirstLevelHitPoints();
+    const auto name = Port().AskText("Character Creation: Name your Character", "Enter Name", "");
+    c.character_name = name.value_or("");
+    messagetotreeStep8();
+}
