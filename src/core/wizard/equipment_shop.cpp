@@ -88,6 +88,18 @@ std::vector<std::array<std::string, 2>> EquipmentShop::PurchasedRows() {
     return rows;
 }
 
+std::string EquipmentShop::Description(const std::string& name) {
+    const CharacterEquip* item = ItemNamed(name);
+    if (!item) {
+        return "";
+    }
+    char text[512];
+    std::snprintf(text, sizeof text, "%s\nPrice: %i %s    Weight: %g lbs\n%s", item->name.c_str(),
+                  item->cost, item->cost_unit.c_str(), static_cast<double>(item->weight),
+                  item->combine ? "Several stack as one entry" : "Each one is its own entry");
+    return text;
+}
+
 int64_t EquipmentShop::Price(const CharacterEquip& item) {
     int64_t unit = 1;
     for (const auto& [coin, copper] : {std::pair<const char*, int64_t>{"Gold", kCopperPerGold},

@@ -39,6 +39,10 @@ public:
     // dropped without money.
     static bool Sell(int row);
 
+    // What the information box shows of the item named `name`: its name, price, weight and
+    // whether owned units stack; empty for an unknown name.
+    static std::string Description(const std::string& name);
+
     // The price of an item in copper.
     static int64_t Price(const CharacterEquip& item);
     // The purse in copper.
