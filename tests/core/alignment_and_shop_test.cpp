@@ -158,7 +158,8 @@ TEST_F(ShopTest, AnInheritedItemSellsAsThePlainItem) {
 TEST_F(ShopTest, CategoriesComeFromTheirRecordAndAnEmptyOneShowsNothing) {
     EXPECT_EQ(EquipmentShop::Categories(), (std::vector<std::string>{"Weapons", "Gear"}));
     EXPECT_EQ(EquipmentShop::ShopRows(0).size(), 2u);
-    EXPECT_EQ(EquipmentShop::ShopRows(1).at(0), (std::array<std::string, 3>{"Rope", "3", "Silver"}));
+    EXPECT_EQ(EquipmentShop::ShopRows(1).at(0),
+              (std::array<std::string, 3>{"Rope", "3", "Silver"}));
     EXPECT_TRUE(EquipmentShop::ShopRows(5).empty());
     program_data.creation_stage = 11;
     EquipmentShop::Close();

@@ -34,8 +34,9 @@ protected:
         LoadAllRulesLists();
         Clear_All();
         Character_Class& c = current_character;
-        c.race_item = CharacterRace::Find("Human");
+        c.race_item = CharacterRace::Find("Human"); // the female record comes first
         c.race = "Human";
+        c.sex = c.race_item->sex;
         c.class_item = CharacterClass::Find("Fighter");
         c.class_long_name = "Fighter";
         for (int32_t* score : c.Scores()) {
@@ -73,7 +74,8 @@ protected:
         ADD_FAILURE() << "no row " << name;
     }
     static std::string Row(wxListCtrl* list, long row) {
-        return std::string((list->GetItemText(row, 0) + "|" + list->GetItemText(row, 1)).utf8_str());
+        return std::string(
+            (list->GetItemText(row, 0) + "|" + list->GetItemText(row, 1)).utf8_str());
     }
     void Buy(int entry, const wxString& name) {
         Choose(skills->FilterBox(), ID_SkillFilter, entry);

@@ -146,8 +146,8 @@ bool SkillPurchaseStep::Add(int filter, const std::string& name) {
         bought = prof && BuyProficiency(*prof);
     } else if (IsSkillFilter(filter)) {
         const CharacterSkill* skill = OfferedNamed<CharacterSkill>(name);
-        bought = skill && (filter == kAllSkillsFilter || skill->category == filter) &&
-                 BuySkill(*skill);
+        bought =
+            skill && (filter == kAllSkillsFilter || skill->category == filter) && BuySkill(*skill);
     }
     if (bought) {
         SendOwnedToTree();
