@@ -43,7 +43,7 @@ EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& p
     for (const std::string& name : EquipmentShop::Categories()) {
         categories.Add(wxString::FromUTF8(name));
     }
-    filter_box_ = new wxComboBox(panel, ID_EquipFilter, "", wxPoint(110, 5), wxSize(250, -1),
+    filter_box_ = new wxComboBox(panel, ID_EquipFilter, "", wxPoint(125, 5), wxSize(250, -1),
                                  categories, wxCB_READONLY);
     if (!categories.empty()) {
         filter_box_->SetSelection(0);

@@ -34,7 +34,7 @@ std::vector<int> ShopWidths(int filter) {
     if (filter == kTalentFilter || filter == kProficiencyFilter) {
         return {260, 80, 70};
     }
-    return {140, 62, 40, 40, 70, 120};
+    return {140, 62, 40, 40, 75, 115};
 }
 
 } // namespace
