@@ -35,32 +35,20 @@ protected:
         step = SkillPurchaseStep();
     }
 
+    template <typename Record> static Record& Add(const std::string& name) {
+        auto record = std::make_unique<Record>();
+        record->name = name;
+        Record* added = record.get();
+        Record::AddTail(std::move(record));
+        return *added;
+    }
     static CharacterSkill& Skill(const std::string& name, int cost, int category = 5) {
-        auto skill = std::make_unique<CharacterSkill>();
-        skill->name = name;
-        skill->ep_adj = cost;
-        skill->category = category;
-        skill->course_die = 1;
-        skill->num_of_course_die = 1;
-        skill->mastery_abilities = "STR/DEX";
-        CharacterSkill* added = skill.get();
-        CharacterSkill::AddTail(std::move(skill));
-        return *added;
-    }
-    static CharacterTalent& Talent(const std::string& name, int bp, int max) {
-        auto talent = std::make_unique<CharacterTalent>();
-        talent->name = name;
-        talent->bp = bp;
-        talent->max = max;
-        CharacterTalent* added = talent.get();
-        CharacterTalent::AddTail(std::move(talent));
-        return *added;
-    }
-    static void Prof(const std::string& name, int spcost) {
-        auto prof = std::make_unique<CharacterProf>();
-        prof->name = name;
-        prof->spcost = spcost;
-        CharacterProf::AddTail(std::move(prof));
+        CharacterSkill& skill = Add<CharacterSkill>(name);
+        skill.ep_adj = cost;
+        skill.category = category;
+        skill.course_die = skill.num_of_course_die = 1;
+        skill.mastery_abilities = "STR/DEX";
+        return skill;
     }
     static int Mastery(const std::string& name) {
         const SkillDataItem* item = SkillDataItem::Find(name);
@@ -155,7 +143,9 @@ TEST_F(SkillPurchaseTest, ExtendableSkillTakesAnIdentifierAndAsksNewOrImprove) {
 }
 
 TEST_F(SkillPurchaseTest, TalentsCountUpToTheirMaximumAndDownAgain) {
-    Talent("Keen Sight", 3, 2);
+    CharacterTalent& talent = Add<CharacterTalent>("Keen Sight");
+    talent.bp = 3;
+    talent.max = 2;
     ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
     ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
     EXPECT_FALSE(step.Add(kTalentFilter, "Keen Sight"));
@@ -169,7 +159,7 @@ TEST_F(SkillPurchaseTest, TalentsCountUpToTheirMaximumAndDownAgain) {
 }
 
 TEST_F(SkillPurchaseTest, ProficiencySlotsSpecializationAndRemoval) {
-    Prof("Long Sword", 2);
+    Add<CharacterProf>("Long Sword").spcost = 2;
     current_character.free_proficiencies = 3;
     ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
     ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
