@@ -178,17 +178,22 @@ TEST_F(PCTreeTest, EditsDuringACreationAreIgnored) {
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(60 inches)");
 }
 
-TEST_F(PCTreeTest, SkillAndEquipmentEntriesSayTheirWindowsAreNotHereYet) {
+TEST_F(PCTreeTest, SkillAndEquipmentEntriesReopenTheirWindowsOnceTheCreationIsOver) {
     Log("open");
     Send("Skills", {"Riding"}, {"3"});
     Send("Equipment", {"Torch"}, {"6"});
+    program_data.creation_stage = 5;
+    Activate({"Skills", "Riding"});
+    EXPECT_EQ(VexlFrames[kSlotSkills], nullptr);
+    program_data.creation_stage = 0;
     Activate({"Skills", "Riding"});
     Activate({"Equipment", "Torch"});
-    ASSERT_EQ(tree_port->messages.size(), 2u);
-    EXPECT_NE(tree_port->messages[0].find("skills, talents and proficiencies window is not "
-                                          "available in this version"),
-              std::string::npos);
-    EXPECT_NE(tree_port->messages[1].find("equipment window is not available"), std::string::npos);
+    ASSERT_NE(VexlFrames[kSlotSkills], nullptr);
+    EXPECT_EQ(VexlFrames[kSlotSkills]->GetTitle(),
+              "Character Creation: Skills Talents & Proficiencies");
+    ASSERT_NE(VexlFrames[kSlotEquipment], nullptr);
+    EXPECT_EQ(VexlFrames[kSlotEquipment]->GetTitle(), "Character Creation: Purchase Equipment");
+    EXPECT_TRUE(tree_port->messages.empty());
 }
 
 TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {

@@ -4,13 +4,14 @@
 
 #include <wx/menu.h>
 
-#include "core/model/user_port.h"
 #include "core/tree/tree_editor.h"
 #include "core/tree/tree_senders.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
+#include "gui/wizard/equip_frame.h"
+#include "gui/wizard/skill_frame.h"
 
 wxTreeCtrl* theTree = nullptr;
 bool PCTREarly_Close = true;
@@ -21,12 +22,6 @@ constexpr int kTreeWidth = 200;
 
 wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
-}
-
-void SayNotAvailable(const char* window) {
-    Port().ShowMessage(std::string("The ") + window +
-                           " window is not available in this version of the toolkit yet.",
-                       "Character Editing");
 }
 
 } // namespace
@@ -110,10 +105,10 @@ void PCTreeFrame::OnEdit(wxTreeEvent& event) {
         }
         break;
     case TreeEditor::Action::kOpenSkills:
-        SayNotAvailable("skills, talents and proficiencies");
+        OpenSkillStep();
         break;
     case TreeEditor::Action::kOpenEquipment:
-        SayNotAvailable("equipment");
+        OpenEquipStep();
         break;
     case TreeEditor::Action::kNothing:
         break;

@@ -1,0 +1,209 @@
+// Buying skills, talents and weapon proficiencies: the purchase half of SkillPurchaseStep.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/data/class_data.h"
+#include "core/data/item_data.h"
+#include "core/dice/dice.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
+#include "core/wizard/skill_purchase_step.h"
+#include "core/wizard/stp_support.h"
+
+namespace {
+
+// A prerequisite counts once it is held at this mastery.
+constexpr int kPrerequisiteMastery = 50;
+// The mastery of a skill that has no course die.
+constexpr int kFullMastery = 100;
+// The class value that means weapon specialization is never open.
+constexpr int kNeverSpecializes = 999;
+constexpr int kAcademiaCategory = 2;
+constexpr int kCombatProceduresCategory = 6;
+
+bool HasCourseDie(const CharacterSkill& skill) {
+    return skill.course_die > 0 && skill.num_of_course_die > 0;
+}
+
+// One course of study: the course dice and the honor die, both penetrating.
+int CourseRoll(const CharacterSkill& skill) {
+    const Character_Class& c = current_character;
+    return DiceRollPen(skill.course_die, skill.num_of_course_die) +
+           DiceRollPenM(c.honor_die_sides, 1, c.honor_die_bonus);
+}
+
+bool PrerequisitesHeld(const CharacterSkill& skill) {
+    for (const std::string& prerequisite : skill.course_prereqs) {
+        bool held = false;
+        for (const SkillDataItem* item : HeldForms<SkillDataItem>(prerequisite)) {
+            held = held || item->value >= kPrerequisiteMastery;
+        }
+        if (!held) {
+            return false;
+        }
+    }
+    return true;
+}
+
+template <typename Item> std::vector<std::string> Names(const std::vector<Item*>& items) {
+    std::vector<std::string> names;
+    for (const Item* item : items) {
+        names.push_back(item->name);
+    }
+    return names;
+}
+
+ProfDataItem* HeldProficiency(const std::string& name) {
+    for (ProfDataItem* item = ProfDataItem::pHead.get(); item; item = item->next.get()) {
+        if (item->name == name) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+bool SpecializationOpen() {
+    const CharacterClass* chosen = current_character.class_item;
+    return chosen && chosen->specialize != kNeverSpecializes &&
+           chosen->specialize <= current_character.level;
+}
+
+} // namespace
+
+float AdjustCost(const CharacterSkill& skill) {
+    float cost = static_cast<float>(skill.ep_adj);
+    const CharacterClass* chosen = current_character.class_item;
+    if (chosen && chosen->mage == 1) {
+        if (skill.category == kAcademiaCategory) {
+            cost /= 2;
+        } else if (skill.category == kCombatProceduresCategory) {
+            cost *= 2;
+        }
+    }
+    return cost;
+}
+
+int MasteryBase(const std::string& mastery_abilities) {
+    static constexpr std::array<const char*, 7> kAbbreviations = {"STR", "DEX", "CON", "INT",
+                                                                  "WIS", "CHA", "COM"};
+    auto scores = current_character.Scores();
+    int sum = 0;
+    int named = 0;
+    for (std::size_t i = 0; i < kAbbreviations.size(); ++i) {
+        if (mastery_abilities.find(kAbbreviations[i]) != std::string::npos) {
+            sum += *scores[i];
+            ++named;
+        }
+    }
+    return named == 0 ? 0 : sum / named;
+}
+
+bool SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
+    const float cost = AdjustCost(skill);
+    if (!Affordable(cost) || !PrerequisitesHeld(skill)) {
+        return false;
+    }
+    Character_Class& c = current_character;
+    const std::vector<SkillDataItem*> forms = HeldForms<SkillDataItem>(skill.name);
+    bool fresh = forms.empty();
+    if (!fresh && skill.extend) {
+        fresh = Port().AskYesNo(
+            "Will This be a new Skill (Yes) or are you improving an existing one (No)",
+            kSkillStepTitle);
+    }
+    std::string name = skill.name;
+    if (fresh) {
+        if (skill.extend) {
+            const auto extended =
+                AskExtendedName(skill.name, "This Skill Requires a text identifier", Names(forms));
+            if (!extended) {
+                return false;
+            }
+            name = *extended;
+        }
+        const int mastery = HasCourseDie(skill)
+                                ? MasteryBase(skill.mastery_abilities) + CourseRoll(skill)
+                                : kFullMastery;
+        c.skills.AddTail(MakeItem<SkillDataItem>(name, mastery));
+    } else {
+        if (!HasCourseDie(skill)) {
+            return false;
+        }
+        SkillDataItem* item =
+            forms.size() == 1
+                ? forms[0]
+                : forms[static_cast<std::size_t>(ChooseAmong("Please Choose Skill", Names(forms)))];
+        item->value += CourseRoll(skill);
+        name = item->name;
+    }
+    program_data.building_points -= cost;
+    paid_[name] += cost;
+    LogCreationLine(
+        Printf("Purchasing Skill %s for %-6.1f BP", name.c_str(), static_cast<double>(cost)));
+    return true;
+}
+
+bool SkillPurchaseStep::BuyTalent(const CharacterTalent& talent) {
+    if (!Affordable(static_cast<float>(talent.bp))) {
+        return false;
+    }
+    Character_Class& c = current_character;
+    const std::vector<TalentDataItem*> forms = HeldForms<TalentDataItem>(talent.name);
+    bool fresh = forms.empty();
+    if (!fresh && talent.extend) {
+        fresh = Port().AskYesNo(
+            "Will This be a new Talent (Yes) or are you incrementing an existing one (No)",
+            kSkillStepTitle);
+    }
+    std::string name = talent.name;
+    if (fresh) {
+        if (talent.extend) {
+            const auto extended = AskExtendedName(
+                talent.name, "This Talent Requires a text identifier", Names(forms));
+            if (!extended) {
+                return false;
+            }
+            name = *extended;
+        }
+        c.talents.AddTail(MakeItem<TalentDataItem>(name, 1));
+    } else {
+        TalentDataItem* item = forms.size() == 1 ? forms[0]
+                                                 : forms[static_cast<std::size_t>(ChooseAmong(
+                                                       "Please Choose Talent", Names(forms)))];
+        if (item->value >= talent.max) {
+            return false;
+        }
+        item->value += 1;
+        name = item->name;
+    }
+    program_data.building_points -= static_cast<float>(talent.bp);
+    LogCreationLine(Printf("Purchasing Talent %s for %i BP", name.c_str(), talent.bp));
+    return true;
+}
+
+bool SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
+    Character_Class& c = current_character;
+    if (c.free_proficiencies <= 0 || !Affordable(1.0f)) {
+        return false;
+    }
+    ProfDataItem* held = HeldProficiency(prof.name);
+    if (!held) {
+        c.proficiencies.AddTail(MakeItem<ProfDataItem>(prof.name, 1));
+        program_data.building_points -= 1;
+        c.free_proficiencies -= 1;
+        LogCreationLine(Printf("Purchasing Proficieny %s for 1 BP", prof.name.c_str()));
+        return true;
+    }
+    if (held->value != 1 || !SpecializationOpen() || c.free_proficiencies < prof.spcost) {
+        return false;
+    }
+    held->value = 2;
+    program_data.building_points -= 1;
+    c.specialization_work = 1;
+    c.free_proficiencies -= prof.spcost;
+    LogCreationLine(Printf("Specializing Proficieny %s for 1 BP", prof.name.c_str()));
+    return true;
+}

@@ -1,0 +1,127 @@
+#include "gui/wizard/equip_frame.h"
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listctrl.h>
+#include <wx/panel.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/wizard/equipment_shop.h"
+#include "gui/app/app_icon.h"
+#include "gui/app/form_main.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/list_view_fill.h"
+
+wxBEGIN_EVENT_TABLE(EquipFrame, wxFrame)
+    EVT_COMBOBOX(ID_EquipFilter, EquipFrame::OnFilterBox)
+    EVT_LIST_ITEM_SELECTED(ID_EquipShopList, EquipFrame::OnShopSelected)
+    EVT_BUTTON(ID_EquipAdd, EquipFrame::OnAdd)
+    EVT_BUTTON(ID_EquipRemove, EquipFrame::OnRemove)
+wxEND_EVENT_TABLE()
+
+namespace {
+
+// Layout: the shop on the left, what is owned on the right, the item's details below the shop.
+constexpr int kListTop = 52;
+constexpr int kListHeight = 300;
+constexpr int kShopWidth = 345;
+constexpr int kOwnedX = 365;
+constexpr int kOwnedWidth = 275;
+constexpr int kButtonsY = kListTop + kListHeight + 6;
+constexpr int kInformationY = kButtonsY + 52;
+
+} // namespace
+
+EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                       const wxSize& size)
+    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    SetIcon(SampleIcon());
+    auto* panel = new wxPanel(this);
+    new wxStaticText(panel, wxID_ANY, "Equipment Filter", wxPoint(5, 9));
+    wxArrayString categories;
+    for (const std::string& name : EquipmentShop::Categories()) {
+        categories.Add(wxString::FromUTF8(name));
+    }
+    filter_box_ = new wxComboBox(panel, ID_EquipFilter, "", wxPoint(125, 5), wxSize(250, -1),
+                                 categories, wxCB_READONLY);
+    if (!categories.empty()) {
+        filter_box_->SetSelection(0);
+    }
+    shop_list_ = new wxListCtrl(panel, ID_EquipShopList, wxPoint(5, kListTop),
+                                wxSize(kShopWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
+    new wxStaticText(panel, wxID_ANY, "Equipment you have purchased",
+                     wxPoint(kOwnedX, kListTop - 17));
+    owned_list_ = new wxListCtrl(panel, ID_EquipOwnedList, wxPoint(kOwnedX, kListTop),
+                                 wxSize(kOwnedWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
+    new wxButton(panel, ID_EquipAdd, "Add Selection", wxPoint(5, kButtonsY), wxSize(140, 26));
+    new wxButton(panel, ID_EquipRemove, "Remove Selection", wxPoint(kOwnedX, kButtonsY),
+                 wxSize(140, 26));
+    new wxStaticText(panel, wxID_ANY, "Equipment Information Box", wxPoint(5, kInformationY - 17));
+    information_box_ = new wxTextCtrl(panel, wxID_ANY, "", wxPoint(5, kInformationY),
+                                      wxSize(kShopWidth, 60), wxTE_MULTILINE | wxTE_READONLY);
+    OnSelectionStart(0);
+    SetCurrentEquip();
+}
+
+EquipFrame::~EquipFrame() {
+    if (VexlFrames[kSlotEquipment] == this) {
+        VexlFrames[kSlotEquipment] = nullptr;
+    }
+    EquipmentShop::Close();
+}
+
+void EquipFrame::OnFilterBox(wxCommandEvent&) {
+    OnSelectionStart(filter_box_->GetSelection());
+}
+
+void EquipFrame::OnSelectionStart(int category) {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& row : EquipmentShop::ShopRows(category)) {
+        rows.push_back({row.begin(), row.end()});
+    }
+    FillListView(shop_list_, {"Name", "Cost", "Coin"}, {195, 75, 55}, rows);
+    information_box_->Clear();
+}
+
+void EquipFrame::OnShopSelected(wxListEvent& event) {
+    information_box_->ChangeValue(wxString::FromUTF8(
+        EquipmentShop::Description(RowName(shop_list_, static_cast<int>(event.GetIndex())))));
+}
+
+void EquipFrame::SetCurrentEquip() {
+    std::vector<std::vector<std::string>> rows;
+    for (const auto& row : EquipmentShop::PurchasedRows()) {
+        rows.push_back({row.begin(), row.end()});
+    }
+    FillListView(owned_list_, {"Name", "Qty"}, {200, 50}, rows);
+}
+
+void EquipFrame::OnAdd(wxCommandEvent&) {
+    const int row = SelectedRow(shop_list_);
+    if (row >= 0 && EquipmentShop::Buy(RowName(shop_list_, row))) {
+        SetCurrentEquip();
+    }
+}
+
+void EquipFrame::OnRemove(wxCommandEvent&) {
+    const int row = SelectedRow(owned_list_);
+    if (row < 0 || !EquipmentShop::Sell(row)) {
+        return;
+    }
+    SetCurrentEquip();
+    if (row < owned_list_->GetItemCount()) {
+        owned_list_->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    }
+}
+
+void OpenEquipStep() {
+    if (wxFrame* open = VexlFrames[kSlotEquipment]) {
+        open->Raise();
+        return;
+    }
+    auto* frame =
+        new EquipFrame(MasterFrame, kEquipmentShopTitle, wxDefaultPosition, wxSize(731, 545));
+    VexlFrames[kSlotEquipment] = frame;
+    frame->Show(true);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <wx/frame.h>
+
+class wxComboBox;
+class wxListCtrl;
+class wxListEvent;
+class wxTextCtrl;
+
+// The window's own command identifiers.
+enum : int {
+    ID_EquipFilter = 10180,
+    ID_EquipAdd = 10181,
+    ID_EquipRemove = 10182,
+    ID_EquipShopList = 10183,
+    ID_EquipOwnedList = 10184,
+};
+
+// The shop: the "Equipment Filter" box chooses a category, "Add Selection" buys the selected
+// item and "Remove Selection" sells one of the selected owned item back. There is nothing to
+// go on to; closing the window ends the creation and shows the equipment in the tree.
+class EquipFrame : public wxFrame {
+public:
+    EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    ~EquipFrame() override;
+
+    void OnFilterBox(wxCommandEvent& event);
+    void OnSelectionStart(int category);
+    void OnShopSelected(wxListEvent& event);
+    void OnAdd(wxCommandEvent& event);
+    void OnRemove(wxCommandEvent& event);
+    void SetCurrentEquip();
+
+    // The controls, for the tests.
+    wxComboBox* FilterBox() const { return filter_box_; }
+    wxListCtrl* ShopList() const { return shop_list_; }
+    wxListCtrl* OwnedList() const { return owned_list_; }
+    wxTextCtrl* InformationBox() const { return information_box_; }
+
+private:
+    wxComboBox* filter_box_ = nullptr;
+    wxListCtrl* shop_list_ = nullptr;
+    wxListCtrl* owned_list_ = nullptr;
+    wxTextCtrl* information_box_ = nullptr;
+    wxDECLARE_EVENT_TABLE();
+};
+
+// Opens the shop ("Character Creation: Purchase Equipment", 731 x 545, registry slot 18) on
+// the current character; a shop that is already open is brought to the front.
+void OpenEquipStep();

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "core/data/class_data.h"
+#include "core/data/item_data.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "core/wizard/alignment_step.h"
+#include "core/wizard/equipment_shop.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+class AlignmentTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "8.log");
+        program_data.creation_stage = 11;
+    }
+    // A class whose level 1 hit dice are `roll` one-sided dice, so they roll exactly `roll`.
+    static CharacterClass* Class(const std::string& name, int kicker, int roll,
+                                 std::vector<std::string> alignments = {}) {
+        auto record = std::make_unique<CharacterClass>();
+        record->name = name;
+        record->kicker = kicker;
+        record->hitdie[1] = 1;
+        record->hitdieroll[1] = roll;
+        record->alignment = std::move(alignments);
+        CharacterClass* added = record.get();
+        CharacterClass::AddTail(std::move(record));
+        return added;
+    }
+    static void Entry(const std::string& name) {
+        auto item = std::make_unique<ClassDataItem>();
+        item->name = name;
+        item->level = 1;
+        ClassDataItem::AddTail(std::move(item));
+    }
+    ScriptedPort port;
+};
+
+TEST_F(AlignmentTest, TheClassAlignmentsInTheirOrder) {
+    current_character.class_item = Class("Paladin", 20, 7, {"Lawful Good"});
+    EXPECT_EQ(AlignmentChoice::Alignments(), (std::vector<std::string>{"Lawful Good"}));
+    current_character.class_item = Class("Thief", 10, 3, {"Neutral", "Chaotic Neutral"});
+    EXPECT_EQ(AlignmentChoice::Alignments().front(), "Neutral");
+}
+
+TEST_F(AlignmentTest, ContinueEndsTheCreationWithHitPointsAndAName) {
+    struct Case {
+        std::vector<std::string> entries;
+        int before, after;
+    };
+    Class("Fighter", 20, 7);
+    Class("Thief", 10, 3);
+    for (const Case& c : {Case{{"Fighter"}, 0, 27}, Case{{"Fighter", "Thief"}, 0, 20},
+                          Case{{"Fighter", "Thief"}, 5, 25}}) {
+        ClassDataItem::Clear();
+        for (const std::string& name : c.entries) {
+            Entry(name);
+        }
+        current_character.hit_points = c.before;
+        program_data.creation_stage = 11;
+        port.AnswerCancel();
+        AlignmentChoice::Continue("Chaotic Good");
+        EXPECT_EQ(current_character.hit_points, c.after) << c.entries.size() << " entries";
+        EXPECT_EQ(ClassDataItem::pHead->hitpoints[0], 20);
+        EXPECT_EQ(ClassDataItem::pHead->hitpoints[1], 7);
+    }
+    EXPECT_EQ(current_character.alignment, "Chaotic Good");
+    EXPECT_EQ(current_character.character_name, "") << "cancelled: not asked again";
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(port.questions.back().message, "Character Creation: Name your Character");
+    EXPECT_EQ(port.questions.back().caption, "Enter Name");
+    EXPECT_NE(ReadFile("8.log").find("| Alignment = Chaotic Good \n"), std::string::npos);
+}
+
+class ShopTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "9.log");
+        Item("Categories", 0, 0, "").categories = {"Weapons", "Gear"};
+        Item("Rope", 2, 3, "Silver");
+        Item("Torch", 2, 1, "Copper").combine = true;
+        Item("Long sword", 1, 2, "Gold");
+        Item("sword", 1, 1, "Copper");
+        Purse(1, 2, 5);
+    }
+    static CharacterEquip& Item(const std::string& name, int table, int cost,
+                                const std::string& coin) {
+        auto item = std::make_unique<CharacterEquip>();
+        item->name = name;
+        item->tableid = table;
+        item->cost = cost;
+        item->cost_unit = coin;
+        CharacterEquip* added = item.get();
+        CharacterEquip::AddTail(std::move(item));
+        return *added;
+    }
+    static void Purse(int gold, int silver, int copper) {
+        current_character.gold = gold;
+        current_character.silver = silver;
+        current_character.copper = copper;
+    }
+    static std::string PurseText() {
+        const Character_Class& c = current_character;
+        return std::to_string(c.gold) + "/" + std::to_string(c.silver) + "/" +
+               std::to_string(c.copper);
+    }
+    static std::vector<std::string> Owned() {
+        std::vector<std::string> rows;
+        for (const auto& row : EquipmentShop::PurchasedRows()) {
+            rows.push_back(row[0] + " " + row[1]);
+        }
+        return {rows.begin() + kCoinRows, rows.end()};
+    }
+    ScriptedPort port;
+};
+
+TEST_F(ShopTest, BuyingAndSellingKeepThePurseInTheFewestCoins) {
+    ASSERT_TRUE(EquipmentShop::Buy("Rope"));
+    EXPECT_EQ(PurseText(), "0/9/5");
+    EXPECT_NE(ReadFile("9.log").find("| Purchasing Rope for 3 Silver \n"), std::string::npos);
+    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows));
+    EXPECT_EQ(PurseText(), "1/2/5");
+    EXPECT_NE(ReadFile("9.log").find("| Selling Rope for 3 Silver \n"), std::string::npos);
+    EXPECT_TRUE(Owned().empty());
+
+    Purse(1, 9, 9);
+    EXPECT_FALSE(EquipmentShop::Buy("Long sword")) << "199 copper for 200";
+    EXPECT_FALSE(EquipmentShop::Sell(0)) << "a coin row";
+    EXPECT_FALSE(EquipmentShop::Sell(kCoinRows)) << "nothing owned";
+    EXPECT_EQ(PurseText(), "1/9/9");
+}
+
+TEST_F(ShopTest, CombinableItemsStackAndOthersTakeARowEach) {
+    for (const char* name : {"Torch", "Torch", "Rope", "Rope"}) {
+        ASSERT_TRUE(EquipmentShop::Buy(name));
+    }
+    EXPECT_EQ(Owned(), (std::vector<std::string>{"Torch x2", "Rope x1", "Rope x1"}));
+    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows));
+    EXPECT_EQ(Owned().front(), "Torch x1");
+}
+
+TEST_F(ShopTest, AnInheritedItemSellsAsThePlainItem) {
+    current_character.equipment.AddTail(MakeItem<EquipDataItem>("Long sword (inherited)", 1));
+    current_character.equipment.AddTail(MakeItem<EquipDataItem>("Lost relic", 1));
+    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows));
+    EXPECT_EQ(PurseText(), "3/2/5");
+    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows)) << "unknown to the shop: dropped, no money";
+    EXPECT_EQ(PurseText(), "3/2/5");
+    EXPECT_TRUE(Owned().empty());
+}
+
+TEST_F(ShopTest, CategoriesComeFromTheirRecordAndAnEmptyOneShowsNothing) {
+    EXPECT_EQ(EquipmentShop::Categories(), (std::vector<std::string>{"Weapons", "Gear"}));
+    EXPECT_EQ(EquipmentShop::ShopRows(0).size(), 2u);
+    EXPECT_EQ(EquipmentShop::ShopRows(1).at(0),
+              (std::array<std::string, 3>{"Rope", "3", "Silver"}));
+    EXPECT_TRUE(EquipmentShop::ShopRows(5).empty());
+    program_data.creation_stage = 11;
+    EquipmentShop::Close();
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(port.branches_updated.back(), "Equipment");
+}
+
+} // namespace

@@ -1,0 +1,203 @@
+#include "core/wizard/skill_purchase_step.h"
+
+#include <gtest/gtest.h>
+
+#include "core/data/class_data.h"
+#include "core/data/item_data.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+namespace {
+
+// Skills whose course die and honor die are one-sided, so every course adds exactly 2.
+class SkillPurchaseTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "7.log");
+        auto mage = std::make_unique<CharacterClass>();
+        mage->name = "Wizard";
+        mage->specialize = 1;
+        klass = mage.get();
+        CharacterClass::AddTail(std::move(mage));
+        Character_Class& c = current_character;
+        c.class_item = klass;
+        c.level = 1;
+        c.strength_base = 12;
+        c.dexterity_base = 15;
+        c.wisdom_base = 12;
+        c.honor_die_sides = 1;
+        program_data.creation_stage = 10;
+        program_data.building_points = 20;
+        step = SkillPurchaseStep();
+    }
+
+    template <typename Record> static Record& Add(const std::string& name) {
+        auto record = std::make_unique<Record>();
+        record->name = name;
+        Record* added = record.get();
+        Record::AddTail(std::move(record));
+        return *added;
+    }
+    static CharacterSkill& Skill(const std::string& name, int cost, int category = 5) {
+        CharacterSkill& skill = Add<CharacterSkill>(name);
+        skill.ep_adj = cost;
+        skill.category = category;
+        skill.course_die = skill.num_of_course_die = 1;
+        skill.mastery_abilities = "STR/DEX";
+        return skill;
+    }
+    static int Mastery(const std::string& name) {
+        const SkillDataItem* item = SkillDataItem::Find(name);
+        return item ? item->value : -1;
+    }
+    std::string LastLogLine() const {
+        std::string log = ReadFile(program_data.log_file_name);
+        log.pop_back();
+        return log.substr(log.rfind('\n') + 1);
+    }
+
+    CharacterClass* klass = nullptr;
+    ScriptedPort port;
+    SkillPurchaseStep step;
+};
+
+TEST_F(SkillPurchaseTest, MasteryIsTheMeanOfTheAbilitiesPlusACourseAndTheHonorDie) {
+    Skill("Fencing", 2);
+    Skill("Odd Lore", 2).mastery_abilities = "LUCK";
+    Skill("Singing", 1).course_die = 0;
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Fencing"));
+    EXPECT_EQ(Mastery("Fencing"), 13 + 1 + 1);
+    EXPECT_EQ(LastLogLine(), "BP=18.0   | Purchasing Skill Fencing for 2.0    BP ");
+    ASSERT_TRUE(step.Add(5, "Fencing")) << "held: an improvement";
+    EXPECT_EQ(Mastery("Fencing"), 17);
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Odd Lore"));
+    EXPECT_EQ(Mastery("Odd Lore"), 2) << "no ability named: the dice alone";
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Singing"));
+    EXPECT_EQ(Mastery("Singing"), 100);
+    EXPECT_FALSE(step.Add(kAllSkillsFilter, "Singing")) << "no course die: no improvement";
+    EXPECT_FLOAT_EQ(program_data.building_points, 13);
+    EXPECT_FALSE(step.Add(6, "Fencing")) << "not in the Combat Procedures entry";
+}
+
+TEST_F(SkillPurchaseTest, PrerequisiteCountsFromFiftyPercent) {
+    Skill("Anatomy", 1);
+    Skill("Surgery", 4).course_prereqs = {"Anatomy"};
+    current_character.skills.AddTail(MakeItem<SkillDataItem>("Anatomy", 49));
+    EXPECT_FALSE(step.Add(kAllSkillsFilter, "Surgery"));
+    SkillDataItem::Find("Anatomy")->value = 50;
+    EXPECT_TRUE(step.Add(kAllSkillsFilter, "Surgery"));
+}
+
+TEST_F(SkillPurchaseTest, MageCostsAndTheirRefundRoundTrip) {
+    struct Case {
+        int category, mage;
+        float cost;
+    };
+    for (const Case& c : {Case{2, 1, 1.5f}, Case{6, 1, 6}, Case{6, 0, 3}, Case{5, 1, 3}}) {
+        CharacterSkill::Clear();
+        program_data.building_points = 20;
+        klass->mage = c.mage;
+        Skill("Study", 3, c.category);
+        EXPECT_EQ(step.ShopRows(c.category).at(0).at(1).substr(0, 3),
+                  std::to_string(c.cost).substr(0, 3));
+        ASSERT_TRUE(step.Add(c.category, "Study"));
+        ASSERT_TRUE(step.Add(c.category, "Study"));
+        EXPECT_FLOAT_EQ(program_data.building_points, 20 - 2 * c.cost);
+        ASSERT_TRUE(step.Remove(0));
+        EXPECT_FLOAT_EQ(program_data.building_points, 20) << "category " << c.category;
+    }
+}
+
+TEST_F(SkillPurchaseTest, BalanceLimitsPurchasesOnlyDuringTheCreation) {
+    Skill("Costly", 25);
+    EXPECT_FALSE(step.Add(kAllSkillsFilter, "Costly"));
+    program_data.creation_stage = 0;
+    EXPECT_TRUE(step.Add(kAllSkillsFilter, "Costly"));
+    EXPECT_FLOAT_EQ(program_data.building_points, -5);
+}
+
+TEST_F(SkillPurchaseTest, ExtendableSkillTakesAnIdentifierAndAsksNewOrImprove) {
+    Skill("Religion", 1).extend = true;
+    port.AnswerText("The Sun");
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Religion"));
+    port.AnswerYes();
+    port.AnswerCancel(); // asked again
+    port.AnswerText("The Sea");
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Religion"));
+    port.AnswerNo();
+    port.AnswerChoice(1);
+    ASSERT_TRUE(step.Add(kAllSkillsFilter, "Religion"));
+    EXPECT_EQ(Mastery("Religion: The Sun"), 15);
+    EXPECT_EQ(Mastery("Religion: The Sea"), 17);
+    EXPECT_EQ(port.questions.back().message, "Please Choose Skill");
+    EXPECT_EQ(port.questions[0].message, "This Skill Requires a text identifier");
+    EXPECT_EQ(port.questions[1].message,
+              "Will This be a new Skill (Yes) or are you improving an existing one (No)");
+    port.AnswerYes();
+    port.AnswerText("The Sun");
+    EXPECT_FALSE(step.Add(kAllSkillsFilter, "Religion")) << "a name already held";
+}
+
+TEST_F(SkillPurchaseTest, TalentsCountUpToTheirMaximumAndDownAgain) {
+    CharacterTalent& talent = Add<CharacterTalent>("Keen Sight");
+    talent.bp = 3;
+    talent.max = 2;
+    ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
+    ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
+    EXPECT_FALSE(step.Add(kTalentFilter, "Keen Sight"));
+    EXPECT_EQ(LastLogLine(), "BP=14.0   | Purchasing Talent Keen Sight for 3 BP ");
+    EXPECT_EQ(step.TakenRows().at(0), (std::vector<std::string>{"Keen Sight", "x 2", "Talent"}));
+    ASSERT_TRUE(step.Remove(0));
+    EXPECT_EQ(LastLogLine(), "BP=17.0   | Decrementing Talent Keen Sight for 3 BP ");
+    ASSERT_TRUE(step.Remove(0));
+    EXPECT_EQ(LastLogLine(), "BP=20.0   | Removing Talent Keen Sight for 3 BP ");
+    EXPECT_TRUE(step.TakenRows().empty());
+}
+
+TEST_F(SkillPurchaseTest, ProficiencySlotsSpecializationAndRemoval) {
+    Add<CharacterProf>("Long Sword").spcost = 2;
+    current_character.free_proficiencies = 3;
+    ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
+    ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
+    EXPECT_EQ(LastLogLine(), "BP=18.0   | Specializing Proficieny Long Sword for 1 BP ");
+    EXPECT_EQ(current_character.free_proficiencies, 0);
+    EXPECT_EQ(current_character.specialization_work, 1);
+    EXPECT_EQ(step.TakenRows().at(0).at(1), "Specialized");
+    ASSERT_TRUE(step.Remove(0));
+    EXPECT_EQ(LastLogLine(), "BP=19.0   | Removing Specialization from Long Sword for 1 BP ");
+    EXPECT_EQ(current_character.free_proficiencies, 2);
+    klass->specialize = 999;
+    EXPECT_FALSE(step.Add(kProficiencyFilter, "Long Sword")) << "the class never specializes";
+    ASSERT_TRUE(step.Remove(0));
+    EXPECT_EQ(LastLogLine(), "BP=20.0   | Removing Long Sword for 1 BP ");
+    EXPECT_EQ(current_character.free_proficiencies, 3);
+    current_character.free_proficiencies = 0;
+    EXPECT_FALSE(step.Add(kProficiencyFilter, "Long Sword")) << "no slot";
+}
+
+TEST_F(SkillPurchaseTest, ContinueCashesTheBalanceInAndLowWisdomSkipsTheAlignment) {
+    current_character.gold = 10;
+    program_data.building_points = 3.5f;
+    EXPECT_EQ(step.Continue(), SkillPurchaseStep::Next::kAlignment);
+    EXPECT_EQ(current_character.gold, 97);
+    EXPECT_EQ(program_data.building_points, 0);
+    ASSERT_EQ(port.messages.size(), 1u);
+    EXPECT_EQ(port.messages[0], "Character Creation: Step 13: You started with 10 GP. Your 3.5 "
+                                "BPs have been cashed in. You now have 97 gold.");
+
+    current_character.wisdom_base = 5;
+    port.AnswerText("Brannoc");
+    EXPECT_EQ(step.Continue(), SkillPurchaseStep::Next::kEquipment);
+    EXPECT_EQ(current_character.alignment, "Neutral");
+    EXPECT_EQ(current_character.character_name, "Brannoc");
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(port.messages.size(), 1u) << "nothing left to cash in";
+    EXPECT_EQ(SkillPurchaseStep().Continue(), SkillPurchaseStep::Next::kClosed)
+        << "opened from the tree: editing only";
+}
+
+} // namespace
