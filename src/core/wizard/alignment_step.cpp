@@ -8,8 +8,6 @@
 #include "core/model/user_port.h"
 #include "core/tree/tree_senders.h"
 
-namespace {} // namespace
-
 std::vector<std::string> AlignmentChoice::Alignments() {
     const CharacterClass* chosen = current_character.class_item;
     return chosen ? chosen->alignment : std::vector<std::string>{};

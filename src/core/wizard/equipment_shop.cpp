@@ -75,7 +75,7 @@ std::vector<std::array<std::string, 2>> EquipmentShop::PurchasedRows() {
                                                     {"Copper pieces", Printf("%i", c.copper)}};
     for (const EquipDataItem* owned = EquipDataItem::pHead.get(); owned;
          owned = owned->next.get()) {
-        rows.push_back({owned->name, Number("x%i", owned->value)});
+        rows.push_back({owned->name, Printf("x%i", owned->value)});
     }
     return rows;
 }
