@@ -8,6 +8,7 @@
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/data/rules_lists.h"
