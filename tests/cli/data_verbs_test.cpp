@@ -165,33 +165,4 @@ TEST_F(DataVerbsTest, CheckUsesTheCurrentDirectoryByDefault) {
     EXPECT_EQ(Lines(missing.out).front(), "Talents: error: has no empty.qdf");
 }
 
-TEST_F(DataVerbsTest, ShippedDataSetPassesTheCheck) {
-    const CliResult r =
-        RunFraymark(std::string("data check --dir '") + FRAYMARK_SOURCE_DIR + "/gamedata'");
-    EXPECT_EQ(r.exit_code, 0) << r.out;
-    EXPECT_EQ(Lines(r.out).back().rfind("0 errors, ", 0), 0u) << r.out;
-}
-
-TEST_F(DataVerbsTest, UsageErrorsExplainInOneLine) {
-    const char* cases[] = {
-        "data",
-        "data frobnicate",
-        "data dump",
-        "data dump Wands",
-        "data dump skills", // kinds are written as the directories are
-        "data dump Skills Races",
-        "data dump Skills --dir /nonexistent/fraymark",
-        "data check --dir /nonexistent/fraymark",
-        "data check extra",
-        "data check --depth 3",
-    };
-    for (const char* args : cases) {
-        const CliResult r = RunFraymark(args);
-        EXPECT_EQ(r.exit_code, 2) << args;
-        EXPECT_EQ(r.out, "") << args;
-        EXPECT_EQ(Lines(r.err).size(), 1u) << args << ": " << r.err;
-    }
-    EXPECT_EQ(RunFraymark("data --help").exit_code, 0);
-}
-
 } // namespace

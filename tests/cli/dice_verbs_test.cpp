@@ -63,42 +63,4 @@ TEST(RollVerb, OneSidedPenetratingDieEnds) {
     EXPECT_EQ(r.out, "3\n3\n3\n");
 }
 
-TEST(FraymarkUsage, BadInputIsAUsageErrorWithOneLine) {
-    struct Case {
-        const char* label;
-        const char* args;
-    };
-    const Case cases[] = {
-        {"garbage expression", "roll banana"},
-        {"missing sides", "roll 3d"},
-        {"trailing junk", "roll 3d6x"},
-        {"double sign", "roll 3d6+-2"},
-        {"no expression", "roll"},
-        {"text for a number", "roll 3d6 --times many"},
-        {"clock required", "rng"},
-        {"negative count", "rng --clock 1 --count -1"},
-        {"unknown option", "rng --clock 1 --speed 3"},
-        {"unknown verb", "fly"},
-        {"option without value", "roll 3d6 --clock"},
-        {"more dice than any table", "roll 2147483647d6"},
-        {"modifier that would overflow", "roll 1d6+2147483647"},
-    };
-    for (const Case& c : cases) {
-        const CliResult r = RunFraymark(c.args);
-        EXPECT_EQ(r.exit_code, 2) << c.label;
-        EXPECT_TRUE(r.out.empty()) << c.label;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.label << ": " << r.err;
-    }
-}
-
-TEST(FraymarkUsage, HelpDescribesEveryVerb) {
-    const CliResult r = RunFraymark("--help");
-    EXPECT_EQ(r.exit_code, 0);
-    EXPECT_NE(r.out.find("fraymark rng"), std::string::npos);
-    EXPECT_NE(r.out.find("fraymark roll"), std::string::npos);
-    const CliResult verb = RunFraymark("roll --help");
-    EXPECT_EQ(verb.exit_code, 0);
-    EXPECT_NE(verb.out.find("penetrating"), std::string::npos);
-}
-
 } // namespace

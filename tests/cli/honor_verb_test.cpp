@@ -57,21 +57,4 @@ TEST(HonorVerb, NotesFromZeroToTwentySix) {
     EXPECT_EQ(lines[27], "26\tlose 50% of Honor");
 }
 
-TEST(HonorVerb, BadInputIsAUsageErrorWithOneLine) {
-    const char* cases[] = {
-        "honor",
-        "honor awards extra",
-        "honor awards --table 8",
-        "honor awards --table 4B",
-        "honor notes 3",
-        "honor notes --table 2",
-    };
-    for (const char* args : cases) {
-        const CliResult r = RunFraymark(args);
-        EXPECT_EQ(r.exit_code, 2) << args;
-        EXPECT_TRUE(r.out.empty()) << args;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
-    }
-}
-
 } // namespace

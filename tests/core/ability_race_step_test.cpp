@@ -2,13 +2,13 @@
 
 #include "core/app/clear_all.h"
 #include "core/data/race_data.h"
+#include "core/dice/dice.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/wizard/ability_race_step.h"
 #include "support/race_fixtures.h"
-#include "support/reference_dice.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -61,16 +61,10 @@ TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceAndContinueDoesNothing) {
 TEST_F(AbilityRaceStepTest, RollRollsEveryScoreAndResetsBurnedPoints) {
     AbilityRaceStep step;
     program_data.building_points = 6.0f;
-    const uint32_t clock = 2024;
-    ReferenceTt800 reference(clock);
-    std::array<int, 7> expected{};
-    for (int& score : expected) {
-        score = reference.Die(6) + reference.Die(6) + reference.Die(6);
-        reference.Die(100);
-    }
-    SeedVexlrandAsClock(clock);
+    QueueDieFaces({1, 1,  1, 50, 6, 6,  6, 50, 2, 3,  4, 50, 5, 5,
+                   5, 50, 4, 4,  4, 50, 3, 3,  3, 50, 6, 1,  6, 50});
     step.Roll();
-    EXPECT_EQ(Scores(), expected);
+    EXPECT_EQ(Scores(), (std::array<int, 7>{3, 18, 9, 15, 12, 9, 13}));
     EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
     EXPECT_EQ(StepLog().rfind("BP=0.0    | Rolling Ability Scores STR=", 0), 0u);
 }

@@ -8,6 +8,7 @@
 
 #include "core/data/ability_tables.h"
 #include "core/model/character.h"
+#include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -28,6 +29,60 @@ void ExpectLookups(Lookup lookup, std::initializer_list<LookupCase> cases) {
         EXPECT_EQ(lookup(c.name, c.score, c.percentile), c.expected)
             << c.label << ": " << c.name << " at " << c.score << "/" << c.percentile;
     }
+}
+
+// Every row of the six tables through the lookups, against the reviewed golden
+// tests/golden/ability_tables.txt: one line per score and percentile band where any value
+// changes, at the low and high end of the percentile rows.
+TEST(AbilityLookups, EveryRowMatchesTheReviewedGolden) {
+    const struct {
+        const char* ability;
+        Lookup lookup;
+        std::vector<const char*> names;
+    } tables[] = {
+        {"Strength",
+         AbilityScores::GetStrength,
+         {"to_hit_adj", "Damage_adj", "Weight_Allowance", "Max_Press", "Open_Doors", "Bend_Bars",
+          "Light_Encumbrance", "Moderate_Encumbrance", "Heavy_Encumbrance", "Severe_Encumbrance"}},
+        {"Dexterity",
+         AbilityScores::GetDexterity,
+         {"Defense_adj", "Reaction_adj", "Missile_adj", "Pick_Pockets", "Open_Locks", "Find_Traps",
+          "Remove_Traps", "Move_Silently", "Hide_in_Shadows"}},
+        {"Constitution",
+         AbilityScores::GetConstitution,
+         {"HP_Adj", "System_Shock", "Resurection_Survival", "Poison_Save", "Immunity_to_Disease",
+          "Regeneration"}},
+        {"Intelligence",
+         AbilityScores::GetIntelligence,
+         {"Maximum_Languages", "Maximum_Spell_Level", "Learn_Spells", "Maximum_Number_Spells",
+          "Illussion_Immunity", "Spell_Mishap"}},
+        {"Wisdom",
+         AbilityScores::GetWisdom,
+         {"Magical_Defense", "Bonus_Spells", "Spell_Failure", "Spell_Immunity", "Improve_Skill"}},
+        {"Charisma",
+         AbilityScores::GetCharisma,
+         {"Max_Henchmen", "Loyalty_Base", "Reaction_Adj", "Com_Mod", "Hon_Mod"}},
+    };
+    std::string text;
+    for (const auto& table : tables) {
+        text += std::string("== ") + table.ability + '\n';
+        std::string previous;
+        for (int score = 0; score <= 26; ++score) {
+            for (int percentile : {0, 50, 51, 100}) {
+                std::string values;
+                for (const char* name : table.names) {
+                    values += std::string(values.empty() ? "" : " | ") +
+                              table.lookup(name, score, percentile);
+                }
+                if (values != previous) {
+                    text += std::to_string(score) + '/' + std::to_string(percentile) + ": " +
+                            values + '\n';
+                    previous = values;
+                }
+            }
+        }
+    }
+    ExpectMatchesGolden("ability_tables.txt", text);
 }
 
 // Expected texts are read off the game's tables by hand.

@@ -59,18 +59,55 @@ TEST_F(CharacterFileReaderTest, WriteReadWriteGivesTheSameFile) {
                                             "<CLERIC>1</CLERIC>\n"));
     LoadRules();
     MakeSampleCharacter();
-    // Everything else the file carries.
+    // Everything else the file carries, each text field a text of its own, so a field read
+    // into another member or not read at all changes the second file.
     Character_Class& c = current_character;
     c.requires_hwg_class = c.requires_vg_class = true;
-    c.school_location = "Far Tower";
-    c.class_rank = "Third of twelve";
-    c.camp_type = "Mountain Camp";
+    int n = 0;
+    for (std::string* text : {&c.social_class,
+                              &c.legitimacy_of_birth,
+                              &c.handedness,
+                              &c.circumstance_of_birth,
+                              &c.mother_status,
+                              &c.father_status,
+                              &c.mother_quality,
+                              &c.father_quality,
+                              &c.stepparent,
+                              &c.family_heritage,
+                              &c.birth_order,
+                              &c.inherited_armor,
+                              &c.inherited_shieldhelmet,
+                              &c.inherited_mount,
+                              &c.alignment,
+                              &c.school_location,
+                              &c.school_type,
+                              &c.master_quality_nurture,
+                              &c.master_quality_education,
+                              &c.class_size,
+                              &c.class_equipment,
+                              &c.class_rank,
+                              &c.camp_type,
+                              &c.camp_quality,
+                              &c.camp_results,
+                              &c.specialty_assignment,
+                              &c.ait_quality,
+                              &c.state_of_hostilities,
+                              &c.occupying_force_attitude,
+                              &c.occupation_event,
+                              &c.guerilla_event,
+                              &c.vg_the_call,
+                              &c.vg_school_type,
+                              &c.vg_reverend_superior_competency,
+                              &c.vg_reverend_superior_personality,
+                              &c.vg_accoutrements,
+                              &c.vg_residency_location,
+                              &c.vg_residency_results,
+                              &c.vg_final_results}) {
+        *text = "Text " + std::to_string(++n);
+    }
     c.accident_events = {"Fell off a wall", "Burned at the forge"};
     c.war_events = {"Siege of the ford"};
     c.noncombat_events = {"Guard duty", "Road patrol"};
-    c.guerilla_event = "Ambushed";
-    c.vg_the_call = "A dream";
-    c.vg_final_results = "Ordained";
     c.gold = 120;
     c.copper = 3;
     c.inherited_deed = "A mill <north bank>";
@@ -97,34 +134,22 @@ TEST_F(CharacterFileReaderTest, WriteReadWriteGivesTheSameFile) {
     EXPECT_EQ(Written(), first);
 }
 
+// What the round trip cannot see: the honor comes from HONOR_BASE, not the derived VALUE lines,
+// the ampersand comes back as is, and the race and class records are found again.
 TEST_F(CharacterFileReaderTest, ElementsRestoreTheirFields) {
     LoadRules();
     MakeSampleCharacter();
-    const std::string text = Written();
-    Read(text);
+    Read(Written());
     const Character_Class& c = current_character;
     EXPECT_EQ(c.character_name, "Brenna Ashford");
-    EXPECT_EQ(c.race, "Human");
-    EXPECT_EQ(c.sex, "Female");
-    EXPECT_EQ(c.strength_base, 12);
-    EXPECT_EQ(c.strength_perc, 30);
-    EXPECT_EQ(c.comeliness_perc, 5);
-    EXPECT_EQ(c.honor, 14); // from HONOR_BASE, not the derived VALUE lines
-    EXPECT_EQ(c.social_id, 7);
-    EXPECT_EQ(c.character_weight, 140);
-    EXPECT_EQ(c.silver, 5);
-    EXPECT_EQ(c.inherited_weapon, "Long Sword & Scabbard"); // the ampersand comes back as is
+    EXPECT_EQ(c.honor, 14);
+    EXPECT_EQ(c.inherited_weapon, "Long Sword & Scabbard");
     EXPECT_STREQ(c.sibling[0], "Brother, 15, a miller's apprentice");
     ASSERT_NE(SkillDataItem::pHead, nullptr);
     EXPECT_EQ(SkillDataItem::pHead->name, "Climbing");
     EXPECT_EQ(SkillDataItem::pHead->value, 45);
-    ASSERT_NE(SkillDataItem::pHead->next, nullptr);
-    EXPECT_EQ(SkillDataItem::pHead->next->name, "Swimming");
-    EXPECT_EQ(SkillDataItem::pHead->next->value, 30);
     EXPECT_EQ(SkillDataItem::Count(), 2u);
-    EXPECT_EQ(EquipDataItem::Count(), 2u);
     ASSERT_EQ(ClassDataItem::Count(), 1u);
-    EXPECT_EQ(ClassDataItem::pHead->hitpoints[1], 8);
     EXPECT_EQ(ClassDataItem::pHead->str_grow[1], 2);
     EXPECT_EQ(c.race_item, CharacterRace::pHead.get());
     EXPECT_EQ(c.class_item, CharacterClass::pHead.get());

@@ -1,5 +1,6 @@
 // Structure and contents of the built-in critical-hit table, checked against the game's own
-// list of hit locations and its notation legend rather than against the generator's rules.
+// list of hit locations (the reviewed golden tests/golden/critical_locations.txt) and its
+// notation legend rather than against the generator's rules.
 #include <cctype>
 #include <set>
 #include <string>
@@ -9,69 +10,9 @@
 
 #include "core/gm/critical_hit.h"
 #include "core/gm/critical_table.h"
+#include "support/golden.h"
 
 namespace {
-
-struct Band {
-    const char* name;
-    int low;
-    int high;
-};
-
-// The hit locations as the rules list them, in table order.
-constexpr Band kBands[] = {
-    {"Foot, top", 0, 100},
-    {"Heel", 101, 104},
-    {"Toe(s)", 105, 136},
-    {"Foot, arch", 137, 140},
-    {"Ankle, inner", 141, 170},
-    {"Ankle, outer", 171, 200},
-    {"Ankle, upper/Achilles", 201, 220},
-    {"Shin", 221, 964},
-    {"Calf", 965, 1006},
-    {"Knee", 1007, 1118},
-    {"Knee, back", 1119, 1132},
-    {"Hamstring", 1133, 1216},
-    {"Thigh", 1217, 2000},
-    {"Hip", 2001, 2330},
-    {"Groin (Male only)", 2331, 2405},
-    {"Buttock", 2406, 2435},
-    {"Abdomen, lower", 2436, 2570},
-    {"Side, lower", 2571, 3020},
-    {"Abdomen, upper", 3021, 3110},
-    {"Back, small of", 3111, 3125},
-    {"Back, lower", 3126, 3155},
-    {"Chest", 3156, 3425},
-    {"Side, upper", 3426, 3455},
-    {"Back, upper", 3456, 3485},
-    {"Back, upper middle", 3486, 3500},
-    {"Armpit", 3501, 3820},
-    {"Arm, upper outer", 3821, 4300},
-    {"Arm, upper inner", 4301, 4492},
-    {"Elbow", 4493, 4588},
-    {"Inner joint", 4589, 4684},
-    {"Forarm, back", 4685, 5308},
-    {"Forarm, inner", 5309, 5836},
-    {"Wrist, back", 5837, 5908},
-    {"Wrist, front", 5909, 5980},
-    {"Hand, back", 5981, 6052},
-    {"Palm", 6053, 6076},
-    {"Finger(s)", 6077, 6220},
-    {"Shoulder, side", 6221, 7180},
-    {"Shoulder, top", 7181, 9100},
-    {"Neck, front", 9101, 9121},
-    {"Neck, back", 9122, 9142},
-    {"Neck, side", 9143, 9373},
-    {"Head, side", 9374, 9653},
-    {"Head, back lower", 9654, 9688},
-    {"Face, lower side", 9689, 9768},
-    {"Face, lower center", 9769, 9788},
-    {"Head, back upper", 9789, 9823},
-    {"Face, upper side", 9824, 9903},
-    {"Face, upper center", 9904, 9923},
-    {"Head, top", 9924, 10000},
-};
-static_assert(std::size(kBands) == 50);
 
 constexpr int kPuncturing = 0, kHacking = 1, kMonsterBites = 3;
 
@@ -80,8 +21,8 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 }
 
 // The effects of a record: the text after "<location>: ", split at ", ".
-std::vector<std::string> Effects(const CriticalRecord& record, const char* location) {
-    std::string rest = std::string(record.text).substr(std::string(location).size() + 2);
+std::vector<std::string> Effects(const CriticalRecord& record, const std::string& location) {
+    std::string rest = std::string(record.text).substr(location.size() + 2);
     std::vector<std::string> codes;
     for (std::size_t start = 0;;) {
         const std::size_t comma = rest.find(", ", start);
@@ -97,40 +38,49 @@ const CriticalRecord& At(int type, int severity, int band) {
     return criticaldata[(type * 24 + severity - 1) * 50 + band];
 }
 
-TEST(CriticalTable, BandListChainsFromZeroToTenThousand) {
-    // Guards the list above against a typing slip before it is used to judge the table.
-    EXPECT_EQ(kBands[0].low, 0);
-    EXPECT_EQ(kBands[49].high, 10000);
-    for (int i = 1; i < 50; ++i) {
-        EXPECT_EQ(kBands[i].low, kBands[i - 1].high + 1) << kBands[i].name;
-    }
+// The location of a record: its text up to ": ".
+std::string Location(const CriticalRecord& record) {
+    const std::string text = record.text;
+    return text.substr(0, text.find(": "));
 }
 
+// The first block's fifty locations chain from 0 to 10000 and read as the rules list them.
+TEST(CriticalTable, LocationsChainFromZeroToTenThousandAsTheRulesListThem) {
+    std::string list;
+    for (int band = 0; band < 50; ++band) {
+        const CriticalRecord& r = At(kPuncturing, 1, band);
+        EXPECT_EQ(r.low, band == 0 ? 0 : At(kPuncturing, 1, band - 1).high + 1) << band;
+        list += std::to_string(r.low) + '-' + std::to_string(r.high) + ": " + Location(r) + '\n';
+    }
+    EXPECT_EQ(At(kPuncturing, 1, 49).high, 10000);
+    ExpectMatchesGolden("critical_locations.txt", list);
+}
+
+// Every block of the four types and 24 severities holds the same fifty bands in order.
 TEST(CriticalTable, NinetySixBlocksOfTheFiftyBandsInOrder) {
     ASSERT_EQ(std::size(criticaldata), 4800u);
     for (int i = 0; i < 4800; ++i) {
         const CriticalRecord& r = criticaldata[i];
-        const Band& band = kBands[i % 50];
+        const CriticalRecord& first = criticaldata[i % 50];
         const int type = i / 1200;
         const int severity = i / 50 % 24 + 1;
         SCOPED_TRACE(testing::Message() << "record " << i << ": " << r.text);
         ASSERT_EQ(r.damage_type, type);
         ASSERT_EQ(r.severity, severity);
         const bool foot_quirk = type == kPuncturing && severity == 5 && i % 50 == 0;
-        EXPECT_EQ(r.low, foot_quirk ? 1 : band.low);
-        EXPECT_EQ(r.high, band.high);
-        EXPECT_TRUE(StartsWith(r.text, std::string(band.name) + ": "));
+        EXPECT_EQ(r.low, foot_quirk ? 1 : first.low);
+        EXPECT_EQ(r.high, first.high);
+        EXPECT_EQ(Location(r), Location(first));
     }
 }
 
 TEST(CriticalTable, LookupFindsEveryLocationAtBothEdgesOfItsBand) {
     for (int type = 0; type < 4; ++type) {
         for (int severity = 1; severity <= 24; ++severity) {
-            for (const Band& band : kBands) {
-                const std::string name = std::string(band.name) + ": ";
-                const bool foot_quirk = type == kPuncturing && severity == 5 && band.low == 0;
-                for (int roll : {foot_quirk ? 1 : band.low, band.high}) {
-                    EXPECT_TRUE(StartsWith(Criticalhit(roll, severity, type), name))
+            for (int band = 0; band < 50; ++band) {
+                const CriticalRecord& r = At(type, severity, band);
+                for (int roll : {r.low, r.high}) {
+                    EXPECT_TRUE(StartsWith(Criticalhit(roll, severity, type), Location(r) + ": "))
                         << roll << " type " << type << " severity " << severity;
                 }
             }
@@ -198,7 +148,7 @@ TEST(CriticalTable, EveryEffectCodeIsOneTheLegendExplains) {
     ASSERT_FALSE(legend.Explains("m11") || legend.Explains("q") || legend.Explains("x"));
     for (int i = 0; i < 4800; ++i) {
         const CriticalRecord& r = criticaldata[i];
-        const char* location = kBands[i % 50].name;
+        const std::string location = Location(r);
         const std::vector<std::string> codes = Effects(r, location);
         if (codes.size() == 1 && codes[0] == "brain goo") {
             EXPECT_TRUE(StartsWith(location, "Head")) << r.text;
@@ -237,7 +187,7 @@ TEST(CriticalTable, LimbsAreSeveredOnlyWhereALimbIsAndOnlyByEdgesAndJaws) {
     int severed = 0;
     for (int i = 0; i < 4800; ++i) {
         const CriticalRecord& r = criticaldata[i];
-        const char* location = kBands[i % 50].name;
+        const std::string location = Location(r);
         for (const std::string& code : Effects(r, location)) {
             if (code == "ls") {
                 ++severed;
@@ -260,7 +210,7 @@ TEST(CriticalTable, ExtraDamageGrowsWithSeverity) {
             int previous = 0;
             for (int severity = 1; severity <= 24; ++severity) {
                 const CriticalRecord& r = At(type, severity, band);
-                const std::string first = Effects(r, kBands[band].name)[0];
+                const std::string first = Effects(r, Location(r))[0];
                 if (first == "brain goo") {
                     continue;
                 }
@@ -279,7 +229,8 @@ TEST(CriticalTable, DamageTypesWoundDifferently) {
             const std::set<std::string> texts = {
                 At(0, severity, band).text, At(1, severity, band).text, At(2, severity, band).text,
                 At(3, severity, band).text};
-            EXPECT_EQ(texts.size(), 4u) << kBands[band].name << ", severity " << severity;
+            EXPECT_EQ(texts.size(), 4u)
+                << Location(At(0, severity, band)) << ", severity " << severity;
         }
     }
 }

@@ -7,7 +7,6 @@
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "support/reference_dice.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -16,7 +15,6 @@ namespace {
 class DiceTest : public WorkspaceTest {};
 
 TEST_F(DiceTest, EmptyDiceGiveZeroWithoutTheModifier) {
-    SeedVexlrandAsClock(3);
     EXPECT_EQ(DiceRoll(6, 0), 0);
     EXPECT_EQ(DiceRoll(0, 3), 0);
     EXPECT_EQ(DiceRollM(6, 0, 5), 0);
@@ -52,15 +50,18 @@ TEST_F(DiceTest, TotalsBeyondAnIntStopAtItsLimitAndExpressionsHaveLimits) {
     }
 }
 
-TEST_F(DiceTest, DiceFollowTheGeneratorFaceByFace) {
-    const uint32_t clock = 1234567;
-    ReferenceTt800 reference(clock);
-    SeedVexlrandAsClock(clock);
-    for (int sides : {1, 2, 6, 20, 100, 10000}) {
-        for (int i = 0; i < 50; ++i) {
-            ASSERT_EQ(RollDie(sides), reference.Die(sides)) << "d" << sides;
-        }
+// Clock 1 draws 1 and then 2424420684 (0.56448 of 2^32): a die turns the fraction of 2^32 into
+// a face by truncating sides times it and adding one.
+TEST_F(DiceTest, ADieScalesTheGeneratorsDraw) {
+    const int second_faces[][2] = {{1, 1}, {6, 4}, {20, 12}, {100, 57}, {10000, 5645}};
+    for (const auto& [sides, face] : second_faces) {
+        SeedVexlrandAsClock(1);
+        EXPECT_EQ(RollDie(sides), 1) << "d" << sides;
+        EXPECT_EQ(RollDie(sides), face) << "d" << sides;
     }
+    SeedVexlrandAsClock(1);
+    Vexlrand();
+    EXPECT_EQ(RollRange(3, 7), 3 + 2); // 5 * 0.56448 = 2.8
 }
 
 TEST_F(DiceTest, RollRangeCoversBothEnds) {
@@ -77,29 +78,18 @@ TEST_F(DiceTest, RollRangeCoversBothEnds) {
     EXPECT_TRUE(saw_high);
 }
 
-TEST_F(DiceTest, ModifierCountsOnceWithoutPenetration) {
-    SeedVexlrandAsClock(ClockGivingRolls(6, {6, 6, 1}));
+// Faces queued for each roll, and the total by hand: without penetration the modifier counts
+// once; with it, a highest face adds a die, every die after the first counts one less, and
+// the modifier joins every die; a one-sided die never penetrates.
+TEST_F(DiceTest, PenetrationAndModifiers) {
+    QueueDieFaces({6, 6, 1});
     EXPECT_EQ(DiceRollM(6, 3, -2), 11);
-}
-
-TEST_F(DiceTest, PenetratingD20ThatShowsTwentyAddsADie) {
-    // 20 penetrates; the added 7 counts one less; the modifier joins every die.
-    SeedVexlrandAsClock(ClockGivingRolls(20, {20, 7}));
+    QueueDieFaces({20, 7});
     EXPECT_EQ(DiceRollPenM(20, 1, 2), (20 + 2) + (7 - 1 + 2));
-}
-
-TEST_F(DiceTest, PenetratingDiceAfterTheFirstCountOneLess) {
-    SeedVexlrandAsClock(ClockGivingRolls(6, {4, 6, 2, 5}));
+    QueueDieFaces({4, 6, 2, 5});
     EXPECT_EQ(DiceRollPen(6, 3), 4 + 5 + 1 + 4);
-}
-
-TEST_F(DiceTest, PenetrationChainsWhileTheHighestFaceComesUp) {
-    SeedVexlrandAsClock(ClockGivingRolls(4, {4, 4, 4, 1}));
+    QueueDieFaces({4, 4, 4, 1});
     EXPECT_EQ(DiceRollPen(4, 1), 4 + 3 + 3 + 0);
-}
-
-TEST_F(DiceTest, OneSidedPenetratingDieStops) {
-    SeedVexlrandAsClock(9);
     EXPECT_EQ(DiceRollPen(1, 1), 1);
     EXPECT_EQ(DiceRollPenM(1, 3, 2), (1 + 2) + (0 + 2) + (0 + 2));
 }
@@ -108,29 +98,14 @@ TEST_F(DiceTest, RollStatsRollsScoreThenFractionAndLogsThem) {
     ScriptedPort port;
     std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "30.log");
     program_data.building_points = 4.0f;
-    const uint32_t clock = 4242;
-    ReferenceTt800 reference(clock);
-    int expected[7][2];
-    for (auto& ability : expected) {
-        ability[0] = reference.Die(6) + reference.Die(6) + reference.Die(6);
-        ability[1] = reference.Die(100);
-    }
-    SeedVexlrandAsClock(clock);
+    QueueDieFaces(
+        {1, 2, 3, 41, 6, 6, 6, 100, 2, 2, 2, 7, 5, 5, 5, 1, 3, 4, 5, 50, 1, 1, 1, 99, 6, 5, 4, 12});
     RollStats();
-    auto scores = current_character.Scores();
-    auto fractions = current_character.Percentiles();
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(*scores[i], expected[i][0]) << i;
-        EXPECT_EQ(*fractions[i], expected[i][1]) << i;
-    }
-    char line[300];
-    std::snprintf(line, sizeof line,
-                  "BP=4.0    | Rolling Ability Scores STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i "
-                  "WIS=%i/%i CHR=%i/%i COM=%i/%i \n",
-                  expected[0][0], expected[0][1], expected[1][0], expected[1][1], expected[2][0],
-                  expected[2][1], expected[3][0], expected[3][1], expected[4][0], expected[4][1],
-                  expected[5][0], expected[5][1], expected[6][0], expected[6][1]);
-    EXPECT_EQ(ReadFile("30.log"), line);
+    EXPECT_EQ(ReadFile("30.log"),
+              "BP=4.0    | Rolling Ability Scores STR=6/41 DEX=18/100 CON=6/7 INT=15/1 "
+              "WIS=12/50 CHR=3/99 COM=15/12 \n");
+    EXPECT_EQ(current_character.strength_base, 6);
+    EXPECT_EQ(current_character.comeliness_perc, 12);
 }
 
 } // namespace

@@ -1,56 +1,35 @@
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/app/clear_all.h"
+#include "core/dice/dice.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/wizard/fighter_background.h"
-#include "support/reference_dice.h"
+#include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
 namespace {
 
-// The three training tables share their bands; each band is checked at both of its edges.
-TEST(FighterTrainingTables, BandEdges) {
-    const struct {
-        int total;
-        const char* camp;
-        int camp_modifier;
-        const char* quality;
-        std::array<int, 3> quality_values;
-        int results_code;
-    } rows[] = {
-        {-7, "secret rebel/insurgent camp", -3, "Horrific", {-10, 0, -4}, -4},
-        {3, "secret rebel/insurgent camp", -3, "Horrific", {-10, 0, -4}, -4},
-        {4, "local militia camp", -2, "Poor", {-4, 4, -2}, -2},
-        {7, "local militia camp", -2, "Poor", {-4, 4, -2}, -2},
-        {8, "territorial militia camp", -1, "Sub-par", {-2, 2, -1}, 0},
-        {10, "territorial militia camp", -1, "Sub-par", {-2, 2, -1}, 0},
-        {11, "regular army boot camp", 0, "Average", {1, 1, 0}, 1},
-        {15, "regular army boot camp", 0, "Average", {1, 1, 0}, 1},
-        {16, "elite military academy", 3, "Above Average", {1, 0, 3}, 2},
-        {18, "elite military academy", 3, "Above Average", {1, 0, 3}, 2},
-        {19, "royal guardsmen", 5, "Top Notch", {4, -1, 2}, 3},
-        {34, "royal guardsmen", 5, "Top Notch", {4, -1, 2}, 3},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.total);
-        EXPECT_STREQ(TrainingCampFor(row.total).camp_type, row.camp);
-        EXPECT_EQ(TrainingCampFor(row.total).camp_modifier, row.camp_modifier);
-        EXPECT_STREQ(TrainingQualityFor(row.total).camp_quality, row.quality);
-        EXPECT_EQ(TrainingQualityFor(row.total).values, row.quality_values);
-        EXPECT_EQ(TrainingResultsFor(row.total).code, row.results_code);
-    }
-}
-
-TEST(FighterTrainingTables, SocialClassModifiers) {
-    const int expected[][2] = {{0, -10}, {1, -10}, {3, -10}, {4, -8}, {5, -3}, {6, -1}, {7, 0},
-                               {8, 1},   {9, 3},   {10, 7},  {11, 8}, {12, 9}, {13, 9}};
-    for (const auto& row : expected) {
-        EXPECT_EQ(SocialCampModifier(row[0]), row[1]) << "social id " << row[0];
-    }
+// The three training tables (they share their bands) and the social class modifiers, against
+// the reviewed golden tests/golden/fighter_training_tables.txt.
+TEST(FighterTrainingTables, BandsMatchTheReviewedGolden) {
+    std::string text = "== Camp, quality (values), results code by total\n";
+    text += Bands(-7, 34, [](int total) {
+        const auto q = TrainingQualityFor(total).values;
+        return std::string(TrainingCampFor(total).camp_type) + ' ' +
+               std::to_string(TrainingCampFor(total).camp_modifier) + " | " +
+               TrainingQualityFor(total).camp_quality + ' ' + std::to_string(q[0]) + '/' +
+               std::to_string(q[1]) + '/' + std::to_string(q[2]) + " | " +
+               std::to_string(TrainingResultsFor(total).code);
+    });
+    text += "== Social class modifier by social id\n";
+    text += Bands(0, 13, [](int id) { return std::to_string(SocialCampModifier(id)); });
+    ExpectMatchesGolden("fighter_training_tables.txt", text);
 }
 
 TEST(FighterTrainingTables, CharismaCountsHalfItsReactionAsABonus) {
@@ -101,7 +80,7 @@ TEST_F(FighterBackgroundTest, CampRollAddsSocialClassAndCharismaAndStartsTheStag
     current_character.social_class = "Upper Middle Class";
     current_character.charisma_base = 16;
     step.dice = nullptr; // the program's own generator
-    SeedVexlrandAsClock(ClockGivingRolls(6, {6, 5, 4}));
+    QueueDieFaces({6, 5, 4});
     EXPECT_EQ(step.TypeofTrainingCamp2C(), "royal guardsmen");
     EXPECT_TRUE(port.questions.empty());
     EXPECT_EQ(program_data.creation_stage, 1);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "core/gm/honor_awards.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -36,6 +37,22 @@ TEST(HonorAwardTable, TablesInOrderWithTheirCountsAndAnEndRecord) {
         EXPECT_EQ(counts[t], expected_counts[t]) << "table " << t;
     }
     EXPECT_EQ(HonorData[kHonorAwards].text, nullptr);
+}
+
+// Every record, table, note, kind, scope and the nine columns from Lawful-good to
+// Chaotic-evil, against the reviewed golden tests/golden/honor_awards.txt.
+TEST(HonorAwardTable, EveryRecordMatchesTheReviewedGolden) {
+    std::string text;
+    for (int i = 0; i < kHonorAwards; ++i) {
+        const HonorAward& a = HonorData[i];
+        text += std::to_string(a.table) + " | note " + std::to_string(a.note) + " | kind " +
+                std::to_string(a.kind) + " | scope " + std::to_string(a.scope) + " |";
+        for (int column = 0; column < kAlignments; ++column) {
+            text += ' ' + std::to_string(a.award[column]);
+        }
+        text += std::string(" | ") + a.text + '\n';
+    }
+    ExpectMatchesGolden("honor_awards.txt", text);
 }
 
 TEST(HonorAwardTable, TellingRecordsCarryTheirPointsAndNotes) {

@@ -10,11 +10,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dice/vexl_random.h"
+#include "core/dice/dice.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/honor_tracker.h"
 #include "core/gm/saved_character_list.h"
-#include "support/reference_dice.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -36,33 +35,27 @@ std::vector<std::string> PartyNames() {
 
 class HonorTrackerTest : public WorkspaceTest {
 protected:
-    // The log's name comes from 12d12 on the clock seeded here.
+    // The log's name comes from 12d12: here 6 + 11 * 1 = 17.
     void SetUp() override {
         WorkspaceTest::SetUp();
-        SeedVexlrandAsClock(kClock);
+        QueueDieFaces({6, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         tracker = std::make_unique<HonorTracker>();
     }
 
     std::string Log() const { return ReadFile(tracker->LogFileName()); }
 
-    static constexpr uint32_t kClock = 77;
     ScriptedPort port;
     std::unique_ptr<HonorTracker> tracker;
 };
 
 TEST_F(HonorTrackerTest, TheLogIsNamedFromTwelveD12AndStartsEmpty) {
-    ReferenceTt800 reference(kClock);
-    int total = 0;
-    for (int i = 0; i < 12; ++i) {
-        total += reference.Die(12);
-    }
-    const std::string name = "Honor_" + std::to_string(total) + ".log";
+    const std::string name = "Honor_17.log";
     EXPECT_EQ(tracker->LogFileName(), name);
     EXPECT_TRUE(std::filesystem::exists(workspace / name));
 
     // A window opened later under the same roll empties an earlier session's file.
     WriteFile(name, "an earlier session's lines \n");
-    SeedVexlrandAsClock(kClock);
+    QueueDieFaces({6, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
     const HonorTracker again;
     EXPECT_EQ(again.LogFileName(), name);
     EXPECT_EQ(ReadFile(name), "");

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,8 +12,7 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/wizard/priors_step.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
+#include "step_fixture.h"
 
 // Shows a row in a failed expectation.
 inline void PrintTo(const PriorsRow& row, std::ostream* out) {
@@ -24,13 +22,10 @@ inline void PrintTo(const PriorsRow& row, std::ostream* out) {
 // A character fresh from the first step (a human with Dexterity and Charisma 10, stage 5)
 // whose player types in every roll ("Roll your own dice") and has no BP, so no roll is
 // questioned.
-class PriorsStepTest : public WorkspaceTest {
+class PriorsStepTest : public StepTest {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
-        Clear_All();
-        race.name = "Human";
-        race.sex = "Male";
+        StepTest::SetUp();
         race.baseage = 15;
         race.agedie = 4;
         race.agedierolls = 1;
@@ -40,8 +35,6 @@ protected:
         race.baseweight = 140;
         race.weightdie = 20;
         race.weightdierolls = 3;
-        current_character.race_item = &race;
-        current_character.race = race.name;
         current_character.dexterity_base = 10;
         current_character.charisma_base = 10;
         BooksToUse[kRollYourOwnDice] = 1;
@@ -68,25 +61,11 @@ protected:
         Roll(PriorsRoll::kSocialClass, {50});
     }
 
-    // The log after "All variables have been cleared", one entry a line, as written.
-    std::vector<std::string> RawLines() const {
-        std::istringstream log(ReadFile(program_data.log_file_name));
-        std::vector<std::string> lines;
-        std::string line;
-        std::getline(log, line);
-        while (std::getline(log, line)) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
     // The same lines without the balance and with the roll label ("Rolling" or "Entered roll",
     // which depends on what the generator happened to roll) left out.
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
-        for (std::string line : RawLines()) {
-            line = line.substr(line.find("| ") + 2);
-            line.pop_back(); // the blank before the line end
+        for (std::string line : StepTest::Lines()) {
             for (const char* label : {"Entered roll for ", "Rolling for "}) {
                 if (line.rfind(label, 0) == 0) {
                     line = "for " + line.substr(std::string(label).size());
@@ -104,7 +83,5 @@ protected:
                                   : std::vector<std::string>{};
     }
 
-    ScriptedPort port;
-    CharacterRace race;
     PriorsStep step;
 };

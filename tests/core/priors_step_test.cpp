@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/data/quirk_flaw.h"
-#include "core/dice/vexl_random.h"
+#include "core/dice/dice.h"
 #include "priors_step_fixture.h"
-#include "support/reference_dice.h"
 
 namespace {
 
@@ -260,7 +259,7 @@ TEST_F(PriorsStepTest, AbusiveParentsOweMajorQuirks) {
 TEST_F(PriorsStepTest, ARejectedRollCostsOneBpAndIsNotKept) {
     BooksToUse[kRollYourOwnDice] = 0;
     program_data.building_points = 2.0f;
-    SeedVexlrandAsClock(ClockGivingRolls(4, {1, 4}));
+    QueueDieFaces({1, 4});
     port.AnswerNo();
     port.AnswerYes();
     EXPECT_EQ(step.Roll(PriorsRoll::kAge), (Rows{{"Age:", "19"}}));

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +10,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
+#include "step_fixture.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -23,20 +22,9 @@ constexpr char kTable6F[] = "Player's Handbook 6F: Quirks, Minor (Mental)";
 constexpr char kTable6G[] = "Player's Handbook 6G: Quirks, Major (Mental)";
 constexpr char kTable6H[] = "Player's Handbook 6H: Quirks, Minor (Personality)";
 
-// A new character (a human male) with an empty log and no BP, so no roll is questioned.
-class QuirkStepTest : public WorkspaceTest {
+// The quirk steps' tests: a human male with no BP (see StepTest).
+class QuirkStepTest : public StepTest {
 protected:
-    void SetUp() override {
-        WorkspaceTest::SetUp();
-        Clear_All();
-        race.name = "Human";
-        race.sex = "Male";
-        current_character.race_item = &race;
-        current_character.race = race.name;
-        current_character.sex = race.sex;
-        program_data.building_points = 0.0f;
-    }
-
     // The index of the entry named `name`.
     static int Entry(const std::string& name) {
         for (int i = 1; i < kQuirkFlawSlots; ++i) {
@@ -47,30 +35,4 @@ protected:
         ADD_FAILURE() << "no entry " << name;
         return 0;
     }
-
-    // The log after "All variables have been cleared", as written, one entry a line.
-    std::vector<std::string> RawLines() const {
-        std::istringstream log(ReadFile(program_data.log_file_name));
-        std::vector<std::string> lines;
-        std::string line;
-        std::getline(log, line);
-        while (std::getline(log, line)) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
-    // The same lines without the balance and the blank before the line end.
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        for (std::string line : RawLines()) {
-            line = line.substr(line.find("| ") + 2);
-            line.pop_back();
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
-    ScriptedPort port;
-    CharacterRace race;
 };

@@ -1,16 +1,18 @@
-// Structural checks of the built-in quirk and flaw table: the table list, counts and ranges
-// below are written out from the game's table list, not taken from the table itself.
+// Structural checks of the built-in quirk and flaw table. The tables' order, entry counts, roll
+// ranges and books, and the entries that fix the table's conventions, are compared with the
+// reviewed golden files tests/golden/quirk_tables.txt and quirk_telling_entries.txt.
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "core/data/quirk_flaw.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -21,76 +23,6 @@ const std::string k6C = "Player's Handbook 6C: Flaws, Minor (Physical)";
 const std::string k6E = "Player's Handbook 6E: Flaws, Major (Physical)";
 const std::string k6G = "Player's Handbook 6G: Quirks, Major (Mental)";
 const std::string kExtraPersonality = "PHB Extra Personality Table";
-
-struct ListedTable {
-    std::string name;
-    int count;
-    int low, high; // 0, 0 for a choice-only table
-    int book;      // -1: more than one book
-    bool interleaved_with_next = false;
-};
-
-// Storage order, entry counts, roll ranges and books as the game's table list gives them.
-const std::vector<ListedTable> kListedTables = {
-    {k6B, 12, 1, 100, 0},
-    {k6C, 13, 1, 100, 0},
-    {"Player's Handbook 6D: Flaws, Minor (Physical)", 7, 1, 100, 0},
-    {k6E, 18, 1, 100, 0},
-    {"Player's Handbook 6F: Quirks, Minor (Mental)", 20, 1, 100, 0},
-    {k6G, 15, 1, 100, 0},
-    {"Player's Handbook 6H: Quirks, Minor (Personality)", 14, 1, 100, 0},
-    {"Player's Handbook 6I: Quirks, Major (Personality)", 4, 1, 100, 0},
-    {"PHB Animal Antipathy Table", 10, 1, 20, 0},
-    {"PHB Maimed Table", 6, 1, 6, 0},
-    {"PHB Maimed Subtable", 2, 1, 6, 0},
-    {"PHB Seizure Table", 2, 1, 100, 0},
-    {"PHB Animal Phobia Table", 10, 1, 20, 0},
-    {"PHB Delusion Table Major", 10, 1, 10, 0, true},
-    {"PHB Delusion Table Minor", 10, 1, 10, 0},
-    {"PHB Class Enmity Table", 20, 1, 19, 0},
-    {"PHB Racial Enmity Table", 10, 1, 10, 0},
-    {"PHB Obsession OR Compulsion", 2, 1, 2, 0},
-    {"PHB Obsession", 20, 1, 20, 0},
-    {"PHB Compulsion", 20, 1, 20, 0},
-    {"PHB Class Aversion Table", 20, 1, 19, 0},
-    {"PHB Racial Aversion Table", 10, 0, 10, 0},
-    {"PHB Superstitions Table", 20, 1, 20, 0},
-    {kExtraPersonality, 21, 1, 100, 0},
-    {"PHB Allergen Table", 10, 1, 20, 0},
-    {"Hexwright's Guide 6J", 7, 1, 100, 1},
-    {"HWG Sloppy Penmanship Table", 2, 1, 6, 1},
-    {"Hexwright's Guide 6K", 7, 1, 100, 1},
-    {"Hexwright's Guide 6L", 6, 1, 100, 1},
-    {"HWG Magical Allergy Table", 14, 1, 100, 1},
-    {"HWG College Rivalry Table", 8, 1, 8, 1},
-    {"HWG Superstitious Caster Table", 10, 1, 10, 1},
-    {"Warbrand's Guide 6M", 8, 1, 100, 2},
-    {"Warbrand's Guide 6N", 11, 1, 100, 2},
-    {"WG Armor Prejudice", 18, 1, 100, 2},
-    {"WG Weapon Phobia", 27, 1, 100, 2},
-    {"WG Weapon Prejudice Major", 26, 1, 100, 2},
-    {"WG Weapon Prejudice Minor", 3, 1, 3, 2},
-    {"WG Weapon Prejudice Major/Minor", 2, 1, 2, 2},
-    {"WG", 2, 0, 0, 2},
-    {"TWK", 1, 0, 0, 11},
-    {"HX9", 1, 0, 0, 12},
-    {"Tavernfolk 64", 11, 0, 0, -1},
-    {"Player's Handbook 6A", 8, 1, 100, 0},
-    {"Hexwright's Guide 6A", 11, 1, 100, 1},
-    {"Warbrand's Guide 6A", 10, 1, 100, 2},
-    {"Lurcher's Guide 6A", 10, 1, 100, 3},
-    {"Lurcher's Guide 6Q", 10, 1, 100, 3},
-    {"Lurcher's Guide 6R", 15, 1, 100, 3},
-    {"LG Precious Metal Allergy Table", 7, 1, 20, 3},
-    {"LG Suspicious Mannerism Table", 15, 2, 16, 3},
-    {"LG Poor Impulse Control Table", 10, 1, 20, 3},
-    {"Votary's Guide 6A", 10, 1, 100, 4},
-    {"Votary's Guide 6O", 8, 1, 100, 4},
-    {"VG 6P", 2, 1, 17, 4},
-    {"Votary's Guide 6P", 10, 18, 100, 4},
-    {"VG Goiter SubTable", 2, 1, 100, 4},
-    {"VG Unusual Convictions SubTable", 20, 1, 20, 4},
-};
 
 class QuirkTable : public ::testing::Test {
 protected:
@@ -107,6 +39,17 @@ protected:
             }
         }
         return found;
+    }
+
+    // The tables' names in the order their first entries are stored.
+    std::vector<std::string> TableNames() const {
+        std::vector<std::string> names;
+        for (int i = 1; i <= kLastEntry; ++i) {
+            if (std::find(names.begin(), names.end(), At(i).table) == names.end()) {
+                names.push_back(At(i).table);
+            }
+        }
+        return names;
     }
 
     std::vector<QuirkFlaw> table = std::vector<QuirkFlaw>(kQuirkFlawSlots);
@@ -156,40 +99,42 @@ TEST_F(QuirkTable, RebuildingRestoresValuesChangedDuringACreation) {
     EXPECT_EQ(At(39).max_times, 1);
 }
 
-TEST_F(QuirkTable, TablesAreStoredInListOrderWithTheirEntryCounts) {
-    int next = 1;
-    for (std::size_t t = 0; t < kListedTables.size(); ++t) {
-        const ListedTable& listed = kListedTables[t];
-        SCOPED_TRACE(listed.name);
-        if (listed.interleaved_with_next) {
-            const ListedTable& partner = kListedTables[++t];
-            ASSERT_EQ(listed.count, partner.count);
-            for (int k = 0; k < listed.count; ++k) {
-                EXPECT_EQ(At(next++).table, listed.name);
-                EXPECT_EQ(At(next++).table, partner.name);
+// One line per table in storage order: its first and last entry, its count, the rolls it
+// covers and its books. Two tables that share their rolls (the delusion tables) interleave.
+TEST_F(QuirkTable, TablesOrderCountsRangesAndBooksMatchTheReviewedList) {
+    std::ostringstream out;
+    for (const std::string& name : TableNames()) {
+        const std::vector<int> entries = EntriesOf(name);
+        int low = 0, high = 0;
+        bool rolled = false;
+        std::set<int> books;
+        for (int index : entries) {
+            if (At(index).high != 0) {
+                low = rolled ? std::min(low, At(index).low) : At(index).low;
+                high = std::max(high, At(index).high);
+                rolled = true;
             }
-            continue;
+            books.insert(At(index).book);
         }
-        for (int k = 0; k < listed.count; ++k) {
-            EXPECT_EQ(At(next++).table, listed.name) << "entry " << next - 1;
+        out << name << " | " << entries.front() << '-' << entries.back() << " | " << entries.size()
+            << " entries | rolls " << low << '-' << high << " | book";
+        for (int book : books) {
+            out << ' ' << book;
         }
+        out << '\n';
     }
-    EXPECT_EQ(next, kLastEntry + 1);
+    ExpectMatchesGolden("quirk_tables.txt", out.str());
 }
 
 // Rolls a table can give are covered once each: ranges ascend, touch and do not overlap.
-// Entries with range 0-0 are reached by no roll. Table 6C keeps two entries for 86-100.
+// Entries with range 0-0 are reached by no roll; a table of no rolls is chosen from and holds
+// only plain quirks and flaws. Table 6C keeps two entries for 86-100.
 TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
-    for (const ListedTable& listed : kListedTables) {
-        if (listed.high == 0) {
-            continue; // choice only
-        }
-        SCOPED_TRACE(listed.name);
-        const std::vector<int> entries = EntriesOf(listed.name);
-        ASSERT_EQ(static_cast<int>(entries.size()), listed.count);
-        int covered_to = listed.low - 1;
+    for (const std::string& name : TableNames()) {
+        SCOPED_TRACE(name);
+        int covered_to = -1;
         int previous_low = -1;
-        for (int index : entries) {
+        for (int index : EntriesOf(name)) {
             const QuirkFlaw& entry = At(index);
             EXPECT_GE(entry.low, previous_low) << "entry " << index << " is out of order";
             previous_low = entry.low;
@@ -197,48 +142,27 @@ TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
                 continue;
             }
             const bool second_for_86_to_100 =
-                listed.name == k6C && entry.low == 86 && entry.high == 100 && covered_to == 100;
+                name == k6C && entry.low == 86 && entry.high == 100 && covered_to == 100;
             if (second_for_86_to_100) {
                 continue;
             }
-            EXPECT_EQ(entry.low, covered_to + 1) << "entry " << index;
+            if (covered_to >= 0) {
+                EXPECT_EQ(entry.low, covered_to + 1) << "entry " << index;
+            }
             EXPECT_LE(entry.low, entry.high) << "entry " << index;
             covered_to = entry.high;
         }
-        EXPECT_EQ(covered_to, listed.high);
-    }
-}
-
-TEST_F(QuirkTable, ChoiceOnlyTablesHaveNoRanges) {
-    for (const ListedTable& listed : kListedTables) {
-        if (listed.high != 0) {
-            continue;
-        }
-        for (int index : EntriesOf(listed.name)) {
-            EXPECT_EQ(At(index).low, 0) << index;
-            EXPECT_EQ(At(index).high, 0) << index;
-            EXPECT_TRUE(At(index).type == 0 || At(index).type == 1) << index;
-        }
-    }
-}
-
-TEST_F(QuirkTable, EntriesCarryTheBookOfTheirTable) {
-    for (const ListedTable& listed : kListedTables) {
-        for (int index : EntriesOf(listed.name)) {
-            if (listed.book >= 0) {
-                EXPECT_EQ(At(index).book, listed.book) << index << " " << At(index).name;
-            } else {
-                EXPECT_TRUE(At(index).book == 2 || At(index).book == 10) << index;
+        if (covered_to < 0) {
+            for (int index : EntriesOf(name)) {
+                EXPECT_TRUE(At(index).type == 0 || At(index).type == 1) << index;
             }
         }
     }
 }
 
 TEST_F(QuirkTable, EveryNamedSubtableExistsAndSlotsMatchTheType) {
-    std::set<std::string> tables;
-    for (const ListedTable& listed : kListedTables) {
-        tables.insert(listed.name);
-    }
+    const std::vector<std::string> names = TableNames();
+    const std::set<std::string> tables(names.begin(), names.end());
     for (int i = 1; i <= kLastEntry; ++i) {
         const QuirkFlaw& entry = At(i);
         SCOPED_TRACE(std::to_string(i) + " " + entry.name);
@@ -404,136 +328,31 @@ TEST_F(QuirkTable, EntriesTheCorrectionsUseByNumber) {
               (std::vector<std::string>{"Ringing in the Ears", "Tone Deaf", "Hard of Hearing"}));
 }
 
-struct KnownEntry {
-    int index;
-    std::string name;
-    int bp, bp_after_first, book;
-    std::string source, table;
-    int type, low, high, max_times, rolls;
-    std::array<std::string, 4> subtables;
-    std::vector<int> excludes, excluded_by;
-};
-
-// The entries that fix the table's conventions, with every value. The two extra personality
-// entries sit at 276 and 296, where the entry counts of the tables before them put them, not
-// at 275 and 295 (docs/quirk-table.md).
+// The entries that fix the table's conventions, every field, against the reviewed golden. The
+// two extra personality entries sit at 276 and 296, where the entry counts of the tables before
+// them put them, not at 275 and 295 (docs/quirk-table.md).
 TEST_F(QuirkTable, ConventionSettingEntriesFieldByField) {
-    const std::vector<KnownEntry> known = {
-        {1, "Albino", 5, 0, 0, "PHB pg 92", k6B, 0, 1, 9, 1, 0, {}, {}, {}},
-        {2,
-         "Animal [type] Antipathy",
-         7,
-         0,
-         0,
-         "PHB pg 93",
-         k6B,
-         2,
-         10,
-         14,
-         999,
-         1,
-         {"PHB Animal Antipathy Table", "", "", ""},
-         {},
-         {}},
-        {11,
-         "Roll again on Table 6B and an extra time on Table 6C",
-         0,
-         0,
-         0,
-         "PHB pg 91",
-         k6B,
-         3,
-         71,
-         85,
-         999,
-         0,
-         {"", k6B, k6C, ""},
-         {},
-         {}},
-        {14, "Loss of Eye", 7, 0, 0, "PHB pg 94", k6C, 0, 8, 13, 2, 0, {}, {}, {39}},
-        {17, "Missing Finger", 5, 1, 0, "PHB pg 94", k6C, 0, 27, 34, 10, 0, {}, {}, {}},
-        {39, "Blind", 20, 0, 0, "PHB pg 93", k6E, 1, 29, 31, 1, 0, {}, {14, 28, 29, 30, 46, 5}, {}},
-        {73,
-         "Enmity toward [class]",
-         13,
-         0,
-         0,
-         "PHB pg 95",
-         k6G,
-         4,
-         8,
-         13,
-         1,
-         1,
-         {"PHB Class Enmity Table", "", "", ""},
-         {},
-         {}},
-        {276,
-         "Multiple Personality Disorder: Young member of the opposite sex.",
-         11,
-         5,
-         0,
-         "PHB pg 98",
-         kExtraPersonality,
-         1,
-         1,
-         4,
-         999,
-         0,
-         {},
-         {},
-         {}},
-        {296,
-         "Roll twice more for extra Personalities.",
-         -11,
-         -5,
-         0,
-         "PHB pg 98",
-         kExtraPersonality,
-         2,
-         81,
-         100,
-         999,
-         2,
-         {kExtraPersonality, "", "", ""},
-         {},
-         {}},
-        {471,
-         "Roll on Table Player's Handbook 6B: Flaws, Minor (Physical)",
-         0,
-         0,
-         0,
-         "PHB",
-         "Player's Handbook 6A",
-         2,
-         1,
-         14,
-         999,
-         1,
-         {k6B, "", "", ""},
-         {},
-         {}},
-    };
-    for (const KnownEntry& want : known) {
-        const QuirkFlaw& got = At(want.index);
-        SCOPED_TRACE("entry " + std::to_string(want.index));
-        EXPECT_EQ(got.name, want.name);
-        EXPECT_EQ(got.bp, want.bp);
-        EXPECT_EQ(got.bp_after_first, want.bp_after_first);
-        EXPECT_EQ(got.book, want.book);
-        EXPECT_EQ(got.source, want.source);
-        EXPECT_EQ(got.table, want.table);
-        for (int s = 0; s < 4; ++s) {
-            EXPECT_EQ(got.subtables[s], want.subtables[static_cast<std::size_t>(s)]) << s;
+    std::ostringstream out;
+    for (int index : {1, 2, 11, 14, 17, 39, 73, 276, 296, 471}) {
+        const QuirkFlaw& e = At(index);
+        out << index << " | " << e.name << " | bp " << e.bp << '/' << e.bp_after_first << " | book "
+            << e.book << " | " << e.source << " | " << e.table << " | type " << e.type
+            << " | rolls " << e.low << '-' << e.high << " | max " << e.max_times << " | repeat "
+            << e.rolls << " | slots";
+        for (const char* slot : e.subtables) {
+            out << " '" << slot << "'";
         }
-        EXPECT_EQ(got.type, want.type);
-        EXPECT_EQ(got.low, want.low);
-        EXPECT_EQ(got.high, want.high);
-        EXPECT_EQ(got.max_times, want.max_times);
-        EXPECT_EQ(got.rolls, want.rolls);
-        EXPECT_EQ(IndexList(got.excludes), want.excludes);
-        EXPECT_EQ(IndexList(got.excluded_by), want.excluded_by);
+        out << " | excludes";
+        for (int x : IndexList(e.excludes)) {
+            out << ' ' << x;
+        }
+        out << " | excluded by";
+        for (int x : IndexList(e.excluded_by)) {
+            out << ' ' << x;
+        }
+        out << '\n';
     }
+    ExpectMatchesGolden("quirk_telling_entries.txt", out.str());
 }
 
 // The fixed-size fields would silently cut a longer text, so the definition is checked.

@@ -46,6 +46,19 @@ public:
         return names;
     }
 
+    // Every branch sent, in order: "== name" then one "key = value" line per entry.
+    std::string Dump() const {
+        std::string text;
+        for (const Branch& branch : sent) {
+            text += "== " + branch.name + '\n';
+            for (std::size_t i = 0; i < branch.keys.size(); ++i) {
+                text += branch.keys[i] + " = " +
+                        (i < branch.values.size() ? branch.values[i] : "(no value)") + '\n';
+            }
+        }
+        return text;
+    }
+
     std::vector<Branch> sent;
     std::vector<std::string> prefilled;
 };

@@ -11,9 +11,12 @@
 #include "core/model/data_items.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
+#include "support/golden.h"
 #include "support/workspace_fixture.h"
 #include "tree_recorder.h"
 
+// The branches the senders hand to the tree, compared with reviewed goldens
+// (tests/golden/tree_*.txt).
 namespace {
 
 CharacterClass* AddClass(const std::string& name, int bp, float min_strength = 3) {
@@ -57,22 +60,7 @@ TEST_F(TreeSenders, MessageToTreeSendsAbilitiesThenTheRacialBranches) {
     AddClass("Fighter/Thief", 0);
 
     messagetotree();
-
-    EXPECT_EQ(tree.Names(), (Texts{"Ability Scores", "Strength", "Dexterity", "Constitution",
-                                   "Intelligence", "Wisdom", "Charisma", "Racial Data", "Movement",
-                                   "Classes Available", "Level Limit"}));
-    const auto racial = tree.Last("Racial Data");
-    EXPECT_EQ(racial.keys, (Texts{"Race", "Movement", "Classes Available"}));
-    EXPECT_EQ(racial.values, (Texts{"Wood Elf, Female", "6", "3"}));
-    const auto movement = tree.Last("Movement");
-    EXPECT_EQ(movement.keys, (Texts{"Unencumbered", "Light", "Moderate", "Heavy Laden", "Severe"}));
-    EXPECT_EQ(movement.values, (Texts{"6", "4.5", "3", "1", "1"}));
-    const auto classes = tree.Last("Classes Available");
-    EXPECT_EQ(classes.keys, (Texts{"Fighter", "Thief", "Fighter/Thief"}));
-    EXPECT_EQ(classes.values, (Texts{"+5 BP", "-2 BP", "+0 BP"}));
-    const auto limits = tree.Last("Level Limit");
-    EXPECT_EQ(limits.keys, (Texts{"Fighter", "Thief", "Fighter/Thief"}));
-    EXPECT_EQ(limits.values, (Texts{"9.00", "Unlimited", "9/15"}));
+    ExpectMatchesGolden("tree_abilities_and_race.txt", tree.Dump());
 }
 
 TEST_F(TreeSenders, WithoutARaceTheRacialBranchesAreEmptied) {
@@ -100,58 +88,7 @@ TEST_F(TreeSenders, PriorsAndParticularsInTheirOrderWithTheSiblingLines) {
     SetSiblingLine(1, "Sister, 15");
 
     messagePPtotree();
-
-    ASSERT_EQ(tree.sent.size(), 1u);
-    const auto& branch = tree.sent[0];
-    EXPECT_EQ(branch.name, "Prior and Particulars");
-    EXPECT_EQ(branch.keys, (Texts{"Age",
-                                  "Height",
-                                  "Weight",
-                                  "Siblings",
-                                  "Social_Class",
-                                  "Legitamacy_of_Birth",
-                                  "Handeness",
-                                  "Birth_Circumstance",
-                                  "Mother",
-                                  "Father",
-                                  "Mother Quality",
-                                  "Father Quality",
-                                  "Step_Parent",
-                                  "Heritage",
-                                  "Birth_Order",
-                                  "Sibling 1",
-                                  "Sibling 2",
-                                  "Sibling 3",
-                                  "Sibling 4",
-                                  "Sibling 5",
-                                  "Sibling 6",
-                                  "Sibling 7",
-                                  "Sibling 8",
-                                  "Sibling 9"}));
-    EXPECT_EQ(branch.values, (Texts{"19 years",
-                                    "61 inches",
-                                    "102 lbs",
-                                    "2",
-                                    "Lower Middle Class",
-                                    "Legitimate",
-                                    "Left",
-                                    "Born at home",
-                                    "Alive",
-                                    "Dead",
-                                    "Loving",
-                                    "Stern",
-                                    "",
-                                    "Millers",
-                                    "First born",
-                                    "Brother, 17",
-                                    "Sister, 15",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    ""}));
+    ExpectMatchesGolden("tree_priors.txt", tree.Dump());
 }
 
 TEST_F(TreeSenders, QuirksRepeatAsOftenAsHeldWithTheirPage) {
@@ -160,12 +97,7 @@ TEST_F(TreeSenders, QuirksRepeatAsOftenAsHeldWithTheirPage) {
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Fear of Soup", 0));
 
     sendquirkflawtotree();
-
-    const auto quirks = tree.Last("Quirks and Flaws");
-    EXPECT_EQ(quirks.keys, (Texts{"Missing Finger", "Missing Finger", "Missing Finger", "Albino",
-                                  "Fear of Soup"}));
-    EXPECT_EQ(quirks.values,
-              (Texts{"PHB pg 94", "PHB pg 94", "PHB pg 94", "PHB pg 92", "Quirk/Flaw"}));
+    ExpectMatchesGolden("tree_quirks.txt", tree.Dump());
 }
 
 TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
@@ -180,14 +112,7 @@ TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     sendtalentstotree();
     sendprofstotree();
     sendequiptotree();
-
-    EXPECT_EQ(tree.Names(), (Texts{"Skills", "Talents", "Proficiencies", "Equipment"}));
-    EXPECT_EQ(tree.Last("Skills").values, (Texts{"32"}));
-    EXPECT_EQ(tree.Last("Talents").keys, (Texts{"Keen Sight"}));
-    EXPECT_EQ(tree.Last("Talents").values, (Texts{"2"}));
-    EXPECT_EQ(tree.Last("Proficiencies").keys, (Texts{"Long sword", "Dagger", "Club"}));
-    EXPECT_EQ(tree.Last("Proficiencies").values, (Texts{"Specialized", "Basic", "3"}));
-    EXPECT_EQ(tree.Last("Equipment").values, (Texts{"6"}));
+    ExpectMatchesGolden("tree_items.txt", tree.Dump());
 }
 
 ClassDataItem* AddClassItem(const std::string& name, int level) {
@@ -212,16 +137,7 @@ TEST_F(TreeSenders, Step8SendsClassDataWithTheThiefSkillsBeneath) {
     thief->read_languages[1] = -5;
 
     messagetotreeStep8();
-
-    EXPECT_EQ(tree.Names(), (Texts{"Classes Available", "Class Data", "Thief Skills"}));
-    const auto data = tree.Last("Class Data");
-    EXPECT_EQ(data.keys, (Texts{"Hit Points", "Level", "Fighter", "Thief", "Thief Skills"}));
-    EXPECT_EQ(data.values, (Texts{"9", "1", "Level 1", "Level 1", "Thief"}));
-    const auto skills = tree.Last("Thief Skills");
-    EXPECT_EQ(skills.keys,
-              (Texts{"Pick Pockets", "Open Locks", "Find Traps", "Remove Traps", "Move Silently",
-                     "Hide in Shadows", "Detect Noise", "Climb Walls", "Read Languages"}));
-    EXPECT_EQ(skills.values, (Texts{"30%", "0%", "0%", "0%", "0%", "0%", "0%", "60%", "-5%"}));
+    ExpectMatchesGolden("tree_step8_thief.txt", tree.Dump());
 }
 
 TEST_F(TreeSenders, Step8SendsOnlyTheBackgroundsTheCharacterHas) {
@@ -236,28 +152,7 @@ TEST_F(TreeSenders, Step8SendsOnlyTheBackgroundsTheCharacterHas) {
     SpellDataItem::AddTail(MakeItem<SpellDataItem>("Light", 1));
 
     messagetotreeStep8();
-
-    EXPECT_EQ(tree.Names(), (Texts{"Classes Available", "Class Data", "WG Background",
-                                   "VG Background", "Training Accidents", "Spells Known"}));
-    const auto fighter = tree.Last("WG Background");
-    EXPECT_EQ(
-        fighter.keys,
-        (Texts{"Type of Training Camp", "Quality of Basic Training", "Results of Basic Training",
-               "Training Accidents", "Specialty Assignment",
-               "Quality of Advanced Individual Training", "State of Hostilities", "War Events",
-               "Local Attitude to Occupying Force", "Notable Events During Occupation",
-               "Notable Events to Quell Guerilla Movement",
-               "Notable Events During Non Combat Tour of Duty"}));
-    EXPECT_EQ(fighter.values,
-              (Texts{"Mountain camp", "Harsh", "", "2", "", "", "", "Held the bridge", "", "", "",
-                     "Guarded a mine; Built a wall"}));
-    const auto priest = tree.Last("VG Background");
-    EXPECT_EQ(priest.keys.front(), "Location of Mage School");
-    EXPECT_EQ(priest.values, (Texts{"A dream", "", "", "", "", "", "", "Ordained"}));
-    const auto accidents = tree.Last("Training Accidents");
-    EXPECT_EQ(accidents.keys, (Texts{"Accident 1", "Accident 2"}));
-    EXPECT_EQ(accidents.values, (Texts{"Broke an arm", "Lost a tooth"}));
-    EXPECT_EQ(tree.Last("Spells Known").values, (Texts{"1"}));
+    ExpectMatchesGolden("tree_step8_backgrounds.txt", tree.Dump());
 }
 
 } // namespace

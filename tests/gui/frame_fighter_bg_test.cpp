@@ -69,13 +69,8 @@ TEST_F(FrameFighterBGTest, WindowShowsTheFirstRollAndTheStepMenu) {
     }
     EXPECT_EQ(window->RowCount(), 0);
     SaveWindowScreenshot(window, "frame_fighter_bg_opened.png");
-    EXPECT_EQ(window->GetMenuBar()->GetMenuLabel(0), "&Menu");
-    wxMenu* menu = window->GetMenuBar()->GetMenu(0);
-    ASSERT_EQ(menu->GetMenuItemCount(), 2u);
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabel(), "&Continue");
-    EXPECT_EQ(menu->FindItemByPosition(0)->GetHelp(), "Go on to the next step");
-    EXPECT_EQ(menu->FindItemByPosition(1)->GetItemLabel(), "Ab&ort");
-    EXPECT_EQ(window->GetStatusBar()->GetFieldsCount(), 3);
+    // The step menu is the one every creation window shares (frame_step6_test).
+    EXPECT_EQ(window->GetMenuBar()->GetMenu(0)->GetMenuItemCount(), 2u);
     // Nothing rolled yet: Continue does nothing.
     Menu(window, ID_Continue);
     Flush();

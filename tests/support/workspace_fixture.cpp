@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/app/clear_all.h"
+#include "core/dice/dice.h"
 #include "core/model/program_state.h"
 #include "core/model/workspace.h"
 
@@ -18,6 +19,8 @@ void WorkspaceTest::SetUp() {
 }
 
 void WorkspaceTest::TearDown() {
+    EXPECT_EQ(QueuedDieFacesLeft(), 0) << "the test queued die faces that were never rolled";
+    ClearQueuedDieFaces();
     ResetProgramForTests();
     SetWorkspaceRoot({});
     std::error_code ec;

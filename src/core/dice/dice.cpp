@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <limits>
 #include <string>
 
@@ -12,16 +13,46 @@
 #include "core/model/program_state.h"
 
 namespace {
+std::deque<int> queued_faces;
+
+// The next queued face, if a test queued one.
+bool TakeQueuedFace(int& face) {
+    if (queued_faces.empty()) {
+        return false;
+    }
+    face = queued_faces.front();
+    queued_faces.pop_front();
+    return true;
+}
+
 double UnitDraw() {
     return static_cast<double>(Vexlrand()) / 4294967296.0;
 }
 } // namespace
 
+void QueueDieFaces(std::initializer_list<int> faces) {
+    queued_faces.insert(queued_faces.end(), faces);
+}
+
+void ClearQueuedDieFaces() {
+    queued_faces.clear();
+}
+
+int QueuedDieFacesLeft() {
+    return static_cast<int>(queued_faces.size());
+}
+
 int RollDie(int sides) {
+    if (int face = 0; TakeQueuedFace(face)) {
+        return face;
+    }
     return static_cast<int>(sides * UnitDraw() + 1.0);
 }
 
 int RollRange(int low, int high) {
+    if (int face = 0; TakeQueuedFace(face)) {
+        return face;
+    }
     const double span = static_cast<double>(high) - static_cast<double>(low) + 1.0;
     return static_cast<int>(span * UnitDraw() + low);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 // Dice rolled on the program's own generator.
 
 int RollDie(int sides);           // 1 to sides
@@ -18,3 +20,11 @@ int DiceRollPenM(int sides, int count, int modifier);
 // Rolls the seven ability scores (3d6 each, then a d100 fraction) into the character and
 // logs them.
 void RollStats();
+
+// Tests steer the dice here: while faces are queued, each die that RollDie or RollRange
+// throws shows the next queued face instead of a draw from the generator (a queued face is
+// taken as it is, even outside the die). A normal run queues nothing and pays one check of an
+// empty queue per die.
+void QueueDieFaces(std::initializer_list<int> faces);
+void ClearQueuedDieFaces();
+int QueuedDieFacesLeft();

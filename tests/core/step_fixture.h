@@ -1,0 +1,56 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "core/data/race_data.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "support/scripted_port.h"
+#include "support/workspace_fixture.h"
+
+// A new character (a human male) with an empty log and no BP, so no roll is questioned, for
+// the creation steps' tests; they read back the log the step wrote.
+class StepTest : public WorkspaceTest {
+protected:
+    void SetUp() override {
+        WorkspaceTest::SetUp();
+        Clear_All();
+        race.name = "Human";
+        race.sex = "Male";
+        current_character.race_item = &race;
+        current_character.race = race.name;
+        current_character.sex = race.sex;
+        program_data.building_points = 0.0f;
+    }
+
+    // The log after "All variables have been cleared", one entry a line, as written.
+    std::vector<std::string> RawLines() const {
+        std::istringstream log(ReadFile(program_data.log_file_name));
+        std::vector<std::string> lines;
+        std::string line;
+        std::getline(log, line);
+        while (std::getline(log, line)) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    // The same lines without the balance and the blank before the line end.
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        for (std::string line : RawLines()) {
+            line = line.substr(line.find("| ") + 2);
+            line.pop_back();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+    ScriptedPort port;
+    CharacterRace race;
+};
