@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 
+#include "core/app/clear_all.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
