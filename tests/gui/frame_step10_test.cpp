@@ -1,6 +1,7 @@
 #include <wx/button.h>
 #include <wx/stattext.h>
 
+#include "core/app/clear_all.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/data/class_data.h"
