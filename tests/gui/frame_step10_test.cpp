@@ -2,9 +2,9 @@
 #include <wx/stattext.h>
 
 #include "core/app/clear_all.h"
+#include "core/data/class_data.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "core/data/class_data.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
