@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/clear_all.h"
+#include "core/data/class_data.h"
 #include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "core/data/class_data.h"
-#include "core/model/data_items.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

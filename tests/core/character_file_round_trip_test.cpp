@@ -10,13 +10,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/model/character.h"
-#include "core/model/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/files/character_file_reader.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/saved_character_tags.h"
 #include "core/files/saved_text.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/sample_character.h"
 #include "support/workspace_fixture.h"
 

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/model/character.h"
-#include "core/model/program_state.h"
+#include "core/app/clear_all.h"
 #include "core/data/honor_die_table.h"
 #include "core/files/character_file_reader.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

@@ -134,6 +134,8 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     auto* skills = dynamic_cast<SkillFrame*>(VexlFrames[kSlotSkills]);
     ASSERT_NE(skills, nullptr);
     EXPECT_EQ(skills->GetSize(), wxSize(731, 545));
+    ASSERT_EQ(skills->FilterBox()->GetCount(), 15u);
+    EXPECT_EQ(skills->FilterBox()->GetString(11), "Skills: Suites");
     for (const auto& [entry, name] :
          {std::pair{5, "Swimming"}, {13, "Acute Hearing"}, {14, "Awl Pike"}}) {
         Choose(skills->FilterBox(), ID_SkillFilter, entry);
@@ -164,6 +166,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     // A torch bought, the starting clothes sold; the purse keeps the fewest coins.
     auto* shop = dynamic_cast<EquipFrame*>(VexlFrames[kSlotEquipment]);
     ASSERT_NE(shop, nullptr);
+    EXPECT_EQ(shop->FilterBox()->GetString(0), "Weapons, Melee");
     Choose(shop->FilterBox(), ID_EquipFilter, 6);
     Select(shop->ShopList(), "Torch");
     Click(shop, ID_EquipAdd);
