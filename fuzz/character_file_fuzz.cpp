@@ -8,11 +8,12 @@
 #include <string>
 #include <utility>
 
-#include "core/model/program_state.h"
-#include "core/model/workspace.h"
+#include "core/app/clear_all.h"
 #include "core/data/rules_lists.h"
 #include "core/files/character_file_reader.h"
 #include "core/files/character_file_writer.h"
+#include "core/model/program_state.h"
+#include "core/model/workspace.h"
 #include "fuzz/fuzz_support.h"
 
 namespace {

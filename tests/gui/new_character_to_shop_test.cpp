@@ -1,0 +1,212 @@
+// A character made the way a player makes one, on the shipped data: New Character through every
+// creation window to the shop, then saved, opened again and saved unchanged.
+
+#include <filesystem>
+#include <string>
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include "core/data/rules_lists.h"
+#include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/window_registry.h"
+#include "gui/files/file_frame.h"
+#include "gui/wizard/alignment_step_frame.h"
+#include "gui/wizard/equip_frame.h"
+#include "gui/wizard/frame_step10.h"
+#include "gui/wizard/frame_step3.h"
+#include "gui/wizard/frame_step6.h"
+#include "gui/wizard/frame_step7.h"
+#include "gui/wizard/frame_step8.h"
+#include "gui/wizard/skill_frame.h"
+#include "gui_fixture.h"
+#include "window_screenshot.h"
+
+namespace {
+
+class NewCharacterTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata", workspace,
+                              std::filesystem::copy_options::recursive);
+        LoadAllRulesLists();
+        SeedVexlrandAsClock(10); // rolls Strength 14 and Wisdom 9: a fighter who picks a side
+    }
+
+    static void Pick(wxListBox* list, int id, const wxString& entry) {
+        const int index = list->FindString(entry);
+        ASSERT_NE(index, wxNOT_FOUND) << entry.utf8_str();
+        list->SetSelection(index);
+        wxCommandEvent event(wxEVT_LISTBOX, id);
+        event.SetEventObject(list);
+        event.SetInt(index);
+        list->ProcessWindowEvent(event);
+    }
+    static void Choose(wxComboBox* box, int id, int entry) {
+        box->SetSelection(entry);
+        wxCommandEvent event(wxEVT_COMBOBOX, id);
+        event.SetEventObject(box);
+        box->ProcessWindowEvent(event);
+    }
+    // Selects the row whose first column is `name`.
+    static void Select(wxListCtrl* list, const wxString& name) {
+        for (long row = 0; row < list->GetItemCount(); ++row) {
+            if (list->GetItemText(row) == name) {
+                list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row " << name;
+    }
+    // Every row of the list as "first|second", one after the other.
+    static std::string Rows(wxListCtrl* list) {
+        wxString rows;
+        for (long row = 0; row < list->GetItemCount(); ++row) {
+            rows << list->GetItemText(row, 0) << "|" << list->GetItemText(row, 1) << " ";
+        }
+        return std::string(rows.utf8_str());
+    }
+};
+
+TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame) {
+    Menu(main_window, ID_NewCharacter);
+    auto* abilities = dynamic_cast<FrameStep3*>(VexlFrames[kSlotStep3]);
+    ASSERT_NE(abilities, nullptr);
+    Click(abilities, ID_Step3Roll);
+    Pick(abilities->RaceList(), ID_Step3RaceList, "Human, Male");
+    Click(abilities, ID_Step3ContinueButton);
+    Flush();
+    EXPECT_FLOAT_EQ(program_data.building_points, 10.0f);
+
+    // The first age is rolled again for 1 BP; every other roll is accepted, and the free quirk
+    // the loving mother brings is rolled on the first table offered.
+    auto* priors = dynamic_cast<FrameStep6*>(VexlFrames[kSlotStep6]);
+    ASSERT_NE(priors, nullptr);
+    port->AnswerNo();
+    for (int i = 0; i < 29; ++i) {
+        port->AnswerYes();
+    }
+    while (priors->RollButton()) {
+        Click(priors, priors->RollButton()->GetId());
+    }
+    EXPECT_EQ(port->AnswersLeft(), 0u);
+    EXPECT_EQ(port->questions.front().caption, "Accept this roll? (reroll costs 1BP)");
+    EXPECT_FLOAT_EQ(program_data.building_points, 9.0f);
+    port->AnswerChoice(0);
+    Menu(priors, ID_Continue);
+    Flush();
+    auto* quirks = dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(quirks, nullptr);
+    port->AnswerYes();
+    Click(quirks, ID_Step7Roll);
+    Click(quirks, ID_Continue);
+    Flush();
+    wxFrame* cherry = WindowTitled("Character Creation: Quirks and Flaws (Cherry Picking)");
+    ASSERT_NE(cherry, nullptr);
+    Click(cherry, ID_Continue); // nothing picked
+    Flush();
+
+    auto* raise = dynamic_cast<FrameStep8*>(VexlFrames[kSlotStep8]);
+    ASSERT_NE(raise, nullptr);
+    Pick(raise->ClassList(), ID_Step8ClassList, "Fighter");
+    Click(raise, ID_Step8ContinueButton);
+    Flush();
+    auto* age_money = dynamic_cast<FrameStep10*>(VexlFrames[kSlotStep10]);
+    ASSERT_NE(age_money, nullptr);
+    port->AnswerYes();
+    Click(age_money, ID_Step10RollAge);
+    port->AnswerNumber(0); // no BP spent on money
+    port->AnswerYes();
+    Click(age_money, ID_Step10RollMoney);
+    Click(age_money, ID_Step10ContinueButton);
+    Flush();
+    EXPECT_EQ(port->AnswersLeft(), 0u);
+    const int gold = current_character.gold;
+
+    // One skill, one talent, one proficiency; the BP left are cashed in at 25 gold each.
+    auto* skills = dynamic_cast<SkillFrame*>(VexlFrames[kSlotSkills]);
+    ASSERT_NE(skills, nullptr);
+    EXPECT_EQ(skills->GetSize(), wxSize(731, 545));
+    ASSERT_EQ(skills->FilterBox()->GetCount(), 15u);
+    EXPECT_EQ(skills->FilterBox()->GetString(11), "Skills: Suites");
+    for (const auto& [entry, name] :
+         {std::pair{5, "Swimming"}, {13, "Acute Hearing"}, {14, "Awl Pike"}}) {
+        Choose(skills->FilterBox(), ID_SkillFilter, entry);
+        Select(skills->ShopList(), name);
+        Click(skills, ID_SkillAdd);
+    }
+    const float left = program_data.building_points;
+    EXPECT_EQ(skills->BuildingPointsBox()->GetValue(), wxString::Format("%-6.1f", left));
+    EXPECT_EQ(skills->SlotsBox()->GetValue(), "3");
+    SaveWindowScreenshot(skills, "skill_frame.png");
+    Menu(skills, ID_Continue);
+    Flush();
+    const int cash = gold + static_cast<int>(left * 25);
+    EXPECT_EQ(current_character.gold, cash);
+
+    auto* alignment = dynamic_cast<AlignmentStep*>(VexlFrames[kSlotAlignment]);
+    ASSERT_NE(alignment, nullptr);
+    EXPECT_EQ(alignment->AlignmentBox()->GetValue(), "Lawful-good");
+    alignment->AlignmentBox()->SetSelection(4);
+    SaveWindowScreenshot(alignment, "alignment_step.png");
+    port->AnswerText("Orla Venn");
+    Click(alignment, ID_AlignmentContinue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(current_character.alignment, "Neutral");
+    EXPECT_GT(current_character.hit_points, 20);
+
+    // A torch bought, the starting clothes sold; the purse keeps the fewest coins.
+    auto* shop = dynamic_cast<EquipFrame*>(VexlFrames[kSlotEquipment]);
+    ASSERT_NE(shop, nullptr);
+    EXPECT_EQ(shop->FilterBox()->GetString(0), "Weapons, Melee");
+    Choose(shop->FilterBox(), ID_EquipFilter, 6);
+    Select(shop->ShopList(), "Torch");
+    Click(shop, ID_EquipAdd);
+    EXPECT_EQ(Rows(shop->OwnedList()), "Gold pieces|" + std::to_string(cash - 1) +
+                                           " Silver pieces|9 Copper pieces|9 "
+                                           "Starting Clothes|x1 Torch|x1 ");
+    Select(shop->OwnedList(), "Starting Clothes");
+    Click(shop, ID_EquipRemove);
+    EXPECT_EQ(Rows(shop->OwnedList()),
+              "Gold pieces|" + std::to_string(cash) + " Silver pieces|4 Copper pieces|9 Torch|x1 ");
+    SaveWindowScreenshot(shop, "equip_frame.png");
+    shop->Close(true);
+    Flush();
+    EXPECT_EQ(port->AnswersLeft(), 0u);
+
+    Menu(main_window, ID_SaveFile);
+    const std::string saved = ReadFile("CharacterXML/Orla Venn.xml");
+    const std::string sheet = ReadFile("CharacterHTML/Orla Venn.html");
+    for (const char* part : {"Swimming", "Acute Hearing", "Awl Pike", "Neutral", "Torch"}) {
+        EXPECT_NE(saved.find(part), std::string::npos) << part;
+        EXPECT_NE(sheet.find(part), std::string::npos) << part;
+    }
+    const std::string log = ReadFile(program_data.log_file_name);
+    for (const char* line :
+         {"Spending 1 BP to re-roll", "Purchasing Talent Acute Hearing for 5 BP",
+          "Alignment = Neutral", "Purchasing Torch for 1 Copper", "Selling Starting Clothes"}) {
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    }
+    Menu(main_window, ID_OpenFile);
+    auto* files = dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
+    ASSERT_NE(files, nullptr);
+    ASSERT_EQ(files->List()->GetItemCount(), 1);
+    wxListEvent open(wxEVT_LIST_ITEM_ACTIVATED, ID_FileList);
+    open.SetEventObject(files->List());
+    open.SetIndex(0);
+    files->List()->ProcessWindowEvent(open);
+    Flush();
+    EXPECT_EQ(current_character.character_name, "Orla Venn");
+    Menu(main_window, ID_SaveFile);
+    EXPECT_EQ(ReadFile("CharacterXML/Orla Venn.xml"), saved);
+}
+
+} // namespace
