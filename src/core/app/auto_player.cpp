@@ -11,6 +11,7 @@
 #include "core/data/name_lists.h"
 #include "core/dice/dice.h"
 #include "core/model/character.h"
+#include "core/model/character_fields.h"
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"
 #include "core/wizard/ability_race_step.h"
@@ -115,6 +116,11 @@ bool AutoPlayer::Play(const CharacterWish& wish) {
 bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
     step_ = "New Character";
     port_.EnterStep(step_);
+    // Nothing of the character before carries over, not even the sibling lines "New
+    // Character" keeps: a character with fewer siblings would otherwise list another's.
+    for (const CharacterField& field : CharacterFields()) {
+        ClearCharacterField(field);
+    }
     Clear_All();
     if (!RollScoresAndRace(wish)) {
         return false;

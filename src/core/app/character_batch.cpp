@@ -48,6 +48,9 @@ bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     picker_ = std::make_unique<NamePicker>(
         names_, [this](const std::string& name) { return NameTaken(name); });
     player_ = std::make_unique<AutoPlayer>(*picker_);
+    // The dice log is named by the first character's dice, as in a fresh toolkit session, so
+    // a batch's rolls do not depend on what ran before it in the process.
+    program_data.log_file_name[0] = '\0';
     SeedVexlrandAsClock(clock ? *clock : VexlClockNow());
     return true;
 }
