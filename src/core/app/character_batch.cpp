@@ -6,6 +6,7 @@
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/data/rules_lists.h"
+#include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
 #include "core/files/character_save.h"
 #include "core/files/saved_files.h"
@@ -51,8 +52,13 @@ bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     // The dice log is named by the first character's dice, as in a fresh toolkit session, so
     // a batch's rolls do not depend on what ran before it in the process.
     program_data.log_file_name[0] = '\0';
+    HoldLogFileOpen(true);
     SeedVexlrandAsClock(clock ? *clock : VexlClockNow());
     return true;
+}
+
+CharacterBatch::~CharacterBatch() {
+    HoldLogFileOpen(false);
 }
 
 bool CharacterBatch::NameTaken(const std::string& name) const {

@@ -25,6 +25,9 @@ struct BatchCharacter {
 class CharacterBatch {
 public:
     CharacterBatch(std::filesystem::path workspace, std::filesystem::path out);
+    ~CharacterBatch();
+    CharacterBatch(const CharacterBatch&) = delete;
+    CharacterBatch& operator=(const CharacterBatch&) = delete;
 
     // Loads the rules lists and the name lists of the workspace and seeds the game's generator
     // as the toolkit does when the clock reads `clock` (the clock itself when absent); false,
