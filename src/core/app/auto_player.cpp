@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "core/app/clear_all.h"
@@ -34,6 +36,8 @@ constexpr int kWeaponProficiencies = 2;
 // Thief points put on one skill at a time.
 constexpr int kThiefPointsAtATime = 5;
 constexpr int kMostThiefPointsOnOneSkill = 30;
+// Percentile points one BP adds to an ability in the raising step.
+constexpr int kPercentilePerBp = 25;
 
 // Body armour by the kind of class, best first: the player wears the best it can pay for.
 const std::vector<std::string> kFighterArmour = {"Chain mail",      "Scale mail",    "Ring mail",
@@ -196,14 +200,62 @@ void AutoPlayer::RollPriorsAndQuirks() {
     picking.Continue();
 }
 
-bool AutoPlayer::ChooseClass(const CharacterWish& wish) {
-    step_ = "Spend BP to raise abilities";
-    port_.EnterStep(step_);
-    RaiseClassStep step;
+namespace {
+
+// BP entries that lift every ability below the class's minimum up to it; empty when the BP do
+// not reach (or an ability is above the class's maximum, which BP cannot lower).
+std::optional<std::array<std::string, RaiseClassStep::kAbilities>>
+RaiseToClass(const RaiseClassStep& step, const CharacterClass& wished) {
+    const std::array<std::array<float, 2>, RaiseClassStep::kAbilities> limits = {
+        {{wished.minstr, wished.maxstr},
+         {wished.mindex, wished.maxdex},
+         {wished.mincon, wished.maxcon},
+         {wished.minint, wished.maxint},
+         {wished.minwis, wished.maxwis},
+         {wished.mincha, wished.maxcha},
+         {wished.mincom, wished.maxcom}}};
+    std::array<std::string, RaiseClassStep::kAbilities> entries;
+    int total = 0;
+    for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
+        const int held = step.NewScores()[i] * 100 + step.NewPercentiles()[i];
+        const int lowest = static_cast<int>(std::lround(limits[i][0] * 100.0f));
+        if (held > static_cast<int>(std::lround(limits[i][1] * 100.0f))) {
+            return std::nullopt;
+        }
+        const int bp =
+            held >= lowest ? 0 : (lowest - held + kPercentilePerBp - 1) / kPercentilePerBp;
+        entries[i] = std::to_string(bp);
+        total += bp;
+    }
+    if (total == 0 || static_cast<float>(total) > program_data.building_points) {
+        return std::nullopt;
+    }
+    return entries;
+}
+
+std::vector<std::string> WishedClasses(const RaiseClassStep& step, const CharacterWish& wish) {
     std::vector<std::string> classes;
     for (const std::string& name : step.ClassEntries()) {
         if (Matches(wish.class_name, name)) {
             classes.push_back(name);
+        }
+    }
+    return classes;
+}
+
+} // namespace
+
+bool AutoPlayer::ChooseClass(const CharacterWish& wish) {
+    step_ = "Spend BP to raise abilities";
+    port_.EnterStep(step_);
+    RaiseClassStep step;
+    std::vector<std::string> classes = WishedClasses(step, wish);
+    // A wished class the scores just miss is bought with BP, as a player would.
+    const CharacterClass* wished =
+        wish.class_name.empty() ? nullptr : CharacterClass::Named(wish.class_name);
+    if (classes.empty() && wished) {
+        if (const auto raise = RaiseToClass(step, *wished); raise && step.ApplyAbilities(*raise)) {
+            classes = WishedClasses(step, wish);
         }
     }
     if (classes.empty()) {
