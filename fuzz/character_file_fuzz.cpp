@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "core/app/clear_all.h"
 #include "core/model/program_state.h"
 #include "core/model/workspace.h"
 #include "core/data/rules_lists.h"
