@@ -41,3 +41,4 @@ int RunTablesHonorBp(const std::vector<std::string>& args);
 int RunCrit(const std::vector<std::string>& args);
 int RunHonor(const std::vector<std::string>& args);
 int RunCharacter(const std::vector<std::string>& args);
+int RunGenerate(const std::vector<std::string>& args);

@@ -3,12 +3,12 @@
 #include "core/app/clear_all.h"
 #include "core/data/ability_scores.h"
 #include "core/files/character_save.h"
+#include "core/files/saved_files.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
-#include <fstream>
-#include "core/files/saved_files.h"
 #include "core/tree/tree_senders.h"
+#include <fstream>
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -12,7 +13,27 @@
 
 bool Early_Close = true;
 
+namespace {
+
+// The log file Log_Entry holds open while HoldLogFileOpen is on.
+struct HeldLog {
+    bool hold = false;
+    std::filesystem::path path;
+    std::ofstream out;
+};
+HeldLog held_log;
+
+} // namespace
+
+void HoldLogFileOpen(bool hold) {
+    held_log.hold = hold;
+    held_log.out.close();
+    held_log.path.clear();
+}
+
 void Create_Filename(char* name) {
+    held_log.out.close();
+    held_log.path.clear();
     if (std::strlen(name) < 2) {
         std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));
     }
@@ -23,6 +44,22 @@ void Create_Filename(char* name) {
 }
 
 void Log_Entry(const std::string& file_name, const std::string& text) {
+    if (held_log.hold) {
+        const std::filesystem::path path = WorkspacePath(file_name);
+        if (path != held_log.path || !held_log.out.is_open()) {
+            held_log.out.close();
+            held_log.out.clear();
+            held_log.out.open(path, std::ios::app);
+            held_log.path = path;
+        }
+        held_log.out << text << " \n" << std::flush;
+        if (!held_log.out) {
+            held_log.out.close();
+            held_log.path.clear();
+            Port().ShowMessage("Problem creating entry in log file", "Log_Entry");
+        }
+        return;
+    }
     std::ofstream file(WorkspacePath(file_name), std::ios::app);
     if (file) {
         file << text << " \n";

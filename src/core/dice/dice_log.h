@@ -15,6 +15,12 @@ void Create_Filename(char* name);
 // Appends `text`, a space and a line end to the file.
 void Log_Entry(const std::string& file_name, const std::string& text);
 
+// While held, Log_Entry keeps the log file open between lines (each line still reaches the
+// file at once) instead of opening it for every line: for a program that makes characters in
+// bulk and owns its workspace meanwhile. Off by default, where a log file deleted meanwhile is
+// made afresh by the next line. Releasing closes the file.
+void HoldLogFileOpen(bool hold);
+
 // Logs `text` prefixed by the BP balance ("BP=%-6.1f | %s"). The caller's text is rewritten in
 // place to the logged line followed by a line feed, as shown in the log window; the roll
 // confirmation shows that line as its question.

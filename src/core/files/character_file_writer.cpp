@@ -10,10 +10,10 @@
 #include "core/files/class_history_tags.h"
 #include "core/files/derived_values.h"
 #include "core/files/saved_files.h"
+#include "core/files/saved_text.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
-#include "core/files/saved_text.h"
 
 const std::string& xmlSafe(const std::string& text) {
     temporaryString = EscapeSavedText(text);
@@ -34,18 +34,17 @@ namespace {
 
 // One leaf element on one line: <TAG>value</TAG>.
 template <typename Value> void Leaf(std::ostream& out, std::string_view tag, const Value& value) {
-    out << '<' << tag << '>' << xmlSafe(value) << "</" << tag << '>' << std::endl;
+    out << '<' << tag << '>' << xmlSafe(value) << "</" << tag << '>' << '\n';
 }
 
 // A leaf whose opening tag carries an attribute: <TAG ATTR>value</TAG>.
 void Leaf(std::ostream& out, std::string_view tag, std::string_view attribute,
           const std::string& value) {
-    out << '<' << tag << ' ' << attribute << '>' << xmlSafe(value) << "</" << tag << '>'
-        << std::endl;
+    out << '<' << tag << ' ' << attribute << '>' << xmlSafe(value) << "</" << tag << '>' << '\n';
 }
 
 void Line(std::ostream& out, std::string_view text) {
-    out << text << std::endl;
+    out << text << '\n';
 }
 
 // <NAME> holding a FULL and an ABBR line.
@@ -135,7 +134,7 @@ void WriteClassData(std::ostream& out) {
 
 // Every tag and value on a line of its own.
 void OwnLines(std::ostream& out, std::string_view tag, const std::string& value) {
-    out << '<' << tag << '>' << std::endl << value << std::endl << "</" << tag << '>' << std::endl;
+    out << '<' << tag << '>' << '\n' << value << '\n' << "</" << tag << '>' << '\n';
 }
 
 void WriteSavingThrows(std::ostream& out, const Character_Class& c) {
@@ -165,13 +164,13 @@ void WriteMovement(std::ostream& out) {
 }
 
 void EntryList(std::ostream& out, std::string_view tag, const std::vector<std::string>* entries) {
-    out << '<' << tag << '>' << std::endl;
+    out << '<' << tag << '>' << '\n';
     if (entries) {
         for (const std::string& entry : *entries) {
             Line(out, entry);
         }
     }
-    out << "</" << tag << '>' << std::endl;
+    out << "</" << tag << '>' << '\n';
 }
 
 void WriteRacialAttributes(std::ostream& out, const Character_Class& c) {
@@ -291,12 +290,12 @@ void ItemSection(std::ostream& out, std::string_view section, std::string_view n
     if (!Item::pHead) {
         return;
     }
-    out << '<' << section << '>' << std::endl;
+    out << '<' << section << '>' << '\n';
     for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
         Leaf(out, name_tag, item->name);
         Leaf(out, value_tag, item->value);
     }
-    out << "</" << section << '>' << std::endl;
+    out << "</" << section << '>' << '\n';
 }
 
 void WriteItemSections(std::ostream& out) {

@@ -1,0 +1,51 @@
+// Speed and memory of "fraymark generate": finished characters per second, files written, and
+// the peak resident memory, for a batch of N characters made from a copy of the shipped data
+// set in a temporary workspace. Prints figures; asserts nothing. Run it once per batch size
+// (the peak is the process's): generate_bench N [GAMEDATA_DIR] (defaults: 1000, ./gamedata).
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "core/app/character_batch.h"
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    const long count = argc > 1 ? std::atol(argv[1]) : 1000;
+    const fs::path data = argc > 2 ? argv[2] : "gamedata";
+    const fs::path workspace =
+        fs::temp_directory_path() / ("generate_bench_" + std::to_string(getpid()));
+    fs::copy(data, workspace, fs::copy_options::recursive);
+    CharacterBatch batch(workspace, workspace / "party");
+    std::string error;
+    if (count < 1 || !batch.Start(42, error)) {
+        std::fprintf(stderr, "generate_bench: %s\n",
+                     count < 1 ? "N must be 1 or more" : error.c_str());
+        return 1;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    long made = 0;
+    try {
+        for (; made < count; ++made) {
+            if (!batch.MakeOne({}, error)) {
+                std::fprintf(stderr, "generate_bench: %s\n", error.c_str());
+                break;
+            }
+        }
+    } catch (const AutoPlayerError& stopped) {
+        std::fprintf(stderr, "generate_bench: %s\n", stopped.what());
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("characters %ld\nseconds %.2f\ncharacters_per_second %.0f\npeak_rss_kib %ld\n",
+                made, seconds, made / seconds, usage.ru_maxrss);
+    fs::remove_all(workspace);
+    return made == count ? 0 : 1;
+}

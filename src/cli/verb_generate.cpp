@@ -1,0 +1,152 @@
+// The generate verb: finished characters in batches, made by the automatic player and saved as
+// "Save file" saves them.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <strings.h>
+#include <system_error>
+
+#include "cli/cli_args.h"
+#include "cli/verbs.h"
+#include "core/app/character_batch.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
+
+namespace {
+
+constexpr long long kMostCharacters = 100000000;
+
+// The record name spelled as the data set spells it, matched without regard to case; empty
+// when no record bears it.
+template <typename Record> std::string RecordNamed(const std::string& wanted) {
+    for (const Record* record = Record::pHead.get(); record; record = record->next.get()) {
+        if (strcasecmp(record->name.c_str(), wanted.c_str()) == 0) {
+            return record->name;
+        }
+    }
+    return "";
+}
+
+// Checks and spells the wish as the data set does; a usage message when it names nothing.
+std::optional<CharacterWish> ReadWish(const CliArgs& args) {
+    CharacterWish wish;
+    if (const auto race = args.options.find("race"); race != args.options.end()) {
+        wish.race = RecordNamed<CharacterRace>(race->second);
+        if (wish.race.empty()) {
+            UsageFailure("generate: unknown race '" + race->second + "'");
+            return std::nullopt;
+        }
+    }
+    if (const auto sex = args.options.find("sex"); sex != args.options.end()) {
+        if (strcasecmp(sex->second.c_str(), "Male") == 0) {
+            wish.sex = "Male";
+        } else if (strcasecmp(sex->second.c_str(), "Female") == 0) {
+            wish.sex = "Female";
+        } else {
+            UsageFailure("generate: --sex is Male or Female, not '" + sex->second + "'");
+            return std::nullopt;
+        }
+    }
+    if (const auto named = args.options.find("class"); named != args.options.end()) {
+        wish.class_name = RecordNamed<CharacterClass>(named->second);
+        if (wish.class_name.empty()) {
+            UsageFailure("generate: unknown class '" + named->second + "'");
+            return std::nullopt;
+        }
+    }
+    return wish;
+}
+
+std::string WishText(const CharacterWish& wish) {
+    std::string text;
+    for (const std::string* part : {&wish.race, &wish.sex, &wish.class_name}) {
+        if (!part->empty()) {
+            text += (text.empty() ? "" : " ") + *part;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+int RunGenerate(const std::vector<std::string>& words) {
+    std::string error;
+    const auto args =
+        SplitArgs(words, {"count", "clock", "dir", "out", "race", "sex", "class"}, error);
+    if (!args) {
+        return UsageFailure("generate: " + error);
+    }
+    if (!args->positional.empty()) {
+        return UsageFailure("generate: unexpected argument '" + args->positional.front() + "'");
+    }
+    const auto count = IntegerOption(*args, "count", 1, 1, kMostCharacters);
+    const auto clock = IntegerOption(*args, "clock", -1, 0, UINT32_MAX);
+    if (!count || !clock) {
+        return kExitUsage;
+    }
+    if (!UseWorkspace(*args, "generate")) {
+        return kExitUsage;
+    }
+    const auto dir = args->options.find("dir");
+    const std::filesystem::path workspace = dir == args->options.end()
+                                                ? std::filesystem::path(".")
+                                                : std::filesystem::path(dir->second);
+    const auto out = args->options.find("out");
+    const std::filesystem::path out_dir =
+        out == args->options.end() ? workspace : std::filesystem::path(out->second);
+    std::error_code ec;
+    std::filesystem::create_directories(out_dir, ec);
+    if (!std::filesystem::is_directory(out_dir, ec)) {
+        return UsageFailure("generate: --out '" + out_dir.string() + "' is no directory");
+    }
+
+    const auto started = std::chrono::steady_clock::now();
+    CharacterBatch batch(workspace, out_dir);
+    std::optional<uint32_t> seed;
+    if (args->options.contains("clock")) {
+        seed = static_cast<uint32_t>(*clock);
+    }
+    if (!batch.Start(seed, error)) {
+        std::cerr << "fraymark: generate: " << error << '\n';
+        return kExitCheckFailed;
+    }
+    const auto wish = ReadWish(*args);
+    if (!wish) {
+        return kExitUsage;
+    }
+    const bool progress = isatty(STDERR_FILENO) == 1;
+    long long made = 0;
+    int status = kExitOk;
+    try {
+        for (; made < *count; ++made) {
+            const auto character = batch.MakeOne(*wish, error);
+            if (!character) {
+                std::cerr << "fraymark: generate: "
+                          << (error.empty() ? "no " + WishText(*wish) + " character came up in " +
+                                                  std::to_string(AutoPlayer::kMostTries) +
+                                                  " tries: the scores never allowed it"
+                                            : error)
+                          << '\n';
+                status = kExitCheckFailed;
+                break;
+            }
+            std::cout << character->name << '\t' << character->race << '\t' << character->sex
+                      << '\t' << character->class_name << '\t' << character->file << '\n';
+            if (progress) {
+                std::cerr << '\r' << made + 1 << " of " << *count << " characters" << std::flush;
+            }
+        }
+    } catch (const AutoPlayerError& stopped) {
+        std::cerr << (progress ? "\n" : "") << "fraymark: generate: " << stopped.what() << '\n';
+        status = kExitCheckFailed;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    char summary[64];
+    std::snprintf(summary, sizeof summary, "%lld characters in %.2f s", made, seconds);
+    std::cerr << (progress ? "\r" : "") << summary << '\n';
+    return status;
+}

@@ -1,0 +1,382 @@
+#include "core/app/auto_player.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "core/app/clear_all.h"
+#include "core/data/class_data.h"
+#include "core/data/item_data.h"
+#include "core/data/name_lists.h"
+#include "core/dice/dice.h"
+#include "core/model/character.h"
+#include "core/model/character_fields.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "core/wizard/ability_race_step.h"
+#include "core/wizard/age_money_step.h"
+#include "core/wizard/alignment_step.h"
+#include "core/wizard/cherry_pick_step.h"
+#include "core/wizard/equipment_shop.h"
+#include "core/wizard/priors_step.h"
+#include "core/wizard/quirk_rolling_step.h"
+#include "core/wizard/raise_class_step.h"
+#include "core/wizard/skill_purchase_step.h"
+#include "core/wizard/thief_skills_step.h"
+
+namespace {
+
+// Rolls a step may need before it is done: far more than any step makes.
+constexpr int kMostRollsPerStep = 1000;
+// Weapon proficiencies the player buys, when its class and BP allow.
+constexpr int kWeaponProficiencies = 2;
+// Thief points put on one skill at a time.
+constexpr int kThiefPointsAtATime = 5;
+constexpr int kMostThiefPointsOnOneSkill = 30;
+// Percentile points one BP adds to an ability in the raising step.
+constexpr int kPercentilePerBp = 25;
+
+// Body armour by the kind of class, best first: the player wears the best it can pay for.
+const std::vector<std::string> kFighterArmour = {"Chain mail",      "Scale mail",    "Ring mail",
+                                                 "Studded Leather", "Leather Armor", "Padded"};
+const std::vector<std::string> kClericArmour = {"Scale mail", "Ring mail", "Studded Leather",
+                                                "Leather Armor"};
+const std::vector<std::string> kThiefArmour = {"Leather Armor", "Padded"};
+constexpr const char* kShield = "Shield, Small";
+// What every adventurer carries, bought in this order while the purse allows.
+const std::vector<std::string> kBasics = {"Backpack", "Waterskin", "Tinderbox",
+                                          "Torch",    "Bedroll",   "Rations, Trail (1 week)"};
+
+std::string RaceOfEntry(const std::string& entry) {
+    return entry.substr(0, entry.rfind(", "));
+}
+std::string SexOfEntry(const std::string& entry) {
+    const auto comma = entry.rfind(", ");
+    return comma == std::string::npos ? "" : entry.substr(comma + 2);
+}
+
+bool Matches(const std::string& wished, const std::string& value) {
+    return wished.empty() || wished == value;
+}
+
+bool ShopSells(const std::string& name) {
+    for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
+        if (item->name == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ClassMayUse(const CharacterClass& chosen, const std::string& weapon) {
+    return std::any_of(chosen.weapon.begin(), chosen.weapon.end(),
+                       [&](const std::string& w) { return w == "Any" || w == weapon; });
+}
+
+// Buys the first of `names` the purse allows; true when one was bought.
+bool BuyFirst(const std::vector<std::string>& names) {
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string& name) { return EquipmentShop::Buy(name); });
+}
+
+} // namespace
+
+AutoPlayer::AutoPlayer(NamePicker& names)
+    : names_(names), port_(&AutoPlayer::Pick, [this] {
+          const Character_Class& c = current_character;
+          std::string name = names_.Next(c.race, c.sex, &AutoPlayer::Pick);
+          if (name.empty()) {
+              Fail("Name your Character (the name lists hold no name for " + c.race + ", " + c.sex +
+                   ")");
+          }
+          return name;
+      }) {}
+
+int AutoPlayer::Pick(int count) {
+    return count <= 1 ? 0 : std::clamp(RollRange(0, count - 1), 0, count - 1);
+}
+
+void AutoPlayer::Fail(const std::string& question) const {
+    throw AutoPlayerError(step_, question);
+}
+
+bool AutoPlayer::Play(const CharacterWish& wish) {
+    struct PortGuard {
+        UserPort* previous;
+        ~PortGuard() { InstallUserPort(previous); }
+    } guard{InstallUserPort(&port_)};
+    for (int tries = 0; tries < kMostTries; ++tries) {
+        if (PlayOnce(wish)) {
+            return true;
+        }
+    }
+    program_data.creation_stage = 0;
+    return false;
+}
+
+bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
+    step_ = "New Character";
+    port_.EnterStep(step_);
+    // Nothing of the character before carries over, not even the sibling lines "New
+    // Character" keeps: a character with fewer siblings would otherwise list another's.
+    for (const CharacterField& field : CharacterFields()) {
+        ClearCharacterField(field);
+    }
+    Clear_All();
+    if (!RollScoresAndRace(wish)) {
+        return false;
+    }
+    RollPriorsAndQuirks();
+    if (!ChooseClass(wish)) {
+        return false;
+    }
+    RollAgeAndMoney();
+    BuySkills();
+    Shop();
+    return true;
+}
+
+bool AutoPlayer::RollScoresAndRace(const CharacterWish& wish) {
+    step_ = "Roll Ability Scores and choose race";
+    port_.EnterStep(step_);
+    AbilityRaceStep step;
+    step.Roll();
+    std::vector<std::string> entries;
+    for (const std::string& entry : step.RaceEntries()) {
+        if (Matches(wish.race, RaceOfEntry(entry)) && Matches(wish.sex, SexOfEntry(entry))) {
+            entries.push_back(entry);
+        }
+    }
+    if (entries.empty()) {
+        step.Abort();
+        return false;
+    }
+    step.SelectRace(entries[Pick(static_cast<int>(entries.size()))]);
+    const std::string language = step.Languages().empty() ? "" : step.Languages().front();
+    if (!step.Continue(language)) {
+        Fail("Continue (the race and language " + language + " were refused)");
+    }
+    return true;
+}
+
+void AutoPlayer::RollPriorsAndQuirks() {
+    step_ = "Roll Priors and Particulars";
+    port_.EnterStep(step_);
+    PriorsStep priors;
+    for (int rolls = 0; priors.NextRoll() != PriorsRoll::kNone; ++rolls) {
+        if (rolls > kMostRollsPerStep) {
+            Fail(std::string("Roll ") + PriorsButtonLabel(priors.NextRoll()) +
+                 " (the roll never ends)");
+        }
+        priors.Roll(priors.NextRoll());
+    }
+    const PriorsNext next = priors.Continue();
+    if (next == PriorsNext::kStay) {
+        Fail("Continue (refused with every roll made)");
+    }
+    if (next == PriorsNext::kQuirkRolling) {
+        step_ = "Quirks and Flaws";
+        port_.EnterStep(step_);
+        QuirkRollingStep quirks;
+        for (int rolls = 0; quirks.Continue() == QuirkRollingStep::Next::kStay; ++rolls) {
+            const int tables = static_cast<int>(quirks.Tables().size());
+            int table = 0;
+            while (table < tables && !quirks.Roll(table)) {
+                ++table;
+            }
+            if (table == tables || rolls > kMostRollsPerStep) {
+                Fail("Roll (" + std::to_string(quirks.OwedRolls()) +
+                     " rolls owed, but no table takes one)");
+            }
+        }
+    }
+    // The player picks no quirk or flaw of its own: it takes what the dice gave.
+    step_ = "Quirks and Flaws (Cherry Picking)";
+    port_.EnterStep(step_);
+    CherryPickStep picking;
+    picking.Continue();
+}
+
+namespace {
+
+// BP entries that lift every ability below the class's minimum up to it; empty when the BP do
+// not reach (or an ability is above the class's maximum, which BP cannot lower).
+std::optional<std::array<std::string, RaiseClassStep::kAbilities>>
+RaiseToClass(const RaiseClassStep& step, const CharacterClass& wished) {
+    const std::array<std::array<float, 2>, RaiseClassStep::kAbilities> limits = {
+        {{wished.minstr, wished.maxstr},
+         {wished.mindex, wished.maxdex},
+         {wished.mincon, wished.maxcon},
+         {wished.minint, wished.maxint},
+         {wished.minwis, wished.maxwis},
+         {wished.mincha, wished.maxcha},
+         {wished.mincom, wished.maxcom}}};
+    std::array<std::string, RaiseClassStep::kAbilities> entries;
+    int total = 0;
+    for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
+        const int held = step.NewScores()[i] * 100 + step.NewPercentiles()[i];
+        const int lowest = static_cast<int>(std::lround(limits[i][0] * 100.0f));
+        if (held > static_cast<int>(std::lround(limits[i][1] * 100.0f))) {
+            return std::nullopt;
+        }
+        const int bp =
+            held >= lowest ? 0 : (lowest - held + kPercentilePerBp - 1) / kPercentilePerBp;
+        entries[i] = std::to_string(bp);
+        total += bp;
+    }
+    if (total == 0 || static_cast<float>(total) > program_data.building_points) {
+        return std::nullopt;
+    }
+    return entries;
+}
+
+std::vector<std::string> WishedClasses(const RaiseClassStep& step, const CharacterWish& wish) {
+    std::vector<std::string> classes;
+    for (const std::string& name : step.ClassEntries()) {
+        if (Matches(wish.class_name, name)) {
+            classes.push_back(name);
+        }
+    }
+    return classes;
+}
+
+} // namespace
+
+bool AutoPlayer::ChooseClass(const CharacterWish& wish) {
+    step_ = "Spend BP to raise abilities";
+    port_.EnterStep(step_);
+    RaiseClassStep step;
+    std::vector<std::string> classes = WishedClasses(step, wish);
+    // A wished class the scores just miss is bought with BP, as a player would.
+    const CharacterClass* wished =
+        wish.class_name.empty() ? nullptr : CharacterClass::Named(wish.class_name);
+    if (classes.empty() && wished) {
+        if (const auto raise = RaiseToClass(step, *wished); raise && step.ApplyAbilities(*raise)) {
+            classes = WishedClasses(step, wish);
+        }
+    }
+    if (classes.empty()) {
+        program_data.creation_stage = 0;
+        return false;
+    }
+    const std::string& picked = classes[Pick(static_cast<int>(classes.size()))];
+    step.SelectListBox(picked);
+    const RaiseClassStep::ContinueResult result = step.Continue();
+    if (!result.continued) {
+        Fail("Continue (the class " + picked + " was refused)");
+    }
+    if (result.thief_skills) {
+        PlaceThiefPoints();
+    }
+    return true;
+}
+
+void AutoPlayer::PlaceThiefPoints() {
+    step_ = "Thief Skills";
+    port_.EnterStep(step_);
+    ThiefSkillsStep step;
+    int left = std::atoi(step.PointsText().c_str());
+    std::array<int, kThiefSkillCount> points{};
+    while (left > 0) {
+        std::vector<int> open;
+        for (int skill : step.UsableSkills()) {
+            if (points[skill] < kMostThiefPointsOnOneSkill) {
+                open.push_back(skill);
+            }
+        }
+        if (open.empty()) {
+            Fail("Continue (" + std::to_string(left) + " points left and no skill takes more)");
+        }
+        const int skill = open[Pick(static_cast<int>(open.size()))];
+        const int put =
+            std::min({left, kThiefPointsAtATime, kMostThiefPointsOnOneSkill - points[skill]});
+        points[skill] += put;
+        left -= put;
+    }
+    std::array<std::string, kThiefSkillCount> entries;
+    for (int i = 0; i < kThiefSkillCount; ++i) {
+        entries[i] = std::to_string(points[i]);
+    }
+    if (!step.Continue(entries)) {
+        Fail("Continue (the points " + step.PointsText() + " were refused)");
+    }
+}
+
+void AutoPlayer::RollAgeAndMoney() {
+    step_ = "Age and Money";
+    port_.EnterStep(step_);
+    AgeMoneyStep step;
+    step.RollAge();
+    step.RollMoney();
+    if (!step.Continue()) {
+        Fail("Continue (refused with age and money rolled)");
+    }
+}
+
+void AutoPlayer::BuySkills() {
+    step_ = "Skills Talents & Proficiencies";
+    port_.EnterStep(step_);
+    SkillPurchaseStep step;
+    const CharacterClass* chosen = current_character.class_item;
+    // Weapons first: the class may use them and the shop sells them.
+    std::vector<std::string> weapons;
+    for (const auto& row : step.ShopRows(kProficiencyFilter)) {
+        if (chosen && ClassMayUse(*chosen, row.front()) && ShopSells(row.front())) {
+            weapons.push_back(row.front());
+        }
+    }
+    for (int bought = 0; bought < kWeaponProficiencies && !weapons.empty();) {
+        const auto at = weapons.begin() + Pick(static_cast<int>(weapons.size()));
+        bought += step.Add(kProficiencyFilter, *at) ? 1 : 0;
+        weapons.erase(at);
+    }
+    // Then skills and talents, drawn at random, each tried once, while BP last.
+    std::vector<std::pair<int, std::string>> offers;
+    for (const int filter : {kAllSkillsFilter, kTalentFilter}) {
+        for (const auto& row : step.ShopRows(filter)) {
+            offers.emplace_back(filter, row.front());
+        }
+    }
+    while (!offers.empty() && program_data.building_points >= 1.0f) {
+        const auto at = offers.begin() + Pick(static_cast<int>(offers.size()));
+        step.Add(at->first, at->second);
+        offers.erase(at);
+    }
+    if (step.Continue() == SkillPurchaseStep::Next::kAlignment) {
+        step_ = "Alignment";
+        port_.EnterStep(step_);
+        const std::vector<std::string> alignments = AlignmentChoice::Alignments();
+        if (alignments.empty()) {
+            Fail("Alignment (the class allows none)");
+        }
+        AlignmentChoice::Continue(alignments[Pick(static_cast<int>(alignments.size()))]);
+    }
+}
+
+void AutoPlayer::Shop() {
+    step_ = "Purchase Equipment";
+    port_.EnterStep(step_);
+    const CharacterClass* chosen = current_character.class_item;
+    // A weapon of a proficiency it holds, the first the purse allows.
+    std::vector<std::string> weapons;
+    for (const ProfDataItem* held = ProfDataItem::pHead.get(); held; held = held->next.get()) {
+        weapons.push_back(held->name);
+    }
+    BuyFirst(weapons);
+    if (chosen && chosen->fighter == 1) {
+        BuyFirst(kFighterArmour);
+        EquipmentShop::Buy(kShield);
+    } else if (chosen && chosen->cleric == 1) {
+        BuyFirst(kClericArmour);
+        EquipmentShop::Buy(kShield);
+    } else if (chosen && chosen->mage != 1 && chosen->thief == 1) {
+        BuyFirst(kThiefArmour);
+    }
+    for (const std::string& item : kBasics) {
+        EquipmentShop::Buy(item);
+    }
+    EquipmentShop::Close();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+#include "core/app/auto_player_port.h"
+
+class NamePicker;
+
+// What the game master asked for; an empty field leaves the choice to the player.
+struct CharacterWish {
+    std::string race;
+    std::string sex;
+    std::string class_name;
+};
+
+// Plays New Character through the end of the equipment shop with the step objects the windows
+// drive, answering through its own port, every choice drawn from the game's generator: one
+// seeded generator gives one party. The finished character is `current_character`.
+class AutoPlayer {
+public:
+    // Fresh characters rolled before a wished race, sex or class is given up.
+    static constexpr int kMostTries = 2000;
+
+    explicit AutoPlayer(NamePicker& names);
+
+    // False when no character of the wish came up within kMostTries; throws AutoPlayerError
+    // when a step asks what the player cannot answer or does not go on.
+    bool Play(const CharacterWish& wish);
+
+    // 0 to count-1 from the game's generator.
+    static int Pick(int count);
+
+private:
+    bool PlayOnce(const CharacterWish& wish);
+    bool RollScoresAndRace(const CharacterWish& wish);
+    void RollPriorsAndQuirks();
+    bool ChooseClass(const CharacterWish& wish);
+    void PlaceThiefPoints();
+    void RollAgeAndMoney();
+    void BuySkills();
+    void Shop();
+    [[noreturn]] void Fail(const std::string& question) const;
+
+    NamePicker& names_;
+    AutoPlayerPort port_;
+    std::string step_;
+};

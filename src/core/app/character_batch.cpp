@@ -1,0 +1,92 @@
+#include "core/app/character_batch.h"
+
+#include <system_error>
+
+#include "core/app/clear_all.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
+#include "core/data/rules_lists.h"
+#include "core/dice/dice_log.h"
+#include "core/dice/vexl_random.h"
+#include "core/files/character_save.h"
+#include "core/files/saved_files.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
+#include "core/model/workspace.h"
+
+namespace {
+
+// Makes the output folder the workspace root while a character is saved.
+class RootScope {
+public:
+    explicit RootScope(const std::filesystem::path& root) : previous_(WorkspaceRoot()) {
+        SetWorkspaceRoot(root);
+    }
+    ~RootScope() { SetWorkspaceRoot(previous_); }
+    RootScope(const RootScope&) = delete;
+    RootScope& operator=(const RootScope&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+} // namespace
+
+CharacterBatch::CharacterBatch(std::filesystem::path workspace, std::filesystem::path out)
+    : workspace_(std::move(workspace)), out_(std::move(out)) {}
+
+bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
+    SetWorkspaceRoot(workspace_);
+    program_data.creation_stage = 0;
+    LoadAllRulesLists();
+    if (!CharacterRace::pHead || !CharacterClass::pHead) {
+        error = "the workspace " + workspace_.string() + " holds no races or no classes";
+        return false;
+    }
+    if (!names_.Load(error)) {
+        return false;
+    }
+    picker_ = std::make_unique<NamePicker>(
+        names_, [this](const std::string& name) { return NameTaken(name); });
+    player_ = std::make_unique<AutoPlayer>(*picker_);
+    // The dice log is named by the first character's dice, as in a fresh toolkit session, so
+    // a batch's rolls do not depend on what ran before it in the process.
+    program_data.log_file_name[0] = '\0';
+    HoldLogFileOpen(true);
+    SeedVexlrandAsClock(clock ? *clock : VexlClockNow());
+    return true;
+}
+
+CharacterBatch::~CharacterBatch() {
+    HoldLogFileOpen(false);
+}
+
+bool CharacterBatch::NameTaken(const std::string& name) const {
+    std::error_code ec;
+    return std::filesystem::exists(out_ / kCharacterXmlDirectory / (SavedFileName(name) + ".xml"),
+                                   ec);
+}
+
+std::optional<BatchCharacter> CharacterBatch::MakeOne(const CharacterWish& wish,
+                                                      std::string& error) {
+    if (!player_->Play(wish)) {
+        return std::nullopt;
+    }
+    const Character_Class& c = current_character;
+    BatchCharacter made{c.character_name, c.race, c.sex,
+                        c.class_item ? c.class_item->name : std::string(), ""};
+    {
+        RootScope scope(out_);
+        std::error_code ec;
+        std::filesystem::create_directories(out_ / kCharacterXmlDirectory, ec);
+        std::filesystem::create_directories(out_ / kCharacterHtmlDirectory, ec);
+        if (SaveCurrentCharacter() != SaveResult::kSaved) {
+            error = "the character " + made.name + " could not be saved in " + out_.string();
+            return std::nullopt;
+        }
+    }
+    made.file =
+        (std::filesystem::path(kCharacterXmlDirectory) / (SavedFileName(made.name) + ".xml"))
+            .string();
+    return made;
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// The name lists of the data set (Names/Names.txt in the workspace): given names per race and
+// sex and family names per race, from which the automatic player names its characters.
+class NameLists {
+public:
+    static constexpr const char* kFile = "Names/Names.txt";
+
+    // Reads the lists from the workspace; false, with `error` set, when the file cannot be read
+    // or holds no name at all.
+    bool Load(std::string& error);
+
+    // Reads the lists from text in the file's format (sections "[Race, Male]", "[Race, Female]",
+    // "[Race, Family]", one name a line, # comments).
+    void Parse(const std::string& text);
+
+    // Given names for a race and sex; when the data set lists none for the race, those of every
+    // race for the sex.
+    std::vector<std::string> Given(const std::string& race, const std::string& sex) const;
+    std::vector<std::string> Family(const std::string& race) const;
+
+private:
+    std::map<std::string, std::vector<std::string>> sections_; // "Race, Sex" -> names
+};
+
+// Hands out names no character of the output folder bears yet. Each character of a batch is
+// saved before the next is named, so the folder also stands for the batch; the picker only
+// remembers, per race and sex, the numeral whose names are all in use (memory stays flat).
+class NamePicker {
+public:
+    // `taken` says whether a name is already in use (its saved file exists).
+    NamePicker(const NameLists& lists, std::function<bool(const std::string&)> taken);
+
+    // A fresh name for a character of the race and sex; `pick(n)` chooses 0 to n-1 (the game's
+    // generator). Past the combinations of the lists, a numeral follows the name ("Edwin
+    // Carver II"). Empty only when the lists hold no name for the sex at all.
+    std::string Next(const std::string& race, const std::string& sex,
+                     const std::function<int(int)>& pick);
+
+private:
+    const NameLists& lists_;
+    std::function<bool(const std::string&)> taken_;
+    std::map<std::string, int> first_numeral_; // "Race, Sex" -> numeral still worth trying
+};
+
+std::string RomanNumeral(int number);
