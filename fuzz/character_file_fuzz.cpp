@@ -9,8 +9,6 @@
 #include <utility>
 
 #include "core/app/clear_all.h"
-#include "core/model/program_state.h"
-#include "core/model/workspace.h"
 #include "core/data/rules_lists.h"
 #include "core/files/character_file_reader.h"
 #include "core/files/character_file_writer.h"
