@@ -2,22 +2,14 @@
 
 #include <string>
 
-#include <wx/frame.h>
+#include <wx/textctrl.h>
 
-class wxTextCtrl;
+#include "gui/app/side_window.h"
 
 // The dice log window: every logged line of the creation, along the bottom of the screen.
-class DiceLog : public wxFrame {
+class DiceLog : public SideWindow<wxTextCtrl> {
 public:
-    DiceLog(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    ~DiceLog() override;
-
-    void OnExit(wxCommandEvent& event);
-    void OnClose(wxCloseEvent& event);
-
-private:
-    void MarkClosed();
-    wxDECLARE_EVENT_TABLE();
+    DiceLog(const wxPoint& pos, const wxSize& size);
 };
 
 // The text control of the open log window; null while none is open.

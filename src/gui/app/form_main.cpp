@@ -15,6 +15,7 @@
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
@@ -89,11 +90,9 @@ void FormMain::OnNew(wxCommandEvent&) {
     }
     Clear_All();
     program_data.creation_stage = 3;
-    auto* step =
-        new FrameStep3(MasterFrame, "Character Creation: Roll Ability Scores and choose race",
-                       wxDefaultPosition, wxSize(500, 315));
-    VexlFrames[kSlotStep3] = step;
-    step->Show(true);
+    OpenCreationWindow<FrameStep3>(kSlotStep3,
+                                   "Character Creation: Roll Ability Scores and choose race",
+                                   wxDefaultPosition, wxSize(500, 315));
 }
 
 void FormMain::OnAbout(wxCommandEvent&) {

@@ -2,12 +2,8 @@
 
 #include <algorithm>
 
-#include <wx/menu.h>
-
 #include "core/tree/tree_editor.h"
 #include "core/tree/tree_senders.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/equip_frame.h"
@@ -24,55 +20,20 @@ wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
 }
 
+const SideWindowLink<wxTreeCtrl> kTreeLink{theTree, PCTREarly_Close, kSlotTree};
+
 } // namespace
 
-wxBEGIN_EVENT_TABLE(PCTreeFrame, wxFrame)
-    EVT_MENU(ID_Exit, PCTreeFrame::OnExit)
-    EVT_CLOSE(PCTreeFrame::OnClose)
+wxBEGIN_EVENT_TABLE(PCTreeFrame, SideWindow<wxTreeCtrl>)
     EVT_TREE_ITEM_ACTIVATED(wxID_ANY, PCTreeFrame::OnEdit)
 wxEND_EVENT_TABLE()
 
-PCTreeFrame::PCTreeFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                         const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size) {
-    PCTREarly_Close = false;
-    SetIcon(SampleIcon());
-    auto* file = new wxMenu;
-    file->Append(ID_Exit, "E&xit", "Close window");
-    auto* bar = new wxMenuBar;
-    bar->Append(file, "&File");
-    SetMenuBar(bar);
-    CreateStatusBar();
+PCTreeFrame::PCTreeFrame(const wxPoint& pos, const wxSize& size)
+    : SideWindow(kTreeLink, "Character Creation: PC Tree", pos, size, "Close window", 1) {
     // The tree fills the client area and follows the window when it is resized.
     theTree = new wxTreeCtrl(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                              wxTR_DEFAULT_STYLE | wxTR_HAS_BUTTONS);
     theTree->AddRoot("PC");
-}
-
-// A closing window takes no more branches, so a sender that runs before it is destroyed
-// opens a fresh window rather than writing into this one.
-void PCTreeFrame::MarkClosed() {
-    if (theTree && theTree->GetParent() == this) {
-        theTree = nullptr;
-        PCTREarly_Close = true;
-    }
-}
-
-void PCTreeFrame::OnClose(wxCloseEvent& event) {
-    MarkClosed();
-    event.Skip();
-}
-
-PCTreeFrame::~PCTreeFrame() {
-    MarkClosed();
-    if (VexlFrames[kSlotTree] == this) {
-        VexlFrames[kSlotTree] = nullptr;
-    }
-}
-
-void PCTreeFrame::OnExit(wxCommandEvent&) {
-    MarkClosed();
-    Close(true);
 }
 
 // The activated item's parent names the value (the value item under "Age"); activating the
@@ -116,16 +77,10 @@ void PCTreeFrame::OnEdit(wxTreeEvent& event) {
 }
 
 void OpenPCTree() {
-    if (!PCTREarly_Close && theTree) {
-        return;
+    if (OpenSideWindow<PCTreeFrame>(kTreeLink, wxPoint(MasterWidth - kTreeWidth, 0),
+                                    wxSize(kTreeWidth, MasterHeight))) {
+        SendCharacterToTree();
     }
-    PCTREarly_Close = true;
-    auto* tree =
-        new PCTreeFrame(MasterFrame, "Character Creation: PC Tree",
-                        wxPoint(MasterWidth - kTreeWidth, 0), wxSize(kTreeWidth, MasterHeight));
-    VexlFrames[kSlotTree] = tree;
-    tree->Show(true);
-    SendCharacterToTree();
 }
 
 void ClearPCTree() {

@@ -3,23 +3,20 @@
 #include <string>
 #include <vector>
 
-#include <wx/frame.h>
 #include <wx/treectrl.h>
+
+#include "gui/app/side_window.h"
 
 // The character tree window: the current character as branches of name/value pairs under
 // the root "PC", beside the main window. Activating a value edits it once no creation is in
 // progress.
-class PCTreeFrame : public wxFrame {
+class PCTreeFrame : public SideWindow<wxTreeCtrl> {
 public:
-    PCTreeFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    ~PCTreeFrame() override;
+    PCTreeFrame(const wxPoint& pos, const wxSize& size);
 
-    void OnExit(wxCommandEvent& event);
-    void OnClose(wxCloseEvent& event);
     void OnEdit(wxTreeEvent& event);
 
 private:
-    void MarkClosed();
     wxDECLARE_EVENT_TABLE();
 };
 

@@ -7,6 +7,7 @@
 
 #include "core/wizard/alignment_step.h"
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/equip_frame.h"
 
@@ -43,12 +44,6 @@ void AlignmentStep::OnContinue(wxCommandEvent&) {
 }
 
 void OpenAlignmentStep() {
-    if (wxFrame* open = VexlFrames[kSlotAlignment]) {
-        open->Raise();
-        return;
-    }
-    auto* frame = new AlignmentStep(MasterFrame, "Character Creation: Alignment", wxDefaultPosition,
-                                    wxSize(300, 150));
-    VexlFrames[kSlotAlignment] = frame;
-    frame->Show(true);
+    RaiseOrOpenCreationWindow<AlignmentStep>(kSlotAlignment, "Character Creation: Alignment",
+                                             wxSize(300, 150));
 }

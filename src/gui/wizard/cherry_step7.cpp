@@ -8,6 +8,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step7.h"
 #include "gui/wizard/frame_step8.h"
@@ -113,17 +114,13 @@ void CherryStep7::OnRemove(wxCommandEvent&) {
 void CherryStep7::OnRoll(wxCommandEvent&) {
     step_.RollRandomly();
     CloseContinued();
-    auto* next = new FrameStep7(MasterFrame, "Character Creation: Quirks and Flaws",
-                                wxDefaultPosition, wxSize(550, 550));
-    VexlFrames[kSlotStep7Again] = next;
-    next->Show(true);
+    OpenCreationWindow<FrameStep7>(kSlotStep7Again, "Character Creation: Quirks and Flaws",
+                                   wxDefaultPosition, wxSize(550, 550));
 }
 
 void CherryStep7::OnContinue(wxCommandEvent&) {
     step_.Continue();
     CloseContinued();
-    auto* next = new FrameStep8(MasterFrame, "Character Creation: Spend BP's to raise abilities",
-                                wxDefaultPosition, wxSize(470, 280));
-    VexlFrames[kSlotStep8] = next;
-    next->Show(true);
+    OpenCreationWindow<FrameStep8>(kSlotStep8, "Character Creation: Spend BP's to raise abilities",
+                                   wxDefaultPosition, wxSize(470, 280));
 }

@@ -10,6 +10,7 @@
 #include "core/wizard/equipment_shop.h"
 #include "gui/app/app_icon.h"
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/list_view_fill.h"
 
@@ -116,12 +117,5 @@ void EquipFrame::OnRemove(wxCommandEvent&) {
 }
 
 void OpenEquipStep() {
-    if (wxFrame* open = VexlFrames[kSlotEquipment]) {
-        open->Raise();
-        return;
-    }
-    auto* frame =
-        new EquipFrame(MasterFrame, kEquipmentShopTitle, wxDefaultPosition, wxSize(731, 545));
-    VexlFrames[kSlotEquipment] = frame;
-    frame->Show(true);
+    RaiseOrOpenCreationWindow<EquipFrame>(kSlotEquipment, kEquipmentShopTitle, wxSize(731, 545));
 }

@@ -13,6 +13,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/number_entry.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step6.h"
 
@@ -208,10 +209,8 @@ void FrameStep3::OnContinue(wxCommandEvent&) {
         return;
     }
     CloseContinued();
-    auto* next = new FrameStep6(MasterFrame, "Character Creation: Roll Priors and Particulars",
-                                wxDefaultPosition, wxSize(500, 385));
-    VexlFrames[kSlotStep6] = next;
-    next->Show(true);
+    OpenCreationWindow<FrameStep6>(kSlotStep6, "Character Creation: Roll Priors and Particulars",
+                                   wxDefaultPosition, wxSize(500, 385));
 }
 
 void FrameStep3::OnAbort(wxCommandEvent& event) {

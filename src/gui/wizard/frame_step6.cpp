@@ -6,6 +6,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/frame_step7.h"
@@ -155,14 +156,13 @@ void FrameStep6::OnContinue(wxCommandEvent&) {
         return;
     }
     CloseContinued();
-    CreationFrame* window = nullptr;
     if (next == PriorsNext::kQuirkRolling) {
-        window = new FrameStep7(MasterFrame, kQuirksTitle, wxDefaultPosition, wxSize(550, 550));
+        OpenCreationWindow<FrameStep7>(kSlotStep7, kQuirksTitle, wxDefaultPosition,
+                                       wxSize(550, 550));
     } else {
-        window = new CherryStep7(MasterFrame, kQuirksTitle, wxDefaultPosition, wxSize(550, 365));
+        OpenCreationWindow<CherryStep7>(kSlotStep7, kQuirksTitle, wxDefaultPosition,
+                                        wxSize(550, 365));
     }
-    VexlFrames[kSlotStep7] = window;
-    window->Show(true);
 }
 
 void FrameStep6::OnAbort(wxCommandEvent& event) {

@@ -9,6 +9,7 @@
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/frame_step8.h"
@@ -87,19 +88,16 @@ void FrameStep7::OnContinue(wxCommandEvent&) {
         return;
     case QuirkRollingStep::Next::kCherryPicking: {
         CloseContinued();
-        auto* next =
-            new CherryStep7(MasterFrame, "Character Creation: Quirks and Flaws (Cherry Picking)",
-                            wxDefaultPosition, wxSize(550, 365));
-        VexlFrames[kSlotStep3] = next;
-        next->Show(true);
+        OpenCreationWindow<CherryStep7>(kSlotStep3,
+                                        "Character Creation: Quirks and Flaws (Cherry Picking)",
+                                        wxDefaultPosition, wxSize(550, 365));
         return;
     }
     case QuirkRollingStep::Next::kRaiseAbilities: {
         CloseContinued();
-        auto* next = new FrameStep8(MasterFrame, "Character Creation: Spend BP to raise abilities",
-                                    wxDefaultPosition, wxSize(470, 280));
-        VexlFrames[kSlotStep8] = next;
-        next->Show(true);
+        OpenCreationWindow<FrameStep8>(kSlotStep8,
+                                       "Character Creation: Spend BP to raise abilities",
+                                       wxDefaultPosition, wxSize(470, 280));
         return;
     }
     }

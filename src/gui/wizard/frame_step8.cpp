@@ -10,6 +10,7 @@
 #include "core/wizard/ability_race_step.h"
 #include "gui/app/form_main.h"
 #include "gui/app/number_entry.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_placement.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
@@ -125,8 +126,6 @@ void FrameStep8::OnContinue(wxCommandEvent&) {
         thief->Show(true);
     }
     CloseContinued();
-    auto* next =
-        new FrameStep10(MasterFrame, "Character Creation: Age and Money", age_place, age_size);
-    VexlFrames[kSlotStep10] = next;
-    next->Show(true);
+    OpenCreationWindow<FrameStep10>(kSlotStep10, "Character Creation: Age and Money", age_place,
+                                    age_size);
 }

@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "gui/app/form_main.h"
+#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/alignment_step_frame.h"
 #include "gui/wizard/equip_frame.h"
@@ -118,11 +119,5 @@ void SkillFrame::OnContinue(wxCommandEvent&) {
 }
 
 void OpenSkillStep() {
-    if (wxFrame* open = VexlFrames[kSlotSkills]) {
-        open->Raise();
-        return;
-    }
-    auto* frame = new SkillFrame(MasterFrame, kSkillStepTitle, wxDefaultPosition, wxSize(731, 545));
-    VexlFrames[kSlotSkills] = frame;
-    frame->Show(true);
+    RaiseOrOpenCreationWindow<SkillFrame>(kSlotSkills, kSkillStepTitle, wxSize(731, 545));
 }
