@@ -9,19 +9,7 @@
 #include "core/data/saving_throws.h"
 #include "core/model/character.h"
 
-namespace {
-
-// The first record of a rules list whose name is exactly `name`.
-template <typename Record> Record* FindByWholeName(const std::string& name) {
-    for (Record* record = Record::pHead.get(); record; record = record->next.get()) {
-        if (record->name == name) {
-            return record;
-        }
-    }
-    return nullptr;
-}
-
-} // namespace
+namespace {} // namespace
 
 int RunTablesSave(const std::vector<std::string>& words) {
     std::string error;
@@ -56,7 +44,7 @@ int RunTablesSave(const std::vector<std::string>& words) {
     CharacterClass* class_record = &stand_in_class;
     if (const auto found = args->options.find("class"); found != args->options.end()) {
         CClass.LoadClass();
-        class_record = FindByWholeName<CharacterClass>(found->second);
+        class_record = CharacterClass::Named(found->second);
         if (!class_record) {
             return UsageFailure("tables save: no class named '" + found->second +
                                 "' in the Classes directory");
@@ -65,7 +53,7 @@ int RunTablesSave(const std::vector<std::string>& words) {
     CharacterRace* race_record = nullptr;
     if (const auto found = args->options.find("race"); found != args->options.end()) {
         CRace.LoadRace();
-        race_record = FindByWholeName<CharacterRace>(found->second);
+        race_record = CharacterRace::Named(found->second);
         if (!race_record) {
             return UsageFailure("tables save: no race named '" + found->second +
                                 "' in the Races directory");

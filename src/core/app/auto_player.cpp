@@ -63,12 +63,7 @@ bool Matches(const std::string& wished, const std::string& value) {
 }
 
 bool ShopSells(const std::string& name) {
-    for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return true;
-        }
-    }
-    return false;
+    return CharacterEquip::Named(name) != nullptr;
 }
 
 bool ClassMayUse(const CharacterClass& chosen, const std::string& weapon) {

@@ -8,13 +8,13 @@
 #include "core/data/class_data.h"
 #include "core/data/data_numbers.h"
 #include "core/data/data_reader.h"
+#include "core/data/honor_die_table.h"
 #include "core/data/race_data.h"
 #include "core/files/class_history_tags.h"
 #include "core/files/saved_character_tags.h"
 #include "core/files/saved_files.h"
-#include "core/model/character.h"
 #include "core/files/saved_text.h"
-#include "core/data/honor_die_table.h"
+#include "core/model/character.h"
 
 namespace {
 
@@ -30,24 +30,11 @@ std::string ShownTag(std::string_view tag) {
     return std::string(tag) + ">";
 }
 
-// The record of exactly this name (and sex): the race list holds names that begin with
-// others ("Gnome", "Gnome Titan"), so a part of a name never stands for the whole.
+// The race of exactly this name and sex: the race list holds names that begin with others
+// ("Gnome", "Gnome Titan"), so a part of a name never stands for the whole.
 CharacterRace* RaceNamed(const std::string& name, const std::string& sex) {
-    for (CharacterRace* race = CharacterRace::pHead.get(); race; race = race->next.get()) {
-        if (race->name == name && race->sex == sex) {
-            return race;
-        }
-    }
-    return nullptr;
-}
-
-CharacterClass* ClassNamed(const std::string& name) {
-    for (CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-        if (cls->name == name) {
-            return cls;
-        }
-    }
-    return nullptr;
+    return CharacterRace::First(
+        [&](const CharacterRace& race) { return race.name == name && race.sex == sex; });
 }
 
 } // namespace
@@ -296,9 +283,9 @@ void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& item) {
 void XMLRead::LookUpRules() {
     Character_Class& c = current_character;
     c.race_item = RaceNamed(c.race, c.sex);
-    c.class_item = ClassNamed(c.class_long_name);
+    c.class_item = CharacterClass::Named(c.class_long_name);
     const ClassDataItem* first = ClassDataItem::pHead.get();
     if (!c.class_item && first) {
-        c.class_item = ClassNamed(first->name);
+        c.class_item = CharacterClass::Named(first->name);
     }
 }

@@ -1,111 +1,186 @@
 #include "core/files/saved_character_tags.h"
 
+#include <cctype>
+#include <stdexcept>
+#include <type_traits>
+
+#include "core/model/character_fields.h"
+
 namespace {
 
 using C = Character_Class;
 
+// A tag of the character file the reader knows, in the order the reader tests them. The member
+// each tag fills comes from the record's field table.
+struct TestedTag {
+    const char* tag;
+    bool C::*background_flag = nullptr;
+};
+
 // clang-format off
-const SavedTag kTags[] = {
-    {"<CIRCUMSTANCE_OF_BIRTH",           &C::circumstance_of_birth},
-    {"<LEGITAMACY_OF_BIRTH",             &C::legitimacy_of_birth},
-    {"<FAMILY_HERITAGE",                 &C::family_heritage},
-    {"<SIBLING1",                        SiblingLine{0}},
-    {"<SIBLING2",                        SiblingLine{1}},
-    {"<SIBLING3",                        SiblingLine{2}},
-    {"<SIBLING4",                        SiblingLine{3}},
-    {"<SIBLING5",                        SiblingLine{4}},
-    {"<SIBLING6",                        SiblingLine{5}},
-    {"<SIBLING7",                        SiblingLine{6}},
-    {"<SIBLING8",                        SiblingLine{7}},
-    {"<SIBLING9",                        SiblingLine{8}},
-    {"<RACE",                            &C::race},
-    {"<SEX",                             &C::sex},
-    {"<STEPPARENT",                      &C::stepparent},
-    {"<BIRTH_ORDER",                     &C::birth_order},
-    {"<MOTHER_STATUS",                   &C::mother_status},
-    {"<MOTHER_QUALITY",                  &C::mother_quality},
-    {"<FATHER_STATUS",                   &C::father_status},
-    {"<FATHER_QUALITY",                  &C::father_quality},
-    {"<CLASS_LONG_NAME",                 &C::class_long_name},
-    {"<CLASS_NAME",                      ClassEntry{}},
-    {"<HANDEDNESS",                      &C::handedness},
-    {"<SOCIAL_CLASS",                    &C::social_class},
-    {"<SOCIAL_ID",                       &C::social_id},
-    {"<INHERITED_WEAPON",                &C::inherited_weapon},
-    {"<INHERITED_ARMOR",                 &C::inherited_armor},
-    {"<INHERITED_SHIELDHELMET",          &C::inherited_shieldhelmet},
-    {"<INHERITED_MOUNT",                 &C::inherited_mount},
-    {"<INHERITED_DEED",                  &C::inherited_deed},
-    {"<CHARACTER_NAME",                  &C::character_name},
-    {"<ALIGNMENT",                       &C::alignment},
-    {"<STRENGTH_BASE",                   &C::strength_base},
-    {"<STRENGTH_PERC",                   &C::strength_perc},
-    {"<DEXTERITY_BASE",                  &C::dexterity_base},
-    {"<DEXTERITY_PERC",                  &C::dexterity_perc},
-    {"<CONSTITUTION_BASE",               &C::constitution_base},
-    {"<CONSTITUTION_PERC",               &C::constitution_perc},
-    {"<INTELLIGENCE_BASE",               &C::intelligence_base},
-    {"<INTELLIGENCE_PERC",               &C::intelligence_perc},
-    {"<WISDOM_BASE",                     &C::wisdom_base},
-    {"<WISDOM_PERC",                     &C::wisdom_perc},
-    {"<CHARISMA_BASE",                   &C::charisma_base},
-    {"<CHARISMA_PERC",                   &C::charisma_perc},
-    {"<COMELINESS_BASE",                 &C::comeliness_base},
-    {"<COMELINESS_PERC",                 &C::comeliness_perc},
-    {"<HONOR_BASE",                      &C::honor},
-    {"<AGE",                             &C::age},
-    {"<HIT_POINTS",                      &C::hit_points},
-    {"<CHARACTER_HEIGHT",                &C::character_height},
-    {"<CHARACTER_WEIGHT",                &C::character_weight},
-    {"<SIBLINGS",                        &C::siblings},
-    {"<LEVEL",                           &C::level},
-    {"<GOLDCOINS",                       &C::gold},
-    {"<SILVERCOINS",                     &C::silver},
-    {"<COPPERCOINS",                     &C::copper},
-    {"<SCHOOL_LOCATION",                 &C::school_location, &C::requires_hwg_class},
-    {"<SCHOOL_TYPE",                     &C::school_type},
-    {"<MASTER_QUALITY_NURTURE",          &C::master_quality_nurture},
-    {"<MASTER_QUALITY_EDUCATION",        &C::master_quality_education},
-    {"<CLASS_SIZE",                      &C::class_size},
-    {"<CLASS_EQUIPMENT",                 &C::class_equipment},
-    {"<CLASS_RANK",                      &C::class_rank},
-    {"<CAMP_TYPE",                       &C::camp_type, &C::requires_wg_class},
-    {"<CAMP_QUALITY",                    &C::camp_quality},
-    {"<CAMP_RESULTS",                    &C::camp_results},
-    {"<ACCIDENT_EVENT",                  &C::accident_events},
-    {"<SPECIALTY_ASSIGNMENT",            &C::specialty_assignment},
-    {"<AIT_QUALITY",                     &C::ait_quality},
-    {"<STATE_OF_HOSTILITIES",            &C::state_of_hostilities},
-    {"<WAR_EVENT",                       &C::war_events},
-    {"<OCCUPYING_FORCE_ATTITUDE",        &C::occupying_force_attitude},
-    {"<OCCUPATION_EVENT",                &C::occupation_event},
-    {"<GUERILLA_EVENT",                  &C::guerilla_event},
-    {"<NONCOMBAT_EVENT",                 &C::noncombat_events},
-    {"<VG_THE_CALL",                     &C::vg_the_call, &C::requires_vg_class},
-    {"<VG_SCHOOL_TYPE",                  &C::vg_school_type},
-    {"<VG_REVEREND_SUPERIOR_COMPETENCY", &C::vg_reverend_superior_competency},
-    {"<VG_REVEREND_SUPERIOR_PERSONALITY",&C::vg_reverend_superior_personality},
-    {"<VG_ACCOUTREMENTS",                &C::vg_accoutrements},
-    {"<VG_RESIDENCY_LOCATION",           &C::vg_residency_location},
-    {"<VG_RESIDENCY_RESULTS",            &C::vg_residency_results},
-    {"<VG_FINAL_RESULTS",                &C::vg_final_results},
-    {"<SKILLNAME",                       SavedItemList::kSkill},
-    {"<TALENTNAME",                      SavedItemList::kTalent},
-    {"<PROFICIENCYNAME",                 SavedItemList::kProficiency},
-    {"<QUIRKNAME",                       SavedItemList::kQuirk},
-    {"<EQUIPNAME",                       SavedItemList::kEquipment},
-    {"<SPELLNAME",                       SavedItemList::kSpell},
+const TestedTag kTestOrder[] = {
+    {"<CIRCUMSTANCE_OF_BIRTH"},
+    {"<LEGITAMACY_OF_BIRTH"},
+    {"<FAMILY_HERITAGE"},
+    {"<SIBLING1"},
+    {"<SIBLING2"},
+    {"<SIBLING3"},
+    {"<SIBLING4"},
+    {"<SIBLING5"},
+    {"<SIBLING6"},
+    {"<SIBLING7"},
+    {"<SIBLING8"},
+    {"<SIBLING9"},
+    {"<RACE"},
+    {"<SEX"},
+    {"<STEPPARENT"},
+    {"<BIRTH_ORDER"},
+    {"<MOTHER_STATUS"},
+    {"<MOTHER_QUALITY"},
+    {"<FATHER_STATUS"},
+    {"<FATHER_QUALITY"},
+    {"<CLASS_LONG_NAME"},
+    {"<CLASS_NAME"},
+    {"<HANDEDNESS"},
+    {"<SOCIAL_CLASS"},
+    {"<SOCIAL_ID"},
+    {"<INHERITED_WEAPON"},
+    {"<INHERITED_ARMOR"},
+    {"<INHERITED_SHIELDHELMET"},
+    {"<INHERITED_MOUNT"},
+    {"<INHERITED_DEED"},
+    {"<CHARACTER_NAME"},
+    {"<ALIGNMENT"},
+    {"<STRENGTH_BASE"},
+    {"<STRENGTH_PERC"},
+    {"<DEXTERITY_BASE"},
+    {"<DEXTERITY_PERC"},
+    {"<CONSTITUTION_BASE"},
+    {"<CONSTITUTION_PERC"},
+    {"<INTELLIGENCE_BASE"},
+    {"<INTELLIGENCE_PERC"},
+    {"<WISDOM_BASE"},
+    {"<WISDOM_PERC"},
+    {"<CHARISMA_BASE"},
+    {"<CHARISMA_PERC"},
+    {"<COMELINESS_BASE"},
+    {"<COMELINESS_PERC"},
+    {"<HONOR_BASE"},
+    {"<AGE"},
+    {"<HIT_POINTS"},
+    {"<CHARACTER_HEIGHT"},
+    {"<CHARACTER_WEIGHT"},
+    {"<SIBLINGS"},
+    {"<LEVEL"},
+    {"<GOLDCOINS"},
+    {"<SILVERCOINS"},
+    {"<COPPERCOINS"},
+    {"<SCHOOL_LOCATION", &C::requires_hwg_class},
+    {"<SCHOOL_TYPE"},
+    {"<MASTER_QUALITY_NURTURE"},
+    {"<MASTER_QUALITY_EDUCATION"},
+    {"<CLASS_SIZE"},
+    {"<CLASS_EQUIPMENT"},
+    {"<CLASS_RANK"},
+    {"<CAMP_TYPE", &C::requires_wg_class},
+    {"<CAMP_QUALITY"},
+    {"<CAMP_RESULTS"},
+    {"<ACCIDENT_EVENT"},
+    {"<SPECIALTY_ASSIGNMENT"},
+    {"<AIT_QUALITY"},
+    {"<STATE_OF_HOSTILITIES"},
+    {"<WAR_EVENT"},
+    {"<OCCUPYING_FORCE_ATTITUDE"},
+    {"<OCCUPATION_EVENT"},
+    {"<GUERILLA_EVENT"},
+    {"<NONCOMBAT_EVENT"},
+    {"<VG_THE_CALL", &C::requires_vg_class},
+    {"<VG_SCHOOL_TYPE"},
+    {"<VG_REVEREND_SUPERIOR_COMPETENCY"},
+    {"<VG_REVEREND_SUPERIOR_PERSONALITY"},
+    {"<VG_ACCOUTREMENTS"},
+    {"<VG_RESIDENCY_LOCATION"},
+    {"<VG_RESIDENCY_RESULTS"},
+    {"<VG_FINAL_RESULTS"},
+    {"<SKILLNAME"},
+    {"<TALENTNAME"},
+    {"<PROFICIENCYNAME"},
+    {"<QUIRKNAME"},
+    {"<EQUIPNAME"},
+    {"<SPELLNAME"},
 };
 // clang-format on
+
+// The item list a list field's entries are read into.
+SavedField ListField(SpecialField field, std::string_view tag) {
+    switch (field) {
+    case SpecialField::kSkills:
+        return SavedItemList::kSkill;
+    case SpecialField::kTalents:
+        return SavedItemList::kTalent;
+    case SpecialField::kProficiencies:
+        return SavedItemList::kProficiency;
+    case SpecialField::kQuirks:
+        return SavedItemList::kQuirk;
+    case SpecialField::kEquipment:
+        return SavedItemList::kEquipment;
+    case SpecialField::kSpells:
+        return SavedItemList::kSpell;
+    case SpecialField::kClasses:
+        return ClassEntry{};
+    case SpecialField::kSiblingLines:
+        // "SIBLING1" to "SIBLING9": the digit numbers the line.
+        return SiblingLine{tag.back() - '1'};
+    default:
+        throw std::logic_error("the character file has no element for " + std::string(tag));
+    }
+}
+
+// The field of the record that `tag` ("<SIBLING3") fills, from the field table; a sibling
+// line's tag is the field's tag and the line's number.
+SavedField FieldOf(std::string_view tag) {
+    std::string_view name = tag.substr(1);
+    const bool numbered = std::isdigit(static_cast<unsigned char>(name.back()));
+    const std::string_view field_tag = numbered ? name.substr(0, name.size() - 1) : name;
+    for (const CharacterField& field : CharacterFields()) {
+        if (field.file_tag != field_tag) {
+            continue;
+        }
+        return std::visit(
+            [&](const auto& member) -> SavedField {
+                using Member = std::decay_t<decltype(member)>;
+                if constexpr (std::is_same_v<Member, SpecialField>) {
+                    return ListField(member, tag);
+                } else if constexpr (std::is_same_v<Member, bool C::*>) {
+                    throw std::logic_error("a flag has no element: " + std::string(tag));
+                } else {
+                    return member;
+                }
+            },
+            field.member);
+    }
+    throw std::logic_error("no field of the record has the element " + std::string(tag));
+}
+
+const std::vector<SavedTag>& Tags() {
+    static const std::vector<SavedTag> tags = [] {
+        std::vector<SavedTag> built;
+        for (const TestedTag& tested : kTestOrder) {
+            built.push_back({tested.tag, FieldOf(tested.tag), tested.background_flag});
+        }
+        return built;
+    }();
+    return tags;
+}
 
 } // namespace
 
 std::span<const SavedTag> SavedCharacterTags() {
-    return kTags;
+    return Tags();
 }
 
 const SavedTag* MatchSavedTag(std::string_view tag_text) {
-    for (const SavedTag& tag : kTags) {
+    for (const SavedTag& tag : Tags()) {
         if (tag_text.find(tag.tag) != std::string_view::npos) {
             return &tag;
         }

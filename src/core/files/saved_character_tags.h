@@ -11,7 +11,8 @@
 
 // The elements a character file gives back to the record, in the order they are tested: the
 // first tag that occurs in an element's tag text takes the element. Every other element
-// (containers, values worked out from the record) is left alone.
+// (containers, values worked out from the record) is left alone. The member an element fills
+// is the one the record's field table gives its tag (CharacterFields()).
 
 // One of the nine sibling lines (0 to 8).
 struct SiblingLine {

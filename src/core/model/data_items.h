@@ -37,13 +37,15 @@ public:
         hide_in_shadows{}, detect_noise{}, climb_walls{}, read_languages{};
 
     // The nine thief skill histories, in the order of the thief skill names.
-    std::array<ByLevel*, 9> ThiefSkillHistories() {
-        return {&pick_pockets,    &open_locks,   &find_traps,  &remove_traps,  &move_silently,
-                &hide_in_shadows, &detect_noise, &climb_walls, &read_languages};
-    }
-    std::array<const ByLevel*, 9> ThiefSkillHistories() const {
-        return {&pick_pockets,    &open_locks,   &find_traps,  &remove_traps,  &move_silently,
-                &hide_in_shadows, &detect_noise, &climb_walls, &read_languages};
+    std::array<ByLevel*, 9> ThiefSkillHistories() { return HistoriesOf(*this); }
+    std::array<const ByLevel*, 9> ThiefSkillHistories() const { return HistoriesOf(*this); }
+
+private:
+    template <typename Self>
+    static auto HistoriesOf(Self& self) -> std::array<decltype(&self.pick_pockets), 9> {
+        return std::array{&self.pick_pockets, &self.open_locks,    &self.find_traps,
+                          &self.remove_traps, &self.move_silently, &self.hide_in_shadows,
+                          &self.detect_noise, &self.climb_walls,   &self.read_languages};
     }
 };
 

@@ -52,24 +52,24 @@ public:
         pHead = std::move(record);
     }
 
-    // The first record, in list order, whose name contains `name` (case-sensitive).
-    static T* Find(std::string_view name) {
+    // The first record, in list order, that `matches`.
+    template <typename Predicate> static T* First(Predicate matches) {
         for (T* p = pHead.get(); p; p = p->next.get()) {
-            if (p->name.find(name) != std::string_view::npos) {
+            if (matches(*p)) {
                 return p;
             }
         }
         return nullptr;
     }
 
+    // The first record, in list order, whose name contains `name` (case-sensitive).
+    static T* Find(std::string_view name) {
+        return First([name](const T& p) { return p.name.find(name) != std::string_view::npos; });
+    }
+
     // The first record, in list order, of exactly this name (case-sensitive).
     static T* Named(std::string_view name) {
-        for (T* p = pHead.get(); p; p = p->next.get()) {
-            if (p->name == name) {
-                return p;
-            }
-        }
-        return nullptr;
+        return First([name](const T& p) { return p.name == name; });
     }
 
     // Unlinks and destroys `item`; an item that is not in the list is left alone.

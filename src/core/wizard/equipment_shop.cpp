@@ -20,12 +20,8 @@ bool IsCategoriesRecord(const CharacterEquip& item) {
 }
 
 const CharacterEquip* ItemNamed(const std::string& name) {
-    for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name && !IsCategoriesRecord(*item)) {
-            return item;
-        }
-    }
-    return nullptr;
+    return CharacterEquip::First(
+        [&](const CharacterEquip& item) { return item.name == name && !IsCategoriesRecord(item); });
 }
 
 // The item an owned entry sells as: the one with the longest name that occurs in the entry's
@@ -127,13 +123,7 @@ bool EquipmentShop::Buy(const std::string& name) {
     if (price > funds) {
         return false;
     }
-    EquipDataItem* owned = nullptr;
-    for (EquipDataItem* e = EquipDataItem::pHead.get(); e; e = e->next.get()) {
-        if (e->name == name) {
-            owned = e;
-            break;
-        }
-    }
+    EquipDataItem* owned = EquipDataItem::Named(name);
     if (owned && item->combine) {
         owned->value += 1;
     } else {

@@ -48,12 +48,8 @@ std::string Joined(const std::vector<std::string>& parts) {
 }
 
 template <typename Record> const Record* OfferedNamed(const std::string& name) {
-    for (const Record* r = Record::pHead.get(); r; r = r->next.get()) {
-        if (r->name == name && Offered(r->book, r->name)) {
-            return r;
-        }
-    }
-    return nullptr;
+    return Record::First(
+        [&](const Record& r) { return r.name == name && Offered(r.book, r.name); });
 }
 
 std::string ProficiencyRating(int rating) {

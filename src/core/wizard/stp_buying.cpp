@@ -56,15 +56,6 @@ template <typename Item> std::vector<std::string> Names(const std::vector<Item*>
     return names;
 }
 
-ProfDataItem* HeldProficiency(const std::string& name) {
-    for (ProfDataItem* item = ProfDataItem::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
 bool SpecializationOpen() {
     const CharacterClass* chosen = current_character.class_item;
     return chosen && chosen->specialize != kNeverSpecializes &&
@@ -189,7 +180,7 @@ bool SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
     if (c.free_proficiencies <= 0 || !Affordable(1.0f)) {
         return false;
     }
-    ProfDataItem* held = HeldProficiency(prof.name);
+    ProfDataItem* held = ProfDataItem::Named(prof.name);
     if (!held) {
         c.proficiencies.AddTail(MakeItem<ProfDataItem>(prof.name, 1));
         program_data.building_points -= 1;
