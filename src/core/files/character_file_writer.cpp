@@ -1,6 +1,10 @@
 #include "core/files/character_file_writer.h"
 
+#include <initializer_list>
+#include <stdexcept>
 #include <string_view>
+#include <type_traits>
+#include <unordered_map>
 
 #include "core/data/class_data.h"
 #include "core/data/data_numbers.h"
@@ -12,6 +16,7 @@
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
 #include "core/model/character.h"
+#include "core/model/character_fields.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
 
@@ -41,6 +46,43 @@ template <typename Value> void Leaf(std::ostream& out, std::string_view tag, con
 void Leaf(std::ostream& out, std::string_view tag, std::string_view attribute,
           const std::string& value) {
     out << '<' << tag << ' ' << attribute << '>' << xmlSafe(value) << "</" << tag << '>' << '\n';
+}
+
+// The record's field whose file element is `tag`.
+const CharacterField& FieldTagged(std::string_view tag) {
+    static const auto by_tag = [] {
+        std::unordered_map<std::string_view, const CharacterField*> fields;
+        for (const CharacterField& field : CharacterFields()) {
+            if (!field.file_tag.empty()) {
+                fields.emplace(field.file_tag, &field);
+            }
+        }
+        return fields;
+    }();
+    const auto found = by_tag.find(tag);
+    if (found == by_tag.end()) {
+        throw std::logic_error("no field of the record has the element " + std::string(tag));
+    }
+    return *found->second;
+}
+
+// One leaf per element, in the order given, each holding the record's field of that element.
+void FieldLeaves(std::ostream& out, const Character_Class& c,
+                 std::initializer_list<std::string_view> tags) {
+    for (const std::string_view tag : tags) {
+        std::visit(
+            [&](const auto& member) {
+                using Member = std::decay_t<decltype(member)>;
+                if constexpr (std::is_same_v<Member, std::string Character_Class::*> ||
+                              std::is_same_v<Member, int32_t Character_Class::*>) {
+                    Leaf(out, tag, c.*member);
+                } else {
+                    throw std::logic_error("the element " + std::string(tag) +
+                                           " holds no single value");
+                }
+            },
+            FieldTagged(tag).member);
+    }
 }
 
 void Line(std::ostream& out, std::string_view text) {
@@ -73,20 +115,15 @@ void WriteSource(std::ostream& out) {
 
 void WriteBiography(std::ostream& out, const Character_Class& c) {
     Line(out, "<BIOGRAPHICAL_INFORMATION>");
-    Leaf(out, "CHARACTER_NAME", c.character_name);
+    FieldLeaves(out, c, {"CHARACTER_NAME"});
     Leaf(out, "PLAYER_NAME", "");
     // The race record's name; the saved text when the race is not in the data.
     Leaf(out, "RACE", c.race_item ? c.race_item->name : c.race);
-    Leaf(out, "CLASS_LONG_NAME", c.class_long_name);
-    Leaf(out, "LEVEL", c.level);
-    Leaf(out, "ALIGNMENT", c.alignment);
-    Leaf(out, "SOCIAL_CLASS", c.social_class);
-    Leaf(out, "SOCIAL_ID", c.social_id);
-    Leaf(out, "CHARACTER_HEIGHT", c.character_height);
+    FieldLeaves(
+        out, c,
+        {"CLASS_LONG_NAME", "LEVEL", "ALIGNMENT", "SOCIAL_CLASS", "SOCIAL_ID", "CHARACTER_HEIGHT"});
     Leaf(out, "CHARACTER_WEIGHT", "UNIT=\"lbs.\"", std::to_string(c.character_weight));
-    Leaf(out, "SEX", c.sex);
-    Leaf(out, "HANDEDNESS", c.handedness);
-    Leaf(out, "AGE", c.age);
+    FieldLeaves(out, c, {"SEX", "HANDEDNESS", "AGE"});
     Line(out, "</BIOGRAPHICAL_INFORMATION>");
 }
 
@@ -191,31 +228,25 @@ void Events(std::ostream& out, std::string_view tag, std::string_view attribute,
 
 void WriteMagicUserBackground(std::ostream& out, const Character_Class& c) {
     Line(out, "<BACKGROUND TYPE=\"Magic-User\">");
-    Leaf(out, "SCHOOL_LOCATION", c.school_location);
-    Leaf(out, "SCHOOL_TYPE", c.school_type);
-    Leaf(out, "MASTER_QUALITY_NURTURE", c.master_quality_nurture);
-    Leaf(out, "MASTER_QUALITY_EDUCATION", c.master_quality_education);
-    Leaf(out, "CLASS_SIZE", c.class_size);
-    Leaf(out, "CLASS_EQUIPMENT", c.class_equipment);
-    Leaf(out, "CLASS_RANK", c.class_rank);
+    FieldLeaves(out, c,
+                {"SCHOOL_LOCATION", "SCHOOL_TYPE", "MASTER_QUALITY_NURTURE",
+                 "MASTER_QUALITY_EDUCATION", "CLASS_SIZE", "CLASS_EQUIPMENT", "CLASS_RANK"});
     Line(out, "</BACKGROUND>");
 }
 
 void WriteFighterBackground(std::ostream& out, const Character_Class& c) {
     Line(out, "<BACKGROUND TYPE=\"Fighter\">");
     Line(out, "<TRAINING TYPE=\"Basic\">");
-    Leaf(out, "CAMP_TYPE", c.camp_type);
-    Leaf(out, "CAMP_QUALITY", c.camp_quality);
-    Leaf(out, "CAMP_RESULTS", c.camp_results);
+    FieldLeaves(out, c, {"CAMP_TYPE", "CAMP_QUALITY", "CAMP_RESULTS"});
     Events(out, "ACCIDENT_EVENT", "TYPE=\"Accident\"", c.accident_events);
     Line(out, "</TRAINING>");
-    Leaf(out, "SPECIALTY_ASSIGNMENT", c.specialty_assignment);
+    FieldLeaves(out, c, {"SPECIALTY_ASSIGNMENT"});
     Line(out, "<TRAINING TYPE=\"Advanced\">");
-    Leaf(out, "AIT_QUALITY", c.ait_quality);
+    FieldLeaves(out, c, {"AIT_QUALITY"});
     Line(out, "</TRAINING>");
-    Leaf(out, "STATE_OF_HOSTILITIES", c.state_of_hostilities);
+    FieldLeaves(out, c, {"STATE_OF_HOSTILITIES"});
     Events(out, "WAR_EVENT", "TYPE=\"War\"", c.war_events);
-    Leaf(out, "OCCUPYING_FORCE_ATTITUDE", c.occupying_force_attitude);
+    FieldLeaves(out, c, {"OCCUPYING_FORCE_ATTITUDE"});
     Leaf(out, "OCCUPATION_EVENT", "TYPE=\"During Occupation\"", c.occupation_event);
     Leaf(out, "GUERILLA_EVENT", "TYPE=\"Quell Guerilla Movement\"", c.guerilla_event);
     Events(out, "NONCOMBAT_EVENT", "TYPE=\"Non-combat Tour\"", c.noncombat_events);
@@ -224,14 +255,10 @@ void WriteFighterBackground(std::ostream& out, const Character_Class& c) {
 
 void WriteClericBackground(std::ostream& out, const Character_Class& c) {
     Line(out, "<BACKGROUND TYPE=\"Cleric\">");
-    Leaf(out, "VG_THE_CALL", c.vg_the_call);
-    Leaf(out, "VG_SCHOOL_TYPE", c.vg_school_type);
-    Leaf(out, "VG_REVEREND_SUPERIOR_COMPETENCY", c.vg_reverend_superior_competency);
-    Leaf(out, "VG_REVEREND_SUPERIOR_PERSONALITY", c.vg_reverend_superior_personality);
-    Leaf(out, "VG_ACCOUTREMENTS", c.vg_accoutrements);
-    Leaf(out, "VG_RESIDENCY_LOCATION", c.vg_residency_location);
-    Leaf(out, "VG_RESIDENCY_RESULTS", c.vg_residency_results);
-    Leaf(out, "VG_FINAL_RESULTS", c.vg_final_results);
+    FieldLeaves(out, c,
+                {"VG_THE_CALL", "VG_SCHOOL_TYPE", "VG_REVEREND_SUPERIOR_COMPETENCY",
+                 "VG_REVEREND_SUPERIOR_PERSONALITY", "VG_ACCOUTREMENTS", "VG_RESIDENCY_LOCATION",
+                 "VG_RESIDENCY_RESULTS", "VG_FINAL_RESULTS"});
     Line(out, "</BACKGROUND>");
 }
 
@@ -309,16 +336,10 @@ void WriteItemSections(std::ostream& out) {
 
 void WriteFamily(std::ostream& out, const Character_Class& c) {
     Line(out, "<FAMILY_INFORMATION>");
-    Leaf(out, "FAMILY_HERITAGE", c.family_heritage);
-    Leaf(out, "FATHER_STATUS", c.father_status);
-    Leaf(out, "FATHER_QUALITY", c.father_quality);
-    Leaf(out, "MOTHER_STATUS", c.mother_status);
-    Leaf(out, "MOTHER_QUALITY", c.mother_quality);
-    Leaf(out, "STEPPARENT", c.stepparent);
-    Leaf(out, "LEGITAMACY_OF_BIRTH", c.legitimacy_of_birth);
-    Leaf(out, "CIRCUMSTANCE_OF_BIRTH", c.circumstance_of_birth);
-    Leaf(out, "BIRTH_ORDER", c.birth_order);
-    Leaf(out, "SIBLINGS", c.siblings);
+    FieldLeaves(out, c,
+                {"FAMILY_HERITAGE", "FATHER_STATUS", "FATHER_QUALITY", "MOTHER_STATUS",
+                 "MOTHER_QUALITY", "STEPPARENT", "LEGITAMACY_OF_BIRTH", "CIRCUMSTANCE_OF_BIRTH",
+                 "BIRTH_ORDER", "SIBLINGS"});
     for (int n = 1; n <= kSiblingLines; ++n) {
         Leaf(out, "SIBLING" + std::to_string(n), std::string(c.sibling[n - 1]));
     }
@@ -334,7 +355,7 @@ void WriteCharacterFile(std::ostream& out) {
     WriteSource(out);
     WriteBiography(out, c);
     WriteAttributes(out, c);
-    Leaf(out, "HIT_POINTS", c.hit_points);
+    FieldLeaves(out, c, {"HIT_POINTS"});
     WriteClassData(out);
     WriteSavingThrows(out, c);
     WriteMovement(out);
