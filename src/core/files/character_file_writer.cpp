@@ -237,7 +237,7 @@ void WriteMagicUserBackground(std::ostream& out, const Character_Class& c) {
 void WriteFighterBackground(std::ostream& out, const Character_Class& c) {
     Line(out, "<BACKGROUND TYPE=\"Fighter\">");
     Line(out, "<TRAINING TYPE=\"Basic\">");
-    FieldLeaves(out, c, {"CAMP_TYPE", "CAMP_RESULTS"});
+    FieldLeaves(out, c, {"CAMP_TYPE", "CAMP_QUALITY", "CAMP_RESULTS"});
     Events(out, "ACCIDENT_EVENT", "TYPE=\"Accident\"", c.accident_events);
     Line(out, "</TRAINING>");
     FieldLeaves(out, c, {"SPECIALTY_ASSIGNMENT"});
