@@ -21,6 +21,6 @@ DiceLog::DiceLog(const wxPoint& pos, const wxSize& size)
 void OpenDiceLog(const std::string& log_file, bool full_width) {
     const int width = full_width ? MasterWidth : MasterWidth - 200;
     if (OpenSideWindow<DiceLog>(kLogLink, wxPoint(0, MasterHeight - 200), wxSize(width, 200))) {
-
+        theLogText->SetValue(wxString::FromUTF8(ReadLogFile(log_file)));
     }
 }
