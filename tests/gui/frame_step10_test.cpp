@@ -5,12 +5,10 @@
 #include "core/data/class_data.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
 #include "gui/wizard/skill_frame.h"
 #include "gui_fixture.h"
-#include "window_screenshot.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -31,10 +29,8 @@ protected:
             *score = 12;
         }
         program_data.creation_stage = 9;
-        window = new FrameStep10(MasterFrame, "Character Creation: Age and Money",
-                                 wxDefaultPosition, wxSize(290, 155));
-        VexlFrames[kSlotStep10] = window;
-        window->Show(true);
+        window = OpenStep<FrameStep10>(kSlotStep10, "Character Creation: Age and Money",
+                                       wxSize(290, 155));
     }
     void TearDown() override {
         GuiTest::TearDown();
@@ -46,7 +42,7 @@ protected:
 };
 
 TEST_F(FrameStep10Test, BothRollsInEitherOrderThenHonorAndTheSkillsStep) {
-    EXPECT_EQ(window->GetSize(), wxSize(290, 155));
+    ExpectMatchesGolden("window_age_and_money.txt", Captions(window));
     port->AnswerNumber(0); // no BP to spend
     Click(window, ID_Step10RollMoney);
     Flush();
@@ -61,7 +57,6 @@ TEST_F(FrameStep10Test, BothRollsInEitherOrderThenHonorAndTheSkillsStep) {
     Flush();
     ASSERT_NE(window->AgeLabel(), nullptr);
     EXPECT_EQ(window->AgeLabel()->GetLabel(), "Age: " + std::to_string(current_character.age));
-    SaveWindowScreenshot(window, "frame_step10_rolled.png");
 
     port->messages.clear();
     Click(window, ID_Step10ContinueButton);

@@ -7,13 +7,12 @@
 #include "core/model/data_items.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
 #include "gui/wizard/frame_step10.h"
 #include "gui/wizard/frame_step8.h"
 #include "gui/wizard/thief_skills_frame.h"
 #include "gui_fixture.h"
 #include "support/class_fixtures.h"
+#include "support/golden.h"
 #include "support/race_fixtures.h"
 
 namespace {
@@ -44,30 +43,15 @@ protected:
         BooksToUse[kPlayersHandbook] = 1;
         program_data.building_points = 10.0f;
         program_data.creation_stage = 8;
-        step = new FrameStep8(MasterFrame, "Character Creation: Spend BP's to raise abilities",
-                              wxDefaultPosition, wxSize(470, 280));
-        VexlFrames[kSlotStep8] = step;
-        step->Show(true);
-    }
-
-    void ChooseClass(const wxString& name) {
-        const int index = step->ClassList()->FindString(name);
-        ASSERT_NE(index, wxNOT_FOUND) << name.utf8_str();
-        step->ClassList()->SetSelection(index);
-        wxCommandEvent event(wxEVT_LISTBOX, ID_Step8ClassList);
-        event.SetEventObject(step->ClassList());
-        event.SetInt(index);
-        step->ClassList()->ProcessWindowEvent(event);
+        step = OpenStep<FrameStep8>(kSlotStep8, "Character Creation: Spend BP's to raise abilities",
+                                    wxSize(470, 280));
     }
 
     FrameStep8* step = nullptr;
 };
 
 TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSkills) {
-    EXPECT_EQ(step->ScoreBox(0)->GetValue(), "12/0");
-    EXPECT_EQ(step->BpBox(0)->GetValue(), "");
-    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "10 ");
-    ASSERT_EQ(step->ClassList()->GetCount(), 3u);
+    ExpectMatchesGolden("window_raise_abilities.txt", Captions(step));
 
     step->BpBox(0)->ChangeValue("5");
     Click(step, ID_Step8Apply);
@@ -79,7 +63,7 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Flush();
     ASSERT_EQ(VexlFrames[kSlotStep8], step);
 
-    ChooseClass("Fighter/Thief");
+    Pick(step->ClassList(), "Fighter/Thief");
     Click(step, ID_Step8ContinueButton);
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep8], nullptr);
@@ -100,20 +84,13 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
 }
 
 TEST_F(FrameStep8Test, ASingleClassWithoutThiefSkillsOpensOnlyAgeAndMoney) {
-    ChooseClass("Fighter");
+    Pick(step->ClassList(), "Fighter");
     Click(step, ID_Step8ContinueButton);
     Flush();
     EXPECT_NE(WindowTitled("Character Creation: Age and Money"), nullptr);
     EXPECT_EQ(WindowTitled("Thief Skills"), nullptr);
     ASSERT_NE(ClassDataItem::pHead, nullptr);
     EXPECT_EQ(ClassDataItem::pHead->name, "Fighter");
-}
-
-TEST_F(FrameStep8Test, ClosingTheWindowEndsTheCreation) {
-    step->Close(true);
-    Flush();
-    EXPECT_EQ(program_data.creation_stage, 0);
-    EXPECT_EQ(VexlFrames[kSlotStep8], nullptr);
 }
 
 } // namespace

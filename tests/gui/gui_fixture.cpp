@@ -5,12 +5,21 @@
 #include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include "gui/app/start_up.h"
 #include "gui/app/window_registry.h"
+#include "gui/tree/pc_tree_frame.h"
 
 void GuiTest::SetUp() {
     WorkspaceTest::SetUp();
@@ -40,6 +49,32 @@ void GuiTest::Click(wxWindow* window, int id) {
     wxCommandEvent event(wxEVT_BUTTON, id);
     event.SetEventObject(button);
     button->ProcessWindowEvent(event);
+}
+
+void GuiTest::Pick(wxControlWithItems* list, const wxString& entry, wxEventType event) {
+    const int index = list->FindString(entry);
+    ASSERT_NE(index, wxNOT_FOUND) << entry.utf8_str();
+    list->SetSelection(index);
+    wxCommandEvent picked(event, list->GetId());
+    picked.SetEventObject(list);
+    picked.SetInt(index);
+    picked.SetString(entry);
+    list->ProcessWindowEvent(picked);
+}
+
+void GuiTest::ActivateRow(wxListCtrl* list, long row) {
+    wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+    event.SetEventObject(list);
+    event.m_itemIndex = row;
+    list->ProcessWindowEvent(event);
+}
+
+std::string GuiTest::RowText(wxListCtrl* list, long row) {
+    wxString text;
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        text << (column ? "|" : "") << list->GetItemText(row, column);
+    }
+    return text.utf8_string();
 }
 
 void GuiTest::Flush() {
@@ -108,4 +143,117 @@ wxFrame* GuiTest::WindowTitled(const wxString& title) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+// The kind of a control the player reads, or nullptr for containers and the like.
+const char* KindOf(wxWindow* control) {
+    if (dynamic_cast<wxButton*>(control)) {
+        return "button";
+    }
+    if (dynamic_cast<wxCheckBox*>(control)) {
+        return "check box";
+    }
+    if (dynamic_cast<wxRadioButton*>(control)) {
+        return "radio";
+    }
+    if (dynamic_cast<wxStaticText*>(control)) {
+        return "label";
+    }
+    if (dynamic_cast<wxTextCtrl*>(control)) {
+        return "box";
+    }
+    if (dynamic_cast<wxComboBox*>(control)) {
+        return "combo";
+    }
+    if (dynamic_cast<wxChoice*>(control)) {
+        return "choice";
+    }
+    if (dynamic_cast<wxListBox*>(control)) {
+        return "list";
+    }
+    if (dynamic_cast<wxListCtrl*>(control)) {
+        return "table";
+    }
+    return nullptr;
+}
+
+void AppendControls(wxWindow* window, std::string& out) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShown()) {
+            continue;
+        }
+        if (const char* kind = KindOf(child)) {
+            wxString text = child->GetLabel();
+            if (auto* box = dynamic_cast<wxTextCtrl*>(child)) {
+                text = box->GetValue();
+            } else if (auto* combo = dynamic_cast<wxComboBox*>(child)) {
+                text = combo->GetValue();
+            }
+            out += std::string(kind) + ": " + text.utf8_string() + "\n";
+            if (auto* items = dynamic_cast<wxItemContainerImmutable*>(child)) {
+                // A long list passed on from the game's tables: its size and first entry.
+                const wxArrayString entries = items->GetStrings();
+                const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
+                for (std::size_t i = 0; i < shown; ++i) {
+                    out += "  - " + entries[i].utf8_string() + "\n";
+                }
+                if (shown < entries.size()) {
+                    out += "  ... " + std::to_string(entries.size()) + " entries\n";
+                }
+            }
+            if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
+                for (int column = 0; column < table->GetColumnCount(); ++column) {
+                    wxListItem heading;
+                    heading.SetMask(wxLIST_MASK_TEXT);
+                    table->GetColumn(column, heading);
+                    out += "  | " + heading.GetText().utf8_string() + "\n";
+                }
+            }
+        }
+        AppendControls(child, out);
+    }
+}
+
+// A menu item's identifier; the toolkit numbers the ones the program leaves to it.
+std::string IdText(int id) {
+    return id < 0 ? std::string("- ") : std::to_string(id) + " ";
+}
+
+} // namespace
+
+std::string GuiTest::Captions(wxWindow* window) {
+    std::string out = "title: " + window->GetLabel().utf8_string() + "\n";
+    const wxSize size = window->GetSize();
+    out += "size: " + std::to_string(size.x) + "x" + std::to_string(size.y) + "\n";
+    auto* frame = dynamic_cast<wxFrame*>(window);
+    if (frame && frame->GetMenuBar()) {
+        wxMenuBar* bar = frame->GetMenuBar();
+        for (std::size_t m = 0; m < bar->GetMenuCount(); ++m) {
+            out += "menu: " + bar->GetMenuLabel(m).utf8_string() + "\n";
+            for (const wxMenuItem* item : bar->GetMenu(m)->GetMenuItems()) {
+                out += item->IsSeparator()
+                           ? std::string("  ---")
+                           : "  " + IdText(item->GetId()) + item->GetItemLabel().utf8_string() +
+                                 " | " + item->GetHelp().utf8_string();
+                out += "\n";
+            }
+        }
+    }
+    AppendControls(window, out);
+    return out;
+}
+
+void TreePort::UpdateTree() {
+    OpenPCTree();
+}
+
+void TreePort::ClearTree() {
+    ClearPCTree();
+}
+
+void TreePort::UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
+                                const std::vector<std::string>& values) {
+    UpdatePCTreeBranch(branch, keys, values);
 }

@@ -40,15 +40,6 @@ protected:
         SeedVexlrandAsClock(10); // rolls Strength 14 and Wisdom 9: a fighter who picks a side
     }
 
-    static void Pick(wxListBox* list, int id, const wxString& entry) {
-        const int index = list->FindString(entry);
-        ASSERT_NE(index, wxNOT_FOUND) << entry.utf8_str();
-        list->SetSelection(index);
-        wxCommandEvent event(wxEVT_LISTBOX, id);
-        event.SetEventObject(list);
-        event.SetInt(index);
-        list->ProcessWindowEvent(event);
-    }
     static void Choose(wxComboBox* box, int id, int entry) {
         box->SetSelection(entry);
         wxCommandEvent event(wxEVT_COMBOBOX, id);
@@ -80,7 +71,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     auto* abilities = dynamic_cast<FrameStep3*>(VexlFrames[kSlotStep3]);
     ASSERT_NE(abilities, nullptr);
     Click(abilities, ID_Step3Roll);
-    Pick(abilities->RaceList(), ID_Step3RaceList, "Human, Male");
+    Pick(abilities->RaceList(), "Human, Male");
     Click(abilities, ID_Step3ContinueButton);
     Flush();
     EXPECT_FLOAT_EQ(program_data.building_points, 10.0f);
@@ -115,7 +106,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
 
     auto* raise = dynamic_cast<FrameStep8*>(VexlFrames[kSlotStep8]);
     ASSERT_NE(raise, nullptr);
-    Pick(raise->ClassList(), ID_Step8ClassList, "Fighter");
+    Pick(raise->ClassList(), "Fighter");
     Click(raise, ID_Step8ContinueButton);
     Flush();
     auto* age_money = dynamic_cast<FrameStep10*>(VexlFrames[kSlotStep10]);
@@ -133,7 +124,6 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     // One skill, one talent, one proficiency; the BP left are cashed in at 25 gold each.
     auto* skills = dynamic_cast<SkillFrame*>(VexlFrames[kSlotSkills]);
     ASSERT_NE(skills, nullptr);
-    EXPECT_EQ(skills->GetSize(), wxSize(731, 545));
     ASSERT_EQ(skills->FilterBox()->GetCount(), 15u);
     EXPECT_EQ(skills->FilterBox()->GetString(11), "Skills: Suites");
     for (const auto& [entry, name] :
@@ -145,7 +135,6 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     const float left = program_data.building_points;
     EXPECT_EQ(skills->BuildingPointsBox()->GetValue(), wxString::Format("%-6.1f", left));
     EXPECT_EQ(skills->SlotsBox()->GetValue(), "3");
-    SaveWindowScreenshot(skills, "skill_frame.png");
     Menu(skills, ID_Continue);
     Flush();
     const int cash = gold + static_cast<int>(left * 25);
@@ -155,7 +144,6 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     ASSERT_NE(alignment, nullptr);
     EXPECT_EQ(alignment->AlignmentBox()->GetValue(), "Lawful-good");
     alignment->AlignmentBox()->SetSelection(4);
-    SaveWindowScreenshot(alignment, "alignment_step.png");
     port->AnswerText("Orla Venn");
     Click(alignment, ID_AlignmentContinue);
     Flush();
@@ -198,11 +186,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     Menu(main_window, ID_OpenFile);
     auto* files = dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
     ASSERT_NE(files, nullptr);
-    ASSERT_EQ(files->List()->GetItemCount(), 1);
-    wxListEvent open(wxEVT_LIST_ITEM_ACTIVATED, ID_FileList);
-    open.SetEventObject(files->List());
-    open.SetIndex(0);
-    files->List()->ProcessWindowEvent(open);
+    ActivateRow(files->List(), 0);
     Flush();
     EXPECT_EQ(current_character.character_name, "Orla Venn");
     Menu(main_window, ID_SaveFile);
