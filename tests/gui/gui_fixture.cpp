@@ -147,34 +147,22 @@ wxFrame* GuiTest::WindowTitled(const wxString& title) {
 
 namespace {
 
-// The kind of a control the player reads, or nullptr for containers and the like.
+template <class Control> bool Is(wxWindow* window) {
+    return dynamic_cast<Control*>(window) != nullptr;
+}
+
+// The kinds of control the player reads; a combo box is a choice too, so it comes first.
+const std::pair<bool (*)(wxWindow*), const char*> kKinds[] = {
+    {Is<wxButton>, "button"},    {Is<wxCheckBox>, "check box"}, {Is<wxRadioButton>, "radio"},
+    {Is<wxStaticText>, "label"}, {Is<wxTextCtrl>, "box"},       {Is<wxComboBox>, "combo"},
+    {Is<wxChoice>, "choice"},    {Is<wxListBox>, "list"},       {Is<wxListCtrl>, "table"},
+};
+
 const char* KindOf(wxWindow* control) {
-    if (dynamic_cast<wxButton*>(control)) {
-        return "button";
-    }
-    if (dynamic_cast<wxCheckBox*>(control)) {
-        return "check box";
-    }
-    if (dynamic_cast<wxRadioButton*>(control)) {
-        return "radio";
-    }
-    if (dynamic_cast<wxStaticText*>(control)) {
-        return "label";
-    }
-    if (dynamic_cast<wxTextCtrl*>(control)) {
-        return "box";
-    }
-    if (dynamic_cast<wxComboBox*>(control)) {
-        return "combo";
-    }
-    if (dynamic_cast<wxChoice*>(control)) {
-        return "choice";
-    }
-    if (dynamic_cast<wxListBox*>(control)) {
-        return "list";
-    }
-    if (dynamic_cast<wxListCtrl*>(control)) {
-        return "table";
+    for (const auto& [is, kind] : kKinds) {
+        if (is(control)) {
+            return kind;
+        }
     }
     return nullptr;
 }

@@ -10,6 +10,7 @@
 #include "gui/wizard/frame_step3.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
+#include "window_screenshot.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ TEST_F(GuiTest, MainWindowTitleGeometryAndMenus) {
     EXPECT_EQ(main_window->GetStatusBar()->GetFieldsCount(), 3);
     EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0')) << "start-up writes the options";
     ExpectMatchesGolden("window_main.txt", Captions(main_window));
+    SaveWindowScreenshot(main_window, "main_window.png");
 }
 
 // One creation at a time: a second New Character does nothing; Abort or closing the window

@@ -1,9 +1,9 @@
+// The PC tree window: opened by the log, filled branch by branch, and its items edited.
 #include <memory>
 #include <string>
 
 #include <wx/treectrl.h>
 
-#include "core/data/ability_scores.h"
 #include "core/dice/dice_log.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
@@ -98,7 +98,9 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
 }
 
 // A branch sent again is rebuilt in place; clearing leaves only the root.
-TEST_F(PCTreeTest, BranchSentAgainIsRebuiltInPlaceAndClearLeavesTheRoot) {
+// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
+// clearing leaves only the root.
+TEST_F(PCTreeTest, BranchesAreRebuiltInPlaceAndClearLeavesTheRoot) {
     Port().ClearTree(); // no window: nothing happens
     EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
     Log("open");
@@ -108,34 +110,27 @@ TEST_F(PCTreeTest, BranchSentAgainIsRebuiltInPlaceAndClearLeavesTheRoot) {
     EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
     Port().ClearTree();
     EXPECT_EQ(Tree(), "PC");
+    Send("Ability Scores", {"Strength"}, {"12/0"});
+    Send("Strength", {"Score"}, {"12/0"});
+    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
 }
 
-TEST_F(PCTreeTest, BranchNamedAfterAKeyGrowsBeneathIt) {
-    Log("open");
-    current_character.strength_base = 12;
-    AbilityScores::SendAbilitiestoTree();
-    ASSERT_NE(theTree, nullptr);
-    const wxTreeItemId root = theTree->GetRootItem();
-    EXPECT_EQ(theTree->GetChildrenCount(root, false), 1u);
-    const wxTreeItemId strength = Search(root, "Strength");
-    ASSERT_TRUE(strength.IsOk());
-    EXPECT_EQ(theTree->GetItemText(theTree->GetItemParent(strength)), "Ability Scores");
-    EXPECT_EQ(Dump(Search(strength, "Score")), "Score(12/0)");
-    EXPECT_EQ(Dump(Search(root, "Comeliness")), "Comeliness(0/0)");
-}
-
+// Editing a value changes the record and the item, once no creation is going on.
 TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
     Log("open");
     current_character.character_height = 60;
     current_character.handedness = "Right";
     messagePPtotree();
+    program_data.creation_stage = 5;
+    Activate({"Height", "60 inches"});
+    EXPECT_TRUE(tree_port->questions.empty());
+    program_data.creation_stage = 0;
 
     tree_port->AnswerNumber(66);
     Activate({"Height", "60 inches"});
     EXPECT_EQ(current_character.character_height, 66);
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");
     EXPECT_EQ(tree_port->questions.back().caption, "Character Editing: Height");
-
     // The key itself edits the value beneath it; a handedness in lower case is refused.
     tree_port->AnswerText("left");
     Activate({"Handeness"});
@@ -144,17 +139,6 @@ TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
     EXPECT_EQ(current_character.handedness, "Ambidextrous");
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Handeness")), "Handeness(Ambidextrous)");
     EXPECT_EQ(tree_port->questions.size(), 3u);
-}
-
-TEST_F(PCTreeTest, EditsDuringACreationAreIgnored) {
-    Log("open");
-    current_character.character_height = 60;
-    messagePPtotree();
-    program_data.creation_stage = 5;
-    Activate({"Height", "60 inches"});
-    Activate({"Height"});
-    EXPECT_TRUE(tree_port->questions.empty());
-    EXPECT_EQ(current_character.character_height, 60);
 }
 
 TEST_F(PCTreeTest, SkillAndEquipmentEntriesReopenTheirWindowsOnceTheCreationIsOver) {
@@ -179,7 +163,6 @@ TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {
     WxUserPort wx_port;
     UserPort* previous = InstallUserPort(&wx_port);
     Port().UpdateTree();
-    ASSERT_NE(VexlFrames[kSlotTree], nullptr);
     Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
     EXPECT_EQ(Tree(), "PC(Skills(Riding(3)))");
     InstallUserPort(previous);
