@@ -8,6 +8,7 @@
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include "core/data/rules_lists.h"
@@ -103,13 +104,24 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     Pick(raise->ClassList(), "Fighter");
     Click(raise, ID_Step8ContinueButton);
     Flush();
+    // Money first: the age is still to roll, so Continue waits.
+    EXPECT_EQ(WindowTitled("Thief Skills"), nullptr) << "a fighter places no thief points";
     auto* age_money = dynamic_cast<FrameStep10*>(VexlFrames[kSlotStep10]);
     ASSERT_NE(age_money, nullptr);
-    port->AnswerYes();
-    Click(age_money, ID_Step10RollAge);
+    ExpectMatchesGolden("window_age_and_money.txt", Captions(age_money));
     port->AnswerNumber(0); // no BP spent on money
     port->AnswerYes();
     Click(age_money, ID_Step10RollMoney);
+    Click(age_money, ID_Step10ContinueButton);
+    Flush();
+    ASSERT_EQ(VexlFrames[kSlotStep10], age_money);
+    EXPECT_EQ(age_money->GoldLabel()->GetLabel(),
+              wxString::Format("Gold: %i", current_character.gold));
+    EXPECT_EQ(age_money->FindWindow(ID_Step10RollMoney), nullptr) << "the button is removed";
+    port->AnswerYes();
+    Click(age_money, ID_Step10RollAge);
+    EXPECT_EQ(age_money->AgeLabel()->GetLabel(),
+              wxString::Format("Age: %i", current_character.age));
     Click(age_money, ID_Step10ContinueButton);
     Flush();
     EXPECT_EQ(port->AnswersLeft(), 0u);
