@@ -1,12 +1,26 @@
-// The main window, its menus, the gate of one creation at a time and the options window.
+// The main window, its menus and desktop additions, the options window and the dice log.
+#include <memory>
+#include <set>
+
 #include <wx/checkbox.h>
 #include <wx/display.h>
+#include <wx/fileconf.h>
+#include <wx/menu.h>
+#include <wx/prntbase.h>
 #include <wx/statusbr.h>
+#include <wx/textctrl.h>
 
+#include "core/app/clear_all.h"
+#include "core/dice/dice_log.h"
+#include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
+#include "gui/app/dice_log_frame.h"
 #include "gui/app/options_frame.h"
+#include "gui/app/sheet_printing.h"
+#include "gui/app/window_registry.h"
+#include "gui/app/wx_user_port.h"
 #include "gui/wizard/frame_step3.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
@@ -75,6 +89,120 @@ TEST_F(GuiTest, OptionsWindowShowsItsBoxesAndAcceptSavesThem) {
     ASSERT_EQ(bytes.size(), 404u);
     EXPECT_EQ(bytes.substr(24, 4), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(CountWindowsTitled("Vexl Options"), 1);
+}
+
+// The shortcuts stand in the menu texts (window_main.txt); every item of the File menu has a
+// mnemonic letter of its own.
+TEST_F(GuiTest, FileMenuItemsHaveMnemonicsOfTheirOwn) {
+    wxMenu* file = main_window->GetMenuBar()->GetMenu(0);
+    std::set<wxChar> letters;
+    for (const wxMenuItem* item : file->GetMenuItems()) {
+        if (!item->IsSeparator()) {
+            const wxString label = item->GetItemLabel();
+            const size_t amp = label.find('&');
+            ASSERT_NE(amp, wxString::npos) << label;
+            EXPECT_TRUE(letters.insert(wxTolower(label[amp + 1])).second) << label;
+        }
+    }
+}
+
+// The user's configuration in a file of the test's own, for as long as it lives.
+struct ConfigInFile {
+    explicit ConfigInFile(const std::string& file) {
+        delete wxConfigBase::Set(new wxFileConfig("", "", file, "", wxCONFIG_USE_LOCAL_FILE));
+    }
+    ~ConfigInFile() { delete wxConfigBase::Set(nullptr); }
+};
+
+TEST_F(GuiTest, RecentCharacterIsKeptInTheUsersConfigAndOpensFromTheMenu) {
+    auto config = std::make_unique<ConfigInFile>((workspace / "user.conf").string());
+    wxMenu* file = main_window->GetMenuBar()->GetMenu(0);
+    const int recent_id = file->FindItem("Recent Characters");
+    ASSERT_NE(recent_id, wxNOT_FOUND);
+    EXPECT_FALSE(file->IsEnabled(recent_id)) << "an empty list is greyed out";
+    current_character.character_name = "Brenna Stoutvale";
+    Menu(main_window, ID_SaveFile);
+    Clear_All();
+    ASSERT_EQ(current_character.character_name, "");
+
+    EXPECT_TRUE(file->IsEnabled(recent_id));
+    wxMenu* recent = file->FindItem(recent_id)->GetSubMenu();
+    ASSERT_NE(recent, nullptr);
+    ASSERT_EQ(recent->GetMenuItemCount(), 1u);
+    Menu(main_window, recent->FindItemByPosition(0)->GetId());
+    EXPECT_EQ(current_character.character_name, "Brenna Stoutvale");
+    config.reset();
+    EXPECT_NE(ReadFile("user.conf").find("Brenna Stoutvale.xml"), std::string::npos);
+    EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0'));
+}
+
+TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
+    current_character.character_name = "Brenna Stoutvale";
+    Menu(main_window, ID_PrintPreview);
+    auto* preview = dynamic_cast<wxPreviewFrame*>(WindowTitled(kSheetPreviewTitle));
+    ASSERT_NE(preview, nullptr);
+    wxPreviewControlBar* bar = nullptr;
+    for (wxWindow* child : preview->GetChildren()) {
+        bar = bar ? bar : dynamic_cast<wxPreviewControlBar*>(child);
+    }
+    ASSERT_NE(bar, nullptr);
+    wxPrintPreviewBase* pages = bar->GetPrintPreview();
+    ASSERT_TRUE(pages->IsOk());
+    EXPECT_GE(pages->GetMaxPage(), 1);
+    EXPECT_TRUE(pages->RenderPage(1));
+}
+
+// These tests drive the real log window through the toolkit's own port.
+class DiceLogWindowTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        previous = InstallUserPort(&wx_port);
+        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "77.log");
+    }
+    void TearDown() override {
+        InstallUserPort(previous);
+        GuiTest::TearDown();
+    }
+    void Log(float balance, const std::string& text) {
+        std::string line = text;
+        Format_Entry(balance, line, program_data.log_file_name);
+    }
+    WxUserPort wx_port;
+    UserPort* previous = nullptr;
+};
+
+TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottom) {
+    Log(0.0f, "first");
+    auto* log = VexlFrames[kSlotDiceLog];
+    ASSERT_NE(log, nullptr);
+    EXPECT_EQ(log->GetTitle(), "Character Creation: DiceLog");
+    EXPECT_EQ(log->GetPosition(), wxPoint(0, MasterHeight - 200));
+    EXPECT_EQ(log->GetSize(), wxSize(MasterWidth - 200, 200));
+    EXPECT_FALSE(Early_Close);
+    EXPECT_EQ(theLogText->GetValue(), "BP=0.0    | first\n");
+    EXPECT_EQ(ReadFile("77.log"), "BP=0.0    | first \n");
+}
+
+TEST_F(DiceLogWindowTest, ReopenedWindowShowsTheWholeFileOnce) {
+    Log(1.0f, "one");
+    Log(2.0f, "two");
+    wxCommandEvent exit(wxEVT_MENU, 10000);
+    VexlFrames[kSlotDiceLog]->ProcessWindowEvent(exit);
+    Flush();
+    EXPECT_TRUE(Early_Close);
+    EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
+    Log(3.0f, "three");
+    ASSERT_NE(theLogText, nullptr);
+    EXPECT_EQ(theLogText->GetValue(), "BP=1.0    | one \nBP=2.0    | two \nBP=3.0    | three\n");
+}
+
+TEST_F(DiceLogWindowTest, HonorLogWindowIsFullWidth) {
+    std::string line = "Honor changed";
+    Format_Entry(line, "Honor_5.log");
+    ASSERT_NE(VexlFrames[kSlotDiceLog], nullptr);
+    EXPECT_EQ(VexlFrames[kSlotDiceLog]->GetSize(), wxSize(MasterWidth, 200));
+    EXPECT_EQ(ReadFile("Honor_5.log"), "Honor changed \n");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
-// The first creation window: rolled scores, a burn, a race chosen, and the typed number fields.
+// The first creation windows: ability scores and race, then priors and particulars.
 #include <climits>
+#include <string>
+#include <vector>
 
+#include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/radiobut.h>
@@ -10,11 +13,15 @@
 #include "core/data/race_data.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
+#include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/number_entry.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/frame_step3.h"
 #include "gui/wizard/frame_step6.h"
+#include "gui/wizard/frame_step7.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
 #include "support/race_fixtures.h"
@@ -133,6 +140,115 @@ TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnly) {
     EXPECT_TRUE(TakesKey(wide.Entry(), '7'));
     wide.Entry()->ChangeValue("2147483647");
     EXPECT_EQ(wide.Value(), INT_MAX);
+}
+
+// The window as the first step leaves it: a human at stage 5, whose player types every roll
+// and has no BP to re-roll with.
+class FrameStep6Test : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        race.name = "Human";
+        race.baseage = 15;
+        race.agedie = 4;
+        race.agedierolls = 1;
+        race.baseheight = 60;
+        race.heightdie = 10;
+        race.heightdierolls = 2;
+        race.baseweight = 140;
+        race.weightdie = 20;
+        race.weightdierolls = 3;
+        current_character.race_item = &race;
+        current_character.charisma_base = 10;
+        BooksToUse[kRollYourOwnDice] = 1;
+        program_data.building_points = 0.0f;
+        program_data.creation_stage = 5;
+        step = OpenStep<FrameStep6>(kSlotStep6, "Character Creation: Roll Priors and Particulars",
+                                    wxSize(500, 385));
+    }
+
+    CharacterRace race;
+    FrameStep6* step = nullptr;
+};
+
+TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndContinueWaitsForARoll) {
+    ASSERT_NE(step->RollButton(), nullptr);
+    EXPECT_TRUE(step->Rows().empty());
+    EXPECT_FALSE(step->ContinueButton()->IsEnabled());
+    ExpectMatchesGolden("window_priors_opened.txt", Captions(step));
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep6], step);
+    EXPECT_EQ(program_data.creation_stage, 5);
+    Menu(step, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
+}
+
+// The longest background there is (an illegitimate birth, a step mother, both qualities and
+// siblings): fifteen rows, each button giving way to the next, then on to the rolling of the
+// free quirks the parents and the middle place have earned.
+TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
+    // The player types every roll; each button pressed gives way to the next.
+    for (long entry : {3,  23, 11, 30, 50, 95, 70, 80, 85, 50, 15, 81, 60,
+                       26, 50, 36, 3,  5,  50, 10, 15, 90, 80, 96, 50}) {
+        port->AnswerNumber(entry);
+    }
+    std::string buttons;
+    for (wxButton* button = step->RollButton(); button; button = step->RollButton()) {
+        buttons += "pressed: " + button->GetLabel().utf8_string() + "\n";
+        Click(step, button->GetId());
+        EXPECT_FALSE(button->IsShown());
+    }
+    EXPECT_EQ(port->AnswersLeft(), 0u);
+    // Fifteen rows 20 pixels apart, all inside the window.
+    ExpectMatchesGolden("window_priors_whole_background.txt", buttons + Captions(step));
+    ASSERT_EQ(step->Rows().size(), 15u);
+    for (std::size_t i = 0; i < step->Rows().size(); ++i) {
+        const wxRect row = step->Rows()[i].value->GetRect();
+        EXPECT_EQ(row.y - step->Rows()[0].value->GetPosition().y, static_cast<int>(20 * i));
+        EXPECT_LE(row.GetBottom(), step->GetClientSize().y) << i;
+    }
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    EXPECT_TRUE(step->ContinueButton()->IsEnabled());
+    EXPECT_EQ(step->ContinueButton()->GetPosition().x, step->Rows().back().value->GetPosition().x)
+        << "in the place of the roll buttons";
+    port->AnswerChoice(0); // the abusive mother's major quirk: 6G
+    port->AnswerChoice(0); // the middle child's personality quirk: 6H
+    Click(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    EXPECT_EQ(program_data.quirk_rolls_pending, 2);
+    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    auto* next = dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    EXPECT_EQ(next->GetSize(), wxSize(550, 550));
+    EXPECT_EQ(port->branches_updated.back(), "Prior and Particulars");
+
+    // Two rolls are still owed, so the rolling window's Continue leaves the creation where it is.
+    Menu(next, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], next);
+    EXPECT_EQ(program_data.creation_stage, 6);
+}
+
+TEST_F(FrameStep6Test, NothingOwedGoesOnToCherryPicking) {
+    port->AnswerNumber(2);
+    Click(step, step->RollButton()->GetId());
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    auto* next = dynamic_cast<CherryStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    EXPECT_EQ(next->GetSize(), wxSize(550, 365));
+    // Closing it any way but Continue ends the creation.
+    Menu(next, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
 }
 
 } // namespace
