@@ -49,17 +49,6 @@ protected:
     }
 };
 
-TEST_F(FileFrameTest, SaveFileWritesTheCharacterFileAndTheSheetUnderTheName) {
-    MakeSampleCharacter();
-    Menu(main_window, ID_SaveFile);
-    const std::string xml = ReadFile("CharacterXML/Brenna Ashford.xml");
-    const std::string html = ReadFile("CharacterHTML/Brenna Ashford.html");
-    EXPECT_NE(xml.find("<CHARACTER_NAME>Brenna Ashford</CHARACTER_NAME>"), std::string::npos);
-    EXPECT_NE(html.find("Character: Brenna Ashford"), std::string::npos);
-    EXPECT_TRUE(port->messages.empty());
-    EXPECT_TRUE(port->questions.empty());
-}
-
 TEST_F(FileFrameTest, SaveFileWithNoNameAsksForOneAndWritesNothingWhenCancelled) {
     port->AnswerCancel();
     Menu(main_window, ID_SaveFile);

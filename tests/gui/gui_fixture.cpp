@@ -19,7 +19,6 @@
 
 #include "gui/app/start_up.h"
 #include "gui/app/window_registry.h"
-#include "gui/tree/pc_tree_frame.h"
 
 void GuiTest::SetUp() {
     WorkspaceTest::SetUp();
@@ -231,17 +230,4 @@ std::string GuiTest::Captions(wxWindow* window) {
     }
     AppendControls(window, out);
     return out;
-}
-
-void TreePort::UpdateTree() {
-    OpenPCTree();
-}
-
-void TreePort::ClearTree() {
-    ClearPCTree();
-}
-
-void TreePort::UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
-                                const std::vector<std::string>& values) {
-    UpdatePCTreeBranch(branch, keys, values);
 }

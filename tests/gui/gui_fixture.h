@@ -10,6 +10,7 @@
 
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
+#include "gui/tree/pc_tree_frame.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -71,8 +72,10 @@ protected:
 // Answers from the script and sends the tree calls to the real tree window.
 class TreePort : public ScriptedPort {
 public:
-    void UpdateTree() override;
-    void ClearTree() override;
+    void UpdateTree() override { OpenPCTree(); }
+    void ClearTree() override { ClearPCTree(); }
     void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
-                          const std::vector<std::string>& values) override;
+                          const std::vector<std::string>& values) override {
+        UpdatePCTreeBranch(branch, keys, values);
+    }
 };
