@@ -95,13 +95,14 @@ TEST_F(CharacterVerbsTest, ShowPrintsTheRecordOneFieldALine) {
     }
 }
 
+// Without the workspace's data the race is named but not found; --dir gives the data.
 TEST_F(CharacterVerbsTest, ShowWithoutTheDataLeavesRaceAndClassUnset) {
     const CliResult r = RunFraymark("character show " + Tess());
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_TRUE(HasLine(r.out, "race_item: "));
     EXPECT_TRUE(HasLine(r.out, "race: Human"));
-    const CliResult with_dir = RunFraymark("character show " + Tess() + " " + Dir());
-    EXPECT_TRUE(HasLine(with_dir.out, "race_item: Human, Female"));
+    EXPECT_EQ(RunFraymark("character show " + Tess() + " " + Dir()).out,
+              Run("character show CharacterXML/Tess.xml").out);
 }
 
 TEST_F(CharacterVerbsTest, ShowReportsWhatTheReaderMetAndStillPrints) {
