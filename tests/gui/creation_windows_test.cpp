@@ -171,8 +171,9 @@ protected:
     FrameStep6* step = nullptr;
 };
 
-TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndContinueWaitsForARoll) {
-    ASSERT_NE(step->RollButton(), nullptr);
+// Continue waits for a roll; with no quirk owed it goes on to cherry picking, where closing
+// any way but Continue ends the creation.
+TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndGoesOnToCherryPicking) {
     EXPECT_TRUE(step->Rows().empty());
     EXPECT_FALSE(step->ContinueButton()->IsEnabled());
     ExpectMatchesGolden("window_priors_opened.txt", Captions(step));
@@ -180,9 +181,17 @@ TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndContinueWaitsForARoll) {
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep6], step);
     EXPECT_EQ(program_data.creation_stage, 5);
-    Menu(step, ID_Abort);
+    port->AnswerNumber(2);
+    Click(step, step->RollButton()->GetId());
+    Menu(step, ID_Continue);
     Flush();
-    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 6);
+    auto* next = dynamic_cast<CherryStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    Menu(next, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], nullptr);
     EXPECT_EQ(program_data.creation_stage, 0);
 }
 
@@ -232,23 +241,6 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7], next);
     EXPECT_EQ(program_data.creation_stage, 6);
-}
-
-TEST_F(FrameStep6Test, NothingOwedGoesOnToCherryPicking) {
-    port->AnswerNumber(2);
-    Click(step, step->RollButton()->GetId());
-    Menu(step, ID_Continue);
-    Flush();
-    EXPECT_EQ(program_data.creation_stage, 6);
-    auto* next = dynamic_cast<CherryStep7*>(VexlFrames[kSlotStep7]);
-    ASSERT_NE(next, nullptr);
-    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
-    EXPECT_EQ(next->GetSize(), wxSize(550, 365));
-    // Closing it any way but Continue ends the creation.
-    Menu(next, ID_Abort);
-    Flush();
-    EXPECT_EQ(VexlFrames[kSlotStep7], nullptr);
-    EXPECT_EQ(program_data.creation_stage, 0);
 }
 
 } // namespace

@@ -147,10 +147,6 @@ TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
     EXPECT_TRUE(std::filesystem::exists(workspace / frame->Tracker().LogFileName()));
 
     wxComboBox* awards = frame->AwardBox();
-    Pick(frame->FilterBox(), "GMG Table 4H: Honor Point Awards - Action/Event: Party Related",
-         wxEVT_COMBOBOX);
-    ASSERT_EQ(awards->GetCount(), 7u);
-    EXPECT_EQ(awards->GetString(0), "Banished/Ousted by Party");
     Pick(frame->FilterBox(), "GMG Table 4B: Honor Point Awards - Combat-related Actions",
          wxEVT_COMBOBOX);
     EXPECT_EQ(awards->GetCount(), 36u);

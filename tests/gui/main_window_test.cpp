@@ -172,7 +172,7 @@ protected:
     UserPort* previous = nullptr;
 };
 
-TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottom) {
+TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithTheFile) {
     Log(0.0f, "first");
     auto* log = VexlFrames[kSlotDiceLog];
     ASSERT_NE(log, nullptr);
@@ -182,6 +182,17 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottom) {
     EXPECT_FALSE(Early_Close);
     EXPECT_EQ(theLogText->GetValue(), "BP=0.0    | first\n");
     EXPECT_EQ(ReadFile("77.log"), "BP=0.0    | first \n");
+
+    // Closed, it reopens on the next line showing the whole file once.
+    Log(2.0f, "two");
+    Menu(log, ID_Exit);
+    Flush();
+    EXPECT_TRUE(Early_Close);
+    EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
+    Log(3.0f, "three");
+    ASSERT_NE(theLogText, nullptr);
+    EXPECT_EQ(theLogText->GetValue(), "BP=0.0    | first \nBP=2.0    | two \nBP=3.0    | three\n");
+
     // An honor log opens it full width.
     VexlFrames[kSlotDiceLog]->Close(true);
     Flush();
@@ -189,19 +200,6 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottom) {
     Format_Entry(honor, "Honor_5.log");
     ASSERT_NE(VexlFrames[kSlotDiceLog], nullptr);
     EXPECT_EQ(VexlFrames[kSlotDiceLog]->GetSize(), wxSize(MasterWidth, 200));
-}
-
-TEST_F(DiceLogWindowTest, ReopenedWindowShowsTheWholeFileOnce) {
-    Log(1.0f, "one");
-    Log(2.0f, "two");
-    wxCommandEvent exit(wxEVT_MENU, 10000);
-    VexlFrames[kSlotDiceLog]->ProcessWindowEvent(exit);
-    Flush();
-    EXPECT_TRUE(Early_Close);
-    EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
-    Log(3.0f, "three");
-    ASSERT_NE(theLogText, nullptr);
-    EXPECT_EQ(theLogText->GetValue(), "BP=1.0    | one \nBP=2.0    | two \nBP=3.0    | three\n");
 }
 
 } // namespace
