@@ -3,24 +3,30 @@
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+namespace fs = std::filesystem;
+
 namespace {
-std::string Slurp(const std::filesystem::path& path) {
+
+std::string Slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
+
+fs::path UniqueTemporary(const std::string& stem) {
+    std::random_device seed;
+    return fs::temp_directory_path() / (stem + std::to_string(seed()) + std::to_string(seed()));
+}
+
 } // namespace
 
 CliResult RunFraymark(const std::string& arguments, const std::string& working_dir) {
-    std::random_device seed;
-    const auto base = std::filesystem::temp_directory_path() /
-                      ("fraymark-cli-" + std::to_string(seed()) + std::to_string(seed()));
+    const auto base = UniqueTemporary("fraymark-cli-");
     const auto out_path = base.string() + ".out";
     const auto err_path = base.string() + ".err";
     std::string command;
@@ -34,7 +40,39 @@ CliResult RunFraymark(const std::string& arguments, const std::string& working_d
     result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = Slurp(out_path);
     result.err = Slurp(err_path);
-    std::filesystem::remove(out_path);
-    std::filesystem::remove(err_path);
+    fs::remove(out_path);
+    fs::remove(err_path);
     return result;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        parts.push_back(part);
+    }
+    if (separator != '\n' && !text.empty() && text.back() == separator) {
+        parts.emplace_back(); // getline drops an empty last field
+    }
+    return parts;
+}
+
+void CliWorkspace::SetUp() {
+    dir = UniqueTemporary("fraymark-workspace-");
+    fs::create_directories(dir);
+}
+
+void CliWorkspace::TearDown() {
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+}
+
+void CliWorkspace::Write(const std::string& relative, const std::string& content) const {
+    const fs::path path = dir / relative;
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+std::string CliWorkspace::Read(const std::string& relative) const {
+    return Slurp(dir / relative);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 // Runs the fraymark command with `arguments` (already shell-quoted) and captures its output.
 struct CliResult {
@@ -10,3 +14,22 @@ struct CliResult {
 };
 
 CliResult RunFraymark(const std::string& arguments, const std::string& working_dir = "");
+
+// The lines of `text`, split on `separator` (an empty last field is kept).
+std::vector<std::string> Split(const std::string& text, char separator = '\n');
+
+// A temporary workspace of the test's own, removed at its end.
+class CliWorkspace : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void Write(const std::string& relative, const std::string& content) const;
+    std::string Read(const std::string& relative) const;
+    // Runs the command with the workspace as the current directory.
+    CliResult Run(const std::string& arguments) const { return RunFraymark(arguments, dir); }
+    // The option naming the workspace.
+    std::string Dir() const { return "--dir '" + dir.string() + "'"; }
+
+    std::filesystem::path dir;
+};

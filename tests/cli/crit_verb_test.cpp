@@ -1,6 +1,6 @@
+// fraymark crit: one wound, severity rolls and the whole table.
 #include <algorithm>
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,16 +9,6 @@
 #include "cli_runner.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 TEST(CritVerb, LookupPrintsTheWoundOrTheWindowsMessage) {
     struct Case {
@@ -64,7 +54,7 @@ TEST(CritVerb, SeverityRollsShareOneGeneratorSeededLikeRng) {
     for (const char* clock : {"1", "4000000001"}) {
         const CliResult raw = RunFraymark(std::string("rng --clock ") + clock + " --count 400");
         std::vector<uint32_t> numbers;
-        for (const std::string& line : Lines(raw.out)) {
+        for (const std::string& line : Split(raw.out)) {
             numbers.push_back(static_cast<uint32_t>(std::stoul(line)));
         }
         for (int base : {3, -2, 0}) {
@@ -72,21 +62,21 @@ TEST(CritVerb, SeverityRollsShareOneGeneratorSeededLikeRng) {
                                             clock + " --times 60");
             ASSERT_EQ(r.exit_code, 0) << r.err;
             std::vector<int> got;
-            for (const std::string& line : Lines(r.out)) {
+            for (const std::string& line : Split(r.out)) {
                 got.push_back(std::stoi(line));
             }
             EXPECT_EQ(got, ReferenceSeverities(numbers, base, 60))
                 << "clock " << clock << " base " << base;
         }
     }
-    EXPECT_EQ(Lines(RunFraymark("crit severity 3").out).size(), 1u);
+    EXPECT_EQ(Split(RunFraymark("crit severity 3").out).size(), 1u);
     EXPECT_TRUE(RunFraymark("crit severity 3 --clock 9 --times 0").out.empty());
 }
 
 TEST(CritVerb, TableIsTheWholeTableAsTabSeparatedValues) {
     const CliResult r = RunFraymark("crit table");
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    const std::vector<std::string> lines = Lines(r.out);
+    const std::vector<std::string> lines = Split(r.out);
     ASSERT_EQ(lines.size(), 4801u);
     EXPECT_EQ(lines[0], "low\thigh\ttype\tseverity\ttext");
     for (const std::string& line : lines) {

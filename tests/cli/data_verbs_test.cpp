@@ -1,8 +1,4 @@
 // fraymark data dump / data check on small fixture workspaces.
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,25 +10,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class DataVerbsTest : public ::testing::Test {
+class DataVerbsTest : public CliWorkspace {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        dir = fs::temp_directory_path() /
-              ("fraymark-data-" + std::to_string(seed()) + std::to_string(seed()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
-    void Write(const std::string& relative, const std::string& content) const {
-        const fs::path path = dir / relative;
-        fs::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << content;
-    }
-
     // A small sound data set.
     void WriteSoundSet() const {
         Write("Races/Dwarf_Female_Race.qdf",
@@ -59,19 +38,6 @@ protected:
               "<CHARACTER_EQUIP>\n<NAME>Rope</NAME>\n<TABLEID>1</TABLEID>\n"
               "<COST_IN_SILVER>4</COST_IN_SILVER>\n<WEIGHT>0.1</WEIGHT>\n</CHARACTER_EQUIP>\n");
     }
-
-    std::string Dir() const { return "--dir '" + dir.string() + "'"; }
-
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
-    fs::path dir;
 };
 
 TEST_F(DataVerbsTest, DumpPrintsOneObjectPerRecordInListOrder) {
@@ -79,7 +45,7 @@ TEST_F(DataVerbsTest, DumpPrintsOneObjectPerRecordInListOrder) {
     const CliResult r = RunFraymark("data dump Skills " + Dir());
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    const auto lines = Lines(r.out);
+    const auto lines = Split(r.out);
     ASSERT_EQ(lines.size(), 3u); // Climbing, Rope Use, then the empty.qdf record
     EXPECT_EQ(lines[0],
               "{\"name\":\"Climbing\",\"bp\":0,\"book\":0,\"page\":\"\",\"ep_adj\":0,"
@@ -126,16 +92,22 @@ TEST_F(DataVerbsTest, DumpOfAMissingDirectoryIsEmpty) {
     EXPECT_EQ(RunFraymark("data dump Races " + Dir()).out, "");
     const CliResult talents = RunFraymark("data dump Talents " + Dir());
     EXPECT_EQ(talents.exit_code, 0);
-    EXPECT_EQ(Lines(talents.out).size(), 1u); // the list's closing empty record
+    EXPECT_EQ(Split(talents.out).size(), 1u); // the list's closing empty record
 }
 
-TEST_F(DataVerbsTest, CheckPassesOnASoundSetAndFailsOnErrors) {
+// Warnings alone pass the check, errors fail it; the current directory is the default.
+TEST_F(DataVerbsTest, CheckPassesOnWarningsAndFailsOnErrors) {
     WriteSoundSet();
-    const CliResult sound = RunFraymark("data check " + Dir());
+    const CliResult sound = Run("data check");
     EXPECT_EQ(sound.exit_code, 0) << sound.out;
     EXPECT_EQ(sound.out, "0 errors, 0 warnings\n");
+    const std::string swim = "<CHARACTER_SKILL>\n<NAME>Swim</NAME>\n<FINS>2</FINS>\n";
+    Write("Skills/Swim_Skill.qdf", swim + "</CHARACTER_SKILL>\n");
+    const CliResult warned = RunFraymark("data check " + Dir());
+    EXPECT_EQ(warned.exit_code, 0);
+    EXPECT_EQ(Split(warned.out).back(), "0 errors, 1 warnings");
 
-    Write("Skills/Swim_Skill.qdf", "<CHARACTER_SKILL>\n<NAME>Swim</NAME>\n<FINS>2</FINS>\n");
+    Write("Skills/Swim_Skill.qdf", swim);
     const CliResult broken = RunFraymark("data check " + Dir());
     EXPECT_EQ(broken.exit_code, 1);
     const std::string path = (dir / "Skills/Swim_Skill.qdf").string();
@@ -144,25 +116,11 @@ TEST_F(DataVerbsTest, CheckPassesOnASoundSetAndFailsOnErrors) {
                               ": error: no closing tag '</CHARACTER_SKILL'; the record holds what "
                               "was read up to the end of the file\n"
                               "1 errors, 1 warnings\n");
-}
-
-TEST_F(DataVerbsTest, WarningsAloneDoNotFailTheCheck) {
-    WriteSoundSet();
-    Write("Skills/Swim_Skill.qdf",
-          "<CHARACTER_SKILL>\n<NAME>Swim</NAME>\n<FINS>2</FINS>\n</CHARACTER_SKILL>\n");
-    const CliResult r = RunFraymark("data check " + Dir());
-    EXPECT_EQ(r.exit_code, 0);
-    EXPECT_EQ(Lines(r.out).back(), "0 errors, 1 warnings");
-}
-
-TEST_F(DataVerbsTest, CheckUsesTheCurrentDirectoryByDefault) {
-    WriteSoundSet();
-    const CliResult r = RunFraymark("data check", dir.string());
-    EXPECT_EQ(r.exit_code, 0) << r.out;
+    fs::remove(dir / "Skills/Swim_Skill.qdf");
     fs::remove(dir / "Talents/empty.qdf");
-    const CliResult missing = RunFraymark("data check", dir.string());
+    const CliResult missing = Run("data check");
     EXPECT_EQ(missing.exit_code, 1);
-    EXPECT_EQ(Lines(missing.out).front(), "Talents: error: has no empty.qdf");
+    EXPECT_EQ(Split(missing.out).front(), "Talents: error: has no empty.qdf");
 }
 
 } // namespace

@@ -1,8 +1,4 @@
 // fraymark generate: its output contract, its exit codes and one party per clock.
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -13,48 +9,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class GenerateVerbTest : public ::testing::Test {
+class GenerateVerbTest : public CliWorkspace {
 protected:
     void SetUp() override {
-        std::random_device seed;
-        dir = fs::temp_directory_path() / ("fraymark-generate-" + std::to_string(seed()));
+        CliWorkspace::SetUp();
         fs::copy(fs::path(FRAYMARK_SOURCE_DIR) / "gamedata", dir, fs::copy_options::recursive);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     CliResult Generate(const std::string& options) {
-        return RunFraymark("generate --dir '" + dir.string() + "' " + options);
+        return RunFraymark("generate " + Dir() + " " + options);
     }
-
-    fs::path dir;
 };
 
 TEST_F(GenerateVerbTest, PrintsOneTabSeparatedLinePerSavedCharacter) {
     const CliResult r = Generate("--count 12 --clock 42 --out '" + (dir / "party").string() + "'");
     ASSERT_EQ(r.exit_code, 0) << r.err;
-    std::istringstream lines(r.out);
-    std::string line;
-    int count = 0;
-    while (std::getline(lines, line)) {
-        ++count;
-        std::vector<std::string> fields;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');) {
-            fields.push_back(cell);
-        }
+    const auto lines = Split(r.out);
+    EXPECT_EQ(lines.size(), 12u);
+    for (const std::string& line : lines) {
+        const auto fields = Split(line, '\t');
         ASSERT_EQ(fields.size(), 5u) << line;
         EXPECT_EQ(fields[4], "CharacterXML/" + fields[0] + ".xml");
         EXPECT_TRUE(fs::exists(dir / "party" / fields[4])) << line;
         EXPECT_TRUE(fs::exists(dir / "party/CharacterHTML" / (fields[0] + ".html"))) << line;
     }
-    EXPECT_EQ(count, 12);
     EXPECT_TRUE(r.err.starts_with("12 characters in ")) << r.err;
     EXPECT_TRUE(r.err.ends_with(" s\n")) << r.err;
 }
@@ -63,16 +41,14 @@ TEST_F(GenerateVerbTest, SameClockSameFilesAndNamesStayUniqueInTheFolder) {
     const CliResult first = Generate("--count 3 --clock 7 --out '" + (dir / "a").string() + "'");
     const CliResult again = Generate("--count 3 --clock 7 --out '" + (dir / "b").string() + "'");
     ASSERT_EQ(first.out, again.out);
-    std::istringstream lines(first.out);
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : Split(first.out)) {
         const std::string file = line.substr(line.rfind('\t') + 1);
-        EXPECT_EQ(Slurp(dir / "a" / file), Slurp(dir / "b" / file)) << file;
+        EXPECT_EQ(Read("a/" + file), Read("b/" + file)) << file;
     }
     // A second batch into the same folder names no one as the first did.
     const CliResult more = Generate("--count 3 --clock 7 --out '" + (dir / "a").string() + "'");
     ASSERT_EQ(more.exit_code, 0) << more.err;
-    std::istringstream names(more.out);
-    for (std::string line; std::getline(names, line);) {
+    for (const std::string& line : Split(more.out)) {
         EXPECT_EQ(first.out.find(line.substr(0, line.find('\t')) + '\t'), std::string::npos);
     }
 }

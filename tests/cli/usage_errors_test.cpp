@@ -9,7 +9,10 @@
 
 namespace {
 
-TEST(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
+using FraymarkUsage = CliWorkspace;
+
+TEST_F(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
+    Write("CharacterXML/Tess.xml", "<CHARACTER_NAME>Tess</CHARACTER_NAME>\n");
     struct Case {
         const char* args;
         const char* names; // a part of the message, or "" when any one line will do
@@ -24,8 +27,18 @@ TEST(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
         {"ability Strength high 51 Open_Doors", "high"},
         {"ability Strength 18 101 Open_Doors", "101"},
         {"ability Strength 18 -1 Open_Doors", "-1"},
-        {"ability Strength 99999999999 0 Open_Doors", "99999999999"},
+        {"ability Strength 2147483648 0 Open_Doors", "2147483648"},
         {"ability Strength 18 51 Open_Doors --level 3", "--level"},
+        {"character", "fraymark: character: expected 'show FILE', 'sheet FILE' or 'list'"},
+        {"character open x", "unknown action 'open' (show, sheet or list)"},
+        {"character show", "fraymark: character show: expected one character FILE"},
+        {"character show a b", "expected one character FILE"},
+        {"character show missing.xml", "fraymark: character show: cannot open 'missing.xml'"},
+        {"character show CharacterXML", "cannot open 'CharacterXML'"},
+        {"character sheet missing.xml", "fraymark: character sheet: cannot open 'missing.xml'"},
+        {"character show CharacterXML/Tess.xml --out x", "unknown option --out"},
+        {"character list extra", "fraymark: character list: unexpected argument 'extra'"},
+        {"character list --dir nowhere", "--dir 'nowhere' is no directory"},
         {"crit", ""},
         {"crit 1500 12", ""},
         {"crit x 12 Hacking", ""},
@@ -69,10 +82,18 @@ TEST(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
         {"honor awards --table 4B", ""},
         {"honor notes 3", ""},
         {"honor notes --table 2", ""},
+        {"tables", ""},
+        {"tables critical", ""},
         {"tables quirks 6B", "6B"},
+        {"tables honor 1", "fraymark: tables honor"},
+        {"tables honor 1 2 3", "fraymark: tables honor"},
+        {"tables honor one 5", "fraymark: tables honor"},
+        {"tables honor 1 5x", "fraymark: tables honor"},
+        {"tables honor-bp", "fraymark: tables honor"},
+        {"tables honor-bp 1.5", "fraymark: tables honor"},
     };
     for (const Case& c : cases) {
-        const CliResult r = RunFraymark(c.args);
+        const CliResult r = Run(c.args);
         EXPECT_EQ(r.exit_code, 2) << c.args;
         EXPECT_EQ(r.out, "") << c.args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.args << ": " << r.err;
@@ -80,17 +101,20 @@ TEST(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
     }
 }
 
-TEST(FraymarkUsage, HelpDescribesEveryVerb) {
+TEST(FraymarkHelp, DescribesEveryVerb) {
     const CliResult r = RunFraymark("--help");
     EXPECT_EQ(r.exit_code, 0);
     for (const char* verb :
-         {"fraymark rng", "fraymark roll", "fraymark crit", "fraymark data", "fraymark character",
-          "fraymark honor", "fraymark ability", "fraymark tables"}) {
+         {"fraymark rng", "fraymark roll", "fraymark crit", "fraymark data", "fraymark honor",
+          "fraymark ability", "fraymark tables", "fraymark character list [--dir DIR]"}) {
         EXPECT_NE(r.out.find(verb), std::string::npos) << verb;
     }
-    const CliResult verb = RunFraymark("roll --help");
-    EXPECT_EQ(verb.exit_code, 0);
-    EXPECT_NE(verb.out.find("penetrating"), std::string::npos);
+    const CliResult roll = RunFraymark("roll --help");
+    EXPECT_EQ(roll.exit_code, 0);
+    EXPECT_NE(roll.out.find("penetrating"), std::string::npos);
+    const CliResult character = RunFraymark("character --help");
+    EXPECT_EQ(character.exit_code, 0);
+    EXPECT_TRUE(character.out.starts_with("Usage: fraymark character show FILE")) << character.out;
     EXPECT_EQ(RunFraymark("data --help").exit_code, 0);
 }
 

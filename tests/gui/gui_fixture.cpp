@@ -5,7 +5,15 @@
 #include <wx/app.h>
 #include <wx/arrstr.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
@@ -40,6 +48,32 @@ void GuiTest::Click(wxWindow* window, int id) {
     wxCommandEvent event(wxEVT_BUTTON, id);
     event.SetEventObject(button);
     button->ProcessWindowEvent(event);
+}
+
+void GuiTest::Pick(wxControlWithItems* list, const wxString& entry, wxEventType event) {
+    const int index = list->FindString(entry);
+    ASSERT_NE(index, wxNOT_FOUND) << entry.utf8_str();
+    list->SetSelection(index);
+    wxCommandEvent picked(event, list->GetId());
+    picked.SetEventObject(list);
+    picked.SetInt(index);
+    picked.SetString(entry);
+    list->ProcessWindowEvent(picked);
+}
+
+void GuiTest::ActivateRow(wxListCtrl* list, long row) {
+    wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+    event.SetEventObject(list);
+    event.m_itemIndex = row;
+    list->ProcessWindowEvent(event);
+}
+
+std::string GuiTest::RowText(wxListCtrl* list, long row) {
+    wxString text;
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        text << (column ? "|" : "") << list->GetItemText(row, column);
+    }
+    return text.utf8_string();
 }
 
 void GuiTest::Flush() {
@@ -108,4 +142,92 @@ wxFrame* GuiTest::WindowTitled(const wxString& title) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+template <class Control> bool Is(wxWindow* window) {
+    return dynamic_cast<Control*>(window) != nullptr;
+}
+
+// The kinds of control the player reads; a combo box is a choice too, so it comes first.
+const std::pair<bool (*)(wxWindow*), const char*> kKinds[] = {
+    {Is<wxButton>, "button"},    {Is<wxCheckBox>, "check box"}, {Is<wxRadioButton>, "radio"},
+    {Is<wxStaticText>, "label"}, {Is<wxTextCtrl>, "box"},       {Is<wxComboBox>, "combo"},
+    {Is<wxChoice>, "choice"},    {Is<wxListBox>, "list"},       {Is<wxListCtrl>, "table"},
+};
+
+const char* KindOf(wxWindow* control) {
+    for (const auto& [is, kind] : kKinds) {
+        if (is(control)) {
+            return kind;
+        }
+    }
+    return nullptr;
+}
+
+void AppendControls(wxWindow* window, std::string& out) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShown()) {
+            continue;
+        }
+        if (const char* kind = KindOf(child)) {
+            wxString text = child->GetLabel();
+            if (auto* box = dynamic_cast<wxTextCtrl*>(child)) {
+                text = box->GetValue();
+            } else if (auto* combo = dynamic_cast<wxComboBox*>(child)) {
+                text = combo->GetValue();
+            }
+            out += std::string(kind) + ": " + text.utf8_string() + "\n";
+            if (auto* items = dynamic_cast<wxItemContainerImmutable*>(child)) {
+                // A long list passed on from the game's tables: its size and first entry.
+                const wxArrayString entries = items->GetStrings();
+                const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
+                for (std::size_t i = 0; i < shown; ++i) {
+                    out += "  - " + entries[i].utf8_string() + "\n";
+                }
+                if (shown < entries.size()) {
+                    out += "  ... " + std::to_string(entries.size()) + " entries\n";
+                }
+            }
+            if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
+                for (int column = 0; column < table->GetColumnCount(); ++column) {
+                    wxListItem heading;
+                    heading.SetMask(wxLIST_MASK_TEXT);
+                    table->GetColumn(column, heading);
+                    out += "  | " + heading.GetText().utf8_string() + "\n";
+                }
+            }
+        }
+        AppendControls(child, out);
+    }
+}
+
+// A menu item's identifier; the toolkit numbers the ones the program leaves to it.
+std::string IdText(int id) {
+    return id < 0 ? std::string("- ") : std::to_string(id) + " ";
+}
+
+} // namespace
+
+std::string GuiTest::Captions(wxWindow* window) {
+    std::string out = "title: " + window->GetLabel().utf8_string() + "\n";
+    const wxSize size = window->GetSize();
+    out += "size: " + std::to_string(size.x) + "x" + std::to_string(size.y) + "\n";
+    auto* frame = dynamic_cast<wxFrame*>(window);
+    if (frame && frame->GetMenuBar()) {
+        wxMenuBar* bar = frame->GetMenuBar();
+        for (std::size_t m = 0; m < bar->GetMenuCount(); ++m) {
+            out += "menu: " + bar->GetMenuLabel(m).utf8_string() + "\n";
+            for (const wxMenuItem* item : bar->GetMenu(m)->GetMenuItems()) {
+                out += item->IsSeparator()
+                           ? std::string("  ---")
+                           : "  " + IdText(item->GetId()) + item->GetItemLabel().utf8_string() +
+                                 " | " + item->GetHelp().utf8_string();
+                out += "\n";
+            }
+        }
+    }
+    AppendControls(window, out);
+    return out;
 }

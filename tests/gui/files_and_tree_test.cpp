@@ -1,9 +1,15 @@
+// Save file and Open file from the main window, the "Load Character" window, and the PC tree
+// window that shows the character.
+#include <filesystem>
 #include <memory>
 #include <string>
 
+#include <wx/listctrl.h>
 #include <wx/treectrl.h>
 
-#include "core/data/ability_scores.h"
+#include "core/app/clear_all.h"
+#include "core/data/class_data.h"
+#include "core/data/race_data.h"
 #include "core/dice/dice_log.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
@@ -12,21 +18,123 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
 #include "gui/app/wx_user_port.h"
+#include "gui/files/file_frame.h"
 #include "gui/tree/pc_tree_frame.h"
 #include "gui_fixture.h"
+#include "support/golden.h"
+#include "support/sample_character.h"
 
 namespace {
 
-// Answers questions from the script and sends the tree calls to the real tree window.
-class TreePort : public ScriptedPort {
-public:
-    void UpdateTree() override { OpenPCTree(); }
-    void ClearTree() override { ClearPCTree(); }
-    void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
-                          const std::vector<std::string>& values) override {
-        UpdatePCTreeBranch(branch, keys, values);
+namespace fs = std::filesystem;
+
+class FileFrameTest : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteSampleRulesData(workspace);
+        CRace.LoadRace();
+        CClass.LoadClass();
+    }
+
+    void SaveAs(const std::string& name, int level) {
+        current_character.character_name = name;
+        current_character.level = level;
+        Menu(main_window, ID_SaveFile);
+    }
+
+    FileFrame* OpenWindow() {
+        Menu(main_window, ID_OpenFile);
+        return dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
     }
 };
+
+TEST_F(FileFrameTest, SaveFileWithNoNameAsksForOneAndWritesNothingWhenCancelled) {
+    port->AnswerCancel();
+    Menu(main_window, ID_SaveFile);
+    ASSERT_EQ(port->questions.size(), 1u);
+    EXPECT_EQ(port->questions[0].caption, "Enter Name");
+    EXPECT_FALSE(fs::exists(workspace / "CharacterXML"));
+    EXPECT_FALSE(fs::exists(workspace / "CharacterHTML"));
+}
+
+TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
+    FileFrame* empty = OpenWindow();
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->List()->GetItemCount(), 0);
+    Menu(empty, ID_Exit);
+    Flush();
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 0);
+    SaveAs("zora", 3);
+    SaveAs("Brenna", 1);
+    current_character.class_long_name = "Fighter/Magic-User";
+    SaveAs("Milo", 12);
+    current_character.class_long_name.clear();
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    ExpectMatchesGolden("window_load_character.txt", Captions(frame));
+    wxListCtrl* list = frame->List();
+    ASSERT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(0, 0), "Brenna");
+    EXPECT_EQ(list->GetItemText(1, 0), "Milo");
+    EXPECT_EQ(list->GetItemText(2, 0), "zora"); // letter case does not sort it first or last
+    EXPECT_EQ(list->GetItemText(1, 1), "Fighter/Magic-User");
+    EXPECT_GE(list->GetColumnWidth(1), list->GetTextExtent("Fighter/Magic-User").x)
+        << "a multi-class is not cut";
+    EXPECT_EQ(list->GetItemText(1, 2), "12");
+    // The window lists what is there when it opens, and again when asked.
+    SaveAs("Ada", 2);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    frame->OnSelectionStart();
+    EXPECT_EQ(list->GetItemCount(), 4);
+    EXPECT_EQ(list->GetItemText(0, 0), "Ada");
+}
+
+TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
+    TreePort tree_port;
+    MakeSampleCharacter();
+    Menu(main_window, ID_SaveFile);
+    SaveAs("Brenna Ashford the Younger", 4); // a name that holds the other one
+
+    // A creation in progress when the saved character is opened.
+    ResetProgramForTests();
+    CRace.LoadRace();
+    CClass.LoadClass();
+    Menu(main_window, ID_NewCharacter);
+    ASSERT_EQ(program_data.creation_stage, 3);
+    current_character.character_name = "Half made";
+
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_EQ(frame->List()->GetItemCount(), 2);
+    // "Brenna Ashford the Younger.xml" sorts before "Brenna Ashford.xml" (a blank before a dot).
+    EXPECT_EQ(frame->List()->GetItemText(0, 0), "Brenna Ashford the Younger");
+    ASSERT_EQ(frame->List()->GetItemText(1, 0), "Brenna Ashford");
+    ActivateRow(frame->List(), 1);
+    Flush();
+
+    EXPECT_EQ(current_character.character_name, "Brenna Ashford");
+    EXPECT_EQ(current_character.level, 1);
+    EXPECT_EQ(program_data.creation_stage, 0);
+    ASSERT_NE(current_character.race_item, nullptr);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // it closes once the character is in
+    ASSERT_NE(theTree, nullptr);
+    EXPECT_TRUE(Search(theTree->GetRootItem(), "Ability Scores").IsOk());
+}
+
+TEST_F(FileFrameTest, ARowWhoseFileIsGoneSaysSoAndTheListIsRebuilt) {
+    SaveAs("Ada", 1);
+    SaveAs("Bo", 1);
+    FileFrame* frame = OpenWindow();
+    ASSERT_NE(frame, nullptr);
+    fs::remove(workspace / "CharacterXML" / "Ada.xml");
+    ActivateRow(frame->List(), 0);
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
+    ASSERT_EQ(frame->List()->GetItemCount(), 1);
+    EXPECT_EQ(frame->List()->GetItemText(0, 0), "Bo");
+}
 
 // The tree below `item` as text: "PC(Skills(Riding(32)))".
 std::string Dump(const wxTreeItemId& item) {
@@ -81,7 +189,7 @@ protected:
     std::unique_ptr<TreePort> tree_port;
 };
 
-TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindow) {
+TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     EXPECT_TRUE(PCTREarly_Close);
     Log("All variables have been cleared");
     wxFrame* tree = VexlFrames[kSlotTree];
@@ -91,13 +199,9 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindow) {
     EXPECT_EQ(tree->GetSize(), wxSize(200, MasterHeight));
     EXPECT_FALSE(PCTREarly_Close);
     EXPECT_EQ(Tree(), "PC");
-    Log("second line");
-    EXPECT_EQ(CountWindowsTitled("Character Creation: PC Tree"), 1);
-}
 
-TEST_F(PCTreeTest, ClosedTreeReopensOnTheNextLineFilledFromTheRecord) {
-    Log("first");
-    Menu(VexlFrames[kSlotTree], ID_Exit);
+    // Closed, it reopens on the next line filled from the record.
+    Menu(tree, ID_Exit);
     Flush();
     EXPECT_TRUE(PCTREarly_Close);
     EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
@@ -112,50 +216,39 @@ TEST_F(PCTreeTest, ClosedTreeReopensOnTheNextLineFilledFromTheRecord) {
     EXPECT_EQ(Tree(), "PC(Skills(Swimming(2)),Equipment(Starting Clothes(1)))");
 }
 
-TEST_F(PCTreeTest, ClearTreeLeavesOnlyTheRoot) {
+// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
+// clearing leaves only the root.
+TEST_F(PCTreeTest, BranchesAreRebuiltInPlaceAndClearLeavesTheRoot) {
     Port().ClearTree(); // no window: nothing happens
     EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
-    Log("open");
-    Send("Skills", {"Riding"}, {"3"});
-    Send("Talents", {"Keen Sight"}, {"1"});
-    Port().ClearTree();
-    EXPECT_EQ(Tree(), "PC");
-}
-
-TEST_F(PCTreeTest, BranchSentAgainIsRebuiltInPlace) {
     Log("open");
     Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
     Send("Talents", {"Keen Sight"}, {"1"});
     Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
     EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
+    Port().ClearTree();
+    EXPECT_EQ(Tree(), "PC");
+    Send("Ability Scores", {"Strength"}, {"12/0"});
+    Send("Strength", {"Score"}, {"12/0"});
+    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
 }
 
-TEST_F(PCTreeTest, BranchNamedAfterAKeyGrowsBeneathIt) {
-    Log("open");
-    current_character.strength_base = 12;
-    AbilityScores::SendAbilitiestoTree();
-    ASSERT_NE(theTree, nullptr);
-    const wxTreeItemId root = theTree->GetRootItem();
-    EXPECT_EQ(theTree->GetChildrenCount(root, false), 1u);
-    const wxTreeItemId strength = Search(root, "Strength");
-    ASSERT_TRUE(strength.IsOk());
-    EXPECT_EQ(theTree->GetItemText(theTree->GetItemParent(strength)), "Ability Scores");
-    EXPECT_EQ(Dump(Search(strength, "Score")), "Score(12/0)");
-    EXPECT_EQ(Dump(Search(root, "Comeliness")), "Comeliness(0/0)");
-}
-
+// Editing a value changes the record and the item, once no creation is going on.
 TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
     Log("open");
     current_character.character_height = 60;
     current_character.handedness = "Right";
     messagePPtotree();
+    program_data.creation_stage = 5;
+    Activate({"Height", "60 inches"});
+    EXPECT_TRUE(tree_port->questions.empty());
+    program_data.creation_stage = 0;
 
     tree_port->AnswerNumber(66);
     Activate({"Height", "60 inches"});
     EXPECT_EQ(current_character.character_height, 66);
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");
     EXPECT_EQ(tree_port->questions.back().caption, "Character Editing: Height");
-
     // The key itself edits the value beneath it; a handedness in lower case is refused.
     tree_port->AnswerText("left");
     Activate({"Handeness"});
@@ -164,18 +257,6 @@ TEST_F(PCTreeTest, EditingAValueChangesTheRecordAndTheItem) {
     EXPECT_EQ(current_character.handedness, "Ambidextrous");
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Handeness")), "Handeness(Ambidextrous)");
     EXPECT_EQ(tree_port->questions.size(), 3u);
-}
-
-TEST_F(PCTreeTest, EditsDuringACreationAreIgnored) {
-    Log("open");
-    current_character.character_height = 60;
-    messagePPtotree();
-    program_data.creation_stage = 5;
-    Activate({"Height", "60 inches"});
-    Activate({"Height"});
-    EXPECT_TRUE(tree_port->questions.empty());
-    EXPECT_EQ(current_character.character_height, 60);
-    EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(60 inches)");
 }
 
 TEST_F(PCTreeTest, SkillAndEquipmentEntriesReopenTheirWindowsOnceTheCreationIsOver) {
@@ -199,13 +280,9 @@ TEST_F(PCTreeTest, SkillAndEquipmentEntriesReopenTheirWindowsOnceTheCreationIsOv
 TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {
     WxUserPort wx_port;
     UserPort* previous = InstallUserPort(&wx_port);
-    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"}); // no window yet: ignored
     Port().UpdateTree();
-    ASSERT_NE(VexlFrames[kSlotTree], nullptr);
     Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
     EXPECT_EQ(Tree(), "PC(Skills(Riding(3)))");
-    Port().ClearTree();
-    EXPECT_EQ(Tree(), "PC");
     InstallUserPort(previous);
 }
 

@@ -1,0 +1,246 @@
+// The first creation windows: ability scores and race, then priors and particulars.
+#include <climits>
+#include <string>
+#include <vector>
+
+#include <wx/button.h>
+#include <wx/combobox.h>
+#include <wx/listbox.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "core/data/race_data.h"
+#include "core/dice/vexl_random.h"
+#include "core/model/character.h"
+#include "core/model/options.h"
+#include "core/model/program_state.h"
+#include "gui/app/command_ids.h"
+#include "gui/app/number_entry.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/cherry_step7.h"
+#include "gui/wizard/frame_step3.h"
+#include "gui/wizard/frame_step6.h"
+#include "gui/wizard/frame_step7.h"
+#include "gui_fixture.h"
+#include "support/golden.h"
+#include "support/race_fixtures.h"
+
+namespace {
+
+class FrameStep3Test : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        WriteRaceFile(workspace, "Human_Male", {.name = "Human", .languages = {"Common", "Trade"}});
+        WriteRaceFile(workspace, "Dwarf_Female",
+                      {.name = "Dwarf",
+                       .sex = "Female",
+                       .adjustments = {0, 0, 1, 0, 0, -1, 0},
+                       .bp = 3,
+                       .languages = {"Dwarven", "Common"}});
+        CRace.LoadRace();
+        Menu(main_window, ID_NewCharacter);
+        step = dynamic_cast<FrameStep3*>(VexlFrames[kSlotStep3]);
+        ASSERT_NE(step, nullptr);
+    }
+
+    void Radio(int index) {
+        auto* radio = dynamic_cast<wxRadioButton*>(step->FindWindow(ID_Step3FirstRadio + index));
+        ASSERT_NE(radio, nullptr);
+        radio->SetValue(true);
+        wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
+        event.SetEventObject(radio);
+        radio->ProcessWindowEvent(event);
+    }
+
+    FrameStep3* step = nullptr;
+};
+
+TEST_F(FrameStep3Test, WindowShowsItsControlsAndMenu) {
+    ExpectMatchesGolden("window_step3.txt", Captions(step));
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+}
+
+TEST_F(FrameStep3Test, RollBurnChooseARaceAndContinue) {
+    SeedVexlrandAsClock(606);
+    Click(step, ID_Step3Roll);
+    EXPECT_EQ(step->ScoreBox(0)->GetValue(),
+              wxString::Format("%i", current_character.strength_base));
+    EXPECT_GT(step->RaceList()->GetCount(), 0u);
+    Click(step, ID_Step3ContinueButton); // no race chosen: the window stays
+    Flush();
+    ASSERT_EQ(VexlFrames[kSlotStep3], step);
+
+    // The burn column's fifth radio is Wisdom: a score above the floor always burns.
+    current_character.wisdom_base = 12;
+    Radio(12 + 4);
+    Click(step, ID_Step3Burn);
+    EXPECT_EQ(current_character.wisdom_base, 11);
+    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "2  ");
+
+    // Both races admit the scores; the dwarf, second on the list, is chosen.
+    for (int32_t* score : current_character.Scores()) {
+        *score = 10;
+    }
+    Click(step, ID_Step3Adjust); // Strength to Strength: nothing traded, list rebuilt
+    ASSERT_EQ(step->RaceList()->GetCount(), 2u);
+    Pick(step->RaceList(), "Dwarf, Female");
+    EXPECT_EQ(step->RaceLabel(2)->GetLabel(), "+1");
+    EXPECT_EQ(step->RaceLabel(7)->GetLabel(), "+3");
+    EXPECT_EQ(step->LanguageBox()->GetValue(), "Dwarven");
+
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 5);
+    EXPECT_EQ(current_character.race, "Dwarf");
+    EXPECT_EQ(current_character.charisma_base, 9);
+    EXPECT_FLOAT_EQ(program_data.building_points, 5.0f);
+    EXPECT_EQ(SkillDataItem::pHead->name, "Language, Modern: Dwarven");
+    EXPECT_EQ(VexlFrames[kSlotStep3], nullptr);
+    auto* next = dynamic_cast<FrameStep6*>(VexlFrames[kSlotStep6]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Roll Priors and Particulars");
+}
+
+// Whether the box's validator lets the key through to the box.
+bool TakesKey(wxTextCtrl* box, wxChar key) {
+    wxValidator* validator = box->GetValidator();
+    if (!validator) {
+        return true;
+    }
+    wxKeyEvent press(wxEVT_CHAR);
+    press.m_keyCode = key;
+    press.m_uniChar = key;
+    press.SetEventObject(box);
+    return !validator->ProcessEvent(press);
+}
+
+// The typed boxes and the number dialog take digits only, and the dialog reads what is typed
+// within its range, the largest whole number included.
+TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnly) {
+    NumberEntryDialog own_roll(step, "Rolling for Hit Points", "1d4", "Enter your roll", 1, 1, 4);
+    for (wxTextCtrl* box : {step->ScoreBox(0), step->PercentileBox(6), own_roll.Entry()}) {
+        box->ChangeValue("");
+        EXPECT_TRUE(TakesKey(box, '3'));
+        EXPECT_FALSE(TakesKey(box, 'z'));
+        EXPECT_FALSE(TakesKey(box, '-'));
+    }
+    const struct {
+        const char* typed;
+        long read;
+    } cases[] = {{"3", 3}, {"99", 4}, {"99999999999", 4}, {"", 1}, {"0", 1}};
+    for (const auto& c : cases) {
+        own_roll.Entry()->ChangeValue(c.typed);
+        EXPECT_EQ(own_roll.Value(), c.read) << c.typed;
+    }
+    NumberEntryDialog wide(step, "Honor", "", "Adjust Honor", 0, 0, INT_MAX);
+    wide.Entry()->ChangeValue("214748364");
+    wide.Entry()->SetInsertionPointEnd();
+    EXPECT_TRUE(TakesKey(wide.Entry(), '7'));
+    wide.Entry()->ChangeValue("2147483647");
+    EXPECT_EQ(wide.Value(), INT_MAX);
+}
+
+// The window as the first step leaves it: a human at stage 5, whose player types every roll
+// and has no BP to re-roll with.
+class FrameStep6Test : public GuiTest {
+protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        race.name = "Human";
+        race.baseage = 15;
+        race.agedie = 4;
+        race.agedierolls = 1;
+        race.baseheight = 60;
+        race.heightdie = 10;
+        race.heightdierolls = 2;
+        race.baseweight = 140;
+        race.weightdie = 20;
+        race.weightdierolls = 3;
+        current_character.race_item = &race;
+        current_character.charisma_base = 10;
+        BooksToUse[kRollYourOwnDice] = 1;
+        program_data.building_points = 0.0f;
+        program_data.creation_stage = 5;
+        step = OpenStep<FrameStep6>(kSlotStep6, "Character Creation: Roll Priors and Particulars",
+                                    wxSize(500, 385));
+    }
+
+    CharacterRace race;
+    FrameStep6* step = nullptr;
+};
+
+// Continue waits for a roll; with no quirk owed it goes on to cherry picking, where closing
+// any way but Continue ends the creation.
+TEST_F(FrameStep6Test, OpensWithTheBeginButtonAndGoesOnToCherryPicking) {
+    EXPECT_TRUE(step->Rows().empty());
+    EXPECT_FALSE(step->ContinueButton()->IsEnabled());
+    ExpectMatchesGolden("window_priors_opened.txt", Captions(step));
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep6], step);
+    EXPECT_EQ(program_data.creation_stage, 5);
+    port->AnswerNumber(2);
+    Click(step, step->RollButton()->GetId());
+    Menu(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    auto* next = dynamic_cast<CherryStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    Menu(next, ID_Abort);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
+}
+
+// The longest background there is (an illegitimate birth, a step mother, both qualities and
+// siblings): fifteen rows, each button giving way to the next, then on to the rolling of the
+// free quirks the parents and the middle place have earned.
+TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
+    // The player types every roll; each button pressed gives way to the next.
+    for (long entry : {3,  23, 11, 30, 50, 95, 70, 80, 85, 50, 15, 81, 60,
+                       26, 50, 36, 3,  5,  50, 10, 15, 90, 80, 96, 50}) {
+        port->AnswerNumber(entry);
+    }
+    std::string buttons;
+    for (wxButton* button = step->RollButton(); button; button = step->RollButton()) {
+        buttons += "pressed: " + button->GetLabel().utf8_string() + "\n";
+        Click(step, button->GetId());
+        EXPECT_FALSE(button->IsShown());
+    }
+    EXPECT_EQ(port->AnswersLeft(), 0u);
+    // Fifteen rows 20 pixels apart, all inside the window.
+    ExpectMatchesGolden("window_priors_whole_background.txt", buttons + Captions(step));
+    ASSERT_EQ(step->Rows().size(), 15u);
+    for (std::size_t i = 0; i < step->Rows().size(); ++i) {
+        const wxRect row = step->Rows()[i].value->GetRect();
+        EXPECT_EQ(row.y - step->Rows()[0].value->GetPosition().y, static_cast<int>(20 * i));
+        EXPECT_LE(row.GetBottom(), step->GetClientSize().y) << i;
+    }
+    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    EXPECT_TRUE(step->ContinueButton()->IsEnabled());
+    EXPECT_EQ(step->ContinueButton()->GetPosition().x, step->Rows().back().value->GetPosition().x)
+        << "in the place of the roll buttons";
+    port->AnswerChoice(0); // the abusive mother's major quirk: 6G
+    port->AnswerChoice(0); // the middle child's personality quirk: 6H
+    Click(step, ID_Continue);
+    Flush();
+    EXPECT_EQ(program_data.creation_stage, 6);
+    EXPECT_EQ(program_data.quirk_rolls_pending, 2);
+    EXPECT_EQ(VexlFrames[kSlotStep6], nullptr);
+    auto* next = dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]);
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->GetTitle(), "Character Creation: Quirks and Flaws (Cherry Picking)");
+    EXPECT_EQ(next->GetSize(), wxSize(550, 550));
+    EXPECT_EQ(port->branches_updated.back(), "Prior and Particulars");
+
+    // Two rolls are still owed, so the rolling window's Continue leaves the creation where it is.
+    Menu(next, ID_Continue);
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep7], next);
+    EXPECT_EQ(program_data.creation_stage, 6);
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+// The game master's windows: critical hit rolling and honor tracking.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <wx/combobox.h>
+#include <wx/listctrl.h>
+#include <wx/textctrl.h>
+
+#include "core/dice/dice.h"
+#include "core/dice/vexl_random.h"
+#include "core/gm/honor_party.h"
+#include "core/gm/saved_character_list.h"
+#include "core/model/program_state.h"
+#include "gui/app/command_ids.h"
+#include "gui/gm/critical_frame.h"
+#include "gui/gm/honor_file_frame.h"
+#include "gui/gm/honor_tracking_frame.h"
+#include "gui_fixture.h"
+#include "support/golden.h"
+#include "support/saved_character_fixtures.h"
+
+namespace {
+
+const char* const kTitle = "Critical hit Rolling";
+
+class CriticalFrameTest : public GuiTest {
+protected:
+    void TearDown() override {
+        ResetVexlrand();
+        GuiTest::TearDown();
+    }
+
+    CriticalFrame* Open() {
+        Menu(main_window, ID_Critical);
+        return Newest<CriticalFrame>();
+    }
+
+    // Types into the fields and asks for the wound, as the game master does.
+    static wxString Explain(CriticalFrame* frame, const char* roll, const char* severity,
+                            const char* type) {
+        frame->LocationField()->SetValue(roll);
+        frame->SeverityField()->SetValue(severity);
+        frame->DamageTypeList()->SetValue(type);
+        Click(frame, ID_CriticalExplain);
+        return frame->ResultField()->GetValue();
+    }
+};
+
+TEST_F(CriticalFrameTest, OpensWithItsTitleSizeControlsAndLegend) {
+    CriticalFrame* frame = Open();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetParent(), main_window);
+    ExpectMatchesGolden("window_critical_hits.txt", Captions(frame));
+    wxComboBox* legend = frame->LegendList();
+    // As wide as the window: the legend spans the panel but for its margins.
+    EXPECT_GE(legend->GetSize().GetWidth(), frame->GetClientSize().GetWidth() - 10);
+}
+
+TEST_F(CriticalFrameTest, UseNumbersEnteredAboveShowsTheWound) {
+    CriticalFrame* frame = Open();
+    ASSERT_NE(frame, nullptr);
+    struct Case {
+        const char* roll;
+        const char* severity;
+        const char* type;
+        const char* result;
+    };
+    const Case cases[] = {
+        {"1500", "12", "Hacking", "Thigh: x2, d2, f, m5, mt2"},
+        {" 1500 feet", "24abc", "Hacking", "Thigh: x3, ls, d8, u, m10"},
+        {"1500", "none", "Crushing", "Severity level below 1; Critical Hit negated"},
+        {"99999999999", "5", "Hacking", "Error, incomplete data in program"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Explain(frame, c.roll, c.severity, c.type), c.result)
+            << c.roll << " / " << c.severity << " / " << c.type;
+    }
+}
+
+TEST_F(CriticalFrameTest, RollButtonsFillTheirFieldsFromTheGenerator) {
+    CriticalFrame* frame = Open();
+    ASSERT_NE(frame, nullptr);
+    QueueDieFaces({1234});
+    Click(frame, ID_CriticalRollBase);
+    EXPECT_EQ(frame->LocationField()->GetValue(), "1234");
+
+    // d8 faces 8 and 5: with BSL 3 the severity is 3 + 8 + (5 + 3 - 1).
+    QueueDieFaces({8, 5});
+    frame->BaseSeverityField()->SetValue("3");
+    Click(frame, ID_CriticalRollSevere);
+    EXPECT_EQ(frame->SeverityField()->GetValue(), "18");
+}
+
+// Each window works on its own, and closing one leaves a creation in progress alone.
+TEST_F(CriticalFrameTest, SeveralWindowsWorkEachOnItsOwn) {
+    Menu(main_window, ID_NewCharacter);
+    CriticalFrame* first = Open();
+    CriticalFrame* second = Open();
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(CountWindowsTitled(kTitle), 2);
+    EXPECT_EQ(Explain(second, "10000", "24", "Monster Bites"), "Head, top: brain goo");
+    EXPECT_TRUE(first->ResultField()->GetValue().empty());
+    second->Close(true);
+    Flush();
+    EXPECT_EQ(CountWindowsTitled(kTitle), 1);
+    EXPECT_EQ(program_data.creation_stage, 3);
+}
+
+class HonorTrackingTest : public GuiTest {
+protected:
+    HonorTrackingFrame* Open() {
+        Menu(main_window, ID_Honor);
+        return Newest<HonorTrackingFrame>();
+    }
+
+    // Saves three characters, then adds some by activating their rows in the picker.
+    void AddFromPicker(HonorTrackingFrame* frame, const std::vector<long>& rows) {
+        const SavedCharacterSummary saved[] = {
+            {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
+            {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
+            {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
+        };
+        for (int i = 0; i < 3; ++i) {
+            WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
+        }
+        Click(frame, ID_HonorAddPC);
+        ASSERT_NE(Newest<HonorFileFrame>(), nullptr);
+        for (const long row : rows) {
+            ActivateRow(Newest<HonorFileFrame>()->CharacterList(), row);
+        }
+    }
+
+    static void Award(HonorTrackingFrame* frame, const char* award) {
+        Pick(frame->AwardBox(), award, wxEVT_COMBOBOX);
+        Click(frame, ID_HonorApplyAward);
+    }
+};
+
+TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
+    HonorTrackingFrame* frame = Open();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetParent(), main_window);
+    ExpectMatchesGolden("window_honor_tracking.txt", Captions(frame));
+    EXPECT_FALSE(frame->NoteField()->IsEditable());
+    EXPECT_TRUE(std::filesystem::exists(workspace / frame->Tracker().LogFileName()));
+
+    wxComboBox* awards = frame->AwardBox();
+    Pick(frame->FilterBox(), "GMG Table 4B: Honor Point Awards - Combat-related Actions",
+         wxEVT_COMBOBOX);
+    EXPECT_EQ(awards->GetCount(), 36u);
+    Pick(awards, "Dirty Fighting", wxEVT_COMBOBOX);
+    EXPECT_EQ(frame->NoteField()->GetValue(),
+              "Penalties for dirty fighting do not apply if the other guy is 'dirty fighting' "
+              "first");
+    Pick(frame->FilterBox(), "Unfiltered - Honor Point Awards", wxEVT_COMBOBOX);
+    EXPECT_EQ(awards->GetCount(), 122u);
+    EXPECT_TRUE(frame->NoteField()->GetValue().empty());
+}
+
+TEST_F(HonorTrackingTest, PickerListsSavedCharactersAndAddsTheActivatedOnes) {
+    HonorTrackingFrame* frame = Open();
+    AddFromPicker(frame, {2, 0});
+    HonorFileFrame* picker = Newest<HonorFileFrame>();
+    ExpectMatchesGolden("window_honor_picker.txt", Captions(picker));
+    EXPECT_EQ(picker->GetParent(), frame);
+    EXPECT_FALSE(picker->GetScreenRect().Intersects(frame->GetScreenRect())) << "side by side";
+    EXPECT_EQ(RowText(picker->CharacterList(), 1), "Tam|Thief|2|Halfling|Male");
+    ASSERT_EQ(frame->PartyList()->GetItemCount(), 2);
+    EXPECT_EQ(RowText(frame->PartyList(), 0), "Corwin|Bard|1|Elf|Male|14|Neutral|0");
+    EXPECT_EQ(RowText(frame->PartyList(), 1),
+              "Ysolde Marr|Paladin|3|Human|Female|21|Lawful-good|0");
+}
+
+TEST_F(HonorTrackingTest, AwardsAndAdjustmentsShowInTheListAndTheLog) {
+    HonorTrackingFrame* frame = Open();
+    AddFromPicker(frame, {0, 1});
+    wxListCtrl* party = frame->PartyList();
+    // Nothing selected: nothing happens and nothing is asked.
+    Award(frame, "Completing a quest");
+    Click(frame, ID_HonorAdjust);
+    Click(frame, ID_HonorAdjustTemporal);
+    EXPECT_TRUE(port->questions.empty());
+    EXPECT_EQ(RowText(party, 0), "Ysolde Marr|Paladin|3|Human|Female|21|Lawful-good|0");
+
+    party->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Click(frame, ID_HonorApplyAward);
+    EXPECT_EQ(RowText(party, 1), "Tam|Thief|2|Halfling|Male|9|Chaotic-evil|4");
+    // The list is rebuilt with the same character still selected.
+    EXPECT_EQ(party->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
+    port->AnswerText("duel");
+    port->AnswerNumber(20);
+    Click(frame, ID_HonorAdjust);
+    port->AnswerText("watch");
+    port->AnswerNumber(2);
+    Click(frame, ID_HonorAdjustTemporal);
+    EXPECT_EQ(RowText(party, 1), "Tam|Thief|2|Halfling|Male|29|Chaotic-evil|6");
+    EXPECT_EQ(ReadFile(frame->Tracker().LogFileName()),
+              "Tam has been awarded: Completing a quest for 4 points of Temporal Honor \n"
+              "Tam has had Honor adjusted: duel for 20 points of Honor \n"
+              "Tam has had Temporal Honor adjusted: watch for 2 points of Temporal Honor \n");
+    Click(frame, ID_HonorRemovePC);
+    ASSERT_EQ(party->GetItemCount(), 1);
+    EXPECT_EQ(party->GetItemText(0), "Ysolde Marr");
+}
+
+// The party outlives the windows; closing them leaves a creation in progress alone.
+TEST_F(HonorTrackingTest, WindowsShareThePartyEachWithItsOwnLog) {
+    Menu(main_window, ID_NewCharacter);
+    HonorTrackingFrame* first = Open();
+    AddFromPicker(first, {0});
+    HonorTrackingFrame* second = Open();
+    ASSERT_NE(second, first);
+    // A window opened later lists the party at once, and a change in one shows in both.
+    ASSERT_EQ(second->PartyList()->GetItemCount(), 1);
+    second->PartyList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Award(second, "Completing a quest");
+    EXPECT_EQ(second->PartyList()->GetItemText(0, 7), "10");
+    EXPECT_EQ(first->PartyList()->GetItemText(0, 7), "10");
+    EXPECT_EQ(
+        ReadFile(second->Tracker().LogFileName()),
+        "Ysolde Marr has been awarded: Completing a quest for 10 points of Temporal Honor \n");
+    if (std::string(first->Tracker().LogFileName()) != second->Tracker().LogFileName()) {
+        EXPECT_EQ(ReadFile(first->Tracker().LogFileName()), "");
+    }
+    first->Close(true);
+    second->Close(true);
+    Flush();
+    EXPECT_EQ(CountWindowsTitled("Honor Tracking"), 0);
+    EXPECT_EQ(Newest<HonorFileFrame>(), nullptr) << "the picker closes with its tracker";
+    EXPECT_EQ(program_data.creation_stage, 3);
+    EXPECT_EQ(PartyCount(), 1);
+}
+
+TEST_F(HonorTrackingTest, WithNoSavedCharactersAddPcAsksForOne) {
+    HonorTrackingFrame* frame = Open();
+    port->AnswerText("Gwyl");
+    port->AnswerChoice(8);
+    port->AnswerText("17");
+    Click(frame, ID_HonorAddPC);
+    EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
+    ASSERT_EQ(frame->PartyList()->GetItemCount(), 1);
+    EXPECT_EQ(RowText(frame->PartyList(), 0), "Gwyl|||||17|Chaotic-evil|0");
+}
+
+} // namespace
