@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/clear_all.h"
 #include "core/data/race_data.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
@@ -38,6 +39,12 @@ protected:
             lines.push_back(line);
         }
         return lines;
+    }
+
+    // The log after "All variables have been cleared", as one text.
+    std::string StepLog() const {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
     }
 
     // The same lines without the balance and the blank before the line end.
