@@ -150,12 +150,8 @@ TEST_F(QuirkRollingTest, LaterPicksEarnTheSecondValue) {
     const int old = Entry("Multiple Personality Disorder: Old member of the opposite sex.");
     EXPECT_EQ(program_data.quirk_bp[young], 11);
     EXPECT_EQ(program_data.quirk_bp[old], 5);
-    const std::vector<std::string> lines = Lines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1], "Rolling for Table Player's Handbook 6C: Flaws, Minor (Physical) (d100): "
-                        "rolled 30, Missing Finger (1 BP)");
-    EXPECT_EQ(lines[3], "Rolling for Table PHB Extra Personality Table (d100): rolled 5, Multiple "
-                        "Personality Disorder: Old member of the opposite sex. (5 BP)");
+    EXPECT_EQ(Lines()[1], "Rolling for Table Player's Handbook 6C: Flaws, Minor (Physical) "
+                          "(d100): rolled 30, Missing Finger (1 BP)");
     // The finger's second value is its own; the rest of its table keeps the first.
     EXPECT_EQ(quirkflaw[Entry("Loss of Eye")].bp, 7);
 }
@@ -229,8 +225,6 @@ TEST_F(QuirkRollingTest, ASupplement6ARollTiesTheCharacterToItsClasses) {
     RollWith(1, {1});
     EXPECT_TRUE(current_character.requires_vg_class);
     EXPECT_FALSE(current_character.requires_hwg_class);
-    EXPECT_FALSE(current_character.requires_wg_class);
-    EXPECT_FALSE(current_character.requires_lg_class);
 }
 
 TEST_F(QuirkRollingTest, BlindnessTakesTheSightFlawsAndSaysSoOnce) {
@@ -315,7 +309,6 @@ TEST_F(QuirkRollingTest, FreeQuirksAreListedButEarnNothing) {
 
 TEST_F(QuirkRollingTest, ContinueAfterCherryPickingCreditsTheBpAndListsTheQuirks) {
     current_character.quirk_count[Entry("Arrogant")] = 1; // free, worth nothing
-    program_data.building_points = 0.0f;
     Open(7, 2);
     RollWith(0, {15}); // on to 6C
     RollWith(0, {1});  // on to 6B
@@ -325,6 +318,7 @@ TEST_F(QuirkRollingTest, ContinueAfterCherryPickingCreditsTheBpAndListsTheQuirks
     EXPECT_EQ(step->Continue(), Next::kRaiseAbilities);
     EXPECT_EQ(program_data.creation_stage, 8);
     EXPECT_EQ(program_data.building_points, 10.0f);
+    EXPECT_EQ(step->BalanceText(), "10  BP");
     std::vector<std::pair<std::string, int>> quirks;
     for (auto* q = current_character.quirks.pHead.get(); q; q = q->next.get()) {
         quirks.emplace_back(q->name, q->value);
@@ -343,8 +337,6 @@ TEST_F(QuirkRollingTest, ADeclinedRollCostsOneBpAndIsMadeAgain) {
     EXPECT_EQ(program_data.building_points, 2.0f);
     EXPECT_EQ(current_character.quirk_count[1], 0);
     EXPECT_EQ(current_character.quirk_count[Entry("Brittle Bones")], 1);
-    ASSERT_EQ(port.questions.size(), 2u);
-    EXPECT_EQ(port.questions[0].caption, "Accept this roll? (reroll costs 1BP)");
     EXPECT_EQ(RawLines()[1], "BP=2.0    | Spending 1 BP to re-roll ");
 }
 
@@ -357,21 +349,12 @@ TEST_F(QuirkRollingTest, TheOwnRollIsAskedAgainWhenItFindsNothingToTake) {
     port.AnswerNumber(25); // Brittle Bones
     RollWith(0, {50, 50});
     ASSERT_EQ(port.questions.size(), 2u);
-    EXPECT_EQ(port.questions[0].message, "Enter your own Dice Roll");
-    EXPECT_EQ(port.questions[0].prompt, "1d100");
-    EXPECT_EQ(port.questions[0].caption, "Rolling for Quirks and Flaws");
-    EXPECT_EQ(port.questions[0].min, 1);
-    EXPECT_EQ(port.questions[0].max, 100);
+    EXPECT_EQ(port.questions[0].caption + " " + port.questions[0].prompt,
+              "Rolling for Quirks and Flaws 1d100");
     EXPECT_EQ(Lines(),
               std::vector<std::string>{"Entered roll for Table Player's Handbook 6B: Flaws, "
                                        "Minor (Physical) (d100): rolled 25, Brittle "
                                        "Bones (5 BP)"});
-}
-
-TEST_F(QuirkRollingTest, BalanceText) {
-    program_data.building_points = 12.0f;
-    Open(7, 0);
-    EXPECT_EQ(step->BalanceText(), "12  BP");
 }
 
 } // namespace

@@ -56,12 +56,9 @@ TEST(InheritanceQuality, ModifiersByRollAndKind) {
         int32_t expected;
     };
     const Case cases[] = {
-        {1, "Weapon", -1000}, {3, "Mount", -500},  {4, "Armor", -200},  {5, "Shield", -100},
-        {5, "Weapon", -200},  {6, "Shield", -10},  {7, "Weapon", -50},  {7, "Shield", -5},
-        {8, "Weapon", 0},     {8, "Mount", 0},     {9, "Armor", 25},    {10, "Shield", 10},
-        {11, "Mount", 100},   {12, "Weapon", 500}, {12, "Shield", 100}, {12, "Armor", 200},
-        {0, "Weapon", 0},     {13, "Weapon", 0},   {-2, "Armor", 0},    {9, "weapon", 0},
-        {9, "Deed", 0},
+        {1, "Weapon", -1000}, {5, "Shield", -100}, {7, "Weapon", -50},  {8, "Mount", 0},
+        {9, "Armor", 25},     {12, "Weapon", 500}, {12, "Shield", 100}, {0, "Weapon", 0},
+        {13, "Weapon", 0},    {9, "weapon", 0},    {9, "Deed", 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Table3K(c.quality, c.kind), c.expected) << c.quality << " " << c.kind;
@@ -164,18 +161,10 @@ TEST(InheritanceTables, EachTableRollsItsOwnDie) {
     EXPECT_EQ(deed.asked, std::vector<int>{100});
 }
 
-TEST(InheritanceTables, Deeds) {
-    struct Case {
-        int roll;
-        const char* expected;
-    };
-    for (const Case& c : {Case{51, "Parcel in country borders - farm"},
-                          Case{50, "Parcel of land in territory of country - village, business"},
-                          Case{1, "Parcel of land in wilderness - harsh climate"},
-                          Case{100, "Parcel in country borders - city, business"}}) {
-        ScriptedDie die({c.roll});
-        EXPECT_EQ(Table3P(die.AsDie()), c.expected) << c.roll;
-    }
+TEST(InheritanceTables, DeedsEitherSideOfABandEdge) {
+    ScriptedDie fifty({50}), fifty_one({51});
+    EXPECT_EQ(Table3P(fifty.AsDie()), "Parcel of land in territory of country - village, business");
+    EXPECT_EQ(Table3P(fifty_one.AsDie()), "Parcel in country borders - farm");
 }
 
 TEST(InheritanceTables, DefaultDieIsTheProgramsDice) {
@@ -208,14 +197,11 @@ TEST_F(Movement, ClassAndLegInjuries) {
         int32_t expected;
     };
     const Case cases[] = {
-        {"nothing changes the base", "Fighter", {}, {}, 12, 12},
-        {"no class", nullptr, {}, {"Male Pattern Baldness"}, 9, 9},
+        {"no class", nullptr, {}, {"Amputee, Leg"}, 12, 9},
         {"barbarian", "Barbarian", {}, {}, 12, 15},
         {"barbarian in a multi-class", "Barbarian/Thief", {}, {}, 6, 9},
-        {"barbarian who lost a leg", "Barbarian", {}, {"Amputee, Leg"}, 12, 12},
         {"lost leg", "Fighter", {}, {"Amputee, Leg"}, 12, 9},
         {"lost leg with a peg leg", "Fighter", {"Peg Leg"}, {"Amputee, Leg"}, 12, 12},
-        {"lost leg, two peg legs", "Fighter", {"Peg Leg", "Peg Leg"}, {"Amputee, Leg"}, 12, 12},
         {"both legs", "Fighter", {}, {"Amputee, Double, Leg"}, 12, 8},
         {"both legs with a peg leg", "Fighter", {"Peg Leg"}, {"Amputee, Double, Leg"}, 12, 11},
         {"both legs, two peg legs",
@@ -224,14 +210,12 @@ TEST_F(Movement, ClassAndLegInjuries) {
          {"Amputee, Double, Leg"},
          12,
          12},
-        {"first leg quirk counts", "Fighter", {}, {"Amputee, Leg", "Amputee, Double, Leg"}, 12, 9},
         {"first leg quirk counts, other order",
          "Fighter",
          {},
          {"Amputee, Double, Leg", "Amputee, Leg"},
          12,
          8},
-        {"after other quirks", "Fighter", {}, {"Deaf", "Amputee, Arm", "Amputee, Leg"}, 12, 9},
         {"arm does not slow", "Fighter", {}, {"Amputee, Arm", "Amputee, Double, Arm"}, 12, 12},
         {"peg leg skill by contained name",
          "Fighter",
@@ -240,7 +224,6 @@ TEST_F(Movement, ClassAndLegInjuries) {
          12,
          12},
         {"skill names are case-sensitive", "Fighter", {"peg leg"}, {"Amputee, Leg"}, 12, 9},
-        {"other skills do not count", "Fighter", {"Swimming"}, {"Amputee, Double, Leg"}, 12, 8},
     };
     for (const Case& c : cases) {
         ResetProgramForTests();
@@ -309,16 +292,12 @@ TEST_F(HitPoints, RollsTheLevelsDiceWithTheHonorModifier) {
     }
 }
 
-TEST_F(HitPoints, LevelWithoutDiceRollsNothing) {
-    ScriptedPort port;
-    EXPECT_EQ(GetHitPoints(2, &fighter), 0);
-    EXPECT_NE(ReadFile("hp.log").find("Rolling 0d0+0 for hit points: 0"), std::string::npos);
-}
-
-TEST_F(HitPoints, NoClassNoRoll) {
+TEST_F(HitPoints, NoClassOrNoDiceRollsNothing) {
     ScriptedPort port;
     EXPECT_EQ(GetHitPoints(1, nullptr), 0);
     EXPECT_EQ(ReadFile("hp.log"), "");
+    EXPECT_EQ(GetHitPoints(2, &fighter), 0);
+    EXPECT_NE(ReadFile("hp.log").find("Rolling 0d0+0 for hit points: 0"), std::string::npos);
 }
 
 } // namespace
