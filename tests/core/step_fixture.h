@@ -58,6 +58,24 @@ protected:
         return lines;
     }
 
+    // What the player was asked and told and what the log kept, a line each, for a test that
+    // compares a whole exchange with a reviewed golden.
+    std::string Transcript() const {
+        std::ostringstream out;
+        for (const ScriptedPort::Question& q : port.questions) {
+            const std::string message = q.message.substr(0, q.message.find_last_not_of('\n') + 1);
+            out << "asked " << q.kind << ": " << q.caption << " | " << message << " | " << q.prompt
+                << " " << q.min << "-" << q.max << '\n';
+        }
+        for (const std::string& message : port.messages) {
+            out << "told " << message << '\n';
+        }
+        for (const std::string& line : RawLines()) {
+            out << "log " << line << '\n';
+        }
+        return out.str();
+    }
+
     ScriptedPort port;
     CharacterRace race;
 };
