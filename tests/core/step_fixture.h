@@ -11,6 +11,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
+#include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
