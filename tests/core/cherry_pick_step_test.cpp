@@ -131,7 +131,7 @@ TEST_F(CherryPickTest, ASupplementEntryAsksFirstAndTiesTheClass) {
     port.AnswerYes();
     EXPECT_TRUE(step.AddMinor("Chalk-Dust Cough"));
     ASSERT_EQ(port.questions.size(), 2u);
-    EXPECT_EQ(port.questions[0].message.substr(0, 101),
+    EXPECT_EQ(port.questions[0].message.substr(0, 100),
               "Taking this quirk or flaw will force you into creating a character with a class "
               "from the Hexwright's");
     EXPECT_TRUE(step.Remove("Chalk-Dust Cough")); // giving it back asks nothing

@@ -21,6 +21,7 @@ class PriorsStepTest : public StepTest {
 protected:
     void SetUp() override {
         StepTest::SetUp();
+        race.illigitmod = race.illigitbirthmod = 0;
         race.baseage = 15;
         race.agedie = 4;
         race.agedierolls = 1;
