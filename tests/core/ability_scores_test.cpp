@@ -70,8 +70,7 @@ TEST(AbilityLookups, EveryRowMatchesTheReviewedGolden) {
     ExpectMatchesGolden("ability_tables.txt", text);
 }
 
-// Cells a reader checks by hand, scores off the table's ends and names of no column; every
-// row in range is in the golden above.
+// Scores off the table's ends and names of no column; every row in range is in the golden.
 TEST(AbilityLookups, TellingCellsClampsAndNames) {
     const struct {
         Lookup lookup;
@@ -79,19 +78,12 @@ TEST(AbilityLookups, TellingCellsClampsAndNames) {
         const char* name;
         const char* expected;
     } cases[] = {
-        {AbilityScores::GetStrength, 18, 50, "Open_Doors", "12(3)"},
-        {AbilityScores::GetStrength, 18, 51, "Open_Doors", "14(6)"},
-        {AbilityScores::GetStrength, 20, 51, "Max_Press", "625"},
         {AbilityScores::GetStrength, -4, 0, "Damage_adj", "-8"},
         {AbilityScores::GetStrength, 30, 0, "Damage_adj", "+14"},
-        {AbilityScores::GetStrength, 9, 0, "to_hit_adj", "+0"},
-        {AbilityScores::GetDexterity, 16, 51, "Defense_adj", "-3"},
         {AbilityScores::GetDexterity, 40, 0, "Open_Locks", "+50%"},
         {AbilityScores::GetConstitution, -3, 0, "System_Shock", "0%"},
         {AbilityScores::GetConstitution, 30, 0, "Regeneration", "1 hp every turn"},
-        {AbilityScores::GetIntelligence, 18, 51, "Maximum_Number_Spells", "20"},
         {AbilityScores::GetIntelligence, 99, 0, "Maximum_Languages", "20"},
-        {AbilityScores::GetWisdom, 18, 51, "Bonus_Spells", "2-2-1-1-1"},
         {AbilityScores::GetCharisma, -2, 0, "Hon_Mod", "0"},
         {AbilityScores::GetCharisma, 16, 99, "Reaction_Adj", "5"},
         {AbilityScores::GetStrength, 18, 0, "to_hit", "error"},
