@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/data/quirk_flaw.h"
 #include "core/dice/dice.h"
 #include "priors_step_fixture.h"
 #include "support/golden.h"
@@ -146,9 +145,9 @@ TEST_F(PriorsStepTest, AbusiveParentsOweMajorQuirks) {
     Roll(PriorsRoll::kFatherQuality, {56});
     EXPECT_EQ(LinesFrom(before),
               (Texts{"for quality of mother (d100+35): rolled 92 = Abusive parent (+1 major "
-                      "quirk)",
-                      "for quality of father (d100+35): rolled 91 = Indiferent parent (+1 minor "
-                      "quirk)"}));
+                     "quirk)",
+                     "for quality of father (d100+35): rolled 91 = Indiferent parent (+1 minor "
+                     "quirk)"}));
     port.AnswerChoice(0); // father's minor: 6F
     port.AnswerChoice(1); // mother's major: 6I
     EXPECT_EQ(step.Continue(), PriorsNext::kQuirkRolling);
@@ -169,8 +168,8 @@ TEST_F(PriorsStepTest, ARejectedRollCostsOneBpAndIsNotKept) {
     EXPECT_FLOAT_EQ(program_data.building_points, 1.0f);
     EXPECT_EQ(port.questions.at(0).caption, "Accept this roll? (reroll costs 1BP)");
     EXPECT_EQ(RawLines(), (Texts{"BP=2.0    | Rolling for starting age (15+1d4): rolled 16 ",
-                                  "BP=1.0    | Spending 1 BP to re-roll ",
-                                  "BP=1.0    | Rolling for starting age (15+1d4): rolled 19 "}));
+                                 "BP=1.0    | Spending 1 BP to re-roll ",
+                                 "BP=1.0    | Rolling for starting age (15+1d4): rolled 19 "}));
 }
 
 // A new character's background starts clean even when an earlier one in the same run left
@@ -187,17 +186,6 @@ TEST_F(PriorsStepTest, ANewStepDropsWhatAnEarlierCharacterLeft) {
     EXPECT_EQ(program_data.quirk_rolls_pending, 0);
     EXPECT_TRUE(program_data.pending_quirk_tables.empty());
     EXPECT_STREQ(current_character.sibling[4], "");
-}
-
-// The free tables are tables the quirk step can roll on.
-TEST_F(PriorsStepTest, FreeQuirkTablesExistInTheQuirkTable) {
-    for (const char* table : {k6F, k6G, k6H, k6I}) {
-        bool found = false;
-        for (const QuirkFlaw& entry : quirkflaw) {
-            found = found || std::string(entry.table) == table;
-        }
-        EXPECT_TRUE(found) << table;
-    }
 }
 
 } // namespace
