@@ -80,19 +80,14 @@ TEST_F(RaiseClassStepTest, BpBuysTwentyFivePercentilePointsEach) {
     }
 }
 
-TEST_F(RaiseClassStepTest, OpeningShowsTheRecordAndEmptyEntries) {
-    Load(17.5f);
-    current_character.dexterity_perc = 45;
-    RaiseClassStep step;
-    EXPECT_EQ(step.ScoreTexts()[1], "12/45");
-    EXPECT_EQ(step.BpEntries()[0], "");
-    EXPECT_EQ(step.BuildingPointsText(), "18 ");
-}
-
 TEST_F(RaiseClassStepTest, ApplyLogsTheWorkingScoresAndShowsTheBalanceLeft) {
-    Load(10.0f);
+    Load(17.5f);
     current_character.strength_perc = 80;
     RaiseClassStep step;
+    EXPECT_EQ(step.ScoreTexts()[0], "12/80");
+    EXPECT_EQ(step.BpEntries()[0], "");
+    EXPECT_EQ(step.BuildingPointsText(), "18 ");
+    program_data.building_points = 10.0f;
     ASSERT_TRUE(step.ApplyAbilities({"4", "junk", "", "-1", "0", "2", "1"}));
     EXPECT_EQ(step.BuildingPointsText(), "4  ");
     EXPECT_EQ(step.BpEntries()[1], "junk");
@@ -134,10 +129,10 @@ TEST_F(RaiseClassStepTest, ContinueChargesTheLastApplyAndAddsTheClassBonus) {
     EXPECT_TRUE(result.continued);
     EXPECT_FALSE(result.thief_skills);
     EXPECT_EQ(program_data.creation_stage, 9);
-    EXPECT_EQ(current_character.strength_base, 13);
-    EXPECT_EQ(current_character.strength_perc, 50);
-    EXPECT_EQ(current_character.dexterity_base, 11);
-    EXPECT_EQ(current_character.dexterity_perc, 50);
+    const Character_Class& c = current_character;
+    EXPECT_EQ(
+        std::vector<int>({c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc}),
+        std::vector<int>({13, 50, 11, 50}));
     EXPECT_FLOAT_EQ(program_data.building_points, 12.0f - 4.0f - 2.0f);
     EXPECT_EQ(current_character.free_proficiencies, 4);
     EXPECT_EQ(current_character.level, 1);
