@@ -42,10 +42,9 @@ protected:
 };
 
 TEST_F(AlignmentTest, TheClassAlignmentsInTheirOrder) {
-    current_character.class_item = Class("Paladin", 20, 7, {"Lawful Good"});
-    EXPECT_EQ(AlignmentChoice::Alignments(), (std::vector<std::string>{"Lawful Good"}));
     current_character.class_item = Class("Thief", 10, 3, {"Neutral", "Chaotic Neutral"});
-    EXPECT_EQ(AlignmentChoice::Alignments().front(), "Neutral");
+    EXPECT_EQ(AlignmentChoice::Alignments(),
+              (std::vector<std::string>{"Neutral", "Chaotic Neutral"}));
 }
 
 TEST_F(AlignmentTest, ContinueEndsTheCreationWithHitPointsAndAName) {
@@ -72,8 +71,8 @@ TEST_F(AlignmentTest, ContinueEndsTheCreationWithHitPointsAndAName) {
     EXPECT_EQ(current_character.alignment, "Chaotic Good");
     EXPECT_EQ(current_character.character_name, "") << "cancelled: not asked again";
     EXPECT_EQ(program_data.creation_stage, 0);
-    EXPECT_EQ(port.questions.back().message, "Character Creation: Name your Character");
-    EXPECT_EQ(port.questions.back().caption, "Enter Name");
+    EXPECT_EQ(port.questions.back().message + " | " + port.questions.back().caption,
+              "Character Creation: Name your Character | Enter Name");
     EXPECT_NE(ReadFile("8.log").find("| Alignment = Chaotic Good \n"), std::string::npos);
 }
 
@@ -145,12 +144,13 @@ TEST_F(ShopTest, CombinableItemsStackAndOthersTakeARowEach) {
     EXPECT_EQ(Owned().front(), "Torch x1");
 }
 
+// An inherited item sells as the plain item; one the shop does not know is dropped for nothing.
 TEST_F(ShopTest, AnInheritedItemSellsAsThePlainItem) {
     current_character.equipment.AddTail(MakeItem<EquipDataItem>("Long sword (inherited)", 1));
     current_character.equipment.AddTail(MakeItem<EquipDataItem>("Lost relic", 1));
     ASSERT_TRUE(EquipmentShop::Sell(kCoinRows));
     EXPECT_EQ(PurseText(), "3/2/5");
-    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows)) << "unknown to the shop: dropped, no money";
+    ASSERT_TRUE(EquipmentShop::Sell(kCoinRows));
     EXPECT_EQ(PurseText(), "3/2/5");
     EXPECT_TRUE(Owned().empty());
 }

@@ -1,17 +1,17 @@
+#include <functional>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
 #include "core/dice/dice.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/wizard/fighter_background.h"
+#include "step_fixture.h"
 #include "support/golden.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
@@ -32,20 +32,18 @@ TEST(FighterTrainingTables, BandsMatchTheReviewedGolden) {
     ExpectMatchesGolden("fighter_training_tables.txt", text);
 }
 
+// Half the Charisma reaction adjustment, whatever its sign (Charisma 1: -7, 16: +5, 25: +14).
 TEST(FighterTrainingTables, CharismaCountsHalfItsReactionAsABonus) {
-    // Charisma score, reaction adjustment of the table, camp modifier.
-    const int expected[][3] = {{1, -7, 3}, {3, -5, 2}, {7, -1, 0}, {10, 0, 0},
-                               {13, 1, 0}, {16, 5, 2}, {18, 7, 3}, {25, 14, 7}};
-    for (const auto& row : expected) {
-        EXPECT_EQ(CharismaCampModifier(row[0], 0), row[2]) << "charisma " << row[0];
+    const int expected[][2] = {{1, 3}, {3, 2}, {7, 0}, {10, 0}, {13, 0}, {16, 2}, {18, 3}, {25, 7}};
+    for (const auto& [charisma, modifier] : expected) {
+        EXPECT_EQ(CharismaCampModifier(charisma, 0), modifier) << "charisma " << charisma;
     }
 }
 
-class FighterBackgroundTest : public WorkspaceTest {
+class FighterBackgroundTest : public StepTest {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
-        Clear_All();
+        StepTest::SetUp();
         current_character.charisma_base = 10;
         current_character.social_id = 7;
         current_character.social_class = "Middle Middle Class";
@@ -55,188 +53,108 @@ protected:
             return next_roll < rolls.size() ? rolls[next_roll++] : 0;
         };
     }
-    // The log after the "All variables have been cleared" line.
-    std::string StepLog() {
-        const std::string log = ReadFile(program_data.log_file_name);
-        return log.substr(log.find('\n') + 1);
-    }
     // The player types the dice from now on.
-    void OwnDice(std::initializer_list<long> rolls) {
+    void OwnDice(std::initializer_list<long> typed) {
         BooksToUse[kRollYourOwnDice] = 1;
-        for (long roll : rolls) {
+        for (long roll : typed) {
             port.AnswerNumber(roll);
         }
     }
 
-    ScriptedPort port;
     FighterBackground step;
     std::vector<int> rolls;
     std::size_t next_roll = 0;
     std::vector<std::string> dice_asked;
 };
 
-TEST_F(FighterBackgroundTest, CampRollAddsSocialClassAndCharismaAndStartsTheStage) {
-    current_character.social_id = 10;
-    current_character.social_class = "Upper Middle Class";
-    current_character.charisma_base = 16;
-    step.dice = nullptr; // the program's own generator
-    QueueDieFaces({6, 5, 4});
-    EXPECT_EQ(step.TypeofTrainingCamp2C(), "royal guardsmen");
-    EXPECT_TRUE(port.questions.empty());
-    EXPECT_EQ(program_data.creation_stage, 1);
-    EXPECT_EQ(current_character.camp_type, "royal guardsmen");
-    EXPECT_EQ(step.camp_modifier, 5);
-    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kQuality);
-    EXPECT_EQ(StepLog(), "BP=0.0    | Rolling for Type of Training Camp (3d6): rolled 15(+7 Upper "
-                         "Middle Class +2 Charisma Reaction Adj) = 24 = royal guardsmen \n");
-}
-
-TEST_F(FighterBackgroundTest, SlaveWithAverageCharismaReachesAtBestTerritorialMilitia) {
-    current_character.social_id = 2;
-    current_character.social_class = "escaped criminal";
-    OwnDice({18});
-    step.TypeofTrainingCamp2C();
-    ASSERT_EQ(port.questions.size(), 1u);
-    EXPECT_EQ(port.questions[0].kind, "number");
-    EXPECT_EQ(port.questions[0].message, "Enter your own Dice Roll");
-    EXPECT_EQ(port.questions[0].prompt, "3d6");
-    EXPECT_EQ(port.questions[0].caption, "Rolling for Type of Training Camp");
-    EXPECT_EQ(port.questions[0].min, 3);
-    EXPECT_EQ(port.questions[0].max, 18);
-    EXPECT_EQ(current_character.camp_type, "territorial militia camp");
-    EXPECT_EQ(step.camp_modifier, -1);
-    EXPECT_NE(StepLog().find("rolled 18(-10 escaped criminal +0 Charisma Reaction Adj) = 8 = "
-                             "territorial militia camp"),
-              std::string::npos)
-        << StepLog();
-}
-
-TEST_F(FighterBackgroundTest, RejectedCampCostsABpAndStoresNothing) {
-    program_data.building_points = 1.0f;
-    OwnDice({3});
-    port.AnswerNo();
-    port.AnswerNumber(12);
-    step.TypeofTrainingCamp2C();
-    // The first rejection leaves 0 BP, so the second roll is taken without a question.
-    ASSERT_EQ(port.questions.size(), 3u);
-    EXPECT_EQ(port.questions[1].caption, "Accept this roll? (reroll costs 1BP)");
-    EXPECT_EQ(port.questions[1].message,
-              "BP=1.0    | Entered roll for Type of Training Camp (3d6): rolled 3(+0 Middle Middle "
-              "Class +0 Charisma Reaction Adj) = 3 = secret rebel/insurgent camp\n");
-    EXPECT_EQ(current_character.camp_type, "regular army boot camp");
-    EXPECT_EQ(step.camp_modifier, 0);
-    EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
-    EXPECT_EQ(StepLog(), "BP=1.0    | Entered roll for Type of Training Camp (3d6): rolled 3(+0 "
-                         "Middle Middle Class +0 Charisma Reaction Adj) = 3 = secret "
-                         "rebel/insurgent camp \n"
-                         "BP=0.0    | Spending 1 BP to re-roll \n"
-                         "BP=0.0    | Entered roll for Type of Training Camp (3d6): rolled 12(+0 "
-                         "Middle Middle Class +0 Charisma Reaction Adj) = 12 = regular army boot "
-                         "camp \n");
-}
-
-TEST_F(FighterBackgroundTest, RoyalGuardsmenMakeTopNotchReachable) {
-    current_character.social_id = 12;
-    OwnDice({16, 14});
-    step.TypeofTrainingCamp2C();
-    ASSERT_EQ(step.camp_modifier, 5);
-    EXPECT_EQ(step.QualityofBasicTraining2D(), "Top Notch");
-    EXPECT_EQ(port.questions.back().caption, "Rolling for Quality of Basic Training");
-    EXPECT_EQ(current_character.camp_quality, "Top Notch");
-    EXPECT_EQ(step.quality_values, (std::array<int, 3>{4, -1, 2}));
-    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kResults);
-    const std::string log = StepLog();
-    EXPECT_EQ(log.substr(log.find('\n') + 1),
-              "BP=0.0    | Entered roll for Quality of Basic Training (3d6): rolled 14(+5) = 19 = "
-              "Top Notch \n");
-}
-
-TEST_F(FighterBackgroundTest, HorrificTrainingDegradesAndCostsTwoHonor) {
-    current_character.honor_adjustment = 1;
-    current_character.free_proficiencies = 1;
-    OwnDice({4, 5, 13});
-    step.TypeofTrainingCamp2C(); // 4: local militia, -2
-    step.QualityofBasicTraining2D();
-    ASSERT_EQ(current_character.camp_quality, "Horrific");
-    step.ResultsofBasicTraining2E();
-    EXPECT_EQ(port.questions.back().caption, "Rolling for Results of Basic Training");
-    EXPECT_EQ(step.results_code, -4);
-    EXPECT_EQ(current_character.honor_adjustment, -1);
-    EXPECT_EQ(step.FreeProficiencyKind(), "");
-    EXPECT_EQ(step.NextRoll(), FighterBackground::Roll::kDone);
-    const std::string log = StepLog();
-    EXPECT_EQ(log.substr(log.rfind("BP=")),
-              "BP=0.0    | Entered roll for Results of Basic Training (3d6): rolled 13(-10) = 3 = "
-              "You gained no weapon proficiencies and lost 2 points of Honor from the degrading "
-              "experience \n");
-}
-
-TEST_F(FighterBackgroundTest, PoorResultsRollTheWeaponTrainingFiftyIsLimited) {
+// Backgrounds rolled as far as they go, each from a fresh record of the middle middle class
+// with Charisma 10: the questions, the log lines with their balance and what the record and
+// the step hold, against the reviewed golden tests/golden/fighter_backgrounds.txt.
+TEST_F(FighterBackgroundTest, BackgroundsMatchTheReviewedTranscripts) {
     const struct {
-        long d100;
-        const char* kind;
-        bool limited_line;
-    } cases[] = {{1, kMeleeWeaponLimitedKind, true},
-                 {50, kMeleeWeaponLimitedKind, true},
-                 {51, kMeleeWeaponKind, false},
-                 {100, kMeleeWeaponKind, false}};
+        const char* name;
+        std::function<void()> arrange;
+        std::vector<long> typed; // the player's own dice, if any; -1 rejects a roll
+        std::vector<int> dice;   // else the scripted dice
+        int rolls;
+    } cases[] = {
+        {"the program's dice: 15 +7 upper middle class +2 Charisma 16",
+         [] {
+             current_character.social_id = 10;
+             current_character.social_class = "Upper Middle Class";
+             current_character.charisma_base = 16;
+             QueueDieFaces({6, 5, 4});
+         },
+         {},
+         {},
+         1},
+        {"an escaped criminal reaches at best a militia camp",
+         [] {
+             current_character.social_id = 2;
+             current_character.social_class = "escaped criminal";
+         },
+         {18},
+         {},
+         1},
+        {"1 BP: the rejected camp costs it and the next roll is taken",
+         [] { program_data.building_points = 1.0f; },
+         {3, -1, 12},
+         {},
+         1},
+        {"royal guardsmen make top notch reachable",
+         [] { current_character.social_id = 12; },
+         {16, 14},
+         {},
+         2},
+        {"horrific training degrades and costs two honor",
+         [] {
+             current_character.honor_adjustment = 1;
+             current_character.free_proficiencies = 1;
+         },
+         {4, 5, 13},
+         {},
+         3},
+        {"poor results, weapon training 1", [] {}, {12, 12, 5, 1}, {}, 3},
+        {"poor results, weapon training 50", [] {}, {12, 12, 5, 50}, {}, 3},
+        {"poor results, weapon training 51", [] {}, {12, 12, 5, 51}, {}, 3},
+        {"poor results, weapon training 100", [] {}, {12, 12, 5, 100}, {}, 3},
+        {"good results owe a full melee proficiency", [] {}, {}, {12, 12, 17}, 3},
+        {"the weapon training rolls 1d100", [] {}, {}, {12, 12, 5, 73}, 3},
+    };
+    std::ostringstream out;
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.d100);
-        FighterBackground poor;
-        poor.dice = step.dice;
-        // Average camp, average quality (+1): 5 + 1 is a poor result.
-        OwnDice({12, 12, 5, c.d100});
-        poor.TypeofTrainingCamp2C();
-        poor.QualityofBasicTraining2D();
-        poor.ResultsofBasicTraining2E();
-        EXPECT_EQ(poor.results_code, -2);
-        EXPECT_EQ(poor.FreeProficiencyKind(), c.kind);
-        const ScriptedPort::Question& q = port.questions.back();
-        EXPECT_EQ(q.prompt, "1d100");
-        EXPECT_EQ(q.caption, "Rolling for Quality of Weapon Proficiency Training");
-        EXPECT_EQ(q.min, 1);
-        EXPECT_EQ(q.max, 100);
-        std::string expected_tail = "BP=0.0    | Entered roll for Results for Quality of Weapon "
-                                    "Proficinecy Training (1d100): rolled " +
-                                    std::to_string(c.d100) + " = \n";
-        if (c.limited_line) {
-            expected_tail += "BP=0.0    | You gained 1 melee weapon proficiency. However your "
-                             "training was so poor with this weapon you suffer a -1 penalty to "
-                             "hit, this can be rectified in the future through training: \n";
+        TearDown();
+        SetUp();
+        port.questions.clear();
+        dice_asked.clear();
+        rolls = c.dice;
+        next_roll = 0;
+        FighterBackground background;
+        background.dice = c.dice.empty() && c.typed.empty() ? nullptr : step.dice;
+        c.arrange();
+        BooksToUse[kRollYourOwnDice] = c.typed.empty() ? 0 : 1;
+        for (long typed : c.typed) {
+            typed < 0 ? port.AnswerNo() : port.AnswerNumber(typed);
         }
-        const std::string log = StepLog();
-        EXPECT_EQ(log.substr(log.rfind("BP=0.0    | Entered roll for Results for")), expected_tail);
+        const std::string results[] = {background.TypeofTrainingCamp2C(),
+                                       c.rolls > 1 ? background.QualityofBasicTraining2D() : "",
+                                       c.rolls > 2 ? background.ResultsofBasicTraining2E() : ""};
+        EXPECT_EQ(port.AnswersLeft(), 0u) << c.name;
+        const auto& q = background.quality_values;
+        out << "== " << c.name << '\n'
+            << Transcript() << "shown: " << results[0] << " / " << results[1] << " / " << results[2]
+            << "\ncamp: " << current_character.camp_type << ' ' << background.camp_modifier
+            << " | quality: " << current_character.camp_quality << ' ' << q[0] << '/' << q[1] << '/'
+            << q[2] << " | results " << background.results_code << " '"
+            << background.FreeProficiencyKind() << "' | honor adjustment "
+            << current_character.honor_adjustment << " | dice";
+        for (const std::string& dice : dice_asked) {
+            out << ' ' << dice;
+        }
+        out << " | stage " << program_data.creation_stage << " | next "
+            << static_cast<int>(background.NextRoll()) << '\n';
     }
-}
-
-TEST_F(FighterBackgroundTest, GoodResultsOweAFullMeleeProficiency) {
-    rolls = {12, 12, 17};
-    step.TypeofTrainingCamp2C();
-    step.QualityofBasicTraining2D();
-    EXPECT_EQ(step.ResultsofBasicTraining2E(),
-              "You gained 1 melee weapon proficiency at no BP cost and both armor and weapon "
-              "maintenance skills, again at no BP cost");
-    EXPECT_EQ(step.results_code, 2);
-    EXPECT_EQ(step.FreeProficiencyKind(), kMeleeWeaponKind);
-    EXPECT_EQ(current_character.honor_adjustment, 0);
-    EXPECT_EQ(dice_asked, (std::vector<std::string>{"3d6", "3d6", "3d6"}));
-    const std::string log = StepLog();
-    EXPECT_EQ(log.substr(log.rfind("BP=")),
-              "BP=0.0    | Rolling for Results of Basic Training (3d6): rolled 17(+1) = 18 = You "
-              "gained 1 melee weapon proficiency at no BP cost and both armor and weapon "
-              "maintenance skills, again at no BP cost \n");
-}
-
-TEST_F(FighterBackgroundTest, WeaponTrainingRollsOneD100) {
-    rolls = {12, 12, 5, 73};
-    step.TypeofTrainingCamp2C();
-    step.QualityofBasicTraining2D();
-    step.ResultsofBasicTraining2E();
-    EXPECT_EQ(dice_asked, (std::vector<std::string>{"3d6", "3d6", "3d6", "1d100"}));
-    EXPECT_EQ(step.FreeProficiencyKind(), kMeleeWeaponKind);
-    const std::string log = StepLog();
-    EXPECT_EQ(log.substr(log.rfind("BP=")), "BP=0.0    | Rolling for Results for Quality of Weapon "
-                                            "Proficinecy Training (1d100): rolled 73 = \n");
+    ExpectMatchesGolden("fighter_backgrounds.txt", out.str());
 }
 
 TEST_F(FighterBackgroundTest, WithoutADiceLogYetTheCampRollNamesOne) {

@@ -7,16 +7,15 @@
 #include "core/model/program_state.h"
 #include "core/wizard/fighter_background.h"
 #include "core/wizard/free_proficiency_choice.h"
+#include "step_fixture.h"
 #include "support/prof_fixtures.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-class FreeProficiencyChoiceTest : public WorkspaceTest {
+class FreeProficiencyChoiceTest : public StepTest {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
+        StepTest::SetUp();
         WriteProfFile(workspace, "Long_sword", {.name = "Long sword"});
         WriteProfFile(workspace, "Dagger", {.name = "Dagger"});
         WriteProfFile(workspace, "Long_bow", {.name = "Long bow", .type = 2, .spcost = 2});
@@ -35,27 +34,17 @@ protected:
         }
         return held;
     }
-    std::string StepLog() {
-        const std::string log = ReadFile(program_data.log_file_name);
-        return log.substr(log.find('\n') + 1);
-    }
-
-    ScriptedPort port;
 };
 
+// The core book is offered even before a new character switches it on.
 TEST_F(FreeProficiencyChoiceTest, OffersMeleeWeaponsOfEnabledBooksInListOrder) {
+    BooksToUse[kPlayersHandbook] = 0;
     const std::vector<std::string> melee = {"Dagger", "Long sword"};
     EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(), melee);
     EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponLimitedKind).Entries(), melee);
     BooksToUse[kWarbrandsGuide] = 1;
     EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(),
               (std::vector<std::string>{"Dagger", "Khopesh", "Long sword"}));
-}
-
-TEST_F(FreeProficiencyChoiceTest, TheCoreBookIsOfferedBeforeANewCharacterSwitchesItOn) {
-    BooksToUse[kPlayersHandbook] = 0;
-    EXPECT_EQ(FreeProficiencyChoice(kMeleeWeaponKind).Entries(),
-              (std::vector<std::string>{"Dagger", "Long sword"}));
 }
 
 TEST_F(FreeProficiencyChoiceTest, TakingUsesAFreeSlotAndRatesByTheList) {

@@ -67,31 +67,24 @@ protected:
     }
 };
 
-void ExpectFinished(const Character_Class& c) {
+void ExpectFinished(Character_Class& c) {
     ASSERT_NE(c.class_item, nullptr);
     ASSERT_NE(c.race_item, nullptr);
     EXPECT_EQ(program_data.building_points, 0.0f);
     EXPECT_EQ(c.honor_standing, HonorStandingText(1, c.honor)) << c.honor;
-    const HonorDie die = HonorDieFor(1, c.honor);
-    EXPECT_EQ(c.honor_die_sides, die.sides);
-    EXPECT_EQ(c.honor_die_bonus, die.bonus);
+    EXPECT_EQ(c.honor_die_sides, HonorDieFor(1, c.honor).sides);
     const auto& allowed = c.class_item->alignment;
     EXPECT_TRUE((c.wisdom_base <= kLowestChoosingWisdom && c.alignment == "Neutral") ||
                 std::find(allowed.begin(), allowed.end(), c.alignment) != allowed.end())
         << c.alignment << " for " << c.class_item->name;
     EXPECT_GE(c.hit_points, c.class_item->kicker);
-    EXPECT_GE(c.gold, 0);
-    EXPECT_GE(c.silver, 0);
-    EXPECT_GE(c.copper, 0);
+    EXPECT_GE(std::min({c.gold, c.silver, c.copper}), 0);
     for (const EquipDataItem* owned = EquipDataItem::pHead.get(); owned;
          owned = owned->next.get()) {
         EXPECT_TRUE(InEquipmentData(owned->name)) << owned->name;
     }
-    for (const int* score :
-         {&c.strength_base, &c.dexterity_base, &c.constitution_base, &c.intelligence_base,
-          &c.wisdom_base, &c.charisma_base, &c.comeliness_base}) {
-        EXPECT_GE(*score, 1);
-        EXPECT_LE(*score, 25);
+    for (const int32_t* score : c.Scores()) {
+        EXPECT_TRUE(*score >= 1 && *score <= 25) << *score;
     }
     EXPECT_FALSE(c.character_name.empty());
 }

@@ -5,12 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
-#include "core/data/race_data.h"
 #include "core/dice/vexl_random.h"
-#include "core/model/character.h"
-#include "core/model/options.h"
-#include "core/model/program_state.h"
 #include "core/wizard/priors_step.h"
 #include "step_fixture.h"
 
@@ -26,6 +21,7 @@ class PriorsStepTest : public StepTest {
 protected:
     void SetUp() override {
         StepTest::SetUp();
+        race.illigitmod = race.illigitbirthmod = 0;
         race.baseage = 15;
         race.agedie = 4;
         race.agedierolls = 1;
@@ -59,6 +55,13 @@ protected:
         Roll(PriorsRoll::kHeight, {2});
         Roll(PriorsRoll::kWeight, {3});
         Roll(PriorsRoll::kSocialClass, {50});
+    }
+
+    // A new background for the same character, its body rolled: for table-driven cases.
+    void RestartWithBody() {
+        step = PriorsStep();
+        program_data.creation_stage = 5;
+        RollBody();
     }
 
     // The same lines without the balance and with the roll label ("Rolling" or "Entered roll",

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <utility>
 
 #include "core/app/clear_all.h"
@@ -66,28 +68,6 @@ TEST_F(QuirkRollingTest, OffersTheHandbookAndTheSupplements6AInBookOrder) {
     EXPECT_EQ(step->Selected(), 0);
 }
 
-TEST_F(QuirkRollingTest, A6ARollOwesItsSubTableAndTheSubTableGivesTheQuirk) {
-    Open(7, 1);
-    RollWith(0, {1});
-    EXPECT_EQ(program_data.quirk_rolls_pending, 0);
-    EXPECT_EQ(step->OwedRolls(), 1);
-    EXPECT_EQ(step->Tables(), (std::vector<std::string>{kTable6A, kTable6B}));
-    EXPECT_EQ(step->Selected(), 1);
-    RollWith(1, {5});
-    EXPECT_EQ(step->OwedRolls(), 0);
-    EXPECT_EQ(current_character.quirk_count[1], 1);
-    EXPECT_EQ(program_data.quirk_bp[1], 5);
-    EXPECT_EQ(step->QuirkBpSum(), 5);
-    EXPECT_EQ(step->GainedList(), std::vector<std::string>{"Albino"});
-    EXPECT_EQ(Lines(),
-              (std::vector<std::string>{
-                  "Rolling for Table Player's Handbook 6A (d100): rolled 1, Roll on Table "
-                  "Player's Handbook 6B: Flaws, Minor (Physical)",
-                  "Rolling for Table Player's Handbook 6B: Flaws, Minor (Physical) (d100): "
-                  "rolled 5, Albino (5 BP)",
-              }));
-}
-
 TEST_F(QuirkRollingTest, DiceFollowTheTablesRanges) {
     const struct {
         const char* table;
@@ -108,69 +88,6 @@ TEST_F(QuirkRollingTest, DiceFollowTheTablesRanges) {
 }
 
 // Directives and table references queue the tables they name.
-TEST_F(QuirkRollingTest, OrdersOfFurtherRollsOweTheirTables) {
-    const struct {
-        const char* table;
-        int roll;
-        std::vector<std::string> owed;
-    } rows[] = {
-        {kTable6B, 71, {kTable6B, kTable6C}}, // roll again on 6B and an extra time on 6C
-        {kTable6C, 86, {kTable6C, kTable6C}}, // roll twice more on 6C
-        {kTable6G, 86, {kTable6G, kTable6G}}, // roll twice on 6G
-        {kTable6H, 85, {kTable6H, kTable6H}}, // roll twice on 6H
-        {kTable6F, 91, {kTable6F, kTable6H}}, // again on 6F and once on 6H
-        {kTable6B, 10, {"PHB Animal Antipathy Table"}},
-        {"PHB Maimed Table", 6, {}}, // "Roll twice, ignoring this result." adds no rolls
-    };
-    for (const auto& row : rows) {
-        Clear_All();
-        program_data.pending_quirk_tables = {row.table};
-        Open(6, 1);
-        RollWith(0, {row.roll});
-        EXPECT_EQ(step->Tables(), row.owed) << row.table << " " << row.roll;
-        // The free table's roll is made: only the new ones are still owed.
-        EXPECT_EQ(program_data.quirk_rolls_pending + step->OwedRolls(),
-                  static_cast<int>(row.owed.size()))
-            << row.table << " " << row.roll;
-    }
-}
-
-TEST_F(QuirkRollingTest, LaterPicksEarnTheSecondValue) {
-    program_data.pending_quirk_tables = {kTable6C, kTable6C, "PHB Extra Personality Table",
-                                         "PHB Extra Personality Table"};
-    Open(6, 4);
-    RollWith(0, {27});
-    RollWith(0, {30});
-    const int finger = Entry("Missing Finger");
-    EXPECT_EQ(current_character.quirk_count[finger], 2);
-    EXPECT_EQ(program_data.quirk_bp[finger], 6);
-    RollWith(0, {1});
-    RollWith(0, {5});
-    const int young = Entry("Multiple Personality Disorder: Young member of the opposite sex.");
-    const int old = Entry("Multiple Personality Disorder: Old member of the opposite sex.");
-    EXPECT_EQ(program_data.quirk_bp[young], 11);
-    EXPECT_EQ(program_data.quirk_bp[old], 5);
-    const std::vector<std::string> lines = Lines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[1], "Rolling for Table Player's Handbook 6C: Flaws, Minor (Physical) (d100): "
-                        "rolled 30, Missing Finger (1 BP)");
-    EXPECT_EQ(lines[3], "Rolling for Table PHB Extra Personality Table (d100): rolled 5, Multiple "
-                        "Personality Disorder: Old member of the opposite sex. (5 BP)");
-    // The finger's second value is its own; the rest of its table keeps the first.
-    EXPECT_EQ(quirkflaw[Entry("Loss of Eye")].bp, 7);
-}
-
-TEST_F(QuirkRollingTest, AnEntryHeldAsOftenAsAllowedIsRolledAgainSilently) {
-    current_character.quirk_count[1] = 1; // Albino, once at most
-    program_data.pending_quirk_tables = {kTable6B};
-    Open(6, 1);
-    RollWith(0, {3, 9, 25});
-    EXPECT_EQ(current_character.quirk_count[Entry("Brittle Bones")], 1);
-    EXPECT_EQ(Lines(), std::vector<std::string>{"Rolling for Table Player's Handbook 6B: Flaws, "
-                                                "Minor (Physical) (d100): rolled 25, Brittle "
-                                                "Bones (5 BP)"});
-}
-
 TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
     const struct {
         const char* table;
@@ -181,6 +98,7 @@ TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
         {"Votary's Guide 6P", Entry("Sworn Foe of the Undead")},
     };
     for (const auto& c : cases) {
+        TearDown();
         SetUp();
         for (int i = 1; i <= c.last_closed && i < kQuirkFlawSlots; ++i) {
             if (std::string(quirkflaw[i].table) == c.table) {
@@ -222,17 +140,6 @@ TEST_F(QuirkRollingTest, RollsAreAllowedOnlyWhileOwed) {
     EXPECT_EQ(step->Continue(), Next::kRaiseAbilities);
 }
 
-TEST_F(QuirkRollingTest, ASupplement6ARollTiesTheCharacterToItsClasses) {
-    BooksToUse[kVotarysGuide] = 1;
-    Open(7, 1);
-    ASSERT_EQ(step->Tables()[1], "Votary's Guide 6A");
-    RollWith(1, {1});
-    EXPECT_TRUE(current_character.requires_vg_class);
-    EXPECT_FALSE(current_character.requires_hwg_class);
-    EXPECT_FALSE(current_character.requires_wg_class);
-    EXPECT_FALSE(current_character.requires_lg_class);
-}
-
 TEST_F(QuirkRollingTest, BlindnessTakesTheSightFlawsAndSaysSoOnce) {
     const int eye = Entry("Loss of Eye");
     current_character.quirk_count[eye] = 1;
@@ -250,128 +157,147 @@ TEST_F(QuirkRollingTest, BlindnessTakesTheSightFlawsAndSaysSoOnce) {
               1);
 }
 
-TEST_F(QuirkRollingTest, TellingEntriesTakeWhatTheyRuleOut) {
-    const struct {
-        const char* held;
-        const char* gone;
-        const char* line; // null: no line
-    } rows[] = {
-        {"Amputee, Double, Arm", "Amputee, Arm",
-         "You have no arms! Atleast you can't lose any fingers now."},
-        {"Amputee, Double, Leg", "Amputee, Leg", nullptr},
-        {"Deaf", "Hard of Hearing",
-         "You are deaf. All of your pre-existing hearing problems are now gone."},
-    };
-    for (const auto& row : rows) {
-        Clear_All();
-        current_character.quirk_count[Entry(row.held)] = 1;
-        current_character.quirk_count[Entry(row.gone)] = 1;
-        Open(7, 0);
-        EXPECT_EQ(current_character.quirk_count[Entry(row.gone)], 0) << row.held;
-        EXPECT_EQ(current_character.quirk_count[Entry(row.held)], 1) << row.held;
-        EXPECT_EQ(Lines(),
-                  row.line ? std::vector<std::string>{row.line} : std::vector<std::string>{})
-            << row.held;
-    }
-}
-
 TEST_F(QuirkRollingTest, AWomanLosesMalePatternBaldnessForTheTwoRollsPromised) {
     race.sex = "Female";
     program_data.pending_quirk_tables = {kTable6C};
     Open(6, 1);
     RollWith(0, {14});
-    const int baldness = Entry("Male Pattern Baldness");
-    EXPECT_EQ(current_character.quirk_count[baldness], 0);
-    EXPECT_EQ(quirkflaw[baldness].max_times, 0);
+    EXPECT_EQ(quirkflaw[Entry("Male Pattern Baldness")].max_times, 0);
     EXPECT_EQ(step->Tables(), (std::vector<std::string>{kTable6C, kTable6F}));
     EXPECT_EQ(Lines().back(), "Females can not get male patern baldness! You lose this flaw and "
                               "gain a roll on 6C and 6F");
     EXPECT_EQ(step->Continue(), Next::kStay);
 }
 
-TEST_F(QuirkRollingTest, AHeldTwiceDirectiveBecomesTwoOwedRolls) {
-    const int twice = Entry("Roll twice on Table 6H");
-    current_character.quirk_count[twice] = 1;
-    Open(7, 0);
-    EXPECT_EQ(step->Tables(), (std::vector<std::string>{kTable6A, kTable6H, kTable6H}));
-    EXPECT_EQ(step->OwedRolls(), 2);
-    EXPECT_EQ(current_character.quirk_count[twice], 0);
-}
-
-TEST_F(QuirkRollingTest, FreeQuirksAreListedButEarnNothing) {
-    program_data.pending_quirk_tables = {kTable6H};
-    program_data.building_points = 0.0f;
-    Open(6, 1);
-    EXPECT_EQ(step->Continue(), Next::kStay);
-    RollWith(0, {1});
-    EXPECT_EQ(step->GainedList(), std::vector<std::string>{"Arrogant"});
-    EXPECT_EQ(step->QuirkBpSum(), 0) << "shown as earned";
-    EXPECT_EQ(step->Continue(), Next::kCherryPicking);
-    EXPECT_EQ(program_data.creation_stage, 6);
-    EXPECT_EQ(program_data.quirk_bp[Entry("Arrogant")], 0);
-    EXPECT_EQ(program_data.building_points, 0.0f);
-    EXPECT_EQ(current_character.quirks.pHead, nullptr);
-}
-
-TEST_F(QuirkRollingTest, ContinueAfterCherryPickingCreditsTheBpAndListsTheQuirks) {
-    current_character.quirk_count[Entry("Arrogant")] = 1; // free, worth nothing
-    program_data.building_points = 0.0f;
-    Open(7, 2);
-    RollWith(0, {15}); // on to 6C
-    RollWith(0, {1});  // on to 6B
-    EXPECT_EQ(step->Continue(), Next::kStay);
-    RollTable(kTable6C, {27});
-    RollTable(kTable6B, {1});
-    EXPECT_EQ(step->Continue(), Next::kRaiseAbilities);
-    EXPECT_EQ(program_data.creation_stage, 8);
-    EXPECT_EQ(program_data.building_points, 10.0f);
-    std::vector<std::pair<std::string, int>> quirks;
-    for (auto* q = current_character.quirks.pHead.get(); q; q = q->next.get()) {
-        quirks.emplace_back(q->name, q->value);
+// Rolls as the step's buttons make them, each from a fresh record: the questions, the log with
+// its balance, the tables still offered, what the character holds and what Continue gives,
+// against the reviewed golden tests/golden/quirk_rolling.txt.
+TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
+    const auto hold = [](const char* name) { current_character.quirk_count[Entry(name)] = 1; };
+    const auto owe = [](std::vector<std::string> tables) {
+        program_data.pending_quirk_tables = std::move(tables);
+    };
+    const std::string extra = "PHB Extra Personality Table";
+    const struct {
+        const char* name;
+        std::function<void()> arrange;
+        int stage, pending;
+        std::vector<std::pair<std::string, std::deque<int>>> rolls; // table offered, faces
+    } cases[] = {
+        {"a 6A roll owes its sub-table", [] {}, 7, 1, {{kTable6A, {1}}, {kTable6B, {5}}}},
+        {"again on 6B and once on 6C", [&] { owe({kTable6B}); }, 6, 1, {{kTable6B, {71}}}},
+        {"twice more on 6C", [&] { owe({kTable6C}); }, 6, 1, {{kTable6C, {86}}}},
+        {"twice on 6G", [&] { owe({kTable6G}); }, 6, 1, {{kTable6G, {86}}}},
+        {"twice on 6H", [&] { owe({kTable6H}); }, 6, 1, {{kTable6H, {85}}}},
+        {"again on 6F and once on 6H", [&] { owe({kTable6F}); }, 6, 1, {{kTable6F, {91}}}},
+        {"a table reference", [&] { owe({kTable6B}); }, 6, 1, {{kTable6B, {10}}}},
+        {"roll twice, ignoring this result, adds no rolls",
+         [&] { owe({"PHB Maimed Table"}); },
+         6,
+         1,
+         {{"PHB Maimed Table", {6}}}},
+        {"later picks earn the second value",
+         [&] {
+             owe({kTable6C, kTable6C, extra, extra});
+         },
+         6,
+         4,
+         {{kTable6C, {27}}, {kTable6C, {30}}, {extra, {1}}, {extra, {5}}}},
+        {"an entry held as often as allowed is rolled again silently",
+         [&] { hold("Albino"), owe({kTable6B}); },
+         6,
+         1,
+         {{kTable6B, {3, 9, 25}}}},
+        {"the player's own roll is asked again when it finds nothing to take",
+         [&] {
+             hold("Albino"), owe({kTable6B});
+             BooksToUse[kRollYourOwnDice] = 1;
+             port.AnswerNumber(4);
+             port.AnswerNumber(25);
+         },
+         6,
+         1,
+         {{kTable6B, {50, 50}}}},
+        {"a declined roll costs 1 BP and is made again",
+         [&] {
+             program_data.building_points = 3.0f;
+             owe({kTable6B});
+             port.AnswerNo();
+             port.AnswerYes();
+         },
+         6,
+         1,
+         {{kTable6B, {1, 25}}}},
+        {"a supplement's 6A ties the character to its classes",
+         [] { BooksToUse[kVotarysGuide] = 1; },
+         7,
+         1,
+         {{"Votary's Guide 6A", {1}}}},
+        {"a held twice order becomes two owed rolls",
+         [&] { hold("Roll twice on Table 6H"); },
+         7,
+         0,
+         {}},
+        {"no arms", [&] { hold("Amputee, Double, Arm"), hold("Amputee, Arm"); }, 7, 0, {}},
+        {"no legs", [&] { hold("Amputee, Double, Leg"), hold("Amputee, Leg"); }, 7, 0, {}},
+        {"deaf", [&] { hold("Deaf"), hold("Hard of Hearing"); }, 7, 0, {}},
+        {"free quirks are listed but earn nothing",
+         [&] { owe({kTable6H}); },
+         6,
+         1,
+         {{kTable6H, {1}}}},
+        {"Continue after cherry picking credits the BP and lists the quirks",
+         [&] { hold("Arrogant"); },
+         7,
+         2,
+         {{kTable6A, {15}}, {kTable6A, {1}}, {kTable6C, {27}}, {kTable6B, {1}}}},
+    };
+    std::ostringstream out;
+    for (const auto& c : cases) {
+        TearDown();
+        SetUp();
+        port.questions.clear();
+        c.arrange();
+        Open(c.stage, c.pending);
+        for (const auto& [table, shown] : c.rolls) {
+            RollTable(table, shown);
+        }
+        EXPECT_EQ(port.AnswersLeft(), 0u) << c.name;
+        out << "== " << c.name << '\n' << Transcript() << "offered:";
+        for (const std::string& table : step->Tables()) {
+            out << " [" << table << ']';
+        }
+        out << "\nowed " << step->OwedRolls() << ", 6A rolls " << program_data.quirk_rolls_pending
+            << ", gained";
+        for (const std::string& gained : step->GainedList()) {
+            out << " [" << gained << ']';
+        }
+        out << " worth " << step->QuirkBpSum() << '\n';
+        const auto holdings = [&out](const char* when) {
+            for (int i = 1; i < kQuirkFlawSlots; ++i) {
+                if (current_character.quirk_count[i] != 0 || program_data.quirk_bp[i] != 0) {
+                    out << when << ' ' << quirkflaw[i].name << " x"
+                        << current_character.quirk_count[i] << " for " << program_data.quirk_bp[i]
+                        << " BP\n";
+                }
+            }
+        };
+        holdings("holds");
+        const Next next = step->Continue();
+        out << "continue " << static_cast<int>(next) << ", stage " << program_data.creation_stage
+            << ", " << step->BalanceText() << ", class ties "
+            << current_character.requires_hwg_class << current_character.requires_wg_class
+            << current_character.requires_vg_class << current_character.requires_lg_class
+            << ", listed";
+        for (auto* q = current_character.quirks.pHead.get(); q; q = q->next.get()) {
+            out << " [" << q->name << " x" << q->value << ']';
+        }
+        out << '\n';
+        holdings("then holds");
     }
-    EXPECT_EQ(quirks, (std::vector<std::pair<std::string, int>>{
-                          {"Albino", 1}, {"Missing Finger", 1}, {"Arrogant", 1}}));
-}
-
-TEST_F(QuirkRollingTest, ADeclinedRollCostsOneBpAndIsMadeAgain) {
-    program_data.building_points = 3.0f;
-    program_data.pending_quirk_tables = {kTable6B};
-    Open(6, 1);
-    port.AnswerNo();
-    port.AnswerYes();
-    RollWith(0, {1, 25});
-    EXPECT_EQ(program_data.building_points, 2.0f);
-    EXPECT_EQ(current_character.quirk_count[1], 0);
-    EXPECT_EQ(current_character.quirk_count[Entry("Brittle Bones")], 1);
-    ASSERT_EQ(port.questions.size(), 2u);
-    EXPECT_EQ(port.questions[0].caption, "Accept this roll? (reroll costs 1BP)");
-    EXPECT_EQ(RawLines()[1], "BP=2.0    | Spending 1 BP to re-roll ");
-}
-
-TEST_F(QuirkRollingTest, TheOwnRollIsAskedAgainWhenItFindsNothingToTake) {
-    BooksToUse[kRollYourOwnDice] = 1;
-    current_character.quirk_count[1] = 1;
-    program_data.pending_quirk_tables = {kTable6B};
-    Open(6, 1);
-    port.AnswerNumber(4);  // Albino again: not allowed
-    port.AnswerNumber(25); // Brittle Bones
-    RollWith(0, {50, 50});
-    ASSERT_EQ(port.questions.size(), 2u);
-    EXPECT_EQ(port.questions[0].message, "Enter your own Dice Roll");
-    EXPECT_EQ(port.questions[0].prompt, "1d100");
-    EXPECT_EQ(port.questions[0].caption, "Rolling for Quirks and Flaws");
-    EXPECT_EQ(port.questions[0].min, 1);
-    EXPECT_EQ(port.questions[0].max, 100);
-    EXPECT_EQ(Lines(),
-              std::vector<std::string>{"Entered roll for Table Player's Handbook 6B: Flaws, "
-                                       "Minor (Physical) (d100): rolled 25, Brittle "
-                                       "Bones (5 BP)"});
-}
-
-TEST_F(QuirkRollingTest, BalanceText) {
-    program_data.building_points = 12.0f;
-    Open(7, 0);
-    EXPECT_EQ(step->BalanceText(), "12  BP");
+    ExpectMatchesGolden("quirk_rolling.txt", out.str());
+    // The finger's second value is its own; the rest of its table keeps the first.
+    EXPECT_EQ(quirkflaw[Entry("Loss of Eye")].bp, 7);
 }
 
 } // namespace

@@ -71,22 +71,27 @@ TEST_F(RollExchangeTest, EachRejectionCostsOneBpUntilNoneAreLeft) {
               "BP=0.0    | Rolling for Type of Training Camp (3d6): rolled 6 \n");
 }
 
-TEST_F(RollExchangeTest, AcceptingStoresTheRollAndKeepsTheBalance) {
-    program_data.building_points = 3.0f;
-    next_rolls = {12};
-    port.AnswerYes();
-    Run();
-    EXPECT_EQ(stored, std::vector<int>{12});
-    EXPECT_FLOAT_EQ(program_data.building_points, 3.0f);
-}
-
-TEST_F(RollExchangeTest, FractionalBalanceCanGoNegativeOnTheLastReroll) {
-    program_data.building_points = 0.5f;
-    next_rolls = {3, 8};
-    port.AnswerNo();
-    Run();
-    EXPECT_FLOAT_EQ(program_data.building_points, -0.5f);
-    EXPECT_EQ(stored, std::vector<int>{8});
+// Accepting keeps the balance; a fractional balance can go below 0 on the last re-roll.
+TEST_F(RollExchangeTest, AcceptingIsFreeAndTheLastRerollMayOverdraw) {
+    const struct {
+        float balance;
+        bool accept_first;
+        std::vector<int> stored;
+        float after;
+    } cases[] = {{3.0f, true, {12}, 3.0f}, {3.0f, false, {8}, 2.0f}, {0.5f, false, {8}, -0.5f}};
+    for (const auto& c : cases) {
+        program_data.building_points = c.balance;
+        next_rolls = {12, 8};
+        rolls_made = 0;
+        stored.clear();
+        c.accept_first ? port.AnswerYes() : port.AnswerNo();
+        if (!c.accept_first && c.balance > 1.0f) {
+            port.AnswerYes();
+        }
+        Run();
+        EXPECT_EQ(stored, c.stored) << c.balance;
+        EXPECT_FLOAT_EQ(program_data.building_points, c.after) << c.balance;
+    }
 }
 
 TEST_F(RollExchangeTest, OwnRollAsksWithTheDiceBoundsAndRepeatsOnCancel) {
@@ -96,15 +101,10 @@ TEST_F(RollExchangeTest, OwnRollAsksWithTheDiceBoundsAndRepeatsOnCancel) {
     port.AnswerNumber(17);
     const RollOutcome outcome = Run();
     ASSERT_EQ(port.questions.size(), 2u);
-    for (const auto& q : port.questions) {
-        EXPECT_EQ(q.kind, "number");
-        EXPECT_EQ(q.message, "Enter your own Dice Roll");
-        EXPECT_EQ(q.prompt, "3d6");
-        EXPECT_EQ(q.caption, "Rolling for Type of Training Camp");
-        EXPECT_EQ(q.value, 10);
-        EXPECT_EQ(q.min, 3);
-        EXPECT_EQ(q.max, 18);
-    }
+    const auto& q = port.questions[1];
+    EXPECT_EQ(q.kind + " " + q.message + " | " + q.prompt + " | " + q.caption,
+              "number Enter your own Dice Roll | 3d6 | Rolling for Type of Training Camp");
+    EXPECT_EQ(std::vector<long>({q.value, q.min, q.max}), std::vector<long>({10, 3, 18}));
     EXPECT_EQ(outcome.label, "Entered roll");
     EXPECT_EQ(stored, std::vector<int>{17});
     EXPECT_EQ(ReadFile("40.log"),
@@ -116,18 +116,6 @@ TEST_F(RollExchangeTest, OwnRollEqualToTheDiceKeepsTheRollingLabel) {
     next_rolls = {10};
     port.AnswerNumber(10);
     EXPECT_EQ(Run().label, "Rolling");
-}
-
-TEST_F(RollExchangeTest, FixedDiceTextAndBoundsAreOffered) {
-    BooksToUse[kRollYourOwnDice] = 1;
-    request.dice_text = "1d100";
-    request.min = 1;
-    request.max = 100;
-    next_rolls = {55};
-    port.AnswerNumber(55);
-    Run();
-    EXPECT_EQ(port.questions[0].prompt, "1d100");
-    EXPECT_EQ(port.questions[0].max, 100);
 }
 
 TEST_F(RollExchangeTest, WithoutItsOwnRollTheExchangeRollsTheDice) {

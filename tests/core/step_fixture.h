@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/clear_all.h"
 #include "core/data/race_data.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
+#include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -40,6 +42,12 @@ protected:
         return lines;
     }
 
+    // The log after "All variables have been cleared", as one text.
+    std::string StepLog() const {
+        const std::string log = ReadFile(program_data.log_file_name);
+        return log.substr(log.find('\n') + 1);
+    }
+
     // The same lines without the balance and the blank before the line end.
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
@@ -49,6 +57,24 @@ protected:
             lines.push_back(line);
         }
         return lines;
+    }
+
+    // What the player was asked and told and what the log kept, a line each, for a test that
+    // compares a whole exchange with a reviewed golden.
+    std::string Transcript() const {
+        std::ostringstream out;
+        for (const ScriptedPort::Question& q : port.questions) {
+            const std::string message = q.message.substr(0, q.message.find_last_not_of('\n') + 1);
+            out << "asked " << q.kind << ": " << q.caption << " | " << message << " | " << q.prompt
+                << " " << q.min << "-" << q.max << '\n';
+        }
+        for (const std::string& message : port.messages) {
+            out << "told " << message << '\n';
+        }
+        for (const std::string& line : RawLines()) {
+            out << "log " << line << '\n';
+        }
+        return out.str();
     }
 
     ScriptedPort port;
