@@ -86,27 +86,16 @@ TEST_F(DataReaderTest, BothCourseCostTagsSetOneFieldAndListsCount) {
 }
 
 TEST_F(DataReaderTest, ClassTagOrderKeepsLookAlikeTagsApart) {
-    WriteFile("Classes/RogueClass.qdf", "<CHARACTER_CLASS>\n"
-                                        "<NAME>Rogue</NAME>\n"
-                                        "<THIEFPOINTS_1>60</THIEFPOINTS_1>\n"
-                                        "<THIEFSKILLS>Climb Walls, </THIEFSKILLS>\n"
-                                        "<THIEFSKILLS>Pick Pockets</THIEFSKILLS>\n"
-                                        "<HITDIE_2>8</HITDIE_2>\n"
-                                        "<HITDIEROLL_2>3</HITDIEROLL_2>\n"
-                                        "<AGEDIE_>6</AGEDIE_>\n"
-                                        "<AGEDIEROLLS>2</AGEDIEROLLS>\n"
-                                        "<XPTABLE_2>2500</XPTABLE_2>\n"
-                                        "<XPTABLE_12>450000</XPTABLE_12>\n"
-                                        "<XPTABLE>7</XPTABLE>\n"
-                                        "<XPTABLE_-1>11</XPTABLE_-1>\n"
-                                        "<XPTABLE_100>12</XPTABLE_100>\n"
-                                        "<CONMULTIPLIER_99>5</CONMULTIPLIER_99>\n"
-                                        "<MINSTR>18.51</MINSTR>\n"
-                                        "<SAVEVARIANCE>2</SAVEVARIANCE>\n"
-                                        "<SAVEAS>4</SAVEAS>\n"
-                                        "<ALIGNMENT>Chaotic-neutral</ALIGNMENT>\n"
-                                        "<ALIGNMENT>Neutral</ALIGNMENT>\n"
-                                        "</CHARACTER_CLASS>\n");
+    Record("Classes/RogueClass.qdf", "CHARACTER_CLASS",
+           "<NAME>Rogue</NAME>\n<THIEFPOINTS_1>60</THIEFPOINTS_1>\n"
+           "<THIEFSKILLS>Climb Walls, </THIEFSKILLS>\n<THIEFSKILLS>Pick Pockets</THIEFSKILLS>\n"
+           "<HITDIE_2>8</HITDIE_2>\n<HITDIEROLL_2>3</HITDIEROLL_2>\n"
+           "<AGEDIE_>6</AGEDIE_>\n<AGEDIEROLLS>2</AGEDIEROLLS>\n"
+           "<XPTABLE_2>2500</XPTABLE_2>\n<XPTABLE_12>450000</XPTABLE_12>\n<XPTABLE>7</XPTABLE>\n"
+           "<XPTABLE_-1>11</XPTABLE_-1>\n<XPTABLE_100>12</XPTABLE_100>\n"
+           "<CONMULTIPLIER_99>5</CONMULTIPLIER_99>\n<MINSTR>18.51</MINSTR>\n"
+           "<SAVEVARIANCE>2</SAVEVARIANCE>\n<SAVEAS>4</SAVEAS>\n"
+           "<ALIGNMENT>Chaotic-neutral</ALIGNMENT>\n<ALIGNMENT>Neutral</ALIGNMENT>\n");
     CClass.LoadClass();
     ASSERT_EQ(CharacterClass::Count(), 1u);
     const CharacterClass& c = *CharacterClass::pHead;
@@ -136,18 +125,13 @@ TEST_F(DataReaderTest, ThiefGroupTagAndClassDefaults) {
 }
 
 TEST_F(DataReaderTest, EquipmentCostCoinAndCategoryReset) {
-    WriteFile("Equipment/Rope_Equipment.qdf",
-              "<CHARACTER_EQUIP>\n<NAME>Rope</NAME>\n"
-              "<COST_IN_SILVER>5</COST_IN_SILVER>\n"
-              "<CATEGORY>Weapons</CATEGORY>\n<CATEGORY>Armor</CATEGORY>\n"
-              "<START_CATEGORY></START_CATEGORY>\n"
-              "<CATEGORY>Gear</CATEGORY>\n"
-              "<WEIGHT>7.5</WEIGHT>\n<COMBINE></COMBINE>\n"
-              "</CHARACTER_EQUIP>\n");
-    WriteFile("Equipment/Sword_Equipment.qdf",
-              "<CHARACTER_EQUIP>\n<NAME>Sword</NAME>\n"
-              "<COST_IN_SILVER>5</COST_IN_SILVER>\n<COST_IN_GOLD>1</COST_IN_GOLD>\n"
-              "</CHARACTER_EQUIP>\n");
+    Record("Equipment/Rope_Equipment.qdf", "CHARACTER_EQUIP",
+           "<NAME>Rope</NAME>\n<COST_IN_SILVER>5</COST_IN_SILVER>\n<CATEGORY>Weapons</CATEGORY>\n"
+           "<CATEGORY>Armor</CATEGORY>\n<START_CATEGORY></START_CATEGORY>\n"
+           "<CATEGORY>Gear</CATEGORY>\n<WEIGHT>7.5</WEIGHT>\n<COMBINE></COMBINE>\n");
+    Record(
+        "Equipment/Sword_Equipment.qdf", "CHARACTER_EQUIP",
+        "<NAME>Sword</NAME>\n<COST_IN_SILVER>5</COST_IN_SILVER>\n<COST_IN_GOLD>1</COST_IN_GOLD>\n");
     CEquip.LoadEquip();
     const CharacterEquip* rope = CharacterEquip::Find("Rope");
     ASSERT_NE(rope, nullptr);
