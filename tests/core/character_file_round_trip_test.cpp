@@ -13,40 +13,9 @@
 
 namespace {
 
-template <typename Item> std::vector<std::string> ItemLines() {
-    std::vector<std::string> lines;
+template <typename Item> void AddItems(std::string& lines, const char* list) {
     for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
-        lines.push_back(item->name + " x" + std::to_string(item->value));
-    }
-    return lines;
-}
-
-std::vector<std::string> SpecialLines(SpecialField field) {
-    switch (field) {
-    case SpecialField::kSkills:
-        return ItemLines<SkillDataItem>();
-    case SpecialField::kSpells:
-        return ItemLines<SpellDataItem>();
-    case SpecialField::kTalents:
-        return ItemLines<TalentDataItem>();
-    case SpecialField::kProficiencies:
-        return ItemLines<ProfDataItem>();
-    case SpecialField::kQuirks:
-        return ItemLines<QuirkDataItem>();
-    case SpecialField::kEquipment:
-        return ItemLines<EquipDataItem>();
-    case SpecialField::kClasses: {
-        std::vector<std::string> lines;
-        for (const ClassDataItem* e = ClassDataItem::pHead.get(); e; e = e->next.get()) {
-            lines.push_back(e->name + " level " + std::to_string(e->level) + " exp " +
-                            FloatText(e->experience));
-        }
-        return lines;
-    }
-    case SpecialField::kSiblingLines:
-        return {std::begin(current_character.sibling), std::end(current_character.sibling)};
-    default:
-        return {}; // the file does not carry it
+        lines += std::string(list) + ": " + item->name + " x" + std::to_string(item->value) + '\n';
     }
 }
 
@@ -54,7 +23,7 @@ std::vector<std::string> SpecialLines(SpecialField field) {
 // difference shows as the lines that differ.
 std::string SavedFields() {
     const Character_Class& c = current_character;
-    std::vector<std::string> lines;
+    std::string lines;
     for (const CharacterField& field : CharacterFields()) {
         if (field.file_tag.empty()) {
             continue;
@@ -64,27 +33,34 @@ std::string SavedFields() {
             [&](const auto& member) {
                 using Member = std::decay_t<decltype(member)>;
                 if constexpr (std::is_same_v<Member, SpecialField>) {
-                    for (const std::string& line : SpecialLines(member)) {
-                        lines.push_back(name + ": " + line);
-                    }
+                    // the lists and arrays follow below
                 } else if constexpr (std::is_same_v<Member, std::string Character_Class::*>) {
-                    lines.push_back(name + "=" + c.*member);
+                    lines += name + "=" + c.*member + '\n';
                 } else if constexpr (std::is_same_v<Member,
                                                     std::vector<std::string> Character_Class::*>) {
                     for (const std::string& entry : c.*member) {
-                        lines.push_back(name + "+" + entry);
+                        lines += name + "+" + entry + '\n';
                     }
                 } else {
-                    lines.push_back(name + "=" + std::to_string(c.*member));
+                    lines += name + "=" + std::to_string(c.*member) + '\n';
                 }
             },
             field.member);
     }
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + '\n';
+    AddItems<SkillDataItem>(lines, "skills");
+    AddItems<SpellDataItem>(lines, "spells");
+    AddItems<TalentDataItem>(lines, "talents");
+    AddItems<ProfDataItem>(lines, "proficiencies");
+    AddItems<QuirkDataItem>(lines, "quirks");
+    AddItems<EquipDataItem>(lines, "equipment");
+    for (const ClassDataItem* e = ClassDataItem::pHead.get(); e; e = e->next.get()) {
+        lines += "classes: " + e->name + " level " + std::to_string(e->level) + " exp " +
+                 FloatText(e->experience) + '\n';
     }
-    return text;
+    for (const char* sibling : current_character.sibling) {
+        lines += std::string("sibling: ") + sibling + '\n';
+    }
+    return lines;
 }
 
 // Something in every field the file carries: field n gets the number n + 2 or the text
