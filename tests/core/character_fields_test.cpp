@@ -1,37 +1,15 @@
-#include <gtest/gtest.h>
-
+// The field table: every tagged field is read back into its own member, and "New Character"
+// empties every field but the kept ones.
 #include <set>
 #include <string>
-#include <type_traits>
 
-#include "core/app/clear_all.h"
+#include <gtest/gtest.h>
+
+#include "character_file_fixture.h"
 #include "core/files/saved_character_tags.h"
-#include "core/model/character_fields.h"
 #include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 namespace {
-
-using C = Character_Class;
-
-// Puts something in a field that no cleared record holds.
-void Fill(const CharacterField& field) {
-    Character_Class& c = current_character;
-    std::visit(
-        [&](const auto& member) {
-            using Member = std::decay_t<decltype(member)>;
-            if constexpr (std::is_same_v<Member, int32_t C::*>) {
-                c.*member = 7;
-            } else if constexpr (std::is_same_v<Member, std::string C::*>) {
-                c.*member = "filled";
-            } else if constexpr (std::is_same_v<Member, std::vector<std::string> C::*>) {
-                (c.*member).push_back("event");
-            } else if constexpr (std::is_same_v<Member, bool C::*>) {
-                c.*member = true;
-            }
-        },
-        field.member);
-}
 
 bool IsEmpty(const CharacterField& field) {
     const Character_Class& c = current_character;
@@ -78,7 +56,7 @@ protected:
 
 TEST_F(NewCharacterTest, EmptiesEveryFieldButTheKeptOnes) {
     for (const CharacterField& field : CharacterFields()) {
-        Fill(field);
+        FillPlainField(field, 7, "filled");
     }
     current_character.thief_skill[8] = 30;
     current_character.quirk_count[17] = 2;

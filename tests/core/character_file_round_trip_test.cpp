@@ -1,100 +1,95 @@
-// What a character file carries must come back: every shipped multi-class keeps its class,
-// whatever a player can type survives save and open, and the experience reads back exactly.
+// What a character file carries must come back: every saved field of the field table into its
+// own member, whatever a player can type, and every shipped multi-class with its backgrounds.
 #include <filesystem>
-#include <memory>
-#include <sstream>
+#include <functional>
 #include <string>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
-#include "core/data/class_data.h"
-#include "core/files/character_file_reader.h"
-#include "core/files/character_file_writer.h"
-#include "core/files/saved_character_tags.h"
+#include "character_file_fixture.h"
+#include "core/data/data_numbers.h"
 #include "core/files/saved_text.h"
-#include "core/model/character.h"
-#include "core/model/program_state.h"
-#include "support/sample_character.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-std::unique_ptr<ClassDataItem> ClassEntry(const std::string& name) {
-    auto entry = std::make_unique<ClassDataItem>();
-    entry->name = name;
-    entry->level = 1;
-    return entry;
+template <typename Item> void AddItems(std::string& lines, const char* list) {
+    for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
+        lines += std::string(list) + ": " + item->name + " x" + std::to_string(item->value) + '\n';
+    }
 }
 
-class CharacterFileRoundTripTest : public WorkspaceTest {
-protected:
-    static std::string Written() {
-        std::ostringstream out;
-        WriteCharacterFile(out);
-        return out.str();
-    }
-
-    // Empties the record, loads the workspace's classes afresh and reads `text`.
-    static CharacterReadReport Read(const std::string& text) {
-        ResetProgramForTests();
-        CClass.LoadClass();
-        std::istringstream in(text);
-        return XMLRead().ReadCharacterStream(in);
-    }
-
-    static CharacterClass* ClassNamed(const std::string& name) {
-        for (CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-            if (cls->name == name) {
-                return cls;
-            }
+// Every field the file carries, by the field table's names: one "name=value" line each, so a
+// difference shows as the lines that differ.
+std::string SavedFields() {
+    const Character_Class& c = current_character;
+    std::string lines;
+    for (const CharacterField& field : CharacterFields()) {
+        if (field.file_tag.empty()) {
+            continue;
         }
-        return nullptr;
+        const std::string name(field.name);
+        std::visit(
+            [&](const auto& member) {
+                using Member = std::decay_t<decltype(member)>;
+                if constexpr (std::is_same_v<Member, SpecialField>) {
+                    // the lists and arrays follow below
+                } else if constexpr (std::is_same_v<Member, std::string Character_Class::*>) {
+                    lines += name + "=" + c.*member + '\n';
+                } else if constexpr (std::is_same_v<Member,
+                                                    std::vector<std::string> Character_Class::*>) {
+                    for (const std::string& entry : c.*member) {
+                        lines += name + "+" + entry + '\n';
+                    }
+                } else {
+                    lines += name + "=" + std::to_string(c.*member) + '\n';
+                }
+            },
+            field.member);
     }
-};
+    AddItems<SkillDataItem>(lines, "skills");
+    AddItems<SpellDataItem>(lines, "spells");
+    AddItems<TalentDataItem>(lines, "talents");
+    AddItems<ProfDataItem>(lines, "proficiencies");
+    AddItems<QuirkDataItem>(lines, "quirks");
+    AddItems<EquipDataItem>(lines, "equipment");
+    for (const ClassDataItem* e = ClassDataItem::pHead.get(); e; e = e->next.get()) {
+        lines += "classes: " + e->name + " level " + std::to_string(e->level) + " exp " +
+                 FloatText(e->experience) + '\n';
+    }
+    for (const char* sibling : current_character.sibling) {
+        lines += std::string("sibling: ") + sibling + '\n';
+    }
+    return lines;
+}
 
-TEST_F(CharacterFileRoundTripTest, EveryShippedMultiClassKeepsItsClassAndItsBackgrounds) {
-    std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata/Classes",
-                          workspace / "Classes");
-    CClass.LoadClass();
-    std::vector<std::string> multi_classes;
-    for (const CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-        if (cls->name.find('/') != std::string::npos) {
-            multi_classes.push_back(cls->name);
-        }
+// Something in every field the file carries: field n gets the number n + 2 or the text
+// `text(n)`, each list an item, the class two entries with some history.
+void FillEverySavedField(const std::function<std::string(int)>& text) {
+    int n = 0;
+    for (const CharacterField& field : CharacterFields()) {
+        ++n;
+        FillPlainField(field, n + 2, text(n));
     }
-    ASSERT_EQ(multi_classes.size(), 6u);
-    for (const std::string& name : multi_classes) {
-        ResetProgramForTests();
-        CClass.LoadClass();
-        Character_Class& c = current_character;
-        c.class_long_name = name;
-        c.class_item = ClassNamed(name);
-        c.level = 1;
-        // One entry per single class the name joins, in list order, as the class step makes
-        // them: "Wizard/Thief" lists Thief before Wizard.
-        for (const CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-            if (cls->name.find('/') == std::string::npos &&
-                name.find(cls->name) != std::string::npos) {
-                ClassDataItem::AddTail(ClassEntry(cls->name));
-            }
-        }
-        ASSERT_EQ(ClassDataItem::Count(), 2u) << name;
-        // Every background the class can have, so a wrong class record drops one.
-        c.requires_hwg_class = c.requires_wg_class = c.requires_vg_class = true;
-        c.school_location = "Far Tower";
-        c.camp_type = "Mountain Camp";
-        c.vg_the_call = "A dream";
-        const std::string first = Written();
-        const CharacterReadReport report = Read(first);
-        EXPECT_TRUE(report.problems.empty()) << name;
-        ASSERT_NE(current_character.class_item, nullptr) << name;
-        EXPECT_EQ(current_character.class_item->name, name);
-        EXPECT_EQ(Written(), first) << name;
+    Character_Class& c = current_character;
+    c.class_item = CharacterClass::pHead.get();
+    c.class_long_name = "Fighter"; // found again, so the backgrounds are written again
+    SkillDataItem::AddTail(MakeItem<SkillDataItem>(text(++n), 45));
+    SpellDataItem::AddTail(MakeItem<SpellDataItem>(text(++n), 2));
+    TalentDataItem::AddTail(MakeItem<TalentDataItem>(text(++n), 1));
+    ProfDataItem::AddTail(MakeItem<ProfDataItem>(text(++n), 3));
+    QuirkDataItem::AddTail(MakeItem<QuirkDataItem>(text(++n), 4));
+    EquipDataItem::AddTail(MakeItem<EquipDataItem>(text(++n), 6));
+    for (int i = 0; i < kSiblingLines; ++i) {
+        SetSiblingLine(i, text(++n).substr(0, kSiblingLineSize - 1));
     }
+    auto fighter = MakeClassEntry("Fighter", 3);
+    fighter->experience = 1234567.0f; // six digits would not read back
+    fighter->read_languages[3] = 15;
+    ClassDataItem::AddTail(std::move(fighter));
+    auto second = MakeClassEntry(text(++n), 2);
+    second->pick_pockets[2] = 40;
+    ClassDataItem::AddTail(std::move(second));
 }
 
 // Texts as a player may type them into a name, a language or a tree edit.
@@ -111,87 +106,69 @@ const std::string kTypedTexts[] = {
     "",
 };
 
-TEST_F(CharacterFileRoundTripTest, WhateverIsTypedIntoATextReadsBackExactly) {
-    // A class of all three backgrounds, so every background text is written.
+class CharacterFileRoundTripTest : public CharacterFileTest {};
+
+TEST_F(CharacterFileRoundTripTest, EverySavedFieldComesBackIntoItsOwnMember) {
+    // A class of all three backgrounds, so every background field is written.
     WriteFile("Classes/FighterClass.qdf",
               DataRecord("CHARACTER_CLASS", "<NAME>Fighter</NAME>\n<FIGHTER>1</FIGHTER>\n"
                                             "<MAGE>1</MAGE>\n<CLERIC>1</CLERIC>\n"));
+    // Round 0 gives every field a text of its own, so a field read into another member shows;
+    // each later round gives the fields what a player may type, shifted by one.
     constexpr std::size_t kTexts = std::size(kTypedTexts);
-    for (std::size_t shift = 0; shift < kTexts; ++shift) {
-        ResetProgramForTests();
-        CClass.LoadClass();
-        Character_Class& c = current_character;
-        c.class_item = CharacterClass::pHead.get();
-        c.requires_hwg_class = c.requires_wg_class = c.requires_vg_class = true;
-        // Every saved text of the record gets one of the texts, each round another one.
-        std::size_t next = shift;
-        const auto text = [&] { return kTypedTexts[next++ % kTexts]; };
-        for (const SavedTag& tag : SavedCharacterTags()) {
-            std::visit(
-                [&](const auto& field) {
-                    using Field = std::decay_t<decltype(field)>;
-                    if constexpr (std::is_same_v<Field, std::string Character_Class::*>) {
-                        c.*field = text();
-                    } else if constexpr (std::is_same_v<
-                                             Field, std::vector<std::string> Character_Class::*>) {
-                        c.*field = {text(), text()};
-                    } else if constexpr (std::is_same_v<Field, SiblingLine>) {
-                        SetSiblingLine(field.index, text().substr(0, kSiblingLineSize - 1));
-                    }
-                },
-                tag.field);
-        }
-        c.class_long_name = "Fighter"; // found again, so the backgrounds are written again
-        ClassDataItem::AddTail(ClassEntry(text()));
-        SkillDataItem::AddTail(MakeItem<SkillDataItem>(text(), 45));
-        EquipDataItem::AddTail(MakeItem<EquipDataItem>(text(), 2));
-        SpellDataItem::AddTail(MakeItem<SpellDataItem>(text(), 3));
+    for (std::size_t round = 0; round <= kTexts; ++round) {
+        SCOPED_TRACE(testing::Message() << "round " << round);
+        Read(""); // an empty record, the classes loaded
+        FillEverySavedField([&](int n) {
+            return round == 0 ? "Text " + std::to_string(n) : kTypedTexts[(n + round) % kTexts];
+        });
         const std::string first = Written();
-        // Keep what was written, field by field.
-        std::vector<std::string> before;
-        const auto collect = [](std::vector<std::string>& out) {
-            const Character_Class& r = current_character;
-            for (const SavedTag& tag : SavedCharacterTags()) {
-                std::visit(
-                    [&](const auto& field) {
-                        using Field = std::decay_t<decltype(field)>;
-                        if constexpr (std::is_same_v<Field, std::string Character_Class::*>) {
-                            out.push_back(tag.tag + ("=" + r.*field));
-                        } else if constexpr (std::is_same_v<Field, std::vector<std::string>
-                                                                       Character_Class::*>) {
-                            for (const std::string& entry : r.*field) {
-                                out.push_back(tag.tag + ("+" + entry));
-                            }
-                        } else if constexpr (std::is_same_v<Field, SiblingLine>) {
-                            out.push_back(tag.tag + ("=" + std::string(r.sibling[field.index])));
-                        }
-                    },
-                    tag.field);
-            }
-            out.push_back("class=" + ClassDataItem::pHead->name);
-            out.push_back("skill=" + SkillDataItem::pHead->name);
-            out.push_back("equipment=" + EquipDataItem::pHead->name);
-            out.push_back("spell=" + SpellDataItem::pHead->name);
-        };
-        collect(before);
+        const std::string before = SavedFields();
         const CharacterReadReport report = Read(first);
         EXPECT_TRUE(report.complete);
         EXPECT_TRUE(report.problems.empty()) << report.problems.front();
-        std::vector<std::string> after;
-        collect(after);
-        EXPECT_EQ(after, before) << "round " << shift;
+        EXPECT_EQ(SavedFields(), before);
         EXPECT_EQ(Written(), first);
     }
 }
 
-TEST_F(CharacterFileRoundTripTest, ExperienceReadsBackExactly) {
-    for (const float experience : {1234567.0f, 16777215.0f, 2250000.0f, 0.1f, 1500.5f, 3.4e38f}) {
-        ResetProgramForTests();
-        ClassDataItem::AddTail(ClassEntry("Fighter"));
-        ClassDataItem::pHead->experience = experience;
-        Read(Written());
-        ASSERT_EQ(ClassDataItem::Count(), 1u);
-        EXPECT_EQ(ClassDataItem::pHead->experience, experience);
+TEST_F(CharacterFileRoundTripTest, EveryShippedMultiClassKeepsItsClassAndItsBackgrounds) {
+    std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata/Classes",
+                          workspace / "Classes");
+    std::vector<std::string> multi_classes;
+    Read("");
+    for (const CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
+        if (cls->name.find('/') != std::string::npos) {
+            multi_classes.push_back(cls->name);
+        }
+    }
+    ASSERT_EQ(multi_classes.size(), 6u);
+    for (const std::string& name : multi_classes) {
+        Read("");
+        Character_Class& c = current_character;
+        c.class_long_name = name;
+        // One entry per single class the name joins, in list order, as the class step makes
+        // them: "Wizard/Thief" lists Thief before Wizard.
+        for (CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
+            if (cls->name == name) {
+                c.class_item = cls;
+            } else if (cls->name.find('/') == std::string::npos &&
+                       name.find(cls->name) != std::string::npos) {
+                ClassDataItem::AddTail(MakeClassEntry(cls->name));
+            }
+        }
+        ASSERT_EQ(ClassDataItem::Count(), 2u) << name;
+        // Every background the class can have, so a wrong class record drops one.
+        c.requires_hwg_class = c.requires_wg_class = c.requires_vg_class = true;
+        c.school_location = "Far Tower";
+        c.camp_type = "Mountain Camp";
+        c.vg_the_call = "A dream";
+        const std::string first = Written();
+        const CharacterReadReport report = Read(first);
+        EXPECT_TRUE(report.problems.empty()) << name;
+        ASSERT_NE(current_character.class_item, nullptr) << name;
+        EXPECT_EQ(current_character.class_item->name, name);
+        EXPECT_EQ(Written(), first) << name;
     }
 }
 

@@ -1,21 +1,15 @@
 // The character file's text: a small character against a reviewed file, and the parts that
 // appear only when the record holds something.
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "core/data/class_data.h"
-#include "core/data/race_data.h"
-#include "core/files/character_file_writer.h"
-#include "core/model/character.h"
+#include "character_file_fixture.h"
 #include "support/golden.h"
-#include "support/sample_character.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-class CharacterFileWriterTest : public WorkspaceTest {
+class CharacterFileWriterTest : public CharacterFileTest {
 protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
@@ -23,16 +17,6 @@ protected:
         CRace.LoadRace();
         CClass.LoadClass();
         MakeSampleCharacter();
-    }
-
-    static std::string Written() {
-        std::ostringstream out;
-        WriteCharacterFile(out);
-        return out.str();
-    }
-
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
     }
 
     static int Count(const std::string& text, const std::string& part) {
@@ -66,76 +50,72 @@ TEST_F(CharacterFileWriterTest, SectionsAndCoinsAppearOnlyWhenTheyHoldSomething)
     EXPECT_TRUE(Has(text, "<COINS>\n<COPPERCOINS>12</COPPERCOINS>\n</COINS>\n"));
     EXPECT_FALSE(Has(text, "GOLDCOINS"));
     EXPECT_FALSE(Has(text, "<PROF_SECTION>"));
-    EXPECT_FALSE(Has(text, "<TALENT_SECTION>"));
     EXPECT_FALSE(Has(text, "<BACKGROUND"));
 }
 
+// A background is written when the class belongs to its group and the character took it: the
+// spell-casters' when the supplement obliged it, the fighter's also when it was rolled.
 TEST_F(CharacterFileWriterTest, BackgroundBlocksFollowTheClassAndWhatTheCharacterTook) {
-    CharacterClass* fighter = current_character.class_item;
-    ASSERT_NE(fighter, nullptr);
-    current_character.camp_type = "Mountain Camp";
-    current_character.accident_events = {"Fell off a wall", "Burned at the forge"};
-    current_character.occupation_event = "Held a bridge";
-    std::string text = Written();
-    EXPECT_TRUE(Has(text, "<BACKGROUND TYPE=\"Fighter\">\n<TRAINING TYPE=\"Basic\">\n"
-                          "<CAMP_TYPE>Mountain Camp</CAMP_TYPE>\n<CAMP_QUALITY></CAMP_QUALITY>\n"
-                          "<CAMP_RESULTS></CAMP_RESULTS>\n"
-                          "<ACCIDENT_EVENT TYPE=\"Accident\">Fell off a wall</ACCIDENT_EVENT>\n"
-                          "<ACCIDENT_EVENT TYPE=\"Accident\">Burned at the forge</ACCIDENT_EVENT>\n"
-                          "</TRAINING>\n<SPECIALTY_ASSIGNMENT></SPECIALTY_ASSIGNMENT>\n"
-                          "<TRAINING TYPE=\"Advanced\">\n<AIT_QUALITY></AIT_QUALITY>\n</TRAINING>\n"
-                          "<STATE_OF_HOSTILITIES></STATE_OF_HOSTILITIES>\n"
-                          "<OCCUPYING_FORCE_ATTITUDE></OCCUPYING_FORCE_ATTITUDE>\n"
-                          "<OCCUPATION_EVENT TYPE=\"During Occupation\">Held a bridge"
-                          "</OCCUPATION_EVENT>\n<GUERILLA_EVENT TYPE=\"Quell Guerilla Movement\">"
-                          "</GUERILLA_EVENT>\n</BACKGROUND>\n<COINS>"))
-        << text;
-
-    // A spell-caster background needs both a mage class and the supplement's obligation.
-    current_character.school_location = "Far Tower";
-    current_character.requires_hwg_class = true;
-    EXPECT_FALSE(Has(Written(), "Magic-User"));
-    fighter->mage = 1;
-    text = Written();
-    EXPECT_TRUE(Has(text, "<BACKGROUND TYPE=\"Magic-User\">\n"
-                          "<SCHOOL_LOCATION>Far Tower</SCHOOL_LOCATION>\n"));
-    EXPECT_LT(text.find("Magic-User"), text.find("TYPE=\"Fighter\""));
-
-    current_character.vg_the_call = "A dream";
-    fighter->cleric = 1;
-    EXPECT_FALSE(Has(Written(), "Cleric"));
-    current_character.requires_vg_class = true;
-    EXPECT_TRUE(
-        Has(Written(), "<BACKGROUND TYPE=\"Cleric\">\n<VG_THE_CALL>A dream</VG_THE_CALL>\n"));
-
-    // A class outside the fighter group writes no fighter background, however it was rolled.
-    fighter->fighter = 2;
-    EXPECT_FALSE(Has(Written(), "TYPE=\"Fighter\""));
+    Character_Class& c = current_character;
+    CharacterClass& cls = *c.class_item;
+    c.camp_type = "Mountain Camp";
+    c.accident_events = {"Fell off a wall", "Burned at the forge"};
+    c.war_events = {"Siege of the ford"};
+    c.occupation_event = "Held a bridge";
+    c.noncombat_events = {"Road patrol"};
+    c.school_location = "Far Tower";
+    c.vg_the_call = "A dream";
+    const struct {
+        int mage, fighter, cleric;
+        bool obliged;
+        const char* blocks;
+    } cases[] = {
+        {0, 1, 0, true, "Fighter "},
+        {1, 1, 1, false, "Fighter "},
+        {2, 1, 1, true, "Magic-User Fighter Cleric "},
+        {1, 2, 1, true, "Magic-User Cleric "}, // a fighter value other than 1 is no fighter
+    };
+    for (const auto& k : cases) {
+        cls.mage = k.mage, cls.fighter = k.fighter, cls.cleric = k.cleric;
+        c.requires_hwg_class = c.requires_vg_class = k.obliged;
+        const std::string text = Written();
+        std::string blocks;
+        const std::string open = "<BACKGROUND TYPE=\"";
+        for (auto at = text.find(open); at != std::string::npos; at = text.find(open, at + 1)) {
+            blocks +=
+                text.substr(at + open.size(), text.find('"', at + open.size()) - at - open.size()) +
+                ' ';
+        }
+        EXPECT_EQ(blocks, k.blocks) << k.mage << k.fighter << k.cleric << k.obliged;
+    }
+    // The three blocks as the file carries them (reviewed).
+    cls.mage = cls.fighter = cls.cleric = 1;
+    const std::string text = Written();
+    const auto start = text.find("<BACKGROUND");
+    ExpectMatchesGolden("character_backgrounds.xml",
+                        text.substr(start, text.find("<COINS>") - start));
 }
 
 TEST_F(CharacterFileWriterTest, ClassHistoryLinesCoverLevelZeroToTheEntrysLevelWithinTheArrays) {
-    struct Case {
+    const struct {
         int level;
         int lines; // CLASS_HITPOINTS_ lines written
         const char* last;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0, 1, "<CLASS_HITPOINTS_0>"},
         {3, 4, "<CLASS_HITPOINTS_3>"},
         {99, 100, "<CLASS_HITPOINTS_99>"},
         {250, 100, "<CLASS_HITPOINTS_99>"}, // a level beyond the arrays stops at 99
-        {-2, 0, nullptr},
+        {-2, 0, "<CLASS_DATA>"},
     };
-    for (const Case& c : cases) {
-        ClassDataItem::pHead->level = c.level;
+    for (const auto& k : cases) {
+        ClassDataItem::pHead->level = k.level;
         const std::string text = Written();
-        EXPECT_EQ(Count(text, "<CLASS_HITPOINTS_"), c.lines) << "level " << c.level;
-        if (c.last) {
-            EXPECT_TRUE(Has(text, c.last)) << "level " << c.level;
-        }
+        EXPECT_EQ(Count(text, "<CLASS_HITPOINTS_"), k.lines) << "level " << k.level;
+        EXPECT_TRUE(Has(text, k.last)) << "level " << k.level;
         // Seventeen arrays a level, besides CLASS_LONG_NAME, CLASS_DATA, CLASS_NAME,
         // CLASS_LEVEL and CLASS_EXP.
-        EXPECT_EQ(Count(text, "<CLASS_"), 5 + 17 * c.lines) << "level " << c.level;
+        EXPECT_EQ(Count(text, "<CLASS_"), 5 + 17 * k.lines) << "level " << k.level;
     }
 }
 

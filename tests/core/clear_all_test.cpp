@@ -12,32 +12,23 @@ namespace {
 
 class ClearAllTest : public WorkspaceTest {
 protected:
-    // A creation half-way through.
-    void FillCharacter() {
-        program_data.creation_stage = 8;
-        program_data.building_points = 7.5f;
-        program_data.money_roll_modifier = 3;
-        program_data.honor_roll_modifier = 2;
-        program_data.quirk_rolls_pending = 1;
-        quirkflaw[0].bp = 99;
-        std::snprintf(quirkflaw[0].name, sizeof quirkflaw[0].name, "%s", "changed");
-    }
     ScriptedPort port;
 };
 
-TEST_F(ClearAllTest, ResetsTheCreationStateButWhatLaterStepsResetThemselves) {
-    FillCharacter();
+TEST_F(ClearAllTest, ResetsTheCreationAndTheQuirkTableButWhatLaterStepsResetThemselves) {
+    program_data.creation_stage = 8;
+    program_data.building_points = 7.5f;
+    program_data.money_roll_modifier = 3;
+    program_data.honor_roll_modifier = 2;
+    program_data.quirk_rolls_pending = 1;
+    quirkflaw[0].bp = 99;
+    std::snprintf(quirkflaw[0].name, sizeof quirkflaw[0].name, "%s", "changed");
     Clear_All();
     EXPECT_EQ(program_data.creation_stage, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
     EXPECT_EQ(program_data.money_roll_modifier, 0);
     EXPECT_EQ(program_data.honor_roll_modifier, 2);
     EXPECT_EQ(program_data.quirk_rolls_pending, 1);
-}
-
-TEST_F(ClearAllTest, RestoresTheQuirkTable) {
-    FillCharacter();
-    Clear_All();
     // Entry 0 is the blank entry that ends the exclusion lists.
     EXPECT_EQ(quirkflaw[0].bp, 0);
     EXPECT_STREQ(quirkflaw[0].name, "");
@@ -58,7 +49,7 @@ TEST_F(ClearAllTest, NamesTheLogOnceAndEmptiesItForEachCharacter) {
     ASSERT_GE(name.size(), 5u);
     EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
     EXPECT_EQ(port.tree_clears, 1);
-    FillCharacter();
+    program_data.creation_stage = 8;
     Clear_All();
     EXPECT_EQ(std::string(program_data.log_file_name), name);
     EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");

@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "core/dice/dice.h"
 #include "core/dice/vexl_random.h"
 #include "core/gm/critical_hit.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -29,6 +31,9 @@ TEST(Criticalhit, MessagesClampAndTheEdgesOfTheRollRange) {
     };
     const Case cases[] = {
         {"top of the range", 10000, 1, kCrushing, "Head, top: "},
+        {"bottom of the range", 0, 1, kCrushing, "Foot, top: "},
+        {"puncturing 5 starts at 1", 0, 5, kPuncturing, kIncomplete},
+        {"and has its foot at 1", 1, 5, kPuncturing, "Foot, top: "},
         {"above the range", 10001, 1, kCrushing, kIncomplete},
         {"below the range", -1, 3, kHacking, kIncomplete},
         {"far above", INT_MAX, 3, kHacking, kIncomplete},
@@ -54,39 +59,22 @@ TEST(Criticalhit, MessagesClampAndTheEdgesOfTheRollRange) {
     }
 }
 
-TEST(Criticalhit, RollZeroFindsTheFootTopExceptForPuncturingFive) {
-    for (int type = 0; type < 4; ++type) {
-        for (int severity = 1; severity <= 24; ++severity) {
-            const std::string text = Criticalhit(0, severity, type);
-            if (type == kPuncturing && severity == 5) {
-                EXPECT_EQ(text, kIncomplete);
-                EXPECT_TRUE(StartsWith(Criticalhit(1, severity, type), "Foot, top: "));
-            } else {
-                EXPECT_TRUE(StartsWith(text, "Foot, top: ")) << type << "/" << severity;
-            }
-        }
+TEST(Criticalhit, DamageTypeNamesFollowTheDropDownAndTheLegendIsReviewed) {
+    const std::pair<const char*, int> names[] = {{"Puncturing", kPuncturing},
+                                                 {"Hacking", kHacking},
+                                                 {"Crushing", kCrushing},
+                                                 {"Monster Bites", kMonsterBites},
+                                                 {"hacking", -1},
+                                                 {"Monster", -1},
+                                                 {"", -1}};
+    for (const auto& [name, type] : names) {
+        EXPECT_EQ(CriticalDamageTypeFromName(name), type) << name;
     }
-}
-
-TEST(Criticalhit, DamageTypeNamesFollowTheDropDown) {
-    EXPECT_EQ(CriticalDamageTypeFromName("Puncturing"), kPuncturing);
-    EXPECT_EQ(CriticalDamageTypeFromName("Hacking"), kHacking);
-    EXPECT_EQ(CriticalDamageTypeFromName("Crushing"), kCrushing);
-    EXPECT_EQ(CriticalDamageTypeFromName("Monster Bites"), kMonsterBites);
-    EXPECT_EQ(CriticalDamageTypeFromName("hacking"), -1);
-    EXPECT_EQ(CriticalDamageTypeFromName("Monster"), -1);
-    EXPECT_EQ(CriticalDamageTypeFromName(""), -1);
-}
-
-TEST(CriticalLegend, ListsTheNotationInOrderUnderItsTitle) {
-    ASSERT_EQ(kCriticalLegend.size(), 34u);
-    EXPECT_STREQ(kCriticalLegend[0], "Critical Hit Notations");
-    EXPECT_STREQ(kCriticalLegend[1], "numeral X = extra damage of dX type");
-    EXPECT_STREQ(kCriticalLegend[7], "dX = reduce Deterity by X");
-    EXPECT_STREQ(kCriticalLegend[12], "m1 = 50% move for 1 rd, 10% for 2d4 rds");
-    EXPECT_STREQ(kCriticalLegend[21], "m10 = 75% for 1 week, 50% for 1d6 months");
-    EXPECT_STREQ(kCriticalLegend[27], "sX - reduce Strength by x");
-    EXPECT_STREQ(kCriticalLegend[33], "xX = X times the damage");
+    std::string legend;
+    for (const char* item : kCriticalLegend) {
+        legend += std::string(item) + '\n';
+    }
+    ExpectMatchesGolden("critical_legend.txt", legend);
 }
 
 // Severity rolls with chosen dice; each case is worked out by hand from the rule.
@@ -128,56 +116,17 @@ TEST(CriticalSeverity, HugeBaseDoesNotOverflow) {
     EXPECT_EQ(CriticalSeverityFromRolls(INT_MAX, [&]() { return falls[next++]; }), INT_MIN);
 }
 
-class CriticalHitDiceRollTest : public ::testing::Test {
-protected:
-    void TearDown() override { ResetVexlrand(); }
-
-    // A d8 face from a raw generator number: its top three bits.
-    static int Face(uint32_t raw) { return static_cast<int>(raw >> 29) + 1; }
-
-    // A clock whose generator opens with `faces` on a d8. The first number is the clock
-    // itself tempered, so the clocks tried are spread over the whole 32-bit range.
-    static uint32_t ClockOpeningWith(const std::vector<int>& faces) {
-        for (uint32_t i = 1;; ++i) {
-            const uint32_t clock = i * 2654435761u;
-            SeedVexlrandAsClock(clock);
-            bool match = true;
-            for (int face : faces) {
-                match = match && Face(Vexlrand()) == face;
-            }
-            if (match) {
-                return clock;
-            }
-        }
-    }
-};
-
-TEST_F(CriticalHitDiceRollTest, WorkedExamplesOnTheGenerator) {
-    struct Case {
-        std::vector<int> faces;
-        int expected;
-    };
-    const Case cases[] = {{{8, 5}, 18}, {{1, 4}, -2}, {{6}, 9}};
-    for (const Case& c : cases) {
-        const uint32_t clock = ClockOpeningWith(c.faces);
-        SeedVexlrandAsClock(clock);
-        EXPECT_EQ(CriticalHitDiceRoll(8, 1, 3), c.expected) << "clock " << clock;
-        // Exactly those dice were drawn: the next number is the one after them.
-        SeedVexlrandAsClock(clock);
-        for (std::size_t i = 0; i < c.faces.size(); ++i) {
-            Vexlrand();
-        }
-        const uint32_t after = Vexlrand();
-        SeedVexlrandAsClock(clock);
-        CriticalHitDiceRoll(8, 1, 3);
-        EXPECT_EQ(Vexlrand(), after) << "clock " << clock;
-    }
-}
-
-TEST_F(CriticalHitDiceRollTest, OneSidedDieEndsAtOnce) {
+TEST(CriticalHitDiceRoll, RollsTheDieOpenEndedOnTheModifier) {
+    QueueDieFaces({8, 5});
+    EXPECT_EQ(CriticalHitDiceRoll(8, 1, 3), 18);
+    QueueDieFaces({1, 4});
+    EXPECT_EQ(CriticalHitDiceRoll(8, 1, 3), -2);
+    EXPECT_EQ(QueuedDieFacesLeft(), 0) << "exactly the dice of the rule were rolled";
     SeedVexlrandAsClock(77);
-    EXPECT_EQ(CriticalHitDiceRoll(1, 1, 3), 4);
+    EXPECT_EQ(CriticalHitDiceRoll(1, 1, 3), 4); // a one-sided die ends at once
     EXPECT_EQ(CriticalHitDiceRoll(8, 0, 3), 3);
+    ClearQueuedDieFaces();
+    ResetVexlrand();
 }
 
 } // namespace

@@ -16,11 +16,9 @@ TEST(DataNumbers, IntegersReadLikeAtoiButSaturate) {
     };
     const Case cases[] = {
         {"plain", "3", 3},
-        {"leading blanks and a tab", " \t 12", 12},
         {"explicit plus", "+7", 7},
-        {"negative, trailing text ignored", "-12abc", -12},
+        {"blanks, sign, trailing text ignored", " \t -12abc", -12},
         {"no digits", "abc", 0},
-        {"empty", "", 0},
         {"sign then blank", "- 5", 0},
         {"hexadecimal is not read as such", "0x1A", 0},
         {"decimal point stops the number", "18.51", 18},
@@ -29,7 +27,6 @@ TEST(DataNumbers, IntegersReadLikeAtoiButSaturate) {
         {"smallest 32-bit value", "-2147483648", INT32_MIN},
         {"one below the smallest", "-2147483649", INT32_MIN},
         {"far too many digits", "99999999999999999999999999999999", INT32_MAX},
-        {"far too many negative digits", "-99999999999999999999999999999999", INT32_MIN},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AtoiSaturating(c.text), c.expected) << c.label;
@@ -47,11 +44,9 @@ TEST(DataNumbers, DecimalsReadLikeAtofButSaturate) {
         {"strength with percentile", "18.51", 18.51f},
         {"blanks, exponent, trailing text", "  -2.5e1x", -25.0f},
         {"no integer part", ".5", 0.5f},
-        {"no fraction digits", "5.", 5.0f},
         {"exponent without digits is left alone", "1e", 1.0f},
         {"no digits", "pounds", 0.0f},
         {"infinity is not a number here", "inf", 0.0f},
-        {"nan is not a number here", "nan", 0.0f},
         {"beyond single precision", "1e39", FLT_MAX},
         {"beyond double precision, negative", "-1e999", -FLT_MAX},
         {"too small to hold", "1e-999", 0.0f},
@@ -71,11 +66,9 @@ TEST(DataNumbers, TheCheckTellsNumbersFromText) {
     };
     const Case cases[] = {
         {"whole number", "3", NumberText::kNumber, NumberText::kNumber},
-        {"blanks around", " -3 ", NumberText::kNumber, NumberText::kNumber},
         {"fraction", "18.51", NumberText::kNotANumber, NumberText::kNumber},
         {"word", "three", NumberText::kNotANumber, NumberText::kNotANumber},
         {"number then word", "3 gold", NumberText::kNotANumber, NumberText::kNotANumber},
-        {"empty", "", NumberText::kNotANumber, NumberText::kNotANumber},
         {"sign alone", "-", NumberText::kNotANumber, NumberText::kNotANumber},
         {"beyond 32 bits", "4294967296", NumberText::kOutOfRange, NumberText::kNumber},
         {"beyond single precision", "1e40", NumberText::kNotANumber, NumberText::kOutOfRange},

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include "core/dice/dice.h"
@@ -41,14 +39,6 @@ TEST_F(DiceLogTest, LinesCarryThePaddedBalanceAndATrailingSpace) {
     }
 }
 
-TEST_F(DiceLogTest, LineWithoutBalanceIsTheTextAndASpace) {
-    std::string text = "Party honor adjusted";
-    Format_Entry(text, "Honor_3.log");
-    EXPECT_EQ(ReadFile("Honor_3.log"), "Party honor adjusted \n");
-    EXPECT_EQ(text, "Party honor adjusted\n");
-    EXPECT_EQ(port.tree_updates, 0);
-}
-
 TEST_F(DiceLogTest, WindowOpensWithTheFileAsItWasThenTakesTheLine) {
     WriteFile("9.log", "BP=0.0    | earlier \n");
     std::string text = "later";
@@ -59,6 +49,14 @@ TEST_F(DiceLogTest, WindowOpensWithTheFileAsItWasThenTakesTheLine) {
     Format_Entry(2.0f, again, "9.log");
     EXPECT_EQ(port.log_window_opens, 1);
     EXPECT_EQ(port.tree_updates, 2);
+
+    // A line without a balance (the honor log's) is the text and a space, and no tree update.
+    std::string honor = "Party honor adjusted";
+    Format_Entry(honor, "9.log");
+    EXPECT_EQ(ReadFile("9.log"), "BP=0.0    | earlier \nBP=2.0    | later \n"
+                                 "BP=2.0    | again \nParty honor adjusted \n");
+    EXPECT_EQ(honor, "Party honor adjusted\n");
+    EXPECT_EQ(port.tree_updates, 2);
 }
 
 TEST_F(DiceLogTest, CreateFilenameNamesFromTwelveD12AndEmptiesTheFile) {
@@ -66,11 +64,9 @@ TEST_F(DiceLogTest, CreateFilenameNamesFromTwelveD12AndEmptiesTheFile) {
     char name[kLogFileNameSize] = "x";                      // one character is not a name
     Create_Filename(name);
     EXPECT_EQ(std::string(name), "78.log");
-    const int total = 78;
-
     WriteFile(name, "old lines\n");
     Create_Filename(name); // a name already given is kept, and the file is emptied
-    EXPECT_EQ(std::string(name), std::to_string(total) + ".log");
+    EXPECT_EQ(std::string(name), "78.log");
     EXPECT_EQ(ReadFile(name), "");
 }
 

@@ -57,79 +57,38 @@ TEST_F(SavedFilesTest, SavingCreatesTheDirectoryAndReplacesTheOldFile) {
 // The save command never writes a nameless file and never replaces another character's file
 // unasked; the character opened from a file, or saved once, replaces its own silently.
 TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharacter) {
-    const std::string kName = "yesno:Save Character:A saved character named Ada already "
-                              "exists. Replace it with this character?";
-    const std::string kAskName = "text:Enter Name:Character Creation: Name your Character";
+    const std::string kReplace = "yesno:Save Character:A saved character named Ada already "
+                                 "exists. Replace it with this character?\n";
+    const std::string kAskName = "text:Enter Name:Character Creation: Name your Character\n";
+    const std::string kNewAda = "<CHARACTER_NAME>Ada</CHARACTER_NAME>";
     const struct {
-        const char* label;
         const char* name;                 // the character's name before saving
         const char* own_file;             // the file it was opened from or saved to ("" for none)
-        bool other_ada_exists;            // CharacterXML/Ada.xml holds another character
-        std::vector<const char*> answers; // "yes", "no", "cancel" or a name
-        std::vector<std::string> asked;
+        bool other_ada;                   // CharacterXML/Ada.xml holds another character
+        std::vector<std::string> answers; // "yes", "no", "cancel" or a name
+        std::string asked;
         SaveResult result;
-        const char* ada_file_holds; // what Ada.xml names afterwards ("" for no file)
+        std::string ada_file_holds; // what Ada.xml names afterwards ("" for no file)
     } cases[] = {
-        {"nameless, named at the save",
-         "",
-         "",
-         false,
-         {"Ada"},
-         {kAskName},
-         SaveResult::kSaved,
-         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
-        {"nameless, naming cancelled",
-         "",
-         "",
-         false,
-         {"cancel"},
-         {kAskName},
-         SaveResult::kCancelled,
-         ""},
-        {"nameless, an empty name", "", "", false, {""}, {kAskName}, SaveResult::kCancelled, ""},
-        {"another Ada kept, then cancelled",
-         "Ada",
-         "",
-         true,
-         {"no", "cancel"},
-         {kName, kAskName},
-         SaveResult::kCancelled,
-         "Old Ada"},
-        {"another Ada kept, saved as Bea",
-         "Ada",
-         "",
-         true,
-         {"no", "Bea"},
-         {kName, kAskName},
-         SaveResult::kSaved,
-         "Old Ada"},
-        {"another Ada replaced",
-         "Ada",
-         "",
-         true,
-         {"yes"},
-         {kName},
-         SaveResult::kSaved,
-         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
-        {"opened from Ada.xml",
-         "Ada",
-         "Ada.xml",
-         true,
-         {},
-         {},
-         SaveResult::kSaved,
-         "<CHARACTER_NAME>Ada</CHARACTER_NAME>"},
+        {"", "", false, {"Ada"}, kAskName, SaveResult::kSaved, kNewAda},
+        {"", "", false, {"cancel"}, kAskName, SaveResult::kCancelled, ""},
+        {"", "", false, {""}, kAskName, SaveResult::kCancelled, ""},
+        {"Ada", "", true, {"no", "cancel"}, kReplace + kAskName, SaveResult::kCancelled, "Old Ada"},
+        {"Ada", "", true, {"no", "Bea"}, kReplace + kAskName, SaveResult::kSaved, "Old Ada"},
+        {"Ada", "", true, {"yes"}, kReplace, SaveResult::kSaved, kNewAda},
+        {"Ada", "Ada.xml", true, {}, "", SaveResult::kSaved, kNewAda},
     };
     for (const auto& c : cases) {
         TearDown();
         SetUp();
         ScriptedPort port;
-        if (c.other_ada_exists) {
+        const std::string label = std::string(c.name) + "/" + c.own_file + "/" + c.asked;
+        if (c.other_ada) {
             WriteFile("CharacterXML/Ada.xml", "Old Ada");
         }
         current_character.character_name = c.name;
         RememberSavedFile(c.own_file);
-        for (const std::string answer : c.answers) {
+        for (const std::string& answer : c.answers) {
             if (answer == "yes" || answer == "no") {
                 answer == "yes" ? port.AnswerYes() : port.AnswerNo();
             } else if (answer == "cancel") {
@@ -138,22 +97,22 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
                 port.AnswerText(answer);
             }
         }
-        EXPECT_EQ(SaveCurrentCharacter(), c.result) << c.label;
-        std::vector<std::string> asked;
+        EXPECT_EQ(SaveCurrentCharacter(), c.result) << label;
+        std::string asked;
         for (const auto& q : port.questions) {
-            asked.push_back(q.kind + ":" + q.caption + ":" + q.message);
+            asked += q.kind + ":" + q.caption + ":" + q.message + "\n";
         }
-        EXPECT_EQ(asked, c.asked) << c.label;
+        EXPECT_EQ(asked, c.asked) << label;
         const std::string ada = ReadFile("CharacterXML/Ada.xml");
-        EXPECT_NE(ada.find(c.ada_file_holds), std::string::npos) << c.label;
-        EXPECT_EQ(ada.empty(), *c.ada_file_holds == '\0') << c.label;
-        EXPECT_FALSE(fs::exists(workspace / "CharacterXML" / ".xml")) << c.label;
+        EXPECT_NE(ada.find(c.ada_file_holds), std::string::npos) << label;
+        EXPECT_EQ(ada.empty(), c.ada_file_holds.empty()) << label;
+        EXPECT_FALSE(fs::exists(workspace / "CharacterXML" / ".xml")) << label;
         if (c.result == SaveResult::kSaved) {
             const std::string saved = SavedFileName(current_character.character_name);
             EXPECT_TRUE(fs::is_regular_file(workspace / "CharacterHTML" / (saved + ".html")));
             // Saved once, the character replaces its own file from now on without a word.
-            EXPECT_EQ(SaveCurrentCharacter(), SaveResult::kSaved) << c.label;
-            EXPECT_EQ(port.questions.size(), c.asked.size()) << c.label;
+            EXPECT_EQ(SaveCurrentCharacter(), SaveResult::kSaved) << label;
+            EXPECT_EQ(port.questions.size(), c.answers.size()) << label;
         }
     }
 }
@@ -193,25 +152,20 @@ TEST_F(SavedFilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
               0u);
 }
 
-TEST_F(SavedFilesTest, ADirectoryThatCannotBeMadeIsReported) {
+TEST_F(SavedFilesTest, ADirectoryOrTargetThatCannotBeWrittenIsReportedAndKept) {
     ScriptedPort port;
     WriteFile("CharacterXML", "a file where the directory should be");
     EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
     EXPECT_EQ(ReadFile("CharacterXML"), "a file where the directory should be");
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_NE(port.messages[0].find("cannot create the directory"), std::string::npos)
-        << port.messages[0];
-}
-
-TEST_F(SavedFilesTest, AnUnreplaceableTargetKeepsWhatIsThere) {
-    ScriptedPort port;
+    fs::remove(workspace / "CharacterXML");
     // A directory of that name cannot be replaced by the new file.
     fs::create_directories(workspace / "CharacterXML" / "Ada.xml" / "inside");
     EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
     EXPECT_TRUE(fs::is_directory(workspace / "CharacterXML" / "Ada.xml" / "inside"));
     EXPECT_EQ(FilesIn("CharacterXML"), 1u);
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_NE(port.messages[0].find("cannot replace"), std::string::npos) << port.messages[0];
+    ASSERT_EQ(port.messages.size(), 2u);
+    EXPECT_NE(port.messages[0].find("cannot create the directory"), std::string::npos);
+    EXPECT_NE(port.messages[1].find("cannot replace"), std::string::npos) << port.messages[1];
 }
 
 } // namespace

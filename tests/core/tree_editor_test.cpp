@@ -53,6 +53,9 @@ TEST_F(TreeEditing, NumbersAreAskedPrefilledInRangeAndShownWithTheirUnit) {
         EXPECT_EQ(asked.value, test.prefill) << test.key;
         EXPECT_EQ(asked.max, test.max) << test.key;
     }
+    port.AnswerCancel();
+    EXPECT_EQ(TreeEditor::Edit("Height").action, Action::kNothing);
+    EXPECT_EQ(c.character_height, 70) << "a cancelled dialog changes nothing";
 }
 
 TEST_F(TreeEditing, TextsAreCheckedWhereTheRulesSaySo) {
@@ -101,23 +104,13 @@ TEST_F(TreeEditing, ATextLongerThanASavedCharacterKeepsIsRefused) {
     EXPECT_EQ(TreeEditor::Edit("Heritage").action, Action::kChanged);
 }
 
-TEST_F(TreeEditing, CancelledDialogChangesNothing) {
-    current_character.character_height = 60;
-    port.AnswerCancel();
-    EXPECT_EQ(TreeEditor::Edit("Height").action, Action::kNothing);
-    EXPECT_EQ(current_character.character_height, 60);
-}
-
-TEST_F(TreeEditing, ItemListsOpenTheirWindows) {
-    EXPECT_EQ(TreeEditor::Edit("Skills").action, Action::kOpenSkills);
-    EXPECT_EQ(TreeEditor::Edit("Talents").action, Action::kOpenSkills);
-    EXPECT_EQ(TreeEditor::Edit("Proficiencies").action, Action::kOpenSkills);
+TEST_F(TreeEditing, ItemListsOpenTheirWindowsAndOtherItemsAreNotEditable) {
+    for (const char* key : {"Skills", "Talents", "Proficiencies"}) {
+        EXPECT_EQ(TreeEditor::Edit(key).action, Action::kOpenSkills) << key;
+    }
     EXPECT_EQ(TreeEditor::Edit("Equipment").action, Action::kOpenEquipment);
-}
-
-TEST_F(TreeEditing, OtherItemsAreNotEditable) {
-    for (const char* key : {"Sibling 1", "Strength", "Score", "Race", "Hit Points", "PC", "", "age",
-                            "Thief Skills"}) {
+    for (const char* key :
+         {"Sibling 1", "Strength", "Race", "Hit Points", "PC", "", "age", "Thief Skills"}) {
         EXPECT_EQ(TreeEditor::Edit(key).action, Action::kNothing) << key;
     }
     EXPECT_TRUE(port.questions.empty());

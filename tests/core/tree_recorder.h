@@ -27,25 +27,6 @@ public:
         return ScriptedPort::AskText(message, caption, value);
     }
 
-    // The last branch sent under `name`; fails the test when there is none.
-    Branch Last(const std::string& name) const {
-        for (auto it = sent.rbegin(); it != sent.rend(); ++it) {
-            if (it->name == name) {
-                return *it;
-            }
-        }
-        ADD_FAILURE() << "no branch \"" << name << "\" was sent";
-        return {};
-    }
-
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const Branch& branch : sent) {
-            names.push_back(branch.name);
-        }
-        return names;
-    }
-
     // Every branch sent, in order: "== name" then one "key = value" line per entry.
     std::string Dump() const {
         std::string text;
@@ -62,5 +43,3 @@ public:
     std::vector<Branch> sent;
     std::vector<std::string> prefilled;
 };
-
-using Texts = std::vector<std::string>;

@@ -6,40 +6,36 @@ void WriteRaceFile(const std::filesystem::path& workspace, const std::string& fi
                    const RaceFixture& race) {
     std::filesystem::create_directories(workspace / "Races");
     std::ofstream out(workspace / "Races" / (file_stem + "_Race.qdf"));
+    const auto element = [&out](const std::string& tag, const auto& value) {
+        out << "  <" << tag << ">" << value << "</" << tag << ">\n";
+    };
     static const char* const kAbilities[7] = {"STR", "DEX", "CON", "INT", "WIS", "CHA", "COM"};
     out << "<CHARACTER_RACE>\n";
-    out << "  <NAME>" << race.name << "</NAME>\n";
-    out << "  <SEX>" << race.sex << "</SEX>\n";
-    out << "  <BOOK>" << race.book << "</BOOK>\n";
+    element("NAME", race.name);
+    element("SEX", race.sex);
+    element("BOOK", race.book);
     for (int i = 0; i < 7; ++i) {
-        int min = race.min, max = race.max;
-        if (i == 0 && race.min_strength >= 0) {
-            min = race.min_strength;
-        }
-        if (i == 0 && race.max_strength >= 0) {
-            max = race.max_strength;
-        }
-        out << "  <MIN" << kAbilities[i] << ">" << min << "</MIN" << kAbilities[i] << ">\n";
-        out << "  <MAX" << kAbilities[i] << ">" << max << "</MAX" << kAbilities[i] << ">\n";
-        out << "  <" << kAbilities[i] << "ADJ>" << race.adjustments[i] << "</" << kAbilities[i]
-            << "ADJ>\n";
+        const std::string ability = kAbilities[i];
+        const bool strength = i == 0;
+        element("MIN" + ability, strength && race.min_strength >= 0 ? race.min_strength : race.min);
+        element("MAX" + ability, strength && race.max_strength >= 0 ? race.max_strength : race.max);
+        element(ability + "ADJ", race.adjustments[i]);
     }
-    out << "  <BP>" << race.bp << "</BP>\n";
+    element("BP", race.bp);
     for (const std::string& language : race.languages) {
         if (!language.empty()) {
-            out << "  <LANGUAGES>" << language << "</LANGUAGES>\n";
+            element("LANGUAGES", language);
         }
     }
     for (const std::string& limit : race.level_limits) {
-        out << "  <LEVELLIMIT>" << limit << "</LEVELLIMIT>\n";
+        element("LEVELLIMIT", limit);
     }
     static const char* const kThiefBases[9] = {"PICKPOCKETS", "OPENLOCKS",    "FINDTRAPS",
                                                "REMOVETRAPS", "MOVESILENTLY", "HIDEINSHADOWS",
                                                "DETECTNOISE", "CLIMBWALLS",   "READLANGUAGES"};
     for (int i = 0; i < 9; ++i) {
         if (race.thief_bases[i] != 0) {
-            out << "  <BASE" << kThiefBases[i] << ">" << race.thief_bases[i] << "</BASE"
-                << kThiefBases[i] << ">\n";
+            element(std::string("BASE") + kThiefBases[i], race.thief_bases[i]);
         }
     }
     out << "</CHARACTER_RACE>\n";

@@ -4,6 +4,8 @@
 
 #include "core/dice/dice_log.h"
 
+using Kind = ScriptedPort::Answer::Kind;
+
 ScriptedPort::ScriptedPort() : previous_(InstallUserPort(this)) {}
 
 ScriptedPort::~ScriptedPort() {
@@ -11,126 +13,92 @@ ScriptedPort::~ScriptedPort() {
 }
 
 void ScriptedPort::AnswerYes() {
-    Answer answer(Answer::Kind::kYesNo);
-    answer.yes = true;
-    answers_.push_back(answer);
+    answers_.push_back({.kind = Kind::kYesNo, .yes = true});
 }
 
 void ScriptedPort::AnswerNo() {
-    answers_.push_back(Answer(Answer::Kind::kYesNo));
+    answers_.push_back({.kind = Kind::kYesNo});
 }
 
 void ScriptedPort::AnswerNumber(long n) {
-    Answer answer(Answer::Kind::kNumber);
-    answer.number = n;
-    answers_.push_back(answer);
+    answers_.push_back({.kind = Kind::kNumber, .number = n});
 }
 
 void ScriptedPort::AnswerText(std::string t) {
-    Answer answer(Answer::Kind::kText);
-    answer.text = std::move(t);
-    answers_.push_back(std::move(answer));
+    answers_.push_back({.kind = Kind::kText, .text = std::move(t)});
 }
 
 void ScriptedPort::AnswerChoice(int index) {
-    Answer answer(Answer::Kind::kChoice);
-    answer.choice = index;
-    answers_.push_back(answer);
+    answers_.push_back({.kind = Kind::kChoice, .choice = index});
 }
 
 void ScriptedPort::AnswerCancel() {
-    answers_.push_back(Answer(Answer::Kind::kCancel));
+    answers_.push_back({.kind = Kind::kCancel});
 }
 
-std::optional<ScriptedPort::Answer> ScriptedPort::Next(const std::string& kind) {
+std::optional<ScriptedPort::Answer> ScriptedPort::Next(Question question, Kind want,
+                                                       bool cancel_allowed) {
+    questions.push_back(std::move(question));
+    const Question& asked = questions.back();
     if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected " << kind << " question: " << questions.back().message << " ["
-                      << questions.back().caption << "]";
+        ADD_FAILURE() << "unexpected " << asked.kind << " question: " << asked.message << " ["
+                      << asked.caption << "]";
         return std::nullopt;
     }
     Answer answer = answers_.front();
     answers_.pop_front();
+    if (answer.kind != want && !(cancel_allowed && answer.kind == Kind::kCancel)) {
+        ADD_FAILURE() << "a " << asked.kind
+                      << " question got another kind of answer: " << asked.message;
+        return std::nullopt;
+    }
     return answer;
 }
 
 bool ScriptedPort::AskYesNo(const std::string& message, const std::string& caption) {
-    questions.push_back({"yesno", message, caption, "", 0, 0, 0, {}});
-    const auto answer = Next("yes/no");
-    if (!answer) {
-        return true;
-    }
-    if (answer->kind == Answer::Kind::kYesNo) {
-        return answer->yes;
-    }
-    ADD_FAILURE() << "a yes/no question got another kind of answer: " << message;
-    return true;
+    const auto answer =
+        Next({.kind = "yesno", .message = message, .caption = caption}, Kind::kYesNo, false);
+    return answer ? answer->yes : true;
 }
 
 long ScriptedPort::AskNumber(const std::string& message, const std::string& prompt,
                              const std::string& caption, long value, long min, long max) {
-    questions.push_back({"number", message, caption, prompt, value, min, max, {}});
-    const auto answer = Next("number");
+    const auto answer = Next({"number", message, caption, prompt, value, min, max}, Kind::kNumber);
     if (!answer) {
         return value;
     }
-    if (answer->kind == Answer::Kind::kCancel) {
-        return -1;
-    }
-    if (answer->kind == Answer::Kind::kNumber) {
-        return answer->number;
-    }
-    ADD_FAILURE() << "a number question got another kind of answer: " << message;
-    return value;
+    return answer->kind == Kind::kCancel ? -1 : answer->number;
 }
 
 std::optional<long> ScriptedPort::AskInteger(const std::string& message, const std::string& caption,
                                              long value, long min, long max) {
-    questions.push_back({"integer", message, caption, "", value, min, max, {}});
-    const auto answer = Next("integer");
-    if (answer && answer->kind == Answer::Kind::kCancel) {
-        return std::nullopt;
+    const auto answer = Next({"integer", message, caption, "", value, min, max}, Kind::kNumber);
+    if (!answer) {
+        return value;
     }
-    if (answer && answer->kind != Answer::Kind::kNumber) {
-        ADD_FAILURE() << "a whole-number question got another kind of answer: " << message;
-    }
-    return answer && answer->kind == Answer::Kind::kNumber ? answer->number : value;
+    return answer->kind == Kind::kCancel ? std::nullopt : std::optional<long>(answer->number);
 }
 
 std::optional<std::string> ScriptedPort::AskText(const std::string& message,
                                                  const std::string& caption,
                                                  const std::string& value) {
-    questions.push_back({"text", message, caption, "", 0, 0, 0, {}});
-    const auto answer = Next("text");
+    const auto answer = Next({.kind = "text", .message = message, .caption = caption}, Kind::kText);
     if (!answer) {
         return value;
     }
-    if (answer->kind == Answer::Kind::kCancel) {
-        return std::nullopt;
-    }
-    if (answer->kind == Answer::Kind::kText) {
-        return answer->text;
-    }
-    ADD_FAILURE() << "a text question got another kind of answer: " << message;
-    return value;
+    return answer->kind == Kind::kCancel ? std::nullopt : std::optional(answer->text);
 }
 
 std::optional<int> ScriptedPort::AskChoice(const std::string& message, const std::string& caption,
                                            const std::vector<std::string>& choices) {
-    questions.push_back({"choice", message, caption, "", 0, 0, 0, choices});
-    const auto answer = Next("choice");
+    const bool queued = !answers_.empty();
+    const auto answer = Next({"choice", message, caption, "", 0, 0, 0, choices}, Kind::kChoice);
     if (!answer) {
-        // Already a failure; answer with the first choice so a step that asks until it gets
-        // one does not hang the test.
-        return choices.empty() ? std::nullopt : std::optional<int>(0);
+        // Already a failure. With nothing queued, answer the first choice so a step that asks
+        // until it gets one does not hang the test.
+        return queued || choices.empty() ? std::nullopt : std::optional<int>(0);
     }
-    if (answer->kind == Answer::Kind::kCancel) {
-        return std::nullopt;
-    }
-    if (answer->kind == Answer::Kind::kChoice) {
-        return answer->choice;
-    }
-    ADD_FAILURE() << "a choice question got another kind of answer: " << message;
-    return std::nullopt;
+    return answer->kind == Kind::kCancel ? std::nullopt : std::optional(answer->choice);
 }
 
 void ScriptedPort::ShowMessage(const std::string& text, const std::string& caption) {

@@ -14,21 +14,20 @@ public:
     // One queued answer: its kind and the value of that kind.
     struct Answer {
         enum class Kind { kYesNo, kNumber, kText, kChoice, kCancel };
-        explicit Answer(Kind k) : kind(k) {}
         Kind kind;
         bool yes = false;
         long number = 0;
-        std::string text;
+        std::string text = {};
         int choice = 0;
     };
 
     struct Question {
-        std::string kind; // "yesno", "number", "integer", "text", "choice"
-        std::string message;
-        std::string caption;
-        std::string prompt; // number entry only
+        std::string kind = {}; // "yesno", "number", "integer", "text", "choice"
+        std::string message = {};
+        std::string caption = {};
+        std::string prompt = {}; // number entry only
         long value = 0, min = 0, max = 0;
-        std::vector<std::string> choices;
+        std::vector<std::string> choices = {};
     };
 
     ScriptedPort();
@@ -69,7 +68,9 @@ public:
     std::size_t AnswersLeft() const { return answers_.size(); }
 
 private:
-    std::optional<Answer> Next(const std::string& kind);
+    // Records the question and takes the next answer: none (a failure) when the queue is
+    // empty or the answer is neither of kind `want` nor a cancel the question allows.
+    std::optional<Answer> Next(Question question, Answer::Kind want, bool cancel_allowed = true);
     std::deque<Answer> answers_;
     UserPort* previous_ = nullptr;
 };
