@@ -323,9 +323,9 @@ void AutoPlayer::BuySkills() {
     const CharacterClass* chosen = current_character.class_item;
     // Weapons first: the class may use them and the shop sells them.
     std::vector<std::string> weapons;
-    for (const auto& row : step.ShopRows(kProficiencyFilter)) {
-        if (chosen && ClassMayUse(*chosen, row.front()) && ShopSells(row.front())) {
-            weapons.push_back(row.front());
+    for (const std::string& name : step.ShopNames(kProficiencyFilter)) {
+        if (chosen && ClassMayUse(*chosen, name) && ShopSells(name)) {
+            weapons.push_back(name);
         }
     }
     for (int bought = 0; bought < kWeaponProficiencies && !weapons.empty();) {
@@ -336,8 +336,8 @@ void AutoPlayer::BuySkills() {
     // Then skills and talents, drawn at random, each tried once, while BP last.
     std::vector<std::pair<int, std::string>> offers;
     for (const int filter : {kAllSkillsFilter, kTalentFilter}) {
-        for (const auto& row : step.ShopRows(filter)) {
-            offers.emplace_back(filter, row.front());
+        for (const std::string& name : step.ShopNames(filter)) {
+            offers.emplace_back(filter, name);
         }
     }
     while (!offers.empty() && program_data.building_points >= 1.0f) {
