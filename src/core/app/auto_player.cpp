@@ -334,15 +334,19 @@ void AutoPlayer::BuySkills() {
         weapons.erase(at);
     }
     // Then skills and talents, drawn at random, each tried once, while BP last.
-    std::vector<std::pair<int, std::string>> offers;
-    for (const int filter : {kAllSkillsFilter, kTalentFilter}) {
-        for (const std::string& name : step.ShopNames(filter)) {
-            offers.emplace_back(filter, name);
+    // (The offers point into the two name lists, so that taking one out moves no text.)
+    const std::pair<int, std::vector<std::string>> lists[] = {
+        {kAllSkillsFilter, step.ShopNames(kAllSkillsFilter)},
+        {kTalentFilter, step.ShopNames(kTalentFilter)}};
+    std::vector<std::pair<int, const std::string*>> offers;
+    for (const auto& [filter, names] : lists) {
+        for (const std::string& name : names) {
+            offers.emplace_back(filter, &name);
         }
     }
     while (!offers.empty() && program_data.building_points >= 1.0f) {
         const auto at = offers.begin() + Pick(static_cast<int>(offers.size()));
-        step.Add(at->first, at->second);
+        step.Add(at->first, *at->second);
         offers.erase(at);
     }
     if (step.Continue() == SkillPurchaseStep::Next::kAlignment) {

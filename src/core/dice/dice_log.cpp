@@ -19,14 +19,19 @@ namespace {
 // The log file Log_Entry holds open while HoldLogFileOpen is on.
 struct HeldLog {
     bool hold = false;
-    std::filesystem::path path;
+    std::string file_name; // as the caller names it, within
+    std::string root;      // the workspace root it was opened in
     std::ofstream out;
+
+    bool Holds(const std::string& name) const {
+        return out.is_open() && name == file_name && WorkspaceRoot().native() == root;
+    }
 };
 HeldLog held_log;
 
 // Closes the held log, writing out the lines it still buffers.
 void CloseHeldLog() {
-    held_log.path.clear();
+    held_log.file_name.clear();
     if (!held_log.out.is_open()) {
         return;
     }
@@ -36,12 +41,13 @@ void CloseHeldLog() {
     }
 }
 
-// Opens the held log on `path`, emptied or to append to; false when it cannot be opened.
-bool OpenHeldLog(const std::filesystem::path& path, std::ios::openmode mode) {
+// Opens the held log `file_name`, emptied or to append to; false when it cannot be opened.
+bool OpenHeldLog(const std::string& file_name, std::ios::openmode mode) {
     CloseHeldLog();
     held_log.out.clear();
-    held_log.out.open(path, mode);
-    held_log.path = path;
+    held_log.out.open(WorkspacePath(file_name), mode);
+    held_log.file_name = file_name;
+    held_log.root = WorkspaceRoot().native();
     return held_log.out.is_open();
 }
 
@@ -57,9 +63,9 @@ void Create_Filename(char* name) {
     if (std::strlen(name) < 2) {
         std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));
     }
-    const std::filesystem::path path = WorkspacePath(name);
-    const bool created = held_log.hold ? OpenHeldLog(path, std::ios::trunc)
-                                       : std::ofstream(path, std::ios::trunc).is_open();
+    const bool created = held_log.hold
+                             ? OpenHeldLog(name, std::ios::trunc)
+                             : std::ofstream(WorkspacePath(name), std::ios::trunc).is_open();
     if (!created) {
         Port().ShowMessage("Problem creating log file", "Create_Filename");
     }
@@ -67,14 +73,13 @@ void Create_Filename(char* name) {
 
 void Log_Entry(const std::string& file_name, const std::string& text) {
     if (held_log.hold) {
-        const std::filesystem::path path = WorkspacePath(file_name);
-        if (path != held_log.path || !held_log.out.is_open()) {
-            OpenHeldLog(path, std::ios::app);
+        if (!held_log.Holds(file_name)) {
+            OpenHeldLog(file_name, std::ios::app);
         }
         held_log.out << text << " \n";
         if (!held_log.out) {
             held_log.out.close();
-            held_log.path.clear();
+            held_log.file_name.clear();
             Port().ShowMessage("Problem creating entry in log file", "Log_Entry");
         }
         return;
