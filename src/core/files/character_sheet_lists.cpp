@@ -120,7 +120,8 @@ struct EquipmentPlace {
 
 EquipmentPlace FindEquipment(const std::string& item_name) {
     EquipmentPlace place;
-    for (const CharacterEquip* e = CharacterEquip::pHead.get(); e; e = e->next.get()) {
+    for (const CharacterEquip* e = CharacterEquip::pHead.get();
+         e && !(place.categories && place.record); e = e->next.get()) {
         if (!place.categories && e->name.find(kEquipmentCategoriesRecord) != std::string::npos) {
             place.categories = e;
         }
