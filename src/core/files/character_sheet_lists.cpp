@@ -5,11 +5,11 @@
 #include <map>
 #include <vector>
 
+#include "core/data/class_data.h"
 #include "core/data/item_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/sheet_markup.h"
-#include "core/data/class_data.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 

@@ -126,9 +126,12 @@ std::vector<std::string> ShopRow(const CharacterProf& p) {
 }
 
 std::vector<std::string> ShopRow(const CharacterSkill& s) {
-    return {s.name, Printf("%-6.1f BP", static_cast<double>(AdjustCost(s))),
-            Printf("%i", MasteryBase(s.mastery_abilities)), s.page,
-            Printf("%id%i", s.num_of_course_die, s.course_die), Joined(s.course_prereqs)};
+    return {s.name,
+            Printf("%-6.1f BP", static_cast<double>(AdjustCost(s))),
+            Printf("%i", MasteryBase(s.mastery_abilities)),
+            s.page,
+            Printf("%id%i", s.num_of_course_die, s.course_die),
+            Joined(s.course_prereqs)};
 }
 
 } // namespace
