@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/app/clear_all.h"
@@ -62,13 +64,13 @@ bool Matches(const std::string& wished, const std::string& value) {
     return wished.empty() || wished == value;
 }
 
-bool ShopSells(const std::string& name) {
+// The names of everything the equipment shop sells.
+std::unordered_set<std::string_view> ShopGoods() {
+    std::unordered_set<std::string_view> goods;
     for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return true;
-        }
+        goods.insert(item->name);
     }
-    return false;
+    return goods;
 }
 
 bool ClassMayUse(const CharacterClass& chosen, const std::string& weapon) {
@@ -323,8 +325,9 @@ void AutoPlayer::BuySkills() {
     const CharacterClass* chosen = current_character.class_item;
     // Weapons first: the class may use them and the shop sells them.
     std::vector<std::string> weapons;
+    const auto goods = ShopGoods();
     for (const std::string& name : step.ShopNames(kProficiencyFilter)) {
-        if (chosen && ClassMayUse(*chosen, name) && ShopSells(name)) {
+        if (chosen && ClassMayUse(*chosen, name) && goods.count(name) > 0) {
             weapons.push_back(name);
         }
     }
