@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <locale>
+#include <memory>
 #include <random>
 #include <system_error>
 
@@ -52,7 +53,12 @@ bool ReplaceFileSafely(const fs::path& target, const std::function<void(std::ost
     const fs::path temporary = TemporaryBeside(target);
     {
         errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        // A buffer larger than any character file or sheet: each file is one write.
+        constexpr std::size_t kBufferSize = 64 * 1024;
+        const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+        std::ofstream out;
+        out.rdbuf()->pubsetbuf(buffer.get(), kBufferSize);
+        out.open(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
             error = "cannot create a file in " + directory.string();
             if (errno != 0) {
