@@ -82,4 +82,26 @@ TEST_F(DiceLogTest, UnwritableLogIsReportedAndTheLineStillShown) {
     EXPECT_EQ(port.log_window, "BP=1.0    | still shown\n");
 }
 
+TEST_F(DiceLogTest, HeldLogWritesTheSameBytesAndShowsEveryLineWhenRead) {
+    // Two characters' logs in one file, the second emptying it, held and then not held.
+    const auto write_two_logs = [](bool hold) {
+        HoldLogFileOpen(hold);
+        char name[kLogFileNameSize] = "4.log";
+        std::string shown;
+        for (const char* first : {"first", "second"}) {
+            Create_Filename(name);
+            for (std::string text : {std::string(first), std::string(300, 'x')}) {
+                Format_Entry(1.5f, text, name);
+            }
+            shown += ReadLogFile(name);
+        }
+        HoldLogFileOpen(false);
+        return shown + "|" + ReadLogFile(name);
+    };
+    const std::string unheld = write_two_logs(false);
+    EXPECT_EQ(write_two_logs(true), unheld);
+    EXPECT_EQ(unheld.substr(0, 19), "BP=1.5    | first \n");
+    EXPECT_TRUE(port.messages.empty());
+}
+
 } // namespace

@@ -112,6 +112,22 @@ TEST_F(SkillPurchaseTest, MageCostsAndTheirRefundRoundTrip) {
     }
 }
 
+TEST_F(SkillPurchaseTest, ShopNamesAreTheFirstColumnOfEveryFilter) {
+    Skill("Tracking", 2, 5);
+    Skill("Hidden", 2, 6).book = 99; // a book that is not in use: not offered
+    Skill("Riding", 3, 6);
+    Add<CharacterTalent>("Keen Eyes");
+    Add<CharacterProf>("Dagger");
+    for (int filter = 0; filter < kStpFilterCount; ++filter) {
+        std::vector<std::string> first_column;
+        for (const auto& row : step.ShopRows(filter)) {
+            first_column.push_back(row.front());
+        }
+        EXPECT_EQ(step.ShopNames(filter), first_column) << kStpFilterNames[filter];
+    }
+    EXPECT_EQ(step.ShopNames(kAllSkillsFilter), (std::vector<std::string>{"Tracking", "Riding"}));
+}
+
 TEST_F(SkillPurchaseTest, BalanceLimitsPurchasesOnlyDuringTheCreation) {
     Skill("Costly", 25);
     EXPECT_FALSE(step.Add(kAllSkillsFilter, "Costly"));

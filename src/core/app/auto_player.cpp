@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "core/app/clear_all.h"
@@ -62,8 +64,13 @@ bool Matches(const std::string& wished, const std::string& value) {
     return wished.empty() || wished == value;
 }
 
-bool ShopSells(const std::string& name) {
-    return CharacterEquip::Named(name) != nullptr;
+// The names of everything the equipment shop sells.
+std::unordered_set<std::string_view> ShopGoods() {
+    std::unordered_set<std::string_view> goods;
+    for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
+        goods.insert(item->name);
+    }
+    return goods;
 }
 
 bool ClassMayUse(const CharacterClass& chosen, const std::string& weapon) {
@@ -318,9 +325,10 @@ void AutoPlayer::BuySkills() {
     const CharacterClass* chosen = current_character.class_item;
     // Weapons first: the class may use them and the shop sells them.
     std::vector<std::string> weapons;
-    for (const auto& row : step.ShopRows(kProficiencyFilter)) {
-        if (chosen && ClassMayUse(*chosen, row.front()) && ShopSells(row.front())) {
-            weapons.push_back(row.front());
+    const auto goods = ShopGoods();
+    for (const std::string& name : step.ShopNames(kProficiencyFilter)) {
+        if (chosen && ClassMayUse(*chosen, name) && goods.count(name) > 0) {
+            weapons.push_back(name);
         }
     }
     for (int bought = 0; bought < kWeaponProficiencies && !weapons.empty();) {
@@ -329,15 +337,19 @@ void AutoPlayer::BuySkills() {
         weapons.erase(at);
     }
     // Then skills and talents, drawn at random, each tried once, while BP last.
-    std::vector<std::pair<int, std::string>> offers;
-    for (const int filter : {kAllSkillsFilter, kTalentFilter}) {
-        for (const auto& row : step.ShopRows(filter)) {
-            offers.emplace_back(filter, row.front());
+    // (The offers point into the two name lists, so that taking one out moves no text.)
+    const std::pair<int, std::vector<std::string>> lists[] = {
+        {kAllSkillsFilter, step.ShopNames(kAllSkillsFilter)},
+        {kTalentFilter, step.ShopNames(kTalentFilter)}};
+    std::vector<std::pair<int, const std::string*>> offers;
+    for (const auto& [filter, names] : lists) {
+        for (const std::string& name : names) {
+            offers.emplace_back(filter, &name);
         }
     }
     while (!offers.empty() && program_data.building_points >= 1.0f) {
         const auto at = offers.begin() + Pick(static_cast<int>(offers.size()));
-        step.Add(at->first, at->second);
+        step.Add(at->first, *at->second);
         offers.erase(at);
     }
     if (step.Continue() == SkillPurchaseStep::Next::kAlignment) {

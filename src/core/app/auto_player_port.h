@@ -51,6 +51,7 @@ public:
     void ClearTree() override {}
     void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
                           const std::vector<std::string>&) override {}
+    bool ShowsTree() const override { return false; }
 
 private:
     void Count(const std::string& question);

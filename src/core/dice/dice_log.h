@@ -15,10 +15,12 @@ void Create_Filename(char* name);
 // Appends `text`, a space and a line end to the file.
 void Log_Entry(const std::string& file_name, const std::string& text);
 
-// While held, Log_Entry keeps the log file open between lines (each line still reaches the
-// file at once) instead of opening it for every line: for a program that makes characters in
-// bulk and owns its workspace meanwhile. Off by default, where a log file deleted meanwhile is
-// made afresh by the next line. Releasing closes the file.
+// While held, Create_Filename and Log_Entry keep the log file open between lines instead of
+// opening it for every line, and the lines reach the file in blocks: when the next log is
+// created, when the log is read (ReadLogFile) and when the hold is released, which closes the
+// file. For a program that makes characters in bulk and owns its workspace meanwhile. Off by
+// default, where every line reaches the file at once and a log file deleted meanwhile is made
+// afresh by the next line.
 void HoldLogFileOpen(bool hold);
 
 // Logs `text` prefixed by the BP balance ("BP=%-6.1f | %s"). The caller's text is rewritten in

@@ -5,11 +5,11 @@
 #include <map>
 #include <vector>
 
+#include "core/data/class_data.h"
 #include "core/data/item_data.h"
 #include "core/data/race_data.h"
 #include "core/files/character_sheet_sections.h"
 #include "core/files/sheet_markup.h"
-#include "core/data/class_data.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 
@@ -120,7 +120,8 @@ struct EquipmentPlace {
 
 EquipmentPlace FindEquipment(const std::string& item_name) {
     EquipmentPlace place;
-    for (const CharacterEquip* e = CharacterEquip::pHead.get(); e; e = e->next.get()) {
+    for (const CharacterEquip* e = CharacterEquip::pHead.get();
+         e && !(place.categories && place.record); e = e->next.get()) {
         if (!place.categories && e->name.find(kEquipmentCategoriesRecord) != std::string::npos) {
             place.categories = e;
         }

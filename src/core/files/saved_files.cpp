@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <locale>
+#include <memory>
 #include <random>
 #include <system_error>
 
@@ -27,11 +28,13 @@ fs::path SavedFilePath(const char* directory, std::string_view file_name) {
 
 namespace {
 
-// A name beside the target that no other save is using at the same moment.
+// A name beside the target that no other save is using at the same moment. The numbers come
+// from a generator seeded once from the system's entropy: asking the system for each save
+// costs more than writing a small file.
 fs::path TemporaryBeside(const fs::path& target) {
-    std::random_device seed;
+    thread_local std::mt19937 draws{std::random_device{}()};
     return target.parent_path() /
-           ("." + target.filename().string() + ".saving-" + std::to_string(seed()));
+           ("." + target.filename().string() + ".saving-" + std::to_string(draws()));
 }
 
 } // namespace
@@ -50,7 +53,12 @@ bool ReplaceFileSafely(const fs::path& target, const std::function<void(std::ost
     const fs::path temporary = TemporaryBeside(target);
     {
         errno = 0;
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        // A buffer larger than any character file or sheet: each file is one write.
+        constexpr std::size_t kBufferSize = 64 * 1024;
+        const auto buffer = std::make_unique_for_overwrite<char[]>(kBufferSize);
+        std::ofstream out;
+        out.rdbuf()->pubsetbuf(buffer.get(), kBufferSize);
+        out.open(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
             error = "cannot create a file in " + directory.string();
             if (errno != 0) {

@@ -77,18 +77,15 @@ bool BookEnabled(int book) {
 
 void LoadOptions() {
     const auto path = WorkspacePath(kOptionsFileName);
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        WriteOptionsFile();
-        return;
-    }
-    if (std::filesystem::is_directory(path, ec)) {
-        return; // cannot be read; the switches stay as they are
-    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
+        std::error_code ec;
+        if (!std::filesystem::exists(path, ec)) {
+            WriteOptionsFile();
+        }
         return;
     }
+    // A directory of that name opens but reads nothing: the switches stay as they are.
     unsigned char bytes[4 * kStoredSwitches];
     in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
     const auto got = static_cast<int>(in.gcount());

@@ -1,21 +1,25 @@
 #include "core/model/text.h"
 
+#include <array>
 #include <cstdarg>
 #include <cstdio>
-#include <vector>
 
 std::string Printf(const char* format, ...) {
+    // Nearly every text fits the buffer on the stack and is formatted once; a longer one is
+    // formatted again straight into a string of its length.
+    std::array<char, 256> buffer;
     va_list args;
     va_start(args, format);
     va_list again;
     va_copy(again, args);
-    const int length = std::vsnprintf(nullptr, 0, format, args);
+    const int length = std::vsnprintf(buffer.data(), buffer.size(), format, args);
     va_end(args);
     std::string text;
-    if (length > 0) {
-        std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), format, again);
+    if (length > 0 && static_cast<std::size_t>(length) < buffer.size()) {
         text.assign(buffer.data(), static_cast<std::size_t>(length));
+    } else if (length > 0) {
+        text.resize(static_cast<std::size_t>(length));
+        std::vsnprintf(text.data(), text.size() + 1, format, again);
     }
     va_end(again);
     return text;

@@ -35,6 +35,7 @@ public:
     void ClearTree() override {}
     void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
                           const std::vector<std::string>&) override {}
+    bool ShowsTree() const override { return false; }
 };
 
 HeadlessPort headless_port;

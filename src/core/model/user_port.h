@@ -50,6 +50,10 @@ public:
     // Rebuilds one branch of the tree (when it is open) from keys and their values.
     virtual void UpdateTreeBranch(const std::string& branch, const std::vector<std::string>& keys,
                                   const std::vector<std::string>& values) = 0;
+
+    // Whether this port shows a character tree at all. A port without one (the automatic
+    // player, the command line) answers false, and the senders then build no branch for it.
+    virtual bool ShowsTree() const { return true; }
 };
 
 // The installed port. Before anything is installed, a headless port answers: Yes to

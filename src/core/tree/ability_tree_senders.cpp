@@ -8,6 +8,7 @@
 #include "core/model/character.h"
 #include "core/model/text.h"
 #include "core/model/user_port.h"
+#include "core/tree/tree_branch.h"
 
 // The ability branches of the character tree: each ability's score and what it is worth in
 // play, looked up in the ability tables.
@@ -23,6 +24,9 @@ using AbilityLookup = std::string (*)(const std::string&, int, int);
 // Sends one ability's branch: "Score", then each named effect of the score.
 void SendBranch(const std::string& branch, AbilityLookup lookup, int score, int percentile,
                 std::initializer_list<std::string_view> names) {
+    if (!TreeShown()) {
+        return;
+    }
     std::vector<std::string> keys{"Score"};
     std::vector<std::string> values{ScoreText(score, percentile)};
     for (std::string_view name : names) {
@@ -77,6 +81,9 @@ void AbilityScores::SendCharismatoTree() {
 }
 
 void AbilityScores::SendAbilitiestoTree() {
+    if (!TreeShown()) {
+        return;
+    }
     Character_Class& c = current_character;
     const auto scores = c.Scores();
     const auto fractions = c.Percentiles();

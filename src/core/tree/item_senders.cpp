@@ -14,6 +14,9 @@ constexpr int kMostRepeats = 999;
 
 // Every item of one list as name and its number in `format`.
 template <typename Item> void SendItems(const char* branch_name, const char* format) {
+    if (!TreeShown()) {
+        return;
+    }
     TreeBranch branch;
     for (const Item* item = Item::pHead.get(); item; item = item->next.get()) {
         branch.Add(item->name, Printf(format, static_cast<int>(item->value)));
@@ -35,6 +38,9 @@ std::string QuirkReference(const std::string& name) {
 } // namespace
 
 void sendquirkflawtotree() {
+    if (!TreeShown()) {
+        return;
+    }
     TreeBranch branch;
     for (const QuirkDataItem* quirk = QuirkDataItem::pHead.get(); quirk;
          quirk = quirk->next.get()) {
@@ -57,6 +63,9 @@ void sendtalentstotree() {
 }
 
 void sendprofstotree() {
+    if (!TreeShown()) {
+        return;
+    }
     TreeBranch branch;
     for (const ProfDataItem* prof = ProfDataItem::pHead.get(); prof; prof = prof->next.get()) {
         if (prof->value == 1) {

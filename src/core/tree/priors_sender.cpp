@@ -3,6 +3,9 @@
 #include "core/tree/tree_senders.h"
 
 void messagePPtotree() {
+    if (!TreeShown()) {
+        return;
+    }
     const Character_Class& c = current_character;
     TreeBranch branch;
     branch.Add("Age", Printf("%i years", c.age));

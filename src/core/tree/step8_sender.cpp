@@ -126,6 +126,9 @@ void SendSpellsKnown() {
 } // namespace
 
 void messagetotreeStep8() {
+    if (!TreeShown()) {
+        return;
+    }
     if (current_character.race_item) {
         SendClassesAvailableToTree();
     }

@@ -70,10 +70,16 @@ void SendRacialData() {
 } // namespace
 
 void messagetotree() {
+    if (!TreeShown()) {
+        return;
+    }
     AbilityScores::SendAbilitiestoTree();
     SendRacialData();
 }
 
 void SendClassesAvailableToTree() {
+    if (!TreeShown()) {
+        return;
+    }
     SendClassesAvailable(ClassesOpenToCharacter());
 }

@@ -89,6 +89,47 @@ std::vector<TakenItem> TakenItems() {
     return items;
 }
 
+// Calls `visit` with each record the shop offers under `filter`, in the shop's order.
+template <typename Visit> void VisitOffered(int filter, Visit&& visit) {
+    if (filter == kTalentFilter) {
+        for (const CharacterTalent* t = CharacterTalent::pHead.get(); t; t = t->next.get()) {
+            if (Offered(t->book, t->name)) {
+                visit(*t);
+            }
+        }
+    } else if (filter == kProficiencyFilter) {
+        for (const CharacterProf* p = CharacterProf::pHead.get(); p; p = p->next.get()) {
+            if (Offered(p->book, p->name)) {
+                visit(*p);
+            }
+        }
+    } else if (IsSkillFilter(filter)) {
+        for (const CharacterSkill* s = CharacterSkill::pHead.get(); s; s = s->next.get()) {
+            if (Offered(s->book, s->name) &&
+                (filter == kAllSkillsFilter || s->category == filter)) {
+                visit(*s);
+            }
+        }
+    }
+}
+
+std::vector<std::string> ShopRow(const CharacterTalent& t) {
+    return {t.name, Printf("%i BP", t.bp), t.page};
+}
+
+std::vector<std::string> ShopRow(const CharacterProf& p) {
+    return {p.name, Printf("%i", p.type), Printf("%i", p.spcost)};
+}
+
+std::vector<std::string> ShopRow(const CharacterSkill& s) {
+    return {s.name,
+            Printf("%-6.1f BP", static_cast<double>(AdjustCost(s))),
+            Printf("%i", MasteryBase(s.mastery_abilities)),
+            s.page,
+            Printf("%id%i", s.num_of_course_die, s.course_die),
+            Joined(s.course_prereqs)};
+}
+
 } // namespace
 
 SkillPurchaseStep::SkillPurchaseStep() : editing_(program_data.creation_stage <= 0) {}
@@ -105,31 +146,14 @@ std::vector<std::string> SkillPurchaseStep::Columns(int filter) {
 
 std::vector<std::vector<std::string>> SkillPurchaseStep::ShopRows(int filter) const {
     std::vector<std::vector<std::string>> rows;
-    if (filter == kTalentFilter) {
-        for (const CharacterTalent* t = CharacterTalent::pHead.get(); t; t = t->next.get()) {
-            if (Offered(t->book, t->name)) {
-                rows.push_back({t->name, Printf("%i BP", t->bp), t->page});
-            }
-        }
-    } else if (filter == kProficiencyFilter) {
-        for (const CharacterProf* p = CharacterProf::pHead.get(); p; p = p->next.get()) {
-            if (Offered(p->book, p->name)) {
-                rows.push_back({p->name, Printf("%i", p->type), Printf("%i", p->spcost)});
-            }
-        }
-    } else if (IsSkillFilter(filter)) {
-        for (const CharacterSkill* s = CharacterSkill::pHead.get(); s; s = s->next.get()) {
-            if (!Offered(s->book, s->name) ||
-                (filter != kAllSkillsFilter && s->category != filter)) {
-                continue;
-            }
-            rows.push_back({s->name, Printf("%-6.1f BP", static_cast<double>(AdjustCost(*s))),
-                            Printf("%i", MasteryBase(s->mastery_abilities)), s->page,
-                            Printf("%id%i", s->num_of_course_die, s->course_die),
-                            Joined(s->course_prereqs)});
-        }
-    }
+    VisitOffered(filter, [&rows](const auto& record) { rows.push_back(ShopRow(record)); });
     return rows;
+}
+
+std::vector<std::string> SkillPurchaseStep::ShopNames(int filter) const {
+    std::vector<std::string> names;
+    VisitOffered(filter, [&names](const auto& record) { names.push_back(record.name); });
+    return names;
 }
 
 bool SkillPurchaseStep::Add(int filter, const std::string& name) {

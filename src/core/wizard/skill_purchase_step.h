@@ -44,6 +44,8 @@ public:
     // The column titles and the rows (one text per column, the name first) of an entry.
     static std::vector<std::string> Columns(int filter);
     std::vector<std::vector<std::string>> ShopRows(int filter) const;
+    // The names alone (the first column of ShopRows), for a player that reads nothing else.
+    std::vector<std::string> ShopNames(int filter) const;
 
     // Buys (or improves, increments, specializes) the item of `filter` named `name`; false
     // when nothing changed.
