@@ -38,7 +38,6 @@ TEST_F(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
         {"crit", ""},
         {"crit 1500 12", ""},
         {"crit x 12 Hacking", ""},
-        {"crit 1500 twelve Hacking", ""},
         {"crit 1500 12 Slashing", "Slashing"},
         {"crit 1500 12 Hacking --times 2", "--times"},
         {"crit severity", ""},
@@ -71,6 +70,14 @@ TEST_F(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
         {"tables honor 1", "fraymark: tables honor"},
         {"tables honor one 5", "fraymark: tables honor"},
         {"tables honor-bp", "fraymark: tables honor"},
+        {"tables save", ""},
+        {"tables save Bogus --level 1 --saveas 2", "Bogus"},
+        {"tables save Rod --level 1", "--saveas"},
+        {"tables save Rod --level 1 --saveas 0", ""},
+        {"tables save Rod --level 1 --saveas 6", ""},
+        {"tables save Rod --level 2147483648 --saveas 2", ""},
+        {"tables save Rod --level 1 --saveas 2 --class Barb", "Barb"},
+        {"tables save Rod --level 1 --saveas 2 --race Elf", "Elf"},
     };
     for (const Case& c : cases) {
         const CliResult r = Run(c.args);
