@@ -87,35 +87,6 @@ TEST_F(QuirkRollingTest, DiceFollowTheTablesRanges) {
     }
 }
 
-// Directives and table references queue the tables they name.
-TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
-    const struct {
-        const char* table;
-        int last_closed; // entries of the table up to this one are held as often as allowed
-    } cases[] = {
-        {"PHB Maimed Subtable", kQuirkFlawSlots},
-        // 18d5 never shows more than 90, so "Bound by a Dying Oath" (91-100) is out of reach.
-        {"Votary's Guide 6P", Entry("Sworn Foe of the Undead")},
-    };
-    for (const auto& c : cases) {
-        TearDown();
-        SetUp();
-        for (int i = 1; i <= c.last_closed && i < kQuirkFlawSlots; ++i) {
-            if (std::string(quirkflaw[i].table) == c.table) {
-                quirkflaw[i].max_times = 0;
-            }
-        }
-        program_data.pending_quirk_tables = {c.table};
-        Open(6, 1);
-        RollWith(0, {});
-        EXPECT_TRUE(step->Tables().empty());
-        EXPECT_EQ(step->Continue(), Next::kCherryPicking);
-        EXPECT_EQ(Lines(),
-                  std::vector<std::string>{"No quirk or flaw of Table " + std::string(c.table) +
-                                           " can be taken any more"});
-    }
-}
-
 TEST_F(QuirkRollingTest, RerollsOfOneRollAreBounded) {
     program_data.pending_quirk_tables = {"Votary's Guide 6P"};
     Open(6, 1);
@@ -177,6 +148,14 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
     const auto owe = [](std::vector<std::string> tables) {
         program_data.pending_quirk_tables = std::move(tables);
     };
+    // Closes the entries of `table` up to `last` (all of them by default).
+    const auto close = [&owe](const char* table, int last = kQuirkFlawSlots) {
+        for (int i = 1; i <= last && i < kQuirkFlawSlots; ++i) {
+            quirkflaw[i].max_times =
+                std::string(quirkflaw[i].table) == table ? 0 : quirkflaw[i].max_times;
+        }
+        owe({table});
+    };
     const std::string extra = "PHB Extra Personality Table";
     const struct {
         const char* name;
@@ -218,6 +197,17 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
          6,
          1,
          {{kTable6B, {50, 50}}}},
+        {"a table with nothing left to take uses up its roll",
+         [&] { close("PHB Maimed Subtable"); },
+         6,
+         1,
+         {{"PHB Maimed Subtable", {}}}},
+        // 18d5 never shows more than 90, so "Bound by a Dying Oath" (91-100) is out of reach.
+        {"nothing left within the dice's reach",
+         [&] { close("Votary's Guide 6P", Entry("Sworn Foe of the Undead")); },
+         6,
+         1,
+         {{"Votary's Guide 6P", {}}}},
         {"a declined roll costs 1 BP and is made again",
          [&] {
              program_data.building_points = 3.0f;
