@@ -194,15 +194,4 @@ TEST_F(RaiseClassStepTest, AMultiClassEntersEachClassItJoinsAndStartsTheThief) {
     EXPECT_EQ(thief->climb_walls[0], 60 + 5) << "the thief start runs once";
 }
 
-TEST_F(RaiseClassStepTest, TheLastClassOfTheListCanBeChosen) {
-    classes = {{.name = "Fighter"}, {.name = "Paladin", .bp = 2, .profslots = 3}};
-    Load();
-    RaiseClassStep step;
-    ASSERT_EQ(step.ClassEntries().back(), "Paladin");
-    step.SelectListBox("Paladin");
-    EXPECT_EQ(step.ClassBpBonus(), 2);
-    ASSERT_TRUE(step.Continue().continued);
-    EXPECT_EQ(ClassItems(), std::vector<std::string>{"Paladin 1"});
-}
-
 } // namespace
