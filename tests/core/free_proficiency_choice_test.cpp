@@ -57,8 +57,7 @@ TEST_F(FreeProficiencyChoiceTest, TakingUsesAFreeSlotAndRatesByTheList) {
     EXPECT_EQ(Held(), (std::vector<std::string>{"Long sword=-1", "Dagger=1"}));
     EXPECT_EQ(current_character.free_proficiencies, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 3.0f);
-    EXPECT_EQ(StepLog(), "BP=3.0    | Purchasing Proficieny Long sword for free \n"
-                         "BP=3.0    | Purchasing Proficieny Dagger for free \n");
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(FreeProficiencyChoiceTest, RefusedChoicesChangeNothing) {
@@ -80,7 +79,7 @@ TEST_F(FreeProficiencyChoiceTest, RefusedChoicesChangeNothing) {
     }
     EXPECT_EQ(Held(), std::vector<std::string>{"Dagger=-1"});
     EXPECT_EQ(current_character.free_proficiencies, 2);
-    EXPECT_EQ(StepLog(), "BP=0.0    | Purchasing Proficieny Dagger for free \n");
+    ExpectTranscriptMatchesGolden();
 }
 
 } // namespace

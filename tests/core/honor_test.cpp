@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
 #include "core/data/honor_die_table.h"
 #include "core/files/character_file_reader.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
+#include "step_fixture.h"
 
 namespace {
 
@@ -57,11 +55,10 @@ TEST(HonorDieTable, StandingTexts) {
     }
 }
 
-class GenerateHonorTest : public WorkspaceTest {
+class GenerateHonorTest : public StepTest {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
-        Clear_All();
+        StepTest::SetUp();
         Character_Class& c = current_character;
         const int scores[7] = {12, 13, 14, 10, 9, 11, 15}; // 84 / 7 = 12; Charisma 11: +0
         for (int i = 0; i < 7; ++i) {
@@ -73,19 +70,11 @@ protected:
         c.class_long_name = "Fighter";
         program_data.building_points = 5.0f;
     }
-    ScriptedPort port;
 };
 
 TEST_F(GenerateHonorTest, EveryStepLoggedThenStandingAndStage) {
     EXPECT_EQ(GenerateHonor(), 27);
-    const std::string log = ReadFile(program_data.log_file_name);
-    EXPECT_EQ(log.substr(log.find('\n') + 1),
-              "BP=5.0    | Base Honor: 12 \n"
-              "BP=5.0    | Acquiring Honor adjustment from Social Class: Upper Upper Class +10 \n"
-              "BP=5.0    | Modifier for Great Honor Family Heritage to Honor: +5 \n"
-              "BP=5.0    | Acquiring Honor adjustment from Charisma 11/0: +0 \n"
-              "BP=17.0   | Acquiring BP adjustment based on Honor of 27: +12 \n"
-              "BP=17.0   | Too Much Honor d3 \n");
+    ExpectTranscriptMatchesGolden();
     EXPECT_EQ(current_character.honor_standing, "Too Much Honor d3");
     EXPECT_EQ(current_character.honor_die_sides, 3);
     EXPECT_EQ(program_data.creation_stage, 12);

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -87,35 +86,6 @@ TEST_F(QuirkRollingTest, DiceFollowTheTablesRanges) {
     }
 }
 
-// Directives and table references queue the tables they name.
-TEST_F(QuirkRollingTest, ATableWithNothingLeftToTakeUsesUpItsRoll) {
-    const struct {
-        const char* table;
-        int last_closed; // entries of the table up to this one are held as often as allowed
-    } cases[] = {
-        {"PHB Maimed Subtable", kQuirkFlawSlots},
-        // 18d5 never shows more than 90, so "Bound by a Dying Oath" (91-100) is out of reach.
-        {"Votary's Guide 6P", Entry("Sworn Foe of the Undead")},
-    };
-    for (const auto& c : cases) {
-        TearDown();
-        SetUp();
-        for (int i = 1; i <= c.last_closed && i < kQuirkFlawSlots; ++i) {
-            if (std::string(quirkflaw[i].table) == c.table) {
-                quirkflaw[i].max_times = 0;
-            }
-        }
-        program_data.pending_quirk_tables = {c.table};
-        Open(6, 1);
-        RollWith(0, {});
-        EXPECT_TRUE(step->Tables().empty());
-        EXPECT_EQ(step->Continue(), Next::kCherryPicking);
-        EXPECT_EQ(Lines(),
-                  std::vector<std::string>{"No quirk or flaw of Table " + std::string(c.table) +
-                                           " can be taken any more"});
-    }
-}
-
 TEST_F(QuirkRollingTest, RerollsOfOneRollAreBounded) {
     program_data.pending_quirk_tables = {"Votary's Guide 6P"};
     Open(6, 1);
@@ -140,35 +110,6 @@ TEST_F(QuirkRollingTest, RollsAreAllowedOnlyWhileOwed) {
     EXPECT_EQ(step->Continue(), Next::kRaiseAbilities);
 }
 
-TEST_F(QuirkRollingTest, BlindnessTakesTheSightFlawsAndSaysSoOnce) {
-    const int eye = Entry("Loss of Eye");
-    current_character.quirk_count[eye] = 1;
-    program_data.quirk_bp[eye] = 7;
-    program_data.pending_quirk_tables = {kTable6E, kTable6E};
-    Open(6, 2);
-    RollWith(0, {29});
-    EXPECT_EQ(current_character.quirk_count[eye], 0);
-    EXPECT_EQ(program_data.quirk_bp[eye], 0);
-    EXPECT_EQ(quirkflaw[eye].max_times, 0);
-    RollWith(0, {1}); // asthma; the corrections run again
-    const std::vector<std::string> lines = Lines();
-    EXPECT_EQ(std::count(lines.begin(), lines.end(),
-                         "You are blind. All of your pre-existing vission problems are now gone."),
-              1);
-}
-
-TEST_F(QuirkRollingTest, AWomanLosesMalePatternBaldnessForTheTwoRollsPromised) {
-    race.sex = "Female";
-    program_data.pending_quirk_tables = {kTable6C};
-    Open(6, 1);
-    RollWith(0, {14});
-    EXPECT_EQ(quirkflaw[Entry("Male Pattern Baldness")].max_times, 0);
-    EXPECT_EQ(step->Tables(), (std::vector<std::string>{kTable6C, kTable6F}));
-    EXPECT_EQ(Lines().back(), "Females can not get male patern baldness! You lose this flaw and "
-                              "gain a roll on 6C and 6F");
-    EXPECT_EQ(step->Continue(), Next::kStay);
-}
-
 // Rolls as the step's buttons make them, each from a fresh record: the questions, the log with
 // its balance, the tables still offered, what the character holds and what Continue gives,
 // against the reviewed golden tests/golden/quirk_rolling.txt.
@@ -176,6 +117,14 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
     const auto hold = [](const char* name) { current_character.quirk_count[Entry(name)] = 1; };
     const auto owe = [](std::vector<std::string> tables) {
         program_data.pending_quirk_tables = std::move(tables);
+    };
+    // Closes the entries of `table` up to `last` (all of them by default).
+    const auto close = [&owe](const char* table, int last = kQuirkFlawSlots) {
+        for (int i = 1; i <= last && i < kQuirkFlawSlots; ++i) {
+            quirkflaw[i].max_times =
+                std::string(quirkflaw[i].table) == table ? 0 : quirkflaw[i].max_times;
+        }
+        owe({table});
     };
     const std::string extra = "PHB Extra Personality Table";
     const struct {
@@ -218,6 +167,30 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
          6,
          1,
          {{kTable6B, {50, 50}}}},
+        {"a table with nothing left to take uses up its roll",
+         [&] { close("PHB Maimed Subtable"); },
+         6,
+         1,
+         {{"PHB Maimed Subtable", {}}}},
+        // 18d5 never shows more than 90, so "Bound by a Dying Oath" (91-100) is out of reach.
+        {"nothing left within the dice's reach",
+         [&] { close("Votary's Guide 6P", Entry("Sworn Foe of the Undead")); },
+         6,
+         1,
+         {{"Votary's Guide 6P", {}}}},
+        {"blindness takes the sight flaws and says so once",
+         [&] {
+             hold("Loss of Eye"), owe({kTable6E, kTable6E});
+             program_data.quirk_bp[Entry("Loss of Eye")] = 7;
+         },
+         6,
+         2,
+         {{kTable6E, {29}}, {kTable6E, {1}}}},
+        {"a woman loses male pattern baldness for the two rolls promised",
+         [&] { race.sex = "Female", owe({kTable6C}); },
+         6,
+         1,
+         {{kTable6C, {14}}}},
         {"a declined roll costs 1 BP and is made again",
          [&] {
              program_data.building_points = 3.0f;
@@ -283,6 +256,12 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
             }
         };
         holdings("holds");
+        std::string closed; // entries no roll may give any more
+        for (int i = 1; i < kQuirkFlawSlots && quirkflaw[i].name[0] != '\0'; ++i) {
+            closed +=
+                quirkflaw[i].max_times == 0 ? std::string(" [") + quirkflaw[i].name + ']' : "";
+        }
+        out << (closed.empty() ? "" : "closed" + closed + '\n');
         const Next next = step->Continue();
         out << "continue " << static_cast<int>(next) << ", stage " << program_data.creation_stage
             << ", " << step->BalanceText() << ", class ties "

@@ -140,17 +140,13 @@ TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
 }
 
 TEST(InheritanceTables, EachTableRollsItsOwnDie) {
-    ScriptedDie weapon({5000}), armor({5}), shield({5}), mount({5}), deed({5});
-    Table3L(8, weapon.AsDie());
-    Table3M(8, "Human", armor.AsDie());
-    Table3N(8, shield.AsDie());
-    Table3O(8, "Human", mount.AsDie());
-    Table3P(deed.AsDie());
-    EXPECT_EQ(weapon.asked, std::vector<int>{10000});
-    EXPECT_EQ(armor.asked, std::vector<int>{4000});
-    EXPECT_EQ(shield.asked, std::vector<int>{400});
-    EXPECT_EQ(mount.asked, std::vector<int>{6000});
-    EXPECT_EQ(deed.asked, std::vector<int>{100});
+    ScriptedDie die({5000, 5, 5, 5, 5});
+    Table3L(8, die.AsDie());
+    Table3M(8, "Human", die.AsDie());
+    Table3N(8, die.AsDie());
+    Table3O(8, "Human", die.AsDie());
+    Table3P(die.AsDie());
+    EXPECT_EQ(die.asked, (std::vector<int>{10000, 4000, 400, 6000, 100}));
 }
 
 TEST(InheritanceTables, DeedsEitherSideOfABandEdge) {

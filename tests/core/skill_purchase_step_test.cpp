@@ -7,17 +7,16 @@
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
+#include "step_fixture.h"
 
 namespace {
 
-// Skills whose course die and honor die are one-sided, so every course adds exactly 2.
-class SkillPurchaseTest : public WorkspaceTest {
+// Skills whose course die and honor die are one-sided, so every course adds exactly 2. The
+// log lines, questions and messages of a test are its reviewed transcript golden.
+class SkillPurchaseTest : public StepTest {
 protected:
     void SetUp() override {
-        WorkspaceTest::SetUp();
-        std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "7.log");
+        StepTest::SetUp();
         auto mage = std::make_unique<CharacterClass>();
         mage->name = "Wizard";
         mage->specialize = 1;
@@ -54,14 +53,8 @@ protected:
         const SkillDataItem* item = SkillDataItem::Find(name);
         return item ? item->value : -1;
     }
-    std::string LastLogLine() const {
-        std::string log = ReadFile(program_data.log_file_name);
-        log.pop_back();
-        return log.substr(log.rfind('\n') + 1);
-    }
 
     CharacterClass* klass = nullptr;
-    ScriptedPort port;
     SkillPurchaseStep step;
 };
 
@@ -71,7 +64,6 @@ TEST_F(SkillPurchaseTest, MasteryIsTheMeanOfTheAbilitiesPlusACourseAndTheHonorDi
     Skill("Singing", 1).course_die = 0;
     ASSERT_TRUE(step.Add(kAllSkillsFilter, "Fencing"));
     EXPECT_EQ(Mastery("Fencing"), 13 + 1 + 1);
-    EXPECT_EQ(LastLogLine(), "BP=18.0   | Purchasing Skill Fencing for 2.0    BP ");
     ASSERT_TRUE(step.Add(5, "Fencing")) << "held: an improvement";
     EXPECT_EQ(Mastery("Fencing"), 17);
     ASSERT_TRUE(step.Add(kAllSkillsFilter, "Odd Lore"));
@@ -81,6 +73,7 @@ TEST_F(SkillPurchaseTest, MasteryIsTheMeanOfTheAbilitiesPlusACourseAndTheHonorDi
     EXPECT_FALSE(step.Add(kAllSkillsFilter, "Singing")) << "no course die: no improvement";
     EXPECT_FLOAT_EQ(program_data.building_points, 13);
     EXPECT_FALSE(step.Add(6, "Fencing")) << "not in the Combat Procedures entry";
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(SkillPurchaseTest, PrerequisiteCountsFromFiftyPercent) {
@@ -149,13 +142,10 @@ TEST_F(SkillPurchaseTest, ExtendableSkillTakesAnIdentifierAndAsksNewOrImprove) {
     ASSERT_TRUE(step.Add(kAllSkillsFilter, "Religion"));
     EXPECT_EQ(Mastery("Religion: The Sun"), 15);
     EXPECT_EQ(Mastery("Religion: The Sea"), 17);
-    EXPECT_EQ(port.questions.back().message, "Please Choose Skill");
-    EXPECT_EQ(port.questions[0].message, "This Skill Requires a text identifier");
-    EXPECT_EQ(port.questions[1].message,
-              "Will This be a new Skill (Yes) or are you improving an existing one (No)");
     port.AnswerYes();
     port.AnswerText("The Sun");
     EXPECT_FALSE(step.Add(kAllSkillsFilter, "Religion")) << "a name already held";
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(SkillPurchaseTest, TalentsCountUpToTheirMaximumAndDownAgain) {
@@ -165,13 +155,11 @@ TEST_F(SkillPurchaseTest, TalentsCountUpToTheirMaximumAndDownAgain) {
     ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
     ASSERT_TRUE(step.Add(kTalentFilter, "Keen Sight"));
     EXPECT_FALSE(step.Add(kTalentFilter, "Keen Sight"));
-    EXPECT_EQ(LastLogLine(), "BP=14.0   | Purchasing Talent Keen Sight for 3 BP ");
     EXPECT_EQ(step.TakenRows().at(0), (std::vector<std::string>{"Keen Sight", "x 2", "Talent"}));
     ASSERT_TRUE(step.Remove(0));
-    EXPECT_EQ(LastLogLine(), "BP=17.0   | Decrementing Talent Keen Sight for 3 BP ");
     ASSERT_TRUE(step.Remove(0));
-    EXPECT_EQ(LastLogLine(), "BP=20.0   | Removing Talent Keen Sight for 3 BP ");
     EXPECT_TRUE(step.TakenRows().empty());
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(SkillPurchaseTest, ProficiencySlotsSpecializationAndRemoval) {
@@ -179,20 +167,18 @@ TEST_F(SkillPurchaseTest, ProficiencySlotsSpecializationAndRemoval) {
     current_character.free_proficiencies = 3;
     ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
     ASSERT_TRUE(step.Add(kProficiencyFilter, "Long Sword"));
-    EXPECT_EQ(LastLogLine(), "BP=18.0   | Specializing Proficieny Long Sword for 1 BP ");
     EXPECT_EQ(current_character.free_proficiencies, 0);
     EXPECT_EQ(current_character.specialization_work, 1);
     EXPECT_EQ(step.TakenRows().at(0).at(1), "Specialized");
     ASSERT_TRUE(step.Remove(0));
-    EXPECT_EQ(LastLogLine(), "BP=19.0   | Removing Specialization from Long Sword for 1 BP ");
     EXPECT_EQ(current_character.free_proficiencies, 2);
     klass->specialize = 999;
     EXPECT_FALSE(step.Add(kProficiencyFilter, "Long Sword")) << "the class never specializes";
     ASSERT_TRUE(step.Remove(0));
-    EXPECT_EQ(LastLogLine(), "BP=20.0   | Removing Long Sword for 1 BP ");
     EXPECT_EQ(current_character.free_proficiencies, 3);
     current_character.free_proficiencies = 0;
     EXPECT_FALSE(step.Add(kProficiencyFilter, "Long Sword")) << "no slot";
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(SkillPurchaseTest, ContinueCashesTheBalanceInAndLowWisdomSkipsTheAlignment) {
@@ -201,9 +187,6 @@ TEST_F(SkillPurchaseTest, ContinueCashesTheBalanceInAndLowWisdomSkipsTheAlignmen
     EXPECT_EQ(step.Continue(), SkillPurchaseStep::Next::kAlignment);
     EXPECT_EQ(current_character.gold, 97);
     EXPECT_EQ(program_data.building_points, 0);
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_EQ(port.messages[0], "Character Creation: Step 13: You started with 10 GP. Your 3.5 "
-                                "BPs have been cashed in. You now have 97 gold.");
 
     current_character.wisdom_base = 5;
     port.AnswerText("Brannoc");
@@ -211,9 +194,9 @@ TEST_F(SkillPurchaseTest, ContinueCashesTheBalanceInAndLowWisdomSkipsTheAlignmen
     EXPECT_EQ(current_character.alignment, "Neutral");
     EXPECT_EQ(current_character.character_name, "Brannoc");
     EXPECT_EQ(program_data.creation_stage, 0);
-    EXPECT_EQ(port.messages.size(), 1u) << "nothing left to cash in";
     EXPECT_EQ(SkillPurchaseStep().Continue(), SkillPurchaseStep::Next::kClosed)
         << "opened from the tree: editing only";
+    ExpectTranscriptMatchesGolden();
 }
 
 } // namespace

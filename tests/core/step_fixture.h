@@ -77,6 +77,14 @@ protected:
         return out.str();
     }
 
+    // Compares Transcript() with the reviewed golden tests/golden/steps/<suite>.<test>.txt.
+    void ExpectTranscriptMatchesGolden() const {
+        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        ExpectMatchesGolden(std::string("steps/") + test->test_suite_name() + '.' + test->name() +
+                                ".txt",
+                            Transcript());
+    }
+
     ScriptedPort port;
     CharacterRace race;
 };

@@ -155,22 +155,7 @@ TEST_F(ThiefSkillsStepTest, ContinueStoresThePointsAtLevelOneAndLogsEverySkill) 
     EXPECT_EQ(Level(*ClassDataItem::pHead, 1), Skills{});
     EXPECT_EQ(step.BaseTexts()[0], "45");
     EXPECT_EQ(step.BaseTexts()[2], "5");
-    const std::vector<std::string> lines = Lines();
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[1], "Open Locks 20 -5 = 15");
-    EXPECT_EQ(lines[2], "Find Traps 5 +0 = 5");
-    EXPECT_EQ(lines[8], "Read Languages 0 +0 = 0");
-}
-
-TEST_F(ThiefSkillsStepTest, TheThiefItemKeepsTheSkillsWhateverItsPlace) {
-    classes = {{.name = "Fighter", .fighter = 1}, {.name = "Thief", .thief = 1}};
-    Load("Thief", {"Thief", "Fighter"});
-    EXPECT_EQ(ThiefSkillItem(), ClassDataItem::pHead.get());
-    ClassDataItem::Remove(ClassDataItem::pHead.get());
-    auto thief = std::make_unique<ClassDataItem>();
-    thief->name = "Thief";
-    ClassDataItem::AddTail(std::move(thief));
-    EXPECT_EQ(ThiefSkillItem(), ClassDataItem::pHead->next.get());
+    ExpectTranscriptMatchesGolden();
 }
 
 } // namespace
