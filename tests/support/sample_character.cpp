@@ -39,4 +39,8 @@ void MakeSampleCharacter() {
         fs::path(FRAYMARK_SOURCE_DIR) / "tests/golden/brenna_character.xml");
     ASSERT_TRUE(report.complete);
     ASSERT_TRUE(report.problems.empty()) << report.problems.front();
+    // The file does not carry her honor standing and die; reading works them out, but the
+    // sample stands without them, as a record the creation steps have not reached.
+    current_character.honor_standing.clear();
+    current_character.honor_die_sides = current_character.honor_die_bonus = 0;
 }
