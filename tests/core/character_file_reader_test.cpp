@@ -97,10 +97,7 @@ TEST_F(CharacterFileReaderTest, BadNumbersReadAsAtoiDoesAndAreReported) {
         int32_t read_as;
         bool reported;
     } cases[] = {
-        {"7", 7, false},
-        {" 12", 12, false},
         {"-3", -3, false},
-        {"high", 0, true},
         {"", 0, true},
         {"9 feet", 9, true},
         {"99999999999", 2147483647, true},

@@ -84,7 +84,7 @@ void FillEverySavedField(const std::function<std::string(int)>& text) {
         SetSiblingLine(i, text(++n).substr(0, kSiblingLineSize - 1));
     }
     auto fighter = MakeClassEntry("Fighter", 3);
-    fighter->experience = 1234567.0f; // six digits would not read back
+    fighter->experience = 1234567.5f; // neither six digits nor a whole number reads back
     fighter->read_languages[3] = 15;
     ClassDataItem::AddTail(std::move(fighter));
     auto second = MakeClassEntry(text(++n), 2);

@@ -119,13 +119,6 @@ TEST_F(CharacterFileWriterTest, ClassHistoryLinesCoverLevelZeroToTheEntrysLevelW
     }
 }
 
-TEST_F(CharacterFileWriterTest, ExperienceIsTheShortestDecimalThatReadsBackExactly) {
-    ClassDataItem::pHead->experience = 1500.5f;
-    EXPECT_TRUE(Has(Written(), "<CLASS_EXP>1500.5</CLASS_EXP>"));
-    ClassDataItem::pHead->experience = 1234567.0f; // six digits would make it 1234570
-    EXPECT_TRUE(Has(Written(), "<CLASS_EXP>1234567</CLASS_EXP>"));
-}
-
 TEST_F(CharacterFileWriterTest, WithoutRaceOrClassTheSavedRaceNameStandsAndDerivedValuesAreZero) {
     current_character.race_item = nullptr;
     current_character.class_item = nullptr;

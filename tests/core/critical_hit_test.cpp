@@ -37,18 +37,15 @@ TEST(Criticalhit, MessagesClampAndTheEdgesOfTheRollRange) {
         {"above the range", 10001, 1, kCrushing, kIncomplete},
         {"below the range", -1, 3, kHacking, kIncomplete},
         {"far above", INT_MAX, 3, kHacking, kIncomplete},
-        {"severity 30 reads as 24", 1500, 30, kHacking, "Thigh: x3, ls, d8, u, m10"},
         {"huge severity reads as 24", 1500, INT_MAX, kHacking, "Thigh: x3, ls, d8, u, m10"},
         {"severity 24 itself", 1500, 24, kHacking, "Thigh: x3, ls, d8, u, m10"},
         {"severity 25 reads as 24", 9950, 25, kMonsterBites, "Head, top: brain goo"},
         {"severity 0", 1500, 0, kHacking, kNegated},
-        {"negative severity", 1500, -4, kCrushing, kNegated},
         {"lowest severity", 1500, INT_MIN, kPuncturing, kNegated},
         {"negation comes before a bad roll", 20000, 0, kHacking, kNegated},
         {"negation comes before a bad type", 1500, 0, -1, kNegated},
         {"no damage type", 1500, 3, -1, kIncomplete},
         {"damage type past the last", 1500, 3, 4, kIncomplete},
-        {"severity 1 is looked up", 1500, 1, kHacking, "Thigh: 1"},
     };
     for (const Case& c : cases) {
         const std::string text = Criticalhit(c.roll, c.severity, c.type);

@@ -20,7 +20,8 @@ const HonorAward& Award(const std::string& text) {
 }
 
 // Every record (table, note, kind, scope, the nine columns from Lawful-good to Chaotic-evil,
-// text), then the filter names and the notes, against tests/golden/honor_awards.txt.
+// text), then the alignments in column order, the filter names and the notes, against
+// tests/golden/honor_awards.txt.
 TEST(HonorAwardTable, EveryRecordNoteAndFilterMatchesTheReviewedGolden) {
     std::string text;
     for (int i = 0; i < kHonorAwards; ++i) {
@@ -31,6 +32,9 @@ TEST(HonorAwardTable, EveryRecordNoteAndFilterMatchesTheReviewedGolden) {
             text += ' ' + std::to_string(a.award[column]);
         }
         text += std::string(" | ") + a.text + '\n';
+    }
+    for (const char* name : kAlignmentNames) {
+        text += std::string("alignment | ") + name + '\n';
     }
     for (const char* name : kHonorFilterNames) {
         text += std::string("filter | ") + name + '\n';
@@ -72,23 +76,17 @@ TEST(HonorAwardTable, EveryTextFindsItsOwnRecordAndItsFilter) {
     EXPECT_STREQ(HonorAwardNote(Award("Completing a quest")), "Notes");
 }
 
+// The nine names give the columns in the golden's order; letter case, blank or underscore for
+// the hyphen are forgiven, nothing more.
 TEST(HonorAlignment, ColumnsByNameWithTolerantSpelling) {
-    const struct {
-        const char* alignment;
-        int column;
-    } cases[] = {
-        {"Lawful-good", 0},      {"Lawful-neutral", 1},
-        {"Lawful-evil", 2},      {"Neutral-good", 3},
-        {"Neutral", 4},          {"Neutral-evil", 5},
-        {"Chaotic-good", 6},     {"Chaotic-neutral", 7},
-        {"Chaotic-evil", 8},     {"Lawful Good", 0},
-        {"chaotic_evil", 8},     {"NEUTRAL", 4},
-        {"True Neutral", -1},    {"", -1},
-        {"Neutral ", -1},        {"Lawful", -1},
-        {"Lawful-good-ish", -1},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AlignmentColumn(c.alignment), c.column) << '"' << c.alignment << '"';
+    for (int column = 0; column < kAlignments; ++column) {
+        EXPECT_EQ(AlignmentColumn(kAlignmentNames[column]), column);
+    }
+    EXPECT_EQ(AlignmentColumn("Lawful Good"), 0);
+    EXPECT_EQ(AlignmentColumn("chaotic_evil"), 8);
+    EXPECT_EQ(AlignmentColumn("NEUTRAL"), 4);
+    for (const char* unknown : {"True Neutral", "", "Neutral ", "Lawful", "Lawful-good-ish"}) {
+        EXPECT_EQ(AlignmentColumn(unknown), -1) << '"' << unknown << '"';
     }
 }
 

@@ -10,8 +10,9 @@
 // Classes/FighterClass.qdf (save table 2, a fighter) into `workspace`.
 void WriteSampleRulesData(const std::filesystem::path& workspace);
 
-// Fills the current character, empty as at the start of a test, with Brenna, linked to the loaded
-// race and class records when the lists hold them.
+// Fills the current character, empty as at the start of a test, with Brenna by reading her
+// reviewed file, tests/golden/brenna_character.xml; she is linked to the loaded race and class
+// records when the lists hold them.
 void MakeSampleCharacter();
 
 // A data file text with the given lines between the record's opening and closing tags.
