@@ -184,22 +184,20 @@ TEST_F(CharacterFileReaderTest, AnUnclosedClassEntryEndsAtTheFirstLineNotItsOwn)
     EXPECT_EQ(report.problems.size(), 1u);
 }
 
-TEST_F(CharacterFileReaderTest, ClassLevelsOutsideTheArraysAreIgnored) {
-    const auto report = Read(File("<CLASS_DATA>\n<CLASS_NAME>Fighter</CLASS_NAME>\n"
-                                  "<CLASS_HITPOINTS_100>5</CLASS_HITPOINTS_100>\n"
-                                  "<CLASS_HITPOINTS_-1>5</CLASS_HITPOINTS_-1>\n"
-                                  "<CLASS_HITPOINTS_99>6</CLASS_HITPOINTS_99>\n"
-                                  "<CLASS_EXP>1.5e+03</CLASS_EXP>\n</CLASS_DATA>\n"));
+// Class levels outside the arrays are ignored; long texts are cut to what the record keeps.
+TEST_F(CharacterFileReaderTest, WhatTheRecordCannotHoldIsLeftOut) {
+    const std::string long_text(3000, 'a');
+    const auto report =
+        Read(File("<CLASS_DATA>\n<CLASS_NAME>Fighter</CLASS_NAME>\n"
+                  "<CLASS_HITPOINTS_100>5</CLASS_HITPOINTS_100>\n"
+                  "<CLASS_HITPOINTS_-1>5</CLASS_HITPOINTS_-1>\n"
+                  "<CLASS_HITPOINTS_99>6</CLASS_HITPOINTS_99>\n"
+                  "<CLASS_EXP>1.5e+03</CLASS_EXP>\n</CLASS_DATA>\n<CAMP_RESULTS>" +
+                  long_text + "</CAMP_RESULTS>\n<SIBLING2>" + long_text + "</SIBLING2>\n"));
     ASSERT_EQ(ClassDataItem::Count(), 1u);
     EXPECT_EQ(ClassDataItem::pHead->hitpoints[99], 6);
     EXPECT_EQ(ClassDataItem::pHead->experience, 1500.0f);
     EXPECT_EQ(report.problems.size(), 2u);
-}
-
-TEST_F(CharacterFileReaderTest, LongTextsAreCutToWhatTheRecordKeeps) {
-    const std::string long_text(3000, 'a');
-    Read(File("<CAMP_RESULTS>" + long_text + "</CAMP_RESULTS>\n<SIBLING2>" + long_text +
-              "</SIBLING2>\n"));
     EXPECT_EQ(current_character.camp_results, std::string(1023, 'a'));
     EXPECT_EQ(std::string(current_character.sibling[1]), std::string(74, 'a'));
 }

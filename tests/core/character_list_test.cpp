@@ -61,6 +61,11 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
     EXPECT_EQ(Rows(), want);
     // Scanning again starts over rather than adding to the list.
     EXPECT_EQ(Rows(), want);
+    // Find takes the first name holding the text, letter case counting.
+    ASSERT_NE(VexlFileClass::Find("l"), nullptr);
+    EXPECT_EQ(VexlFileClass::Find("l")->file_name, "Alice.xml");
+    ASSERT_NE(VexlFileClass::Find("a"), nullptr);
+    EXPECT_EQ(VexlFileClass::Find("a")->file_name, "CARL.XML");
 }
 
 TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
@@ -79,15 +84,6 @@ TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
         "d_after.xml|Dee|||",        // nothing after the closing line is read
     };
     EXPECT_EQ(Rows(), want);
-}
-
-TEST_F(CharacterListTest, FindTakesTheFirstNameHoldingTheText) {
-    WriteCharacter("a.xml", "<CHARACTER_NAME>Annabel</CHARACTER_NAME>\n");
-    WriteCharacter("b.xml", "<CHARACTER_NAME>Anna</CHARACTER_NAME>\n");
-    Rows();
-    ASSERT_NE(VexlFileClass::Find("Anna"), nullptr);
-    EXPECT_EQ(VexlFileClass::Find("Anna")->file_name, "a.xml"); // Annabel holds it
-    EXPECT_EQ(VexlFileClass::Find("anna"), nullptr);
 }
 
 TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {

@@ -27,7 +27,7 @@ protected:
 
     // A skill record read from a file holding `body` between the record's tags.
     std::unique_ptr<CharacterSkill> ReadSkill(const std::string& body) {
-        WriteFile("Skills/Test_Skill.qdf", "<CHARACTER_SKILL>\n" + body + "</CHARACTER_SKILL>\n");
+        Record("Skills/Test_Skill.qdf", "CHARACTER_SKILL", body);
         auto record = std::make_unique<CharacterSkill>();
         CSkill.ParseSkillXML(workspace / "Skills/Test_Skill.qdf", record.get());
         return record;
@@ -96,9 +96,11 @@ TEST_F(DataReaderTest, ClassTagOrderKeepsLookAlikeTagsApart) {
            "<CONMULTIPLIER_99>5</CONMULTIPLIER_99>\n<MINSTR>18.51</MINSTR>\n"
            "<SAVEVARIANCE>2</SAVEVARIANCE>\n<SAVEAS>4</SAVEAS>\n"
            "<ALIGNMENT>Chaotic-neutral</ALIGNMENT>\n<ALIGNMENT>Neutral</ALIGNMENT>\n");
+    Record("Classes/CutpurseClass.qdf", "CHARACTER_CLASS",
+           "<NAME>Cutpurse</NAME>\n<THIEF>1</THIEF>\n");
     CClass.LoadClass();
-    ASSERT_EQ(CharacterClass::Count(), 1u);
-    const CharacterClass& c = *CharacterClass::pHead;
+    ASSERT_EQ(CharacterClass::Count(), 2u);
+    const CharacterClass& c = *CharacterClass::pHead->next;
     // THIEFPOINTS and THIEFSKILLS leave the thief group alone; XPTABLE without a level is
     // level 0; levels -1 and 100 are ignored and spill nowhere.
     const int32_t read[] = {c.thiefpoints[1], c.thief,       c.hitdie[2],         c.hitdieroll[2],
@@ -110,17 +112,11 @@ TEST_F(DataReaderTest, ClassTagOrderKeepsLookAlikeTagsApart) {
     EXPECT_EQ(c.thiefskills, "Climb Walls, Pick Pockets");
     EXPECT_EQ(c.minstr, 18.51f);
     EXPECT_EQ(c.alignment, (std::vector<std::string>{"Chaotic-neutral", "Neutral"}));
-}
-
-TEST_F(DataReaderTest, ThiefGroupTagAndClassDefaults) {
-    Record("Classes/CutpurseClass.qdf", "CHARACTER_CLASS",
-           "<NAME>Cutpurse</NAME>\n<THIEF>1</THIEF>\n");
-    CClass.LoadClass();
-    ASSERT_EQ(CharacterClass::Count(), 1u);
-    const CharacterClass& c = *CharacterClass::pHead;
-    const int32_t read[] = {c.thief,       c.thiefpoints[1], c.agedie,
-                            c.agedierolls, c.specialize,     c.wisdie};
-    EXPECT_EQ(std::vector<int32_t>(std::begin(read), std::end(read)),
+    // The thief group's own tag, and the defaults of what a class leaves out.
+    const CharacterClass& d = *CharacterClass::pHead;
+    const int32_t defaults[] = {d.thief,       d.thiefpoints[1], d.agedie,
+                                d.agedierolls, d.specialize,     d.wisdie};
+    EXPECT_EQ(std::vector<int32_t>(std::begin(defaults), std::end(defaults)),
               (std::vector<int32_t>{1, 0, 8, 1, 999, 0}));
 }
 
@@ -147,14 +143,13 @@ TEST_F(DataReaderTest, EquipmentCostCoinAndCategoryReset) {
 }
 
 TEST_F(DataReaderTest, TalentMaxDefaultsToOneAndSpellTextsJoin) {
-    WriteFile("Talents/Keen_Eye_Talent.qdf",
-              "<CHARACTER_TALENT>\n<NAME>Keen Eye</NAME>\n<BP>5</BP>\n</CHARACTER_TALENT>\n");
-    WriteFile("Talents/Tough_Talent.qdf",
-              "<CHARACTER_TALENT>\n<NAME>Tough</NAME>\n<MAX>3</MAX>\n</CHARACTER_TALENT>\n");
-    WriteFile("Spells/Glow_Spell.qdf",
-              "<CHARACTER_SPELL>\n<NAME>Glow</NAME>\n<DURATION>1 turn </DURATION>\n"
-              "<DURATION>per level</DURATION>\n<AREA_OF_EFFECT>one</AREA_OF_EFFECT>\n"
-              "<AREA_OF_EFFECT>two</AREA_OF_EFFECT>\n<LEVEL>2</LEVEL>\n</CHARACTER_SPELL>\n");
+    Record("Talents/Keen_Eye_Talent.qdf", "CHARACTER_TALENT",
+           "<NAME>Keen Eye</NAME>\n<BP>5</BP>\n");
+    Record("Talents/Tough_Talent.qdf", "CHARACTER_TALENT", "<NAME>Tough</NAME>\n<MAX>3</MAX>\n");
+    Record("Spells/Glow_Spell.qdf", "CHARACTER_SPELL",
+           "<NAME>Glow</NAME>\n<DURATION>1 turn </DURATION>\n<DURATION>per level</DURATION>\n"
+           "<AREA_OF_EFFECT>one</AREA_OF_EFFECT>\n<AREA_OF_EFFECT>two</AREA_OF_EFFECT>\n"
+           "<LEVEL>2</LEVEL>\n");
     CTalent.LoadTalent();
     CSpell.LoadSpell();
     EXPECT_EQ(CharacterTalent::Find("Keen Eye")->max, 1);
@@ -259,13 +254,10 @@ TEST_F(DataReaderTest, LongLinesAreReadInPiecesOf255) {
 }
 
 TEST_F(DataReaderTest, HugeNumbersSaturateAndOutOfRangeLevelsAreIgnored) {
-    WriteFile("Races/Giant_Male_Race.qdf",
-              "<CHARACTER_RACE>\n<NAME>Giant</NAME>\n"
-              "<BASEWEIGHT>99999999999999999999</BASEWEIGHT>\n"
-              "<BASEHEIGHT>-99999999999</BASEHEIGHT>\n"
-              "<MOVE>twelve</MOVE>\n"
-              "<LEVELLIMIT>Fighter</LEVELLIMIT>\n<TALENT>Strong</TALENT>\n<TALENT>Tall</TALENT>\n"
-              "</CHARACTER_RACE>\n");
+    Record("Races/Giant_Male_Race.qdf", "CHARACTER_RACE",
+           "<NAME>Giant</NAME>\n<BASEWEIGHT>99999999999999999999</BASEWEIGHT>\n"
+           "<BASEHEIGHT>-99999999999</BASEHEIGHT>\n<MOVE>twelve</MOVE>\n"
+           "<LEVELLIMIT>Fighter</LEVELLIMIT>\n<TALENT>Strong</TALENT>\n<TALENT>Tall</TALENT>\n");
     CRace.LoadRace();
     ASSERT_EQ(CharacterRace::Count(), 1u);
     const CharacterRace& giant = *CharacterRace::pHead;
