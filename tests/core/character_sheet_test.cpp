@@ -58,12 +58,8 @@ protected:
     }
 };
 
-// Brenna's whole sheet against the reviewed golden tests/golden/brenna_sheet.html: the page
-// frame and footer, the twelve sections in order (Character Information, Abilities, Hit
-// Points, Experience Points, Saving Throws, Movement and Encumbrance, Racial Abilities, Spells
-// Known, Quirks and Flaws, Skills, Talents and Proficiencies, Inventory, Family Information),
-// and the cells that carry the record: the abilities and their effects as in her character
-// file, the fighter's saves at level 1, loads and rates for a move of 9, one sibling line.
+// Brenna's whole sheet, tests/golden/brenna_sheet.html: its twelve sections in order carry the
+// values of her reviewed character file.
 TEST_F(CharacterSheetTest, SmallCharacterMatchesTheReviewedSheet) {
     ExpectMatchesGolden("brenna_sheet.html", Sheet());
 }

@@ -4,6 +4,7 @@
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
 #include "core/model/program_state.h"
+#include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 
@@ -14,29 +15,23 @@ protected:
     ScriptedPort port;
 };
 
+// Each balance's line as the file holds it, against tests/golden/dice_log_lines.txt; the
+// caller's text becomes the line shown: no trailing space, a line feed.
 TEST_F(DiceLogTest, LinesCarryThePaddedBalanceAndATrailingSpace) {
-    struct Case {
-        float balance;
-        const char* text;
-        const char* file_line;
-    };
-    const Case cases[] = {
-        {12.5f, "x", "BP=12.5   | x \n"},
-        {-0.5f, "x", "BP=-0.5   | x \n"},
-        {0.0f, "All variables have been cleared", "BP=0.0    | All variables have been cleared \n"},
-        {1234.25f, "wide", "BP=1234.2 | wide \n"},
-        {123456.0f, "wider", "BP=123456.0 | wider \n"},
-    };
-    for (const Case& c : cases) {
-        std::filesystem::remove(workspace / "5.log");
-        std::string text = c.text;
-        Format_Entry(c.balance, text, "5.log");
-        EXPECT_EQ(ReadFile("5.log"), c.file_line) << c.text;
-        // The caller's text becomes the shown line: no trailing space, a line feed.
-        std::string shown = c.file_line;
-        shown.erase(shown.size() - 2, 1);
-        EXPECT_EQ(text, shown);
+    std::string shown;
+    for (const float balance : {12.5f, -0.5f, 0.0f, 1234.25f, 123456.0f}) {
+        std::string text = "x";
+        Format_Entry(balance, text, "5.log");
+        shown += text;
     }
+    const std::string file = ReadFile("5.log");
+    ExpectMatchesGolden("dice_log_lines.txt", file);
+    std::string without_spaces = file;
+    for (auto at = without_spaces.find(" \n"); at != std::string::npos;
+         at = without_spaces.find(" \n")) {
+        without_spaces.erase(at, 1);
+    }
+    EXPECT_EQ(shown, without_spaces);
 }
 
 TEST_F(DiceLogTest, WindowOpensWithTheFileAsItWasThenTakesTheLine) {
