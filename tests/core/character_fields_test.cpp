@@ -25,10 +25,17 @@ bool IsEmpty(const CharacterField& field) {
         field.member);
 }
 
-TEST(CharacterFields, NamesAreUniqueAndEveryTaggedFieldIsReadBackIntoItself) {
+TEST(CharacterFields, NamesAndMembersAreUniqueAndEveryTaggedFieldIsReadBackIntoItself) {
     std::set<std::string_view> names;
-    for (const CharacterField& field : CharacterFields()) {
+    const auto fields = CharacterFields();
+    for (const CharacterField& field : fields) {
         EXPECT_TRUE(names.insert(field.name).second) << field.name;
+        // The reader and the writer both take a tag's member from here: a field given another
+        // field's member would be written and read back without either noticing.
+        for (const CharacterField& other : fields) {
+            EXPECT_TRUE(&other == &field || !(other.member == field.member))
+                << field.name << " and " << other.name << " share a member";
+        }
         if (field.file_tag.empty() || std::holds_alternative<SpecialField>(field.member)) {
             continue;
         }
