@@ -216,15 +216,8 @@ TEST_F(FrameStep6Test, AWholeBackgroundThenOnToTheOwedQuirkRolls) {
     Flush();
     EXPECT_EQ(program_data.creation_stage, 6);
     EXPECT_EQ(program_data.quirk_rolls_pending, 2);
-    auto* next = dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]);
-    ASSERT_NE(next, nullptr);
+    EXPECT_NE(dynamic_cast<FrameStep7*>(VexlFrames[kSlotStep7]), nullptr);
     EXPECT_EQ(port->branches_updated.back(), "Prior and Particulars");
-
-    // Two rolls are still owed, so the rolling window's Continue leaves the creation where it is.
-    Menu(next, ID_Continue);
-    Flush();
-    EXPECT_EQ(VexlFrames[kSlotStep7], next);
-    EXPECT_EQ(program_data.creation_stage, 6);
 }
 
 } // namespace
