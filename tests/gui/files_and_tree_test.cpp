@@ -49,15 +49,6 @@ protected:
     }
 };
 
-TEST_F(FileFrameTest, SaveFileWithNoNameAsksForOneAndWritesNothingWhenCancelled) {
-    port->AnswerCancel();
-    Menu(main_window, ID_SaveFile);
-    ASSERT_EQ(port->questions.size(), 1u);
-    EXPECT_EQ(port->questions[0].caption, "Enter Name");
-    EXPECT_FALSE(fs::exists(workspace / "CharacterXML"));
-    EXPECT_FALSE(fs::exists(workspace / "CharacterHTML"));
-}
-
 TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     FileFrame* empty = OpenWindow();
     ASSERT_NE(empty, nullptr);

@@ -28,7 +28,6 @@ protected:
         ASSERT_NE(window, nullptr);
     }
 
-    // The player types every roll.
     void OwnDice(std::initializer_list<long> rolls) {
         BooksToUse[kRollYourOwnDice] = 1;
         for (long roll : rolls) {

@@ -81,14 +81,14 @@ void GuiTest::Flush() {
     wxTheApp->ProcessIdle();
 }
 
-int GuiTest::CountWindowsTitled(const wxString& title) {
-    int n = 0;
+std::vector<wxFrame*> GuiTest::WindowsTitled(const wxString& title) {
+    std::vector<wxFrame*> frames;
     for (wxWindow* window : wxTopLevelWindows) {
         if (window->GetLabel() == title && !window->IsBeingDeleted()) {
-            ++n;
+            frames.push_back(dynamic_cast<wxFrame*>(window));
         }
     }
-    return n;
+    return frames;
 }
 
 namespace {
@@ -133,15 +133,6 @@ std::vector<std::string> GuiTest::CutOrCrowdedLabels(wxWindow* window) {
         }
     }
     return faults;
-}
-
-wxFrame* GuiTest::WindowTitled(const wxString& title) {
-    for (wxWindow* window : wxTopLevelWindows) {
-        if (window->GetLabel() == title && !window->IsBeingDeleted()) {
-            return dynamic_cast<wxFrame*>(window);
-        }
-    }
-    return nullptr;
 }
 
 namespace {

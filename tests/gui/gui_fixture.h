@@ -36,8 +36,14 @@ protected:
     static void Flush();
 
     // Top-level windows with exactly this title.
-    static int CountWindowsTitled(const wxString& title);
-    static wxFrame* WindowTitled(const wxString& title);
+    static std::vector<wxFrame*> WindowsTitled(const wxString& title);
+    static int CountWindowsTitled(const wxString& title) {
+        return static_cast<int>(WindowsTitled(title).size());
+    }
+    static wxFrame* WindowTitled(const wxString& title) {
+        const auto frames = WindowsTitled(title);
+        return frames.empty() ? nullptr : frames.front();
+    }
     // The newest open top-level window of type Frame.
     template <class Frame> static Frame* Newest() {
         Frame* newest = nullptr;

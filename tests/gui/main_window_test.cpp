@@ -31,7 +31,6 @@ const char* const kStep3Title = "Character Creation: Roll Ability Scores and cho
 
 TEST_F(GuiTest, MainWindowTitleGeometryAndMenus) {
     ASSERT_EQ(wxGetDisplaySize(), wxSize(1024, 768)) << "the gui tests run on a 1024x768 display";
-    EXPECT_EQ(main_window->GetTitle(), "Orlund's Plainspun Fraymark Toolkit");
     EXPECT_EQ(main_window->GetRect(), wxRect(0, 0, 824, 543));
     EXPECT_EQ(MasterHeight, 743);
     EXPECT_EQ(main_window->GetStatusBar()->GetFieldsCount(), 3);

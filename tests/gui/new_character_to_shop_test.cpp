@@ -41,13 +41,11 @@ protected:
         SeedVexlrandAsClock(10); // rolls Strength 14 and Wisdom 9: a fighter who picks a side
     }
 
-    // Selects the row whose first column is `name`.
     static void Select(wxListCtrl* list, const wxString& name) {
         const long row = list->FindItem(-1, name);
         ASSERT_NE(row, -1) << "no row " << name;
         list->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
-    // Every row of the list, one after the other.
     static std::string Rows(wxListCtrl* list) {
         std::string rows;
         for (long row = 0; row < list->GetItemCount(); ++row) {
