@@ -93,20 +93,6 @@ TEST_F(SavingThrows, NoClassNoSaveAndNoRaceNoDwarfAdjustment) {
     EXPECT_EQ(GetSave("Rod", 5), 0);
 }
 
-TEST(SaveTables, RowZeroIsEmptyAndSavesNeverWorsenWithLevel) {
-    for (int saveas = 1; saveas <= 5; ++saveas) {
-        const SaveTable* table = SaveTableFor(saveas);
-        ASSERT_NE(table, nullptr) << saveas;
-        EXPECT_EQ((*table)[0], (SaveRow{0, 0, 0, 0, 0, 0})) << saveas;
-        for (int level = 2; level <= kHighestSaveLevel; ++level) {
-            for (int column = 0; column < 6; ++column) {
-                EXPECT_LE((*table)[level][column], (*table)[level - 1][column])
-                    << "table " << saveas << " level " << level << " column " << column;
-            }
-        }
-    }
-}
-
 TEST(SaveTables, NamesOfSaves) {
     EXPECT_TRUE(NamesASave("Spells"));
     EXPECT_TRUE(NamesASave("FrayLust"));
