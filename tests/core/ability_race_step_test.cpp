@@ -37,7 +37,7 @@ protected:
     }
 };
 
-TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceAndContinueDoesNothing) {
+TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceContinueWaitsAbortEnds) {
     AbilityRaceStep step;
     EXPECT_EQ(program_data.creation_stage, 3);
     EXPECT_EQ(step.ScoreTexts()[6], "0");
@@ -45,6 +45,11 @@ TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceAndContinueDoesNothing) {
     EXPECT_FALSE(step.Continue("Common"));
     EXPECT_EQ(program_data.creation_stage, 3);
     EXPECT_EQ(SkillDataItem::pHead, nullptr);
+    // Abort ends the creation and keeps the record.
+    current_character.strength_base = 14;
+    step.Abort();
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(current_character.strength_base, 14);
 }
 
 TEST_F(AbilityRaceStepTest, RollRollsEveryScoreAndResetsBurnedPoints) {
@@ -179,14 +184,6 @@ TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
     EXPECT_EQ(SkillDataItem::pHead->name + " " + std::to_string(SkillDataItem::pHead->value),
               "Language, Modern: Elven 100");
     ExpectTranscriptMatchesGolden();
-}
-
-TEST_F(AbilityRaceStepTest, AbortEndsTheCreationAndKeepsTheRecord) {
-    AbilityRaceStep step;
-    SetScores({14, 10, 10, 10, 10, 10, 10});
-    step.Abort();
-    EXPECT_EQ(program_data.creation_stage, 0);
-    EXPECT_EQ(current_character.strength_base, 14);
 }
 
 } // namespace

@@ -26,7 +26,8 @@ protected:
     }
 };
 
-TEST_F(CherryPickTest, TwoMinorsAndAMajorEarnEightBp) {
+// Two minor picks and a major one earn 8 BP; giving one back frees its slot and its BP.
+TEST_F(CherryPickTest, TwoMinorsAndAMajorAndOneGivenBack) {
     CherryPickStep step;
     EXPECT_TRUE(step.AddMinor("Albino"));
     EXPECT_TRUE(step.AddMinor("Brittle Bones"));
@@ -34,12 +35,18 @@ TEST_F(CherryPickTest, TwoMinorsAndAMajorEarnEightBp) {
     EXPECT_TRUE(step.AddMajor("Asthma"));
     EXPECT_FALSE(step.AddMajor("Bleeder"));
     EXPECT_EQ(step.PickList(), (std::vector<std::string>{"Albino", "Brittle Bones", "Asthma"}));
+    EXPECT_TRUE(step.Remove("Albino"));
+    EXPECT_FALSE(step.Remove("Albino")); // no longer picked
+    EXPECT_FALSE(step.Remove(""));       // nothing selected
+    EXPECT_EQ(step.minor_left, 1);
+    EXPECT_EQ(step.major_left, 0);
     step.Continue();
-    EXPECT_EQ(program_data.building_points, 8.0f);
+    EXPECT_EQ(program_data.building_points, 6.0f);
     EXPECT_EQ(program_data.creation_stage, 8);
     EXPECT_EQ(program_data.quirk_bp[Entry("Asthma")], 4);
-    EXPECT_EQ(QuirkItems(), (std::vector<std::pair<std::string, int>>{
-                                {"Albino", 1}, {"Brittle Bones", 1}, {"Asthma", 1}}));
+    EXPECT_EQ(current_character.quirk_count[Entry("Albino")], 0);
+    EXPECT_EQ(QuirkItems(),
+              (std::vector<std::pair<std::string, int>>{{"Brittle Bones", 1}, {"Asthma", 1}}));
     ExpectTranscriptMatchesGolden();
 }
 
@@ -49,21 +56,6 @@ TEST_F(CherryPickTest, AWomanCannotPickMalePatternBaldness) {
     EXPECT_FALSE(step.AddMinor("Male Pattern Baldness"));
     EXPECT_EQ(step.minor_left, 2);
     ExpectTranscriptMatchesGolden();
-}
-
-TEST_F(CherryPickTest, RemovingAPickFreesItsSlotAndItsBp) {
-    CherryPickStep step;
-    step.AddMinor("Albino");
-    step.AddMinor("Brittle Bones");
-    step.AddMajor("Asthma");
-    EXPECT_TRUE(step.Remove("Albino"));
-    EXPECT_FALSE(step.Remove("Albino")); // no longer picked
-    EXPECT_FALSE(step.Remove(""));       // nothing selected
-    EXPECT_EQ(step.minor_left, 1);
-    EXPECT_EQ(step.major_left, 0);
-    step.Continue();
-    EXPECT_EQ(program_data.building_points, 6.0f);
-    EXPECT_EQ(current_character.quirk_count[1], 0);
 }
 
 TEST_F(CherryPickTest, TheSameEntryTwiceOnlyUpToItsLimit) {

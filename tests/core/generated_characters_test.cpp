@@ -2,7 +2,6 @@
 // on holds for every one of a few hundred seeded characters, and one clock gives one party.
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <sstream>
 
@@ -27,13 +26,6 @@ namespace {
 
 constexpr int kCharacters = 300;
 constexpr int kLowestChoosingWisdom = 5;
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 bool InEquipmentData(const std::string& owned) {
     for (const CharacterEquip* item = CharacterEquip::pHead.get(); item; item = item->next.get()) {
@@ -61,7 +53,7 @@ protected:
         for (int i = 0; i < count; ++i) {
             const auto made = batch.MakeOne({}, error);
             EXPECT_TRUE(made) << error;
-            files.push_back(made ? Slurp(workspace / out / made->file) : "");
+            files.push_back(made ? ReadFile(out + "/" + made->file) : "");
         }
         return files;
     }
@@ -99,7 +91,7 @@ TEST_F(GeneratedCharactersTest, EveryCharacterIsFinishedAndReadsBackByteForByte)
         SCOPED_TRACE(made->name);
         ExpectFinished(current_character);
 
-        const std::string saved = Slurp(workspace / "party" / made->file);
+        const std::string saved = ReadFile("party/" + made->file);
         SetWorkspaceRoot(workspace / "party");
         Clear_All();
         const CharacterReadReport report =

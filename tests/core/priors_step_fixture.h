@@ -57,13 +57,6 @@ protected:
         Roll(PriorsRoll::kSocialClass, {50});
     }
 
-    // A new background for the same character, its body rolled: for table-driven cases.
-    void RestartWithBody() {
-        step = PriorsStep();
-        program_data.creation_stage = 5;
-        RollBody();
-    }
-
     // The same lines without the balance and with the roll label ("Rolling" or "Entered roll",
     // which depends on what the generator happened to roll) left out.
     std::vector<std::string> Lines() const {

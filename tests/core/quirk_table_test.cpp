@@ -62,25 +62,20 @@ std::vector<int> IndexList(const int32_t (&list)[10]) {
     return values;
 }
 
-TEST_F(QuirkTable, Holds619EntriesAfterABlankOneAndLeavesTheOtherSlotsAlone) {
+TEST_F(QuirkTable, RebuildingRestoresThe619EntriesAndLeavesTheOtherSlotsAlone) {
     EXPECT_EQ(QuirkFlawDefinition().size(), 619u);
-    EXPECT_STREQ(At(0).name, "");
-    EXPECT_EQ(At(0).bp + At(0).type + At(0).high + At(0).max_times, 0);
-    std::vector<QuirkFlaw> marked(kQuirkFlawSlots);
-    marked[619].bp = 77;
-    SetQuirkFlawStructure(marked.data());
-    EXPECT_EQ(marked[619].bp, 77);
-    EXPECT_STREQ(marked[kLastEntry].table, "VG Unusual Convictions SubTable");
-}
-
-TEST_F(QuirkTable, RebuildingRestoresValuesChangedDuringACreation) {
     table[17].bp = 1;
     table[276].bp = 5;
     table[39].max_times = 0;
+    table[619].bp = 77;
     SetQuirkFlawStructure(table.data());
+    EXPECT_STREQ(At(0).name, "");
+    EXPECT_EQ(At(0).bp + At(0).type + At(0).high + At(0).max_times, 0);
     EXPECT_EQ(At(17).bp, 5);
     EXPECT_EQ(At(276).bp, 11);
     EXPECT_EQ(At(39).max_times, 1);
+    EXPECT_EQ(At(619).bp, 77);
+    EXPECT_STREQ(At(kLastEntry).table, "VG Unusual Convictions SubTable");
 }
 
 // One line per table in storage order: its first and last entry, its count, the rolls it
@@ -143,18 +138,11 @@ TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
 
 // A quirk or flaw the character holds earns BP (or nothing, where the entry it completes
 // holds the value); only an order to roll again may cost some.
-TEST_F(QuirkTable, SlotsRepeatCountsPlaceholdersAndBpFollowTheType) {
-    const std::vector<std::string> names = TableNames();
-    const std::set<std::string> tables(names.begin(), names.end());
+TEST_F(QuirkTable, HeldEntriesOrderNoRollAndEarnBp) {
     for (int i = 1; i <= kLastEntry; ++i) {
         const QuirkFlaw& entry = At(i);
         SCOPED_TRACE(std::to_string(i) + " " + entry.name);
         ASSERT_TRUE(entry.type >= 0 && entry.type <= 4) << entry.type;
-        std::string used; // which slots are filled, e.g. "x..." for slot 0 only
-        for (const char* slot : entry.subtables) {
-            used += slot[0] == '\0' ? '.' : 'x';
-            EXPECT_TRUE(slot[0] == '\0' || tables.count(slot)) << "unknown table '" << slot << "'";
-        }
         const std::string name = entry.name;
         const bool placeholder = name.find("[type]") != std::string::npos ||
                                  name.find("[class]") != std::string::npos ||
@@ -164,93 +152,37 @@ TEST_F(QuirkTable, SlotsRepeatCountsPlaceholdersAndBpFollowTheType) {
         if (entry.type != 2 && entry.type != 3) {
             EXPECT_GE(std::min(entry.bp, entry.bp_after_first), 0);
         }
-        switch (entry.type) {
-        case 0:
-        case 1:
-            EXPECT_EQ(used, "....");
+        if (entry.type < 2) { // the roll orders are in the golden of the next test
+            for (const char* slot : entry.subtables) {
+                EXPECT_STREQ(slot, "");
+            }
             EXPECT_EQ(entry.rolls, 0);
             EXPECT_FALSE(placeholder);
-            break;
-        case 2:
-            EXPECT_EQ(used, "x...");
-            EXPECT_TRUE(entry.rolls == 1 || entry.rolls == 2);
-            break;
-        case 3: // "Roll twice, ignoring this result." names no table and orders no roll.
-            EXPECT_TRUE(used == "...." || used == ".x.." || used == ".xx." || used == ".xxx");
-            EXPECT_EQ(entry.rolls, 0);
-            EXPECT_FALSE(placeholder);
-            break;
-        case 4:
-            EXPECT_EQ(used, "x...");
-            EXPECT_EQ(entry.rolls, 1);
-            EXPECT_TRUE(placeholder);
-            break;
         }
     }
 }
 
-// The rolling step reads a directive's tables from the codes in its name, "6B" to "6R", and
-// a "twice" directive doubles 6C, 6H or 6G; the slots must name the same tables.
-TEST_F(QuirkTable, DirectiveNamesAndSlotsNameTheSameTables) {
-    const std::vector<std::string> names = TableNames();
-    int directives = 0;
+// Every entry that orders more rolls, with the tables its slots name and their books, against
+// the reviewed golden tests/golden/quirk_orders.txt. The rolling step reads a directive's
+// tables from the codes in its text ("6B" to "6R", "twice" doubling 6C, 6G or 6H), so the
+// slots must name the same tables; a book's 6A sends its rolls to tables of that book.
+TEST_F(QuirkTable, OrdersNameTheirTablesAsTheReviewedGolden) {
+    std::ostringstream out;
     for (int i = 1; i <= kLastEntry; ++i) {
-        const QuirkFlaw& entry = At(i);
-        if (entry.type != 3) {
+        if (At(i).type < 2) {
             continue;
         }
-        ++directives;
-        const std::string name = entry.name;
-        std::vector<std::string> from_name;
-        for (char letter = 'B'; letter <= 'R'; ++letter) {
-            const std::string code = std::string("6") + letter;
-            if (name.find(code) == std::string::npos) {
-                continue;
-            }
-            // The table of that code: "Handbook 6B: ..." or "... Guide 6J".
-            for (const std::string& table : names) {
-                if (table.ends_with("Guide " + code) ||
-                    table.find("Handbook " + code + ":") != std::string::npos) {
-                    from_name.push_back(table);
-                }
-            }
+        out << i << " type " << At(i).type << " x" << At(i).rolls << " | " << At(i).table << " | "
+            << At(i).name << " ->";
+        for (const char* slot : At(i).subtables) {
+            const std::vector<int> target = EntriesOf(slot);
+            out << (target.empty() ? std::string(" []")
+                                   : " [" + std::string(slot) + ", book " +
+                                         std::to_string(At(target.front()).book) + ']');
         }
-        if (name.find("twice") != std::string::npos && !from_name.empty()) {
-            ASSERT_EQ(from_name.size(), 1u) << name;
-            EXPECT_NE(std::string("6C 6H 6G").find(name.substr(name.find(" 6") + 1, 2)),
-                      std::string::npos)
-                << name;
-            from_name.push_back(from_name.front());
-        }
-        std::vector<std::string> slots;
-        for (int s = 1; s < 4; ++s) {
-            if (entry.subtables[s][0] != '\0') {
-                slots.push_back(entry.subtables[s]);
-            }
-        }
-        EXPECT_EQ(slots, from_name) << i << " " << name;
+        out << '\n';
     }
-    EXPECT_GT(directives, 10);
-}
-
-TEST_F(QuirkTable, SixATablesSendRollsToTablesOfTheirOwnBook) {
-    const std::pair<std::string, int> six_a[] = {{"Player's Handbook 6A", 0},
-                                                 {"Hexwright's Guide 6A", 1},
-                                                 {"Warbrand's Guide 6A", 2},
-                                                 {"Lurcher's Guide 6A", 3},
-                                                 {"Votary's Guide 6A", 4}};
-    for (const auto& [name, book] : six_a) {
-        for (int index : EntriesOf(name)) {
-            ASSERT_TRUE(At(index).type == 2 || At(index).type == 3) << index;
-            for (const char* slot : At(index).subtables) {
-                if (slot[0] != '\0') {
-                    const std::vector<int> target = EntriesOf(slot);
-                    ASSERT_FALSE(target.empty()) << slot;
-                    EXPECT_EQ(At(target.front()).book, book) << name << " -> " << slot;
-                }
-            }
-        }
-    }
+    ExpectMatchesGolden("quirk_orders.txt", out.str());
 }
 
 // Each exclusion is found in the excluded entry's list, and the lists hold as many entries

@@ -24,29 +24,21 @@
 namespace {
 
 // A die that shows the queued results in order and remembers the sizes it was asked for.
-class ScriptedDie {
-public:
-    explicit ScriptedDie(std::initializer_list<int> results) : results_(results) {}
-
-    int operator()(int sides) {
-        asked.push_back(sides);
-        if (results_.empty()) {
-            throw std::runtime_error("more inheritance rolls than scripted");
-        }
-        const int result = results_.front();
-        results_.pop_front();
-        return result;
-    }
-
+struct ScriptedDie {
     InheritanceDie AsDie() {
-        return [this](int sides) { return (*this)(sides); };
+        return [this](int sides) {
+            asked.push_back(sides);
+            if (results.empty()) {
+                throw std::runtime_error("more inheritance rolls than scripted");
+            }
+            const int result = results.front();
+            results.pop_front();
+            return result;
+        };
     }
-    bool Used() const { return results_.empty(); }
 
-    std::vector<int> asked;
-
-private:
-    std::deque<int> results_;
+    std::deque<int> results;
+    std::vector<int> asked = {};
 };
 
 TEST(InheritanceQuality, ModifiersByRollAndKind) {
@@ -133,14 +125,14 @@ TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
         {"war horse of others", Mount, 8, "Human", {5704}, "Horse, heavy war"},
     };
     for (const ItemCase& c : cases) {
-        ScriptedDie die(c.rolls);
+        ScriptedDie die{c.rolls};
         EXPECT_EQ(c.roll(c.quality, c.race, die.AsDie()), c.expected) << c.label;
-        EXPECT_TRUE(die.Used()) << c.label;
+        EXPECT_TRUE(die.results.empty()) << c.label;
     }
 }
 
 TEST(InheritanceTables, EachTableRollsItsOwnDie) {
-    ScriptedDie die({5000, 5, 5, 5, 5});
+    ScriptedDie die{{5000, 5, 5, 5, 5}};
     Table3L(8, die.AsDie());
     Table3M(8, "Human", die.AsDie());
     Table3N(8, die.AsDie());
@@ -150,7 +142,7 @@ TEST(InheritanceTables, EachTableRollsItsOwnDie) {
 }
 
 TEST(InheritanceTables, DeedsEitherSideOfABandEdge) {
-    ScriptedDie fifty({50}), fifty_one({51});
+    ScriptedDie fifty{{50}}, fifty_one{{51}};
     EXPECT_EQ(Table3P(fifty.AsDie()), "Parcel of land in territory of country - village, business");
     EXPECT_EQ(Table3P(fifty_one.AsDie()), "Parcel in country borders - farm");
 }
@@ -162,7 +154,7 @@ TEST(InheritanceTables, DefaultDieIsTheProgramsDice) {
         rolled.push_back(RollInheritanceDie(sides));
     }
     EXPECT_EQ(rolled, (std::vector<int>{9999, 4000, 1, 6000, 37}));
-    ScriptedDie same_roll({100});
+    ScriptedDie same_roll{{100}};
     EXPECT_EQ(Table3P(), Table3P(same_roll.AsDie()));
 }
 
