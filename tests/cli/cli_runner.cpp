@@ -57,6 +57,17 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     return parts;
 }
 
+std::vector<std::string> GoldenCases(const std::string& golden) {
+    std::vector<std::string> cases;
+    for (const std::string& line :
+         Split(Slurp(fs::path(FRAYMARK_SOURCE_DIR) / "tests/golden" / golden))) {
+        if (!line.starts_with("  ")) {
+            cases.push_back(line);
+        }
+    }
+    return cases;
+}
+
 void CliWorkspace::SetUp() {
     dir = UniqueTemporary("fraymark-workspace-");
     fs::create_directories(dir);

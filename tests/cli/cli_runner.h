@@ -18,6 +18,10 @@ CliResult RunFraymark(const std::string& arguments, const std::string& working_d
 // The lines of `text`, split on `separator` (an empty last field is kept).
 std::vector<std::string> Split(const std::string& text, char separator = '\n');
 
+// The arguments of a reviewed golden under tests/golden/ that holds one case a paragraph: the
+// arguments on a line of their own, then what the command printed, indented by two spaces.
+std::vector<std::string> GoldenCases(const std::string& golden);
+
 // A temporary workspace of the test's own, removed at its end.
 class CliWorkspace : public ::testing::Test {
 protected:

@@ -1,4 +1,4 @@
-// fraymark crit: one wound, severity rolls and the whole table.
+// fraymark crit: severity rolls and the whole table (a wound is one of the lookups).
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -9,25 +9,6 @@
 #include "support/golden.h"
 
 namespace {
-
-TEST(CritVerb, LookupPrintsTheWoundOrTheWindowsMessage) {
-    struct Case {
-        const char* args;
-        const char* out;
-    };
-    // The lookup's own rules are tested in core; here the verb passes the words on (the type
-    // in any case, the severity however large) and prints what the window would show.
-    const Case cases[] = {
-        {"crit 10000 24 Monster Bites", "Head, top: brain goo\n"},
-        {"crit 1500 99999999999 HACKING", "Thigh: x3, ls, d8, u, m10\n"},
-        {"crit 10001 1 Crushing", "Error, incomplete data in program\n"},
-    };
-    for (const Case& c : cases) {
-        const CliResult r = RunFraymark(c.args);
-        EXPECT_EQ(r.exit_code, 0) << c.args << ": " << r.err;
-        EXPECT_EQ(r.out, c.out) << c.args;
-    }
-}
 
 // The severities, one a line, of two runs seeded like the rng verb; the golden was checked
 // against the severity rule worked by hand over d8 faces taken from `rng --clock 4000000001`.

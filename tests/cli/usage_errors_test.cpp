@@ -1,7 +1,6 @@
 // Every verb's usage errors in one table: exit 2, nothing on standard output and one line on
 // standard error naming what was wrong.
 #include <algorithm>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -13,25 +12,19 @@ namespace {
 
 using FraymarkUsage = CliWorkspace;
 
-// The cases and their messages are in a reviewed golden, one case a paragraph: the arguments,
-// then the line on standard error indented by two spaces. The test runs the golden's cases.
+// The cases and their messages are in a reviewed golden: the test runs the golden's cases.
 TEST_F(FraymarkUsage, BadArgumentsAreUsageErrorsWithOneLine) {
     Write("CharacterXML/Tess.xml", "<CHARACTER_NAME>Tess</CHARACTER_NAME>\n");
-    std::ifstream golden(std::string(FRAYMARK_SOURCE_DIR) + "/tests/golden/cli_usage_errors.txt");
-    std::string args, messages;
-    int cases = 0;
-    while (std::getline(golden, args)) {
-        if (args.starts_with("  ")) {
-            continue;
-        }
+    std::string messages;
+    const auto cases = GoldenCases("cli_usage_errors.txt");
+    EXPECT_GE(cases.size(), 60u) << "every verb's usage errors";
+    for (const std::string& args : cases) {
         const CliResult r = Run(args);
         EXPECT_EQ(r.exit_code, 2) << args;
         EXPECT_EQ(r.out, "") << args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
         messages += args + "\n  " + r.err;
-        ++cases;
     }
-    EXPECT_GE(cases, 60) << "every verb's usage errors";
     ExpectMatchesGolden("cli_usage_errors.txt", messages);
 }
 
