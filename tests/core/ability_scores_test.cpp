@@ -88,8 +88,6 @@ TEST(AbilityLookups, TellingCellsClampsAndNames) {
         {AbilityScores::GetCharisma, 16, 99, "Reaction_Adj", "5"},
         {AbilityScores::GetStrength, 18, 0, "to_hit", "error"},
         {AbilityScores::GetStrength, 18, 0, "To_Hit_Adj", "error"},
-        {AbilityScores::GetStrength, 18, 0, "to_hit_adj ", "error"},
-        {AbilityScores::GetStrength, 18, 0, "", "error"},
         {AbilityScores::GetStrength, 18, 0, "Defense_adj", "error"},
         {AbilityScores::GetConstitution, 1, 0, "Resurrection_Survival", "error"},
         {AbilityScores::GetIntelligence, 19, 0, "Illusion_Immunity", "error"},

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "core/dice/roll_exchange.h"
-#include "core/dice/vexl_random.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "step_fixture.h"
@@ -88,15 +87,6 @@ TEST_F(RollExchangeTest, OwnRollEqualToTheDiceKeepsTheRollingLabel) {
     next_rolls = {10};
     port.AnswerNumber(10);
     EXPECT_EQ(Run().label, "Rolling");
-}
-
-TEST_F(RollExchangeTest, WithoutItsOwnRollTheExchangeRollsTheDice) {
-    request.roll = nullptr;
-    SeedVexlrandAsClock(5);
-    Run();
-    ASSERT_EQ(stored.size(), 1u);
-    EXPECT_GE(stored[0], 3);
-    EXPECT_LE(stored[0], 18);
 }
 
 } // namespace
