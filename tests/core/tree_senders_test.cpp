@@ -70,7 +70,9 @@ TEST_F(TreeSenders, WithoutARaceTheRacialBranchesAreEmptied) {
     ExpectMatchesGolden("tree_without_race.txt", tree.Dump());
 }
 
-TEST_F(TreeSenders, PriorsAndParticularsInTheirOrderWithTheSiblingLines) {
+// Priors and particulars in their order with the sibling lines, quirks repeated as often as
+// held with their page, then the owned items with their numbers.
+TEST_F(TreeSenders, PriorsQuirksAndOwnedItems) {
     Character_Class& c = current_character;
     c.age = 19, c.character_height = 61, c.character_weight = 102, c.siblings = 2;
     c.social_class = "Lower Middle Class";
@@ -85,21 +87,9 @@ TEST_F(TreeSenders, PriorsAndParticularsInTheirOrderWithTheSiblingLines) {
     c.birth_order = "First born";
     SetSiblingLine(0, "Brother, 17");
     SetSiblingLine(1, "Sister, 15");
-
-    messagePPtotree();
-    ExpectMatchesGolden("tree_priors.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, QuirksRepeatAsOftenAsHeldWithTheirPage) {
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Missing Finger", 3));
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Albino", 1));
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Fear of Soup", 0));
-
-    sendquirkflawtotree();
-    ExpectMatchesGolden("tree_quirks.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     SkillDataItem::AddTail(MakeItem<SkillDataItem>("Riding", 32));
     TalentDataItem::AddTail(MakeItem<TalentDataItem>("Keen Sight", 2));
     ProfDataItem::AddTail(MakeItem<ProfDataItem>("Long sword", 2));
@@ -107,11 +97,13 @@ TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     ProfDataItem::AddTail(MakeItem<ProfDataItem>("Club", 3));
     EquipDataItem::AddTail(MakeItem<EquipDataItem>("Torch", 6));
 
+    messagePPtotree();
+    sendquirkflawtotree();
     sendskillstotree();
     sendtalentstotree();
     sendprofstotree();
     sendequiptotree();
-    ExpectMatchesGolden("tree_items.txt", tree.Dump());
+    ExpectMatchesGolden("tree_priors_quirks_items.txt", tree.Dump());
 }
 
 ClassDataItem* AddClassItem(const std::string& name, int level) {
