@@ -53,6 +53,10 @@ TEST_F(CharacterFileReaderTest, RaceAndClassAreFoundByTheirWholeNames) {
         {"Gnome", "Female", "<CLASS_NAME>Fighter Barbarian</CLASS_NAME>", "Gnome, Female",
          "Fighter Barbarian"},
         {"Gnome", "Male", "<CLASS_LONG_NAME>Fighter</CLASS_LONG_NAME>", "Gnome, Male", "Fighter"},
+        // The class's own name before its first entry's, as a multi-class is saved.
+        {"Gnome", "Male",
+         "<CLASS_NAME>Fighter</CLASS_NAME>\n<CLASS_LONG_NAME>Fighter Barbarian</CLASS_LONG_NAME>",
+         "Gnome, Male", "Fighter Barbarian"},
         {"Gnome Titan", "Female", "<CLASS_NAME>Figh</CLASS_NAME>", "", ""}, // no such record
         {"Titan", "Male", "<CLASS_NAME>Barbarian</CLASS_NAME>", "", ""},
         {"gnome", "Male", "<CLASS_NAME>fighter</CLASS_NAME>", "", ""}, // letter case counts
