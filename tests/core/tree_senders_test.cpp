@@ -53,6 +53,8 @@ protected:
     TreeRecorder tree;
 };
 
+// The abilities and the racial branches; without a race the racial branches are still sent,
+// emptied.
 TEST_F(TreeSenders, MessageToTreeSendsAbilitiesThenTheRacialBranches) {
     AddClass("Fighter", 5);
     AddClass("Wizard", 0);
@@ -60,14 +62,9 @@ TEST_F(TreeSenders, MessageToTreeSendsAbilitiesThenTheRacialBranches) {
     AddClass("Fighter/Thief", 0);
 
     messagetotree();
-    ExpectMatchesGolden("tree_abilities_and_race.txt", tree.Dump());
-}
-
-// The racial branches are still sent, emptied.
-TEST_F(TreeSenders, WithoutARaceTheRacialBranchesAreEmptied) {
     current_character.race_item = nullptr;
     messagetotree();
-    ExpectMatchesGolden("tree_without_race.txt", tree.Dump());
+    ExpectMatchesGolden("tree_abilities_and_race.txt", tree.Dump());
 }
 
 // Priors and particulars in their order with the sibling lines, quirks repeated as often as
