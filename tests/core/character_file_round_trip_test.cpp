@@ -1,6 +1,5 @@
 // What a character file carries must come back: every saved field of the field table into its
-// own member, whatever a player can type, and every shipped multi-class with its backgrounds.
-#include <filesystem>
+// own member, whatever a player can type, and the references older files hold.
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,46 +77,6 @@ TEST_F(CharacterFileRoundTripTest, EverySavedFieldComesBackIntoItsOwnMember) {
         EXPECT_TRUE(report.complete);
         EXPECT_TRUE(report.problems.empty()) << report.problems.front();
         EXPECT_EQ(Written(), first);
-    }
-}
-
-TEST_F(CharacterFileRoundTripTest, EveryShippedMultiClassKeepsItsClassAndItsBackgrounds) {
-    std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata/Classes",
-                          workspace / "Classes");
-    std::vector<std::string> multi_classes;
-    Read("");
-    for (const CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-        if (cls->name.find('/') != std::string::npos) {
-            multi_classes.push_back(cls->name);
-        }
-    }
-    ASSERT_EQ(multi_classes.size(), 6u);
-    for (const std::string& name : multi_classes) {
-        Read("");
-        Character_Class& c = current_character;
-        c.class_long_name = name;
-        // One entry per single class the name joins, in list order, as the class step makes
-        // them: "Wizard/Thief" lists Thief before Wizard.
-        for (CharacterClass* cls = CharacterClass::pHead.get(); cls; cls = cls->next.get()) {
-            if (cls->name == name) {
-                c.class_item = cls;
-            } else if (cls->name.find('/') == std::string::npos &&
-                       name.find(cls->name) != std::string::npos) {
-                ClassDataItem::AddTail(MakeClassEntry(cls->name));
-            }
-        }
-        ASSERT_EQ(ClassDataItem::Count(), 2u) << name;
-        // Every background the class can have, so a wrong class record drops one.
-        c.requires_hwg_class = c.requires_wg_class = c.requires_vg_class = true;
-        c.school_location = "Far Tower";
-        c.camp_type = "Mountain Camp";
-        c.vg_the_call = "A dream";
-        const std::string first = Written();
-        const CharacterReadReport report = Read(first);
-        EXPECT_TRUE(report.problems.empty()) << name;
-        ASSERT_NE(current_character.class_item, nullptr) << name;
-        EXPECT_EQ(current_character.class_item->name, name);
-        EXPECT_EQ(Written(), first) << name;
     }
 }
 

@@ -134,17 +134,4 @@ TEST(CriticalTable, ExtraDamageGrowsWithSeverity) {
     }
 }
 
-TEST(CriticalTable, DamageTypesWoundDifferently) {
-    // From the middle severities up, the four types must not read alike at any location.
-    for (int severity : {14, 17, 20, 23}) {
-        for (int band = 0; band < 50; ++band) {
-            const std::set<std::string> texts = {
-                At(0, severity, band).text, At(1, severity, band).text, At(2, severity, band).text,
-                At(3, severity, band).text};
-            EXPECT_EQ(texts.size(), 4u)
-                << Location(At(0, severity, band)) << ", severity " << severity;
-        }
-    }
-}
-
 } // namespace

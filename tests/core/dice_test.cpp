@@ -49,7 +49,7 @@ TEST_F(DiceTest, EmptyDiceGiveZeroAndTotalsStopAtTheLimitsOfAnInt) {
 
 // Clock 1 draws 1 and then 2424420684 (0.56448 of 2^32): a die turns the fraction of 2^32 into
 // a face by truncating sides times it and adding one.
-TEST_F(DiceTest, ADieScalesTheGeneratorsDraw) {
+TEST_F(DiceTest, ADieScalesTheGeneratorsDrawAndARangeIsCoveredWhole) {
     const int second_faces[][2] = {{1, 1}, {6, 4}, {20, 12}, {100, 57}, {10000, 5645}};
     for (const auto& [sides, face] : second_faces) {
         SeedVexlrandAsClock(1);
@@ -59,9 +59,7 @@ TEST_F(DiceTest, ADieScalesTheGeneratorsDraw) {
     SeedVexlrandAsClock(1);
     Vexlrand();
     EXPECT_EQ(RollRange(3, 7), 3 + 2); // 5 * 0.56448 = 2.8
-}
-
-TEST_F(DiceTest, RollRangeCoversBothEnds) {
+    // Over many draws a range is covered from end to end.
     SeedVexlrandAsClock(77);
     std::set<int> seen;
     for (int i = 0; i < 2000; ++i) {

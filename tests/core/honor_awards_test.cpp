@@ -100,8 +100,6 @@ TEST(HonorAwardPoints, ColumnPointsAndTheScalingNotes) {
     } cases[] = {
         {"Completing a quest", "Lawful-good", 30, "5", 10},
         {"Completing a quest", "Chaotic-evil", 30, "5", 4},
-        {"Murder of a family member", "Chaotic-evil", 12, "1", 3},
-        {"Dirty Fighting", "Neutral", 12, "1", 1},
         // Half of 37 is 18.5: rounded toward zero, also for negative honor.
         {"Heroic death", "Neutral", 37, "3", 18},
         {"Heroic death", "Neutral", -5, "3", -2},

@@ -44,6 +44,20 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     EXPECT_TRUE(std::filesystem::exists(workspace / "Honor_17.log"));
     ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Ysolde Marr", "Lawful-good")));
     ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Tam", "Chaotic-evil")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Odo", "True Neutral")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Pellam", "Chaotic-evil")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Pell", "lawful good")));
+    EXPECT_FALSE(tracker->AwardHonor("Odo", "Completing a quest")); // no such alignment
+    EXPECT_TRUE(tracker->AwardHonor("Pell", "Completing a quest")); // the whole name
+    port.AnswerText("Gwyl");                                        // typed in rather than saved
+    port.AnswerChoice(7);                                           // Chaotic-neutral
+    port.AnswerText("23 or so");
+    ASSERT_TRUE(tracker->AddTypedCharacter());
+    port.AnswerText("Hobb");
+    port.AnswerCancel();
+    EXPECT_FALSE(tracker->AddTypedCharacter());
+    EXPECT_EQ(PartyCount(), 6);
+    EXPECT_EQ(pcs[5].name + " " + pcs[5].alignment, "Gwyl Chaotic-neutral");
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Completing a quest"));
     EXPECT_TRUE(tracker->AwardHonor("Tam", "Murder of a family member"));
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Murder of a family member"));
@@ -53,26 +67,30 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     port.AnswerText("kept the watch");
     port.AnswerNumber(3);
     EXPECT_TRUE(tracker->AdjustTemporalHonor("Ysolde Marr"));
-    // The log's lines, then each adjustment's reason and amount questions (reviewed).
+    // The log's lines, the messages, then each question asked: the typed character's and each
+    // adjustment's reason and amount (reviewed).
     std::string transcript = Log();
+    for (const std::string& message : port.messages) {
+        transcript += "message|" + message + "\n";
+    }
     for (const ScriptedPort::Question& q : port.questions) {
         transcript += q.kind + "|" + q.message + "|" + q.prompt + "|" + q.caption + "|" +
-                      std::to_string(q.min) + "-" + std::to_string(q.max) + "\n";
+                      std::to_string(q.min) + "-" + std::to_string(q.max);
+        for (const std::string& choice : q.choices) {
+            transcript += "|" + choice;
+        }
+        transcript += "\n";
     }
     ExpectMatchesGolden("honor_log.txt", transcript);
-    // The log window opened once, with the file as it was (empty), and shows each line
-    // without its trailing space.
+    // The lines went to the log window, opened once (the dice log's tests cover how it shows
+    // them), and the tree was left alone.
     EXPECT_EQ(port.log_window_opens, 1);
-    std::string shown = Log();
-    for (std::size_t at = shown.find(" \n"); at != std::string::npos; at = shown.find(" \n")) {
-        shown.erase(at, 1);
-    }
-    EXPECT_EQ(port.log_window, shown);
     EXPECT_EQ(port.tree_updates, 0);
-    EXPECT_EQ(pcs[0].temporal_honor, 2 + 3);
-    EXPECT_EQ(pcs[0].honor, 12);
-    EXPECT_EQ(pcs[1].honor, 32);
-    EXPECT_EQ(pcs[1].temporal_honor, 3);
+    const int32_t honor[] = {pcs[0].honor,          pcs[0].temporal_honor, pcs[1].honor,
+                             pcs[1].temporal_honor, pcs[2].temporal_honor, pcs[3].temporal_honor,
+                             pcs[4].temporal_honor, pcs[5].honor};
+    EXPECT_EQ(std::vector<int32_t>(std::begin(honor), std::end(honor)),
+              (std::vector<int32_t>{12, 2 + 3, 32, 3, 0, 0, 10, 23}));
 }
 
 TEST_F(HonorTrackerTest, CancellingOrNoSelectionChangesNothing) {
@@ -104,21 +122,6 @@ TEST_F(HonorTrackerTest, CancellingOrNoSelectionChangesNothing) {
     EXPECT_EQ(pcs[0].temporal_honor, 0);
     EXPECT_EQ(Log(), "");
     EXPECT_TRUE(port.messages.empty());
-}
-
-TEST_F(HonorTrackerTest, AwardsGoToTheWholeNameAndNeedOneOfTheNineAlignments) {
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Odo", "True Neutral")));
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Pellam", "Chaotic-evil")));
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Pell", "lawful good")));
-    EXPECT_FALSE(tracker->AwardHonor("Odo", "Completing a quest"));
-    ASSERT_EQ(port.messages.size(), 1u);
-    EXPECT_NE(port.messages[0].find("True Neutral"), std::string::npos) << port.messages[0];
-    EXPECT_EQ(pcs[0].temporal_honor, 0);
-    EXPECT_TRUE(tracker->AwardHonor("Pell", "Completing a quest")); // the whole name
-    EXPECT_EQ(pcs[1].temporal_honor, 0);
-    EXPECT_EQ(pcs[2].temporal_honor, 10);
-    EXPECT_EQ(Log(),
-              "Pell has been awarded: Completing a quest for 10 points of Temporal Honor \n");
 }
 
 TEST_F(HonorTrackerTest, JoiningAndLeavingTheParty) {
@@ -158,27 +161,6 @@ TEST_F(HonorTrackerTest, HonorTextIsReadAsTheProgramReadsNumbers) {
     port.AnswerNumber(20);
     EXPECT_TRUE(tracker->AdjustHonor("Vell"));
     EXPECT_EQ(pcs[0].honor, INT32_MAX);
-}
-
-TEST_F(HonorTrackerTest, ACharacterCanBeTypedInWhenNoneIsSaved) {
-    port.AnswerText("Gwyl");
-    port.AnswerChoice(7); // Chaotic-neutral
-    port.AnswerText("23 or so");
-    ASSERT_TRUE(tracker->AddTypedCharacter());
-    ASSERT_EQ(port.questions.size(), 3u);
-    EXPECT_EQ(port.questions[1].choices.size(), 9u);
-    EXPECT_EQ(port.questions[1].choices.front(), "Lawful-good");
-    for (const ScriptedPort::Question& q : port.questions) {
-        EXPECT_EQ(q.caption, "Add Character");
-    }
-    EXPECT_EQ(pcs[0].name, "Gwyl");
-    EXPECT_EQ(pcs[0].alignment, "Chaotic-neutral");
-    EXPECT_EQ(pcs[0].honor, 23);
-
-    port.AnswerText("Hobb");
-    port.AnswerCancel();
-    EXPECT_FALSE(tracker->AddTypedCharacter());
-    EXPECT_EQ(PartyCount(), 1);
 }
 
 } // namespace

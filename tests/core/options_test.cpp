@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -42,10 +43,7 @@ TEST_F(OptionsTest, ShortEmptyAndOversizedFilesSetWhatTheyHold) {
     // Two whole words and half a third.
     WriteFile("options.qdb", Word(1) + Word(0) + std::string("\x01\x00", 2));
     LoadOptions();
-    EXPECT_EQ(BooksToUse[0], 1);
-    EXPECT_EQ(BooksToUse[1], 0);
-    EXPECT_EQ(BooksToUse[2], 1);
-    EXPECT_EQ(BooksToUse[3], 1);
+    EXPECT_EQ(std::vector<int32_t>(BooksToUse, BooksToUse + 4), (std::vector<int32_t>{1, 0, 1, 1}));
     EXPECT_EQ(ReadFile("options.qdb").size(), 10u) << "a short file is not rewritten";
 
     WriteFile("options.qdb", "");

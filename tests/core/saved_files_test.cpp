@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,8 @@ class SavedFilesTest : public WorkspaceTest {
 protected:
     // Files in a directory of the workspace, temporary ones included.
     std::size_t FilesIn(const std::string& directory) const {
-        std::size_t n = 0;
-        for (const auto& entry : fs::directory_iterator(workspace / directory)) {
-            (void)entry;
-            ++n;
-        }
-        return n;
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(workspace / directory), fs::directory_iterator()));
     }
 };
 

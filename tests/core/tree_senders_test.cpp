@@ -53,6 +53,8 @@ protected:
     TreeRecorder tree;
 };
 
+// The abilities and the racial branches; without a race the racial branches are still sent,
+// emptied.
 TEST_F(TreeSenders, MessageToTreeSendsAbilitiesThenTheRacialBranches) {
     AddClass("Fighter", 5);
     AddClass("Wizard", 0);
@@ -60,17 +62,14 @@ TEST_F(TreeSenders, MessageToTreeSendsAbilitiesThenTheRacialBranches) {
     AddClass("Fighter/Thief", 0);
 
     messagetotree();
+    current_character.race_item = nullptr;
+    messagetotree();
     ExpectMatchesGolden("tree_abilities_and_race.txt", tree.Dump());
 }
 
-// The racial branches are still sent, emptied.
-TEST_F(TreeSenders, WithoutARaceTheRacialBranchesAreEmptied) {
-    current_character.race_item = nullptr;
-    messagetotree();
-    ExpectMatchesGolden("tree_without_race.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, PriorsAndParticularsInTheirOrderWithTheSiblingLines) {
+// Priors and particulars in their order with the sibling lines, quirks repeated as often as
+// held with their page, then the owned items with their numbers.
+TEST_F(TreeSenders, PriorsQuirksAndOwnedItems) {
     Character_Class& c = current_character;
     c.age = 19, c.character_height = 61, c.character_weight = 102, c.siblings = 2;
     c.social_class = "Lower Middle Class";
@@ -85,21 +84,9 @@ TEST_F(TreeSenders, PriorsAndParticularsInTheirOrderWithTheSiblingLines) {
     c.birth_order = "First born";
     SetSiblingLine(0, "Brother, 17");
     SetSiblingLine(1, "Sister, 15");
-
-    messagePPtotree();
-    ExpectMatchesGolden("tree_priors.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, QuirksRepeatAsOftenAsHeldWithTheirPage) {
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Missing Finger", 3));
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Albino", 1));
     QuirkDataItem::AddTail(MakeItem<QuirkDataItem>("Fear of Soup", 0));
-
-    sendquirkflawtotree();
-    ExpectMatchesGolden("tree_quirks.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     SkillDataItem::AddTail(MakeItem<SkillDataItem>("Riding", 32));
     TalentDataItem::AddTail(MakeItem<TalentDataItem>("Keen Sight", 2));
     ProfDataItem::AddTail(MakeItem<ProfDataItem>("Long sword", 2));
@@ -107,11 +94,13 @@ TEST_F(TreeSenders, OwnedItemsWithTheirNumbers) {
     ProfDataItem::AddTail(MakeItem<ProfDataItem>("Club", 3));
     EquipDataItem::AddTail(MakeItem<EquipDataItem>("Torch", 6));
 
+    messagePPtotree();
+    sendquirkflawtotree();
     sendskillstotree();
     sendtalentstotree();
     sendprofstotree();
     sendequiptotree();
-    ExpectMatchesGolden("tree_items.txt", tree.Dump());
+    ExpectMatchesGolden("tree_priors_quirks_items.txt", tree.Dump());
 }
 
 ClassDataItem* AddClassItem(const std::string& name, int level) {
@@ -123,24 +112,19 @@ ClassDataItem* AddClassItem(const std::string& name, int level) {
     return added;
 }
 
-TEST_F(TreeSenders, Step8SendsClassDataWithTheThiefSkillsBeneath) {
+// The class data with the thief skills beneath, and only the backgrounds the character has.
+TEST_F(TreeSenders, Step8SendsClassDataThiefSkillsAndTheBackgroundsHeld) {
     AddClass("Fighter", 0);
     AddClass("Thief", 0)->thief = 1;
     AddClass("Fighter/Thief", 0);
-    current_character.hit_points = 9;
-    current_character.level = 1;
+    Character_Class& c = current_character;
+    c.hit_points = 9;
+    c.level = 1;
     AddClassItem("Fighter", 1);
     ClassDataItem* thief = AddClassItem("Thief", 1);
     thief->pick_pockets[0] = 20, thief->pick_pockets[1] = 10;
     thief->climb_walls[0] = 60;
     thief->read_languages[1] = -5;
-
-    messagetotreeStep8();
-    ExpectMatchesGolden("tree_step8_thief.txt", tree.Dump());
-}
-
-TEST_F(TreeSenders, Step8SendsOnlyTheBackgroundsTheCharacterHas) {
-    Character_Class& c = current_character;
     c.camp_type = "Mountain camp";
     c.camp_quality = "Harsh";
     c.accident_events = {"Broke an arm", "Lost a tooth"};
@@ -151,7 +135,7 @@ TEST_F(TreeSenders, Step8SendsOnlyTheBackgroundsTheCharacterHas) {
     SpellDataItem::AddTail(MakeItem<SpellDataItem>("Light", 1));
 
     messagetotreeStep8();
-    ExpectMatchesGolden("tree_step8_backgrounds.txt", tree.Dump());
+    ExpectMatchesGolden("tree_step8.txt", tree.Dump());
 }
 
 } // namespace
