@@ -8,6 +8,7 @@
 #include "core/dice/vexl_random.h"
 #include "core/wizard/priors_step.h"
 #include "step_fixture.h"
+#include "support/race_fixtures.h"
 
 // Shows a row in a failed expectation.
 inline void PrintTo(const PriorsRow& row, std::ostream* out) {
@@ -22,15 +23,7 @@ protected:
     void SetUp() override {
         StepTest::SetUp();
         race.illigitmod = race.illigitbirthmod = 0;
-        race.baseage = 15;
-        race.agedie = 4;
-        race.agedierolls = 1;
-        race.baseheight = 60;
-        race.heightdie = 10;
-        race.heightdierolls = 2;
-        race.baseweight = 140;
-        race.weightdie = 20;
-        race.weightdierolls = 3;
+        GiveHumanBodyDice(race);
         current_character.dexterity_base = 10;
         current_character.charisma_base = 10;
         BooksToUse[kRollYourOwnDice] = 1;

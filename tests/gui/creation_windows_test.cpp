@@ -139,15 +139,7 @@ protected:
     void SetUp() override {
         GuiTest::SetUp();
         race.name = "Human";
-        race.baseage = 15;
-        race.agedie = 4;
-        race.agedierolls = 1;
-        race.baseheight = 60;
-        race.heightdie = 10;
-        race.heightdierolls = 2;
-        race.baseweight = 140;
-        race.weightdie = 20;
-        race.weightdierolls = 3;
+        GiveHumanBodyDice(race);
         current_character.race_item = &race;
         current_character.charisma_base = 10;
         BooksToUse[kRollYourOwnDice] = 1;

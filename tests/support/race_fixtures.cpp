@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "core/data/race_data.h"
+
 void WriteRaceFile(const std::filesystem::path& workspace, const std::string& file_stem,
                    const RaceFixture& race) {
     std::filesystem::create_directories(workspace / "Races");
@@ -39,4 +41,16 @@ void WriteRaceFile(const std::filesystem::path& workspace, const std::string& fi
         }
     }
     out << "</CHARACTER_RACE>\n";
+}
+
+void GiveHumanBodyDice(CharacterRace& race) {
+    race.baseage = 15;
+    race.agedie = 4;
+    race.agedierolls = 1;
+    race.baseheight = 60;
+    race.heightdie = 10;
+    race.heightdierolls = 2;
+    race.baseweight = 140;
+    race.weightdie = 20;
+    race.weightdierolls = 3;
 }

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 
+class CharacterRace;
+
 // A race data file for tests: name, sex, book, the same limits for all seven abilities,
 // adjustments (str, dex, con, int, wis, cha, com), BP and languages.
 struct RaceFixture {
@@ -25,3 +27,7 @@ struct RaceFixture {
 // Writes the race into Races/ of `workspace` under `file_stem`.
 void WriteRaceFile(const std::filesystem::path& workspace, const std::string& file_stem,
                    const RaceFixture& race);
+
+// The body dice the background rolls for a human: age 15+1d4, height 60+2d10 and weight
+// 140+3d20.
+void GiveHumanBodyDice(CharacterRace& race);
