@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -21,9 +22,9 @@ int main(int argc, char** argv) {
     const fs::path workspace =
         fs::temp_directory_path() / ("generate_bench_" + std::to_string(getpid()));
     fs::copy(data, workspace, fs::copy_options::recursive);
-    CharacterBatch batch(workspace, workspace / "party");
+    auto batch = std::make_unique<CharacterBatch>(workspace, workspace / "party");
     std::string error;
-    if (count < 1 || !batch.Start(42, error)) {
+    if (count < 1 || !batch->Start(42, error)) {
         std::fprintf(stderr, "generate_bench: %s\n",
                      count < 1 ? "N must be 1 or more" : error.c_str());
         return 1;
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     long made = 0;
     try {
         for (; made < count; ++made) {
-            if (!batch.MakeOne({}, error)) {
+            if (!batch->MakeOne({}, error)) {
                 std::fprintf(stderr, "generate_bench: %s\n", error.c_str());
                 break;
             }
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     std::printf("characters %ld\nseconds %.2f\ncharacters_per_second %.0f\npeak_rss_kib %ld\n",
                 made, seconds, made / seconds, usage.ru_maxrss);
+    batch.reset(); // the batch's dice log goes out before its workspace is removed
     fs::remove_all(workspace);
     return made == count ? 0 : 1;
 }

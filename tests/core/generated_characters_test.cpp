@@ -2,6 +2,7 @@
 // on holds for every one of a few hundred seeded characters, and one clock gives one party.
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -125,13 +126,19 @@ TEST_F(GeneratedCharactersTest, WishedRaceSexAndClassAreMadeOrGivenUp) {
 TEST(NamePickerTest, NamesStayFreeAndGainNumeralsWhenTheListsRunOut) {
     NameLists lists;
     lists.Parse("# two given names, one family\n[Elf, Male]\nAra\nBel\n[Elf, Family]\nOak\n");
-    std::set<std::string> taken;
-    NamePicker picker(lists, [&](const std::string& name) { return taken.contains(name); });
-    for (int i = 0; i < 5; ++i) {
+    std::set<std::string> taken{"Bel Oak"}; // saved before the batch
+    std::map<std::string, int> asked;
+    NamePicker picker(lists, [&](const std::string& name) {
+        ++asked[name];
+        return taken.contains(name);
+    });
+    for (int i = 0; i < 4; ++i) {
         taken.insert(picker.Next("Elf", "Male", [](int) { return 1; }));
     }
     EXPECT_EQ(taken, (std::set<std::string>{"Ara Oak", "Bel Oak", "Ara Oak II", "Bel Oak II",
                                             "Bel Oak III"}));
+    EXPECT_EQ(asked.size(), 5u);
+    EXPECT_TRUE(std::ranges::all_of(asked, [](const auto& name) { return name.second == 1; }));
     EXPECT_EQ(picker.Next("Orc", "Female", [](int) { return 0; }), "");
     EXPECT_EQ(RomanNumeral(1994), "MCMXCIV");
 }

@@ -91,17 +91,21 @@ std::string NamePicker::Next(const std::string& race, const std::string& sex,
     // a full list still ends.
     const int count = static_cast<int>(given.size() * family.size());
     const int start = pick(count);
-    int& first = first_numeral_[race + ", " + sex];
-    first = std::max(first, 1);
-    for (int numeral = first; numeral <= kMostNumerals; ++numeral, first = numeral) {
+    InUse& in_use = in_use_[race + ", " + sex];
+    for (; in_use.numeral <= kMostNumerals; ++in_use.numeral, in_use.known.clear()) {
+        in_use.known.resize(count);
         for (int step = 0; step < count; ++step) {
             const int at = (start + step) % count;
+            if (in_use.known[at]) {
+                continue;
+            }
+            in_use.known[at] = true; // handed out now, or found taken
             std::string name = given[at / family.size()];
             if (!family[at % family.size()].empty()) {
                 name += " " + family[at % family.size()];
             }
-            if (numeral > 1) {
-                name += " " + RomanNumeral(numeral);
+            if (in_use.numeral > 1) {
+                name += " " + RomanNumeral(in_use.numeral);
             }
             if (!taken_ || !taken_(name)) {
                 return name;

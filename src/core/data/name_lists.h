@@ -30,8 +30,10 @@ private:
 };
 
 // Hands out names no character of the output folder bears yet. Each character of a batch is
-// saved before the next is named, so the folder also stands for the batch; the picker only
-// remembers, per race and sex, the numeral whose names are all in use (memory stays flat).
+// saved before the next is named, so the folder also stands for the batch. Per race and sex
+// the picker remembers the numeral still worth trying and which of that numeral's names it
+// knows to be in use (those it handed out or found taken), so it asks `taken` about a name at
+// most once; what it remembers is bounded by the name lists, not by the batch.
 class NamePicker {
 public:
     // `taken` says whether a name is already in use (its saved file exists).
@@ -46,7 +48,11 @@ public:
 private:
     const NameLists& lists_;
     std::function<bool(const std::string&)> taken_;
-    std::map<std::string, int> first_numeral_; // "Race, Sex" -> numeral still worth trying
+    struct InUse {
+        int numeral = 1;         // the lowest numeral with a name still free
+        std::vector<bool> known; // per combination of that numeral: known to be in use
+    };
+    std::map<std::string, InUse> in_use_; // "Race, Sex" ->
 };
 
 std::string RomanNumeral(int number);

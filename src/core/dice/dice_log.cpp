@@ -16,72 +16,81 @@ bool Early_Close = true;
 
 namespace {
 
-// The log file Log_Entry holds open while HoldLogFileOpen is on.
+// The log a held dice log keeps in memory: the lines of the file's current log that have not
+// reached the file yet. A new log of the same file only empties the buffer, so a batch that
+// makes many characters touches the file once, when the log is read or the hold ends.
 struct HeldLog {
     bool hold = false;
-    std::string file_name; // as the caller names it, within
-    std::string root;      // the workspace root it was opened in
-    std::ofstream out;
+    std::string file_name;   // as the caller names it, within
+    std::string root;        // the workspace root it belongs to
+    bool empty_file = false; // the file is emptied before the lines go out
+    std::string lines;
 
     bool Holds(const std::string& name) const {
-        return out.is_open() && name == file_name && WorkspaceRoot().native() == root;
+        return !file_name.empty() && name == file_name && WorkspaceRoot().native() == root;
     }
 };
 HeldLog held_log;
 
-// Closes the held log, writing out the lines it still buffers.
-void CloseHeldLog() {
-    held_log.file_name.clear();
-    if (!held_log.out.is_open()) {
+// Writes the lines the held log still buffers to its file and keeps holding it.
+void WriteOutHeldLog() {
+    if (held_log.file_name.empty() || (held_log.lines.empty() && !held_log.empty_file)) {
         return;
     }
-    held_log.out.close();
-    if (!held_log.out) {
+    const auto mode = held_log.empty_file ? std::ios::trunc : std::ios::app;
+    std::ofstream out(std::filesystem::path(held_log.root) / held_log.file_name,
+                      std::ios::binary | std::ios::out | mode);
+    out << held_log.lines;
+    out.close();
+    held_log.lines.clear();
+    held_log.empty_file = false;
+    if (!out) {
         Port().ShowMessage("Problem creating entry in log file", "Log_Entry");
     }
 }
 
-// Opens the held log `file_name`, emptied or to append to; false when it cannot be opened.
-bool OpenHeldLog(const std::string& file_name, std::ios::openmode mode) {
-    CloseHeldLog();
-    held_log.out.clear();
-    held_log.out.open(WorkspacePath(file_name), mode);
+// Starts holding `file_name`, whose file is emptied first when `empty_file` is set.
+void HoldLog(const std::string& file_name, bool empty_file) {
+    WriteOutHeldLog();
     held_log.file_name = file_name;
     held_log.root = WorkspaceRoot().native();
-    return held_log.out.is_open();
+    held_log.empty_file = empty_file;
+    held_log.lines.clear();
 }
 
 } // namespace
 
 void HoldLogFileOpen(bool hold) {
+    WriteOutHeldLog();
+    held_log.file_name.clear();
     held_log.hold = hold;
-    CloseHeldLog();
 }
 
 void Create_Filename(char* name) {
-    CloseHeldLog();
     if (std::strlen(name) < 2) {
         std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));
     }
-    const bool created = held_log.hold
-                             ? OpenHeldLog(name, std::ios::trunc)
-                             : std::ofstream(WorkspacePath(name), std::ios::trunc).is_open();
-    if (!created) {
+    if (held_log.hold && held_log.Holds(name)) {
+        // The next character's log of a held file: its lines replace the last one's.
+        held_log.lines.clear();
+        held_log.empty_file = true;
+        return;
+    }
+    // The file is made (or emptied) at once, so a log that cannot be written is told now.
+    if (!std::ofstream(WorkspacePath(name), std::ios::trunc).is_open()) {
         Port().ShowMessage("Problem creating log file", "Create_Filename");
+    } else if (held_log.hold) {
+        HoldLog(name, false);
     }
 }
 
 void Log_Entry(const std::string& file_name, const std::string& text) {
     if (held_log.hold) {
         if (!held_log.Holds(file_name)) {
-            OpenHeldLog(file_name, std::ios::app);
+            HoldLog(file_name, false);
         }
-        held_log.out << text << " \n";
-        if (!held_log.out) {
-            held_log.out.close();
-            held_log.file_name.clear();
-            Port().ShowMessage("Problem creating entry in log file", "Log_Entry");
-        }
+        held_log.lines += text;
+        held_log.lines += " \n";
         return;
     }
     std::ofstream file(WorkspacePath(file_name), std::ios::app);
@@ -127,7 +136,9 @@ std::string ReadLogFile(const std::string& file_name) {
     if (file_name.empty()) {
         return {};
     }
-    held_log.out.flush(); // lines a held log still buffers belong to the file
+    if (held_log.Holds(file_name)) {
+        WriteOutHeldLog(); // the lines a held log still buffers belong to the file
+    }
     std::ifstream file(WorkspacePath(file_name), std::ios::binary);
     std::ostringstream content;
     content << file.rdbuf();

@@ -15,12 +15,14 @@ void Create_Filename(char* name);
 // Appends `text`, a space and a line end to the file.
 void Log_Entry(const std::string& file_name, const std::string& text);
 
-// While held, Create_Filename and Log_Entry keep the log file open between lines instead of
-// opening it for every line, and the lines reach the file in blocks: when the next log is
-// created, when the log is read (ReadLogFile) and when the hold is released, which closes the
-// file. For a program that makes characters in bulk and owns its workspace meanwhile. Off by
-// default, where every line reaches the file at once and a log file deleted meanwhile is made
-// afresh by the next line.
+// While held, the lines of the log stay in memory and reach the file when the log is read
+// (ReadLogFile), when another log file is held and when the hold is released; a new log of the
+// held file (Create_Filename with its name) only drops the lines of the last one, which the
+// file would have lost anyway. A batch making thousands of characters so writes its log once,
+// and the file ends as it would without the hold. A line that cannot be written is told when
+// the lines go out. For a program that makes characters in bulk and owns its workspace
+// meanwhile. Off by default, where every line reaches the file at once and a log file deleted
+// meanwhile is made afresh by the next line.
 void HoldLogFileOpen(bool hold);
 
 // Logs `text` prefixed by the BP balance ("BP=%-6.1f | %s"). The caller's text is rewritten in
