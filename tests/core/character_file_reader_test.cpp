@@ -106,9 +106,7 @@ TEST_F(CharacterFileReaderTest, BadNumbersAndItemNumbersAreReadAndReported) {
 }
 
 TEST_F(CharacterFileReaderTest, TruncatedAndGarbageFilesGiveWhatWasFound) {
-    CRace.LoadRace();
-    CClass.LoadClass();
-    MakeSampleCharacter();
+    MakeBrenna();
     const std::string whole = Written();
     // Cut in the middle of the skill section: everything before it is back, the rest empty.
     auto report = Read(whole.substr(0, whole.find("<SKILLRATING>45")));

@@ -5,31 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include "character_file_fixture.h"
 #include "core/app/character_open.h"
-#include "core/app/clear_all.h"
-#include "core/data/class_data.h"
-#include "core/data/race_data.h"
-#include "core/files/character_file_writer.h"
 #include "core/files/character_list.h"
-#include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "support/sample_character.h"
 #include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-class CharacterListTest : public WorkspaceTest {
+class CharacterListTest : public CharacterFileTest {
 protected:
     void TearDown() override {
         VexlFileClass::Clear();
         WorkspaceTest::TearDown();
     }
 
-    // A character file holding these biography lines.
     void WriteCharacter(const std::string& file, const std::string& lines) const {
-        WriteFile("CharacterXML/" + file, "<?xml version=\"1.0\"?>\n<FRAYMARK_CHARACTER>\n" +
-                                              lines + "</FRAYMARK_CHARACTER>\n");
+        WriteFile("CharacterXML/" + file, File(lines));
     }
 
     static std::vector<std::string> Rows() {
@@ -88,16 +80,11 @@ TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
 
 TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {
     ScriptedPort port;
-    WriteSampleRulesData(workspace);
-    CRace.LoadRace();
-    CClass.LoadClass();
-    MakeSampleCharacter();
+    MakeBrenna();
     ASSERT_TRUE(CreateXMLSheet("Brenna Ashford.xml", 1));
 
     // A character half made when the saved one is opened.
-    ResetProgramForTests();
-    CRace.LoadRace();
-    CClass.LoadClass();
+    Read("");
     program_data.creation_stage = 5;
     program_data.building_points = 12.5f;
     current_character.character_name = "Half made";
