@@ -61,6 +61,26 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Completing a quest"));
     EXPECT_TRUE(tracker->AwardHonor("Tam", "Murder of a family member"));
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Murder of a family member"));
+    // Without a selected character nothing is asked; a cancelled reason asks no amount, a
+    // cancelled amount (-1 from the dialog) or one the dialog does not allow changes nothing.
+    const std::optional<std::string> none;
+    EXPECT_FALSE(tracker->AwardHonor(none, "Completing a quest"));
+    EXPECT_FALSE(tracker->AdjustHonor(none) || tracker->AdjustTemporalHonor(none));
+    EXPECT_FALSE(tracker->RemovePC(none));
+    port.AnswerCancel();
+    EXPECT_FALSE(tracker->AdjustHonor("Tam"));
+    port.AnswerText("duel");
+    port.AnswerCancel();
+    EXPECT_FALSE(tracker->AdjustTemporalHonor("Tam"));
+    for (const long outside : {0L, 21L}) {
+        port.AnswerText("duel");
+        port.AnswerNumber(outside);
+        EXPECT_FALSE(tracker->AdjustHonor("Tam")) << outside;
+    }
+    for (const char* award : {"", "Completing a ques"}) {
+        EXPECT_FALSE(tracker->AwardHonor("Tam", award)) << award;
+    }
+    EXPECT_FALSE(tracker->AwardHonor("Nobody", "Completing a quest"));
     port.AnswerText("duel");
     port.AnswerNumber(20);
     EXPECT_TRUE(tracker->AdjustHonor("Tam"));
@@ -68,7 +88,7 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     port.AnswerNumber(3);
     EXPECT_TRUE(tracker->AdjustTemporalHonor("Ysolde Marr"));
     // The log's lines, the messages, then each question asked: the typed character's and each
-    // adjustment's reason and amount (reviewed).
+    // adjustment's reason and amount, the cancelled ones included (reviewed).
     std::string transcript = Log();
     for (const std::string& message : port.messages) {
         transcript += "message|" + message + "\n";
@@ -91,37 +111,6 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
                              pcs[4].temporal_honor, pcs[5].honor};
     EXPECT_EQ(std::vector<int32_t>(std::begin(honor), std::end(honor)),
               (std::vector<int32_t>{12, 2 + 3, 32, 3, 0, 0, 10, 23}));
-}
-
-TEST_F(HonorTrackerTest, CancellingOrNoSelectionChangesNothing) {
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Tam", "Neutral")));
-    const std::optional<std::string> none;
-
-    EXPECT_FALSE(tracker->AwardHonor(none, "Completing a quest"));
-    EXPECT_FALSE(tracker->AdjustHonor(none));
-    EXPECT_FALSE(tracker->AdjustTemporalHonor(none));
-    EXPECT_FALSE(tracker->RemovePC(none));
-    EXPECT_TRUE(port.questions.empty()) << "nothing is asked without a selected character";
-
-    port.AnswerCancel(); // the reason
-    EXPECT_FALSE(tracker->AdjustHonor("Tam"));
-    EXPECT_EQ(port.questions.size(), 1u) << "no amount is asked after a cancelled reason";
-    port.AnswerText("duel");
-    port.AnswerCancel(); // the amount: the dialog gives -1
-    EXPECT_FALSE(tracker->AdjustTemporalHonor("Tam"));
-    for (const long outside : {0L, 21L}) { // what the dialog does not allow
-        port.AnswerText("duel");
-        port.AnswerNumber(outside);
-        EXPECT_FALSE(tracker->AdjustHonor("Tam")) << outside;
-    }
-
-    EXPECT_FALSE(tracker->AwardHonor("Tam", ""));
-    EXPECT_FALSE(tracker->AwardHonor("Tam", "Completing a ques"));
-    EXPECT_FALSE(tracker->AwardHonor("Nobody", "Completing a quest"));
-    EXPECT_EQ(pcs[0].honor, 12);
-    EXPECT_EQ(pcs[0].temporal_honor, 0);
-    EXPECT_EQ(Log(), "");
-    EXPECT_TRUE(port.messages.empty());
 }
 
 TEST_F(HonorTrackerTest, JoiningAndLeavingTheParty) {
