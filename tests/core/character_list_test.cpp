@@ -36,6 +36,7 @@ protected:
     }
 };
 
+// Every character file is a row, sorted by file name; an odd file gives what it holds.
 TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCase) {
     EXPECT_TRUE(Rows().empty()) << "no directory, no rows";
     WriteCharacter("bob.xml", "<CHARACTER_NAME>Bob</CHARACTER_NAME>\n<LEVEL>03</LEVEL>\n"
@@ -45,10 +46,21 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
     WriteCharacter("CARL.XML", "<CHARACTER_NAME>Carl</CHARACTER_NAME>\n");
     WriteFile("CharacterXML/notes.txt", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
     WriteFile("CharacterXML/Zed.xml.bak", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
+    WriteFile("CharacterXML/garbage.xml", std::string("\0\x01\xff<<<>>>\n", 10));
+    WriteFile("CharacterXML/half.xml", "<CHARACTER_NAME>Half</CHARACTER_NAME>\n<LEVEL>2</LEV");
+    WriteCharacter("split.xml", "<CHARACTER_NAME>Long</CHARACTER_NAME>\n"
+                                "  <CHARACTER_NAME>fellow</CHARACTER_NAME>\n"
+                                "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
+    WriteFile("CharacterXML/after.xml",
+              "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
     const std::vector<std::string> want = {
+        "after.xml|Dee|||", // nothing after the closing line is read
         "Alice.xml|Alice|Mage|1|Elf",
         "bob.xml|Bob|Thief|03|Halfling", // the level as written
         "CARL.XML|Carl|||",
+        "garbage.xml||||",
+        "half.xml|Half||2|",       // the cut line still holds "</"
+        "split.xml|Longfellow|||", // a name over two lines comes back whole
     };
     EXPECT_EQ(Rows(), want);
     // Scanning again starts over rather than adding to the list.
@@ -58,24 +70,6 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
     EXPECT_EQ(VexlFileClass::Find("l")->file_name, "Alice.xml");
     ASSERT_NE(VexlFileClass::Find("a"), nullptr);
     EXPECT_EQ(VexlFileClass::Find("a")->file_name, "CARL.XML");
-}
-
-TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
-    WriteFile("CharacterXML/a_garbage.xml", std::string("\0\x01\xff<<<>>>\n", 10));
-    WriteFile("CharacterXML/b_truncated.xml",
-              "<CHARACTER_NAME>Half</CHARACTER_NAME>\n<LEVEL>2</LEV");
-    WriteCharacter("c_split.xml", "<CHARACTER_NAME>Long</CHARACTER_NAME>\n"
-                                  "  <CHARACTER_NAME>fellow</CHARACTER_NAME>\n"
-                                  "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
-    WriteFile("CharacterXML/d_after.xml",
-              "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
-    const std::vector<std::string> want = {
-        "a_garbage.xml||||",
-        "b_truncated.xml|Half||2|",  // the cut line still holds "</"
-        "c_split.xml|Longfellow|||", // a name over two lines comes back whole
-        "d_after.xml|Dee|||",        // nothing after the closing line is read
-    };
-    EXPECT_EQ(Rows(), want);
 }
 
 TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {
