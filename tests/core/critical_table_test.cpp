@@ -83,8 +83,13 @@ TEST(CriticalTable, NinetySixBlocksOfTheFiftyBandsInOrder) {
 
 // Every code a wound uses, with how often, against tests/golden/critical_codes.txt (each
 // reviewed against the notation legend); none repeats within a wound, and a limb is severed
-// ("ls") only where a limb is and only by edges and jaws.
+// ("ls") only where a limb is and only by edges and jaws. The extra damage leads each wound and
+// never shrinks as the severity climbs: d1 to d20, then x2 and up.
 TEST(CriticalTable, EffectCodesAreTheLegendsOwn) {
+    const auto weight = [](const std::string& code) {
+        return code[0] == 'x' ? 100 * std::stoi(code.substr(1)) : std::stoi(code);
+    };
+    int last_weight[4][50] = {}; // by type and band, at the last severity seen
     const std::string limbs = "|Foot, top|Toe(s)|Ankle, inner|Ankle, outer|Ankle, upper/Achilles|"
                               "Shin|Calf|Knee|Knee, back|Hamstring|Thigh|Arm, upper outer|"
                               "Arm, upper inner|Elbow|Inner joint|Forarm, back|Forarm, inner|"
@@ -92,8 +97,15 @@ TEST(CriticalTable, EffectCodesAreTheLegendsOwn) {
     std::map<std::string, int> uses;
     for (const CriticalRecord& r : criticaldata) {
         const std::string location = Location(r);
+        const std::vector<std::string> effects = Effects(r, location);
+        if (effects[0] != "brain goo") {
+            ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(effects[0].back()))) << r.text;
+            int& last = last_weight[r.damage_type][(&r - criticaldata) % 50];
+            EXPECT_GE(weight(effects[0]), last) << r.text;
+            last = weight(effects[0]);
+        }
         std::set<std::string> seen;
-        for (const std::string& code : Effects(r, location)) {
+        for (const std::string& code : effects) {
             ++uses[code];
             EXPECT_TRUE(seen.insert(code).second) << "repeated '" << code << "' in " << r.text;
             if (code == "ls") {
@@ -109,29 +121,6 @@ TEST(CriticalTable, EffectCodesAreTheLegendsOwn) {
         list += code + ' ' + std::to_string(count) + '\n';
     }
     ExpectMatchesGolden("critical_codes.txt", list);
-}
-
-// The extra damage leads each wound and never shrinks as the severity climbs: d1 to d20, then
-// x2 and up.
-TEST(CriticalTable, ExtraDamageGrowsWithSeverity) {
-    auto weight = [](const std::string& code) {
-        return code[0] == 'x' ? 100 * std::stoi(code.substr(1)) : std::stoi(code);
-    };
-    for (int type = 0; type < 4; ++type) {
-        for (int band = 0; band < 50; ++band) {
-            int previous = 0;
-            for (int severity = 1; severity <= 24; ++severity) {
-                const CriticalRecord& r = At(type, severity, band);
-                const std::string first = Effects(r, Location(r))[0];
-                if (first == "brain goo") {
-                    continue;
-                }
-                ASSERT_TRUE(std::isdigit(static_cast<unsigned char>(first.back()))) << r.text;
-                EXPECT_GE(weight(first), previous) << r.text;
-                previous = weight(first);
-            }
-        }
-    }
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
               (std::vector<int32_t>{12, 2 + 3, 32, 3, 0, 0, 10, 23}));
 }
 
-TEST_F(HonorTrackerTest, JoiningAndLeavingTheParty) {
+TEST_F(HonorTrackerTest, JoiningAndLeavingThePartyWithTheSavedHonor) {
     for (int i = 0; i < kPartySize; ++i) {
         ASSERT_TRUE(
             tracker->AddSavedCharacter(Saved(("PC" + std::to_string(i)).c_str(), "Neutral")));
@@ -137,19 +137,15 @@ TEST_F(HonorTrackerTest, JoiningAndLeavingTheParty) {
                   "adding another.",
                   "Add Character: PC3 is already in the party.",
                   "Add Character: A character without a name cannot join the party."}));
-}
-
-// The saved honor is read as the program reads numbers (their own tests cover the edges), and
-// honor raised at the top of its range stays there.
-TEST_F(HonorTrackerTest, HonorTextIsReadAsTheProgramReadsNumbers) {
+    // The saved honor is read as the program reads numbers (their own tests cover the edges),
+    // and honor raised at the top of its range stays there.
     ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Vell", "Neutral", "12abc")));
+    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Wren", "Neutral", "2147483640")));
     EXPECT_EQ(pcs[0].honor, 12);
-    ClearParty();
-    ASSERT_TRUE(tracker->AddSavedCharacter(Saved("Vell", "Neutral", "2147483640")));
     port.AnswerText("feast");
     port.AnswerNumber(20);
-    EXPECT_TRUE(tracker->AdjustHonor("Vell"));
-    EXPECT_EQ(pcs[0].honor, INT32_MAX);
+    EXPECT_TRUE(tracker->AdjustHonor("Wren"));
+    EXPECT_EQ(pcs[1].honor, INT32_MAX);
 }
 
 } // namespace
