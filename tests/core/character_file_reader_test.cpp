@@ -22,52 +22,9 @@ protected:
     }
 };
 
-TEST_F(CharacterFileReaderTest, RaceAndClassAreFoundByTheirWholeNames) {
-    // Names that begin with one another, listed so that a "contains" search would take the
-    // wrong one first.
-    WriteFile("Races/A_Gnome_Male_Race.qdf",
-              DataRecord("CHARACTER_RACE", "<NAME>Gnome</NAME>\n<SEX>Male</SEX>\n"));
-    WriteFile("Races/B_Gnome_Female_Race.qdf",
-              DataRecord("CHARACTER_RACE", "<NAME>Gnome</NAME>\n<SEX>Female</SEX>\n"));
-    WriteFile("Races/C_Gnome_Titan_Male_Race.qdf",
-              DataRecord("CHARACTER_RACE", "<NAME>Gnome Titan</NAME>\n<SEX>Male</SEX>\n"));
-    WriteFile("Classes/AFighter_BarbarianClass.qdf",
-              DataRecord("CHARACTER_CLASS", "<NAME>Fighter Barbarian</NAME>\n"));
-    const struct {
-        const char* race;
-        const char* sex;
-        const char* class_element; // a class entry's name, or the class's long name
-        const char* want_race;     // "name, sex" or "" for none
-        const char* want_class;
-    } cases[] = {
-        {"Gnome Titan", "Male", "<CLASS_NAME>Fighter</CLASS_NAME>", "Gnome Titan, Male", "Fighter"},
-        {"Gnome", "Female", "<CLASS_NAME>Fighter Barbarian</CLASS_NAME>", "Gnome, Female",
-         "Fighter Barbarian"},
-        {"Gnome", "Male", "<CLASS_LONG_NAME>Fighter</CLASS_LONG_NAME>", "Gnome, Male", "Fighter"},
-        // The class's own name before its first entry's, as a multi-class is saved.
-        {"Gnome", "Male",
-         "<CLASS_NAME>Fighter</CLASS_NAME>\n<CLASS_LONG_NAME>Fighter Barbarian</CLASS_LONG_NAME>",
-         "Gnome, Male", "Fighter Barbarian"},
-        {"Gnome Titan", "Female", "<CLASS_NAME>Figh</CLASS_NAME>", "", ""}, // no such record
-        {"Titan", "Male", "<CLASS_NAME>Barbarian</CLASS_NAME>", "", ""},
-        {"gnome", "Male", "<CLASS_NAME>fighter</CLASS_NAME>", "", ""}, // letter case counts
-    };
-    for (const auto& k : cases) {
-        Read(File(std::string("<RACE>") + k.race + "</RACE>\n<SEX>" + k.sex + "</SEX>\n" +
-                  "<CLASS_DATA>\n" + k.class_element + "\n</CLASS_DATA>\n"));
-        const Character_Class& c = current_character;
-        const std::string race =
-            c.race_item ? c.race_item->name + ", " + c.race_item->sex : std::string();
-        EXPECT_EQ(race, k.want_race) << k.race << ", " << k.sex;
-        EXPECT_EQ(c.class_item ? c.class_item->name : std::string(), k.want_class)
-            << k.class_element;
-        EXPECT_EQ(c.race, k.race); // the saved names stay either way
-    }
-}
-
 // What a read gave: whether the closing line was reached, the fields the cases below fill (a
-// long text by its length), the items and the class entries (level, hit points at levels 1 and
-// 99, experience), then each problem reported.
+// long text by its length), the race and class records found, the items and the class entries
+// (level, hit points at levels 1 and 99, experience), then each problem reported.
 std::string Outcome(const CharacterReadReport& report) {
     const Character_Class& c = current_character;
     std::ostringstream out;
@@ -77,7 +34,9 @@ std::string Outcome(const CharacterReadReport& report) {
         << "', sibling 2 of " << std::strlen(c.sibling[1]) << ", camp results of "
         << c.camp_results.size() << ", school '" << c.school_location << "', war events "
         << c.war_events.size() << ", marks " << c.requires_hwg_class << c.requires_wg_class
-        << c.requires_vg_class << '\n';
+        << c.requires_vg_class << ", race '" << c.race << "' found as '"
+        << (c.race_item ? c.race_item->name + ", " + c.race_item->sex : "") << "', class '"
+        << (c.class_item ? c.class_item->name : "") << "'\n";
     const auto items = [&](const char* kind, const auto* item) {
         for (; item; item = item->next.get()) {
             out << "  " << kind << ' ' << item->name << ' ' << item->value << '\n';
@@ -117,6 +76,26 @@ TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
     const std::string thief = "<CLASS_DATA>\n<CLASS_NAME>Thief</CLASS_NAME>\n"
                               "<CLASS_LEVEL>2</CLASS_LEVEL>\n</CLASS_DATA>\n";
     const std::string long_text(3000, 'a');
+    // Race and class names that begin with one another, listed so that a "contains" search
+    // would take the wrong one first: each is found by its whole name, letter case counting.
+    WriteFile("Races/A_Gnome_Male_Race.qdf",
+              DataRecord("CHARACTER_RACE", "<NAME>Gnome</NAME>\n<SEX>Male</SEX>\n"));
+    WriteFile("Races/B_Gnome_Female_Race.qdf",
+              DataRecord("CHARACTER_RACE", "<NAME>Gnome</NAME>\n<SEX>Female</SEX>\n"));
+    WriteFile("Races/C_Gnome_Titan_Male_Race.qdf",
+              DataRecord("CHARACTER_RACE", "<NAME>Gnome Titan</NAME>\n<SEX>Male</SEX>\n"));
+    WriteFile("Classes/AFighter_BarbarianClass.qdf",
+              DataRecord("CHARACTER_CLASS", "<NAME>Fighter Barbarian</NAME>\n"));
+    // A class entry's name, and the class's long name as the biography carries it.
+    const auto race_and_class = [](const std::string& race, const std::string& sex,
+                                   const std::string& entry, const std::string& long_name = "") {
+        return File(
+            "<RACE>" + race + "</RACE>\n<SEX>" + sex + "</SEX>\n" +
+            (long_name.empty() ? "" : "<CLASS_LONG_NAME>" + long_name + "</CLASS_LONG_NAME>\n") +
+            (entry.empty()
+                 ? ""
+                 : "<CLASS_DATA>\n<CLASS_NAME>" + entry + "</CLASS_NAME>\n</CLASS_DATA>\n"));
+    };
     const std::pair<const char*, std::string> cases[] = {
         {"bad numbers",
          File("<AGE>-3</AGE>\n<CHARACTER_HEIGHT>9 feet</CHARACTER_HEIGHT>\n<SIBLINGS></SIBLINGS>\n"
@@ -149,6 +128,14 @@ TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
         {"one long line", std::string(200000, 'x')},
         {"no line end", "<CHARACTER_NAME>no end of line"},
         {"empty", ""},
+        {"whole names", race_and_class("Gnome Titan", "Male", "Fighter")},
+        {"whole names", race_and_class("Gnome", "Female", "Fighter Barbarian")},
+        {"a class by its long name", race_and_class("Gnome", "Male", "", "Fighter")},
+        {"a multi-class: by its long name rather than its first entry's",
+         race_and_class("Gnome", "Male", "Fighter", "Fighter Barbarian")},
+        {"no such records", race_and_class("Gnome Titan", "Female", "Figh")},
+        {"no such records", race_and_class("Titan", "Male", "Barbarian")},
+        {"no such records: letter case counts", race_and_class("gnome", "Male", "fighter")},
     };
     std::string outcomes;
     for (const auto& [label, text] : cases) {
