@@ -56,8 +56,6 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     port.AnswerText("Hobb");
     port.AnswerCancel();
     EXPECT_FALSE(tracker->AddTypedCharacter());
-    EXPECT_EQ(PartyCount(), 6);
-    EXPECT_EQ(pcs[5].name + " " + pcs[5].alignment, "Gwyl Chaotic-neutral");
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Completing a quest"));
     EXPECT_TRUE(tracker->AwardHonor("Tam", "Murder of a family member"));
     EXPECT_TRUE(tracker->AwardHonor("Ysolde Marr", "Murder of a family member"));
@@ -87,11 +85,17 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     port.AnswerText("kept the watch");
     port.AnswerNumber(3);
     EXPECT_TRUE(tracker->AdjustTemporalHonor("Ysolde Marr"));
-    // The log's lines, the messages, then each question asked: the typed character's and each
-    // adjustment's reason and amount, the cancelled ones included (reviewed).
+    // The log's lines, the messages, the party with each one's honor and temporal honor, then
+    // each question asked: the typed character's and each adjustment's reason and amount, the
+    // cancelled ones included (reviewed).
     std::string transcript = Log();
     for (const std::string& message : port.messages) {
         transcript += "message|" + message + "\n";
+    }
+    for (int i = 0; i < PartyCount(); ++i) {
+        transcript += "party|" + pcs[i].name + "|" + pcs[i].alignment + "|" +
+                      std::to_string(pcs[i].honor) + "|" + std::to_string(pcs[i].temporal_honor) +
+                      "\n";
     }
     for (const ScriptedPort::Question& q : port.questions) {
         transcript += q.kind + "|" + q.message + "|" + q.prompt + "|" + q.caption + "|" +
@@ -106,11 +110,6 @@ TEST_F(HonorTrackerTest, EveryChangeIsOneLineOfTheHonorLogAndAdjustmentsAskWhyAn
     // them), and the tree was left alone.
     EXPECT_EQ(port.log_window_opens, 1);
     EXPECT_EQ(port.tree_updates, 0);
-    const int32_t honor[] = {pcs[0].honor,          pcs[0].temporal_honor, pcs[1].honor,
-                             pcs[1].temporal_honor, pcs[2].temporal_honor, pcs[3].temporal_honor,
-                             pcs[4].temporal_honor, pcs[5].honor};
-    EXPECT_EQ(std::vector<int32_t>(std::begin(honor), std::end(honor)),
-              (std::vector<int32_t>{12, 2 + 3, 32, 3, 0, 0, 10, 23}));
 }
 
 TEST_F(HonorTrackerTest, JoiningAndLeavingThePartyWithTheSavedHonor) {
