@@ -23,7 +23,12 @@ TEST_F(CharacterFileWriterTest, SmallCharacterMatchesTheReviewedFile) {
     ExpectMatchesGolden("brenna_character.xml", Written());
 }
 
-TEST_F(CharacterFileWriterTest, SectionsAndCoinsAppearOnlyWhenTheyHoldSomething) {
+// Sections and coins appear only when they hold something; without race or class records the
+// saved race name stands and the derived values are zero.
+TEST_F(CharacterFileWriterTest, SectionsAndCoinsOnlyWhenTheyHoldSomethingDerivedValuesOrZero) {
+    current_character.race_item = nullptr;
+    current_character.class_item = nullptr;
+    current_character.race = "Gnome Titan";
     current_character.spells.AddTail(MakeItem<SpellDataItem>("Light", 2));
     current_character.silver = 0;
     current_character.gold = -3; // a debt-like negative is not written either
@@ -35,6 +40,10 @@ TEST_F(CharacterFileWriterTest, SectionsAndCoinsAppearOnlyWhenTheyHoldSomething)
     EXPECT_FALSE(Has(text, "GOLDCOINS"));
     EXPECT_FALSE(Has(text, "<PROF_SECTION>"));
     EXPECT_FALSE(Has(text, "<BACKGROUND"));
+    EXPECT_TRUE(Has(text, "<RACE>Gnome Titan</RACE>"));
+    EXPECT_TRUE(Has(text, "<VALUE>\n0\n</VALUE>"));
+    EXPECT_TRUE(Has(text, "<RACIAL_BONUS>\n</RACIAL_BONUS>\n"));
+    EXPECT_TRUE(Has(text, "<RATE>\n0\n</RATE>"));
 }
 
 // A background is written when the class belongs to its group and the character took it: the
@@ -101,17 +110,6 @@ TEST_F(CharacterFileWriterTest, ClassHistoryLinesCoverLevelZeroToTheEntrysLevelW
         // CLASS_LEVEL and CLASS_EXP.
         EXPECT_EQ(Count(text, "<CLASS_"), 5 + 17 * k.lines) << "level " << k.level;
     }
-}
-
-TEST_F(CharacterFileWriterTest, WithoutRaceOrClassTheSavedRaceNameStandsAndDerivedValuesAreZero) {
-    current_character.race_item = nullptr;
-    current_character.class_item = nullptr;
-    current_character.race = "Gnome Titan";
-    const std::string text = Written();
-    EXPECT_TRUE(Has(text, "<RACE>Gnome Titan</RACE>"));
-    EXPECT_TRUE(Has(text, "<VALUE>\n0\n</VALUE>"));
-    EXPECT_TRUE(Has(text, "<RACIAL_BONUS>\n</RACIAL_BONUS>\n"));
-    EXPECT_TRUE(Has(text, "<RATE>\n0\n</RATE>"));
 }
 
 } // namespace
