@@ -25,6 +25,8 @@ protected:
                   DataRecord("CHARACTER_EQUIP", "<NAME>Rope</NAME>\n<TABLEID>2</TABLEID>\n"));
         WriteFile("Equipment/Sword_Equipment.qdf",
                   DataRecord("CHARACTER_EQUIP", "<NAME>Sword</NAME>\n<TABLEID>1</TABLEID>\n"));
+        WriteFile("Classes/ThiefClass.qdf",
+                  DataRecord("CHARACTER_CLASS", "<NAME>Thief</NAME>\n<THIEF>1</THIEF>\n"));
         CEquip.LoadEquip();
         MakeBrenna();
     }
@@ -48,10 +50,6 @@ TEST_F(CharacterSheetTest, RecordPartsAreGroupedAndEscaped) {
     Character_Class& c = current_character;
     c.equipment.AddTail(MakeItem<EquipDataItem>("Sword", 1));
     c.equipment.AddTail(MakeItem<EquipDataItem>("Rope, Silk", 1)); // no record
-    auto record = std::make_unique<CharacterClass>();
-    record->name = "Thief";
-    record->thief = 1;
-    CharacterClass::AddTail(std::move(record));
     auto thief = MakeClassEntry("Thief");
     thief->open_locks[0] = 30; // the starting base
     thief->open_locks[1] = 5;  // the points placed in creation
