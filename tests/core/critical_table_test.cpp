@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kPuncturing = 0, kHacking = 1, kMonsterBites = 3;
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-    return text.compare(0, prefix.size(), prefix) == 0;
-}
-
 // The effects of a record: the text after "<location>: ", split at ", ".
 std::vector<std::string> Effects(const CriticalRecord& record, const std::string& location) {
     std::string rest = std::string(record.text).substr(location.size() + 2);
@@ -76,7 +72,7 @@ TEST(CriticalTable, NinetySixBlocksOfTheFiftyBandsInOrder) {
         EXPECT_LE(std::string(r.text).size(), 54u); // what the result field shows
         EXPECT_NE(std::string(r.text).back(), ' ');
         for (int roll : {r.low, r.high}) { // the lookup finds it at both edges of its band
-            EXPECT_TRUE(StartsWith(Criticalhit(roll, severity, type), Location(r) + ": ")) << roll;
+            EXPECT_EQ(Criticalhit(roll, severity, type).rfind(Location(r) + ": ", 0), 0u) << roll;
         }
     }
 }
@@ -112,7 +108,7 @@ TEST(CriticalTable, EffectCodesAreTheLegendsOwn) {
                 EXPECT_NE(limbs.find("|" + location + "|"), std::string::npos) << r.text;
                 EXPECT_TRUE(r.damage_type == kHacking || r.damage_type == kMonsterBites) << r.text;
             } else if (code == "brain goo") {
-                EXPECT_TRUE(StartsWith(location, "Head")) << r.text;
+                EXPECT_EQ(location.rfind("Head", 0), 0u) << r.text;
             }
         }
     }
