@@ -32,9 +32,10 @@ std::string Outcome(const CharacterReadReport& report) {
         << c.character_name.substr(0, 20) << "', age " << c.age << ", height " << c.character_height
         << ", siblings " << c.siblings << ", gold " << c.gold << ", sibling 1 '" << c.sibling[0]
         << "', sibling 2 of " << std::strlen(c.sibling[1]) << ", camp results of "
-        << c.camp_results.size() << ", school '" << c.school_location << "', war events "
-        << c.war_events.size() << ", marks " << c.requires_hwg_class << c.requires_wg_class
-        << c.requires_vg_class << ", race '" << c.race << "' found as '"
+        << c.camp_results.size() << ", school '" << c.school_location << "', heritage '"
+        << c.family_heritage << "', war events " << c.war_events.size() << ", marks "
+        << c.requires_hwg_class << c.requires_wg_class << c.requires_vg_class << ", race '"
+        << c.race << "' found as '"
         << (c.race_item ? c.race_item->name + ", " + c.race_item->sex : "") << "', class '"
         << (c.class_item ? c.class_item->name : "") << "'\n";
     const auto items = [&](const char* kind, const auto* item) {
@@ -60,7 +61,8 @@ std::string Outcome(const CharacterReadReport& report) {
 // doubtful one reported; an item's number taken from the next line; the closing line ending the
 // reading whatever the line ends; a class entry without its closing line ending before the
 // first line not its own; class levels outside the arrays ignored and long texts cut to what
-// the record keeps; a background marking the supplement the character took; garbage.
+// the record keeps; a background marking the supplement the character took; a file cut short;
+// garbage; the race and class records found by their whole names.
 TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
     const auto lines = [](const std::string& end) {
         std::string text;
@@ -76,6 +78,8 @@ TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
     const std::string thief = "<CLASS_DATA>\n<CLASS_NAME>Thief</CLASS_NAME>\n"
                               "<CLASS_LEVEL>2</CLASS_LEVEL>\n</CLASS_DATA>\n";
     const std::string long_text(3000, 'a');
+    MakeBrenna();
+    const std::string brenna = Written();
     // Race and class names that begin with one another, listed so that a "contains" search
     // would take the wrong one first: each is found by its whole name, letter case counting.
     WriteFile("Races/A_Gnome_Male_Race.qdf",
@@ -124,6 +128,9 @@ TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
          File(
              "<SCHOOL_LOCATION>Far Tower</SCHOOL_LOCATION>\n<CAMP_TYPE></CAMP_TYPE>\n"
              "<WAR_EVENT TYPE=\"War\">One</WAR_EVENT>\n<WAR_EVENT TYPE=\"War\">Two</WAR_EVENT>\n")},
+        {"Brenna cut in her skills: what comes before is back, the rest empty",
+         brenna.substr(0, brenna.find("<SKILLRATING>45"))},
+        {"Brenna cut in her class entry", brenna.substr(0, brenna.find("<CLASS_STR_GROW_1>"))},
         {"binary", std::string("\0\xff\xfe<<</>>>\n\r\n</\n>\n", 18)},
         {"one long line", std::string(200000, 'x')},
         {"no line end", "<CHARACTER_NAME>no end of line"},
@@ -142,27 +149,6 @@ TEST_F(CharacterFileReaderTest, BadFilesGiveWhatTheyHoldAndReportTheRest) {
         outcomes += "== " + std::string(label) + "\n" + Outcome(Read(text));
     }
     ExpectMatchesGolden("character_reads.txt", outcomes);
-}
-
-TEST_F(CharacterFileReaderTest, ATruncatedFileGivesWhatWasFound) {
-    MakeBrenna();
-    const std::string whole = Written();
-    // Cut in the middle of the skill section: everything before it is back, the rest empty.
-    auto report = Read(whole.substr(0, whole.find("<SKILLRATING>45")));
-    EXPECT_TRUE(report.opened);
-    EXPECT_FALSE(report.complete);
-    EXPECT_EQ(current_character.silver, 5);
-    ASSERT_EQ(SkillDataItem::Count(), 1u);
-    EXPECT_EQ(SkillDataItem::pHead->value, 0);
-    EXPECT_EQ(current_character.family_heritage, "");
-    ASSERT_FALSE(report.problems.empty());
-    EXPECT_TRUE(Has(report.problems.back(), "no closing </FRAYMARK_CHARACTER> line"));
-
-    // Cut inside a class block.
-    report = Read(whole.substr(0, whole.find("<CLASS_STR_GROW_1>")));
-    EXPECT_FALSE(report.complete);
-    ASSERT_EQ(ClassDataItem::Count(), 1u);
-    EXPECT_EQ(ClassDataItem::pHead->hitpoints[1], 8);
 }
 
 // A directory opens as a file but every read of it fails.
