@@ -50,11 +50,4 @@ TEST_F(ClearAllTest, ResetsTheCreationTheOptionsAndTheLog) {
     EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
 }
 
-TEST(SiblingLine, LongDescriptionsAreCutToTheLine) {
-    SetSiblingLine(2, std::string(100, 'a'));
-    EXPECT_EQ(std::string(current_character.sibling[2]), std::string(74, 'a'));
-    SetSiblingLine(9, "out of range"); // ignored
-    SetSiblingLine(2, "");
-}
-
 } // namespace
