@@ -1,7 +1,7 @@
 #pragma once
 
-// The shared ground of the character file tests: the file written and read in memory, and a
-// record with something in every plain field.
+// The shared ground of the character file, sheet and list tests: the file written and read in
+// memory, the sample character, and a record with something in every plain field.
 #include <memory>
 #include <sstream>
 #include <string>
@@ -42,6 +42,22 @@ protected:
 
     static bool Has(const std::string& text, const std::string& part) {
         return text.find(part) != std::string::npos;
+    }
+
+    static int Count(const std::string& text, const std::string& part) {
+        int count = 0;
+        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+            ++count;
+        }
+        return count;
+    }
+
+    // Brenna in the record, her race and class written into the workspace and loaded.
+    void MakeBrenna() const {
+        WriteSampleRulesData(workspace);
+        CRace.LoadRace();
+        CClass.LoadClass();
+        MakeSampleCharacter();
     }
 };
 

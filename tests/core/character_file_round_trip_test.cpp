@@ -81,10 +81,7 @@ TEST_F(CharacterFileRoundTripTest, EverySavedFieldComesBackIntoItsOwnMember) {
 }
 
 TEST_F(CharacterFileRoundTripTest, ReferencesOfOlderFilesAndBareAmpersands) {
-    const struct {
-        std::string saved;
-        std::string read;
-    } cases[] = {
+    const std::pair<std::string, std::string> cases[] = {
         {"Sword & Shield", "Sword & Shield"}, // written before texts were escaped
         {"R&D;", "R&D;"},
         {"&amp;amp;", "&amp;"},
@@ -93,8 +90,8 @@ TEST_F(CharacterFileRoundTripTest, ReferencesOfOlderFilesAndBareAmpersands) {
         {"&#xD800; &#99999999; &#; &", "&#xD800; &#99999999; &#; &"},
         {"&#233;", "\xC3\xA9"},
     };
-    for (const auto& k : cases) {
-        EXPECT_EQ(UnescapeSavedText(k.saved), k.read) << k.saved;
+    for (const auto& [saved, read] : cases) {
+        EXPECT_EQ(UnescapeSavedText(saved), read) << saved;
     }
     EXPECT_EQ(EscapeSavedText("<a & b>\t\x7F"), "&lt;a &amp; b&gt;&#9;&#127;");
 }

@@ -5,31 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include "character_file_fixture.h"
 #include "core/app/character_open.h"
-#include "core/app/clear_all.h"
-#include "core/data/class_data.h"
-#include "core/data/race_data.h"
-#include "core/files/character_file_writer.h"
 #include "core/files/character_list.h"
-#include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "support/sample_character.h"
 #include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-class CharacterListTest : public WorkspaceTest {
+class CharacterListTest : public CharacterFileTest {
 protected:
     void TearDown() override {
         VexlFileClass::Clear();
         WorkspaceTest::TearDown();
     }
 
-    // A character file holding these biography lines.
     void WriteCharacter(const std::string& file, const std::string& lines) const {
-        WriteFile("CharacterXML/" + file, "<?xml version=\"1.0\"?>\n<FRAYMARK_CHARACTER>\n" +
-                                              lines + "</FRAYMARK_CHARACTER>\n");
+        WriteFile("CharacterXML/" + file, File(lines));
     }
 
     static std::vector<std::string> Rows() {
@@ -44,19 +36,31 @@ protected:
     }
 };
 
+// Every character file is a row, sorted by file name; an odd file gives what it holds.
 TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCase) {
     EXPECT_TRUE(Rows().empty()) << "no directory, no rows";
     WriteCharacter("bob.xml", "<CHARACTER_NAME>Bob</CHARACTER_NAME>\n<LEVEL>03</LEVEL>\n"
                               "<CLASS_LONG_NAME>Thief</CLASS_LONG_NAME>\n<RACE>Halfling</RACE>\n");
     WriteCharacter("Alice.xml", "<RACE>Elf</RACE>\n<CHARACTER_NAME>Alice</CHARACTER_NAME>\n"
                                 "<CLASS_LONG_NAME>Mage</CLASS_LONG_NAME>\n<LEVEL>1</LEVEL>\n");
-    WriteCharacter("CARL.XML", "<CHARACTER_NAME>Carl</CHARACTER_NAME>\n");
+    WriteCharacter("CARL.XML", "<CHARACTER_NAME>Carl &amp; Co</CHARACTER_NAME>\n");
     WriteFile("CharacterXML/notes.txt", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
     WriteFile("CharacterXML/Zed.xml.bak", "<CHARACTER_NAME>Not listed</CHARACTER_NAME>\n");
+    WriteFile("CharacterXML/garbage.xml", std::string("\0\x01\xff<<<>>>\n", 10));
+    WriteFile("CharacterXML/half.xml", "<CHARACTER_NAME>Half</CHARACTER_NAME>\n<LEVEL>2</LEV");
+    WriteCharacter("split.xml", "<CHARACTER_NAME>Long</CHARACTER_NAME>\n"
+                                "  <CHARACTER_NAME>fellow</CHARACTER_NAME>\n"
+                                "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
+    WriteFile("CharacterXML/after.xml",
+              "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
     const std::vector<std::string> want = {
+        "after.xml|Dee|||", // nothing after the closing line is read
         "Alice.xml|Alice|Mage|1|Elf",
         "bob.xml|Bob|Thief|03|Halfling", // the level as written
-        "CARL.XML|Carl|||",
+        "CARL.XML|Carl & Co|||",         // texts unescaped
+        "garbage.xml||||",
+        "half.xml|Half||2|",       // the cut line still holds "</"
+        "split.xml|Longfellow|||", // a name over two lines comes back whole
     };
     EXPECT_EQ(Rows(), want);
     // Scanning again starts over rather than adding to the list.
@@ -68,36 +72,13 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
     EXPECT_EQ(VexlFileClass::Find("a")->file_name, "CARL.XML");
 }
 
-TEST_F(CharacterListTest, OddFilesGiveRowsWithWhatTheyHold) {
-    WriteFile("CharacterXML/a_garbage.xml", std::string("\0\x01\xff<<<>>>\n", 10));
-    WriteFile("CharacterXML/b_truncated.xml",
-              "<CHARACTER_NAME>Half</CHARACTER_NAME>\n<LEVEL>2</LEV");
-    WriteCharacter("c_split.xml", "<CHARACTER_NAME>Long</CHARACTER_NAME>\n"
-                                  "  <CHARACTER_NAME>fellow</CHARACTER_NAME>\n"
-                                  "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
-    WriteFile("CharacterXML/d_after.xml",
-              "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
-    const std::vector<std::string> want = {
-        "a_garbage.xml||||",
-        "b_truncated.xml|Half||2|",  // the cut line still holds "</"
-        "c_split.xml|Longfellow|||", // a name over two lines comes back whole
-        "d_after.xml|Dee|||",        // nothing after the closing line is read
-    };
-    EXPECT_EQ(Rows(), want);
-}
-
 TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {
     ScriptedPort port;
-    WriteSampleRulesData(workspace);
-    CRace.LoadRace();
-    CClass.LoadClass();
-    MakeSampleCharacter();
+    MakeBrenna();
     ASSERT_TRUE(CreateXMLSheet("Brenna Ashford.xml", 1));
 
     // A character half made when the saved one is opened.
-    ResetProgramForTests();
-    CRace.LoadRace();
-    CClass.LoadClass();
+    Read("");
     program_data.creation_stage = 5;
     program_data.building_points = 12.5f;
     current_character.character_name = "Half made";
@@ -120,12 +101,11 @@ TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne
 }
 
 TEST_F(CharacterListTest, AFileThatCannotBeReadNeverCostsTheCharacterInHand) {
-    WriteCharacter("Ada.xml", "<CHARACTER_NAME>Ada &amp; Bo</CHARACTER_NAME>\n");
+    WriteCharacter("Ada.xml", "<CHARACTER_NAME>Ada</CHARACTER_NAME>\n");
     std::filesystem::create_directories(workspace / "CharacterXML/Dir.xml");
     VexlFileClass record;
     record.ParseCXML(workspace / "CharacterXML/Dir.xml", &record);
     EXPECT_EQ(record.read_error, "Is a directory");
-    EXPECT_EQ(Rows(), std::vector<std::string>{"Ada.xml|Ada & Bo|||"}); // texts unescaped
 
     ScriptedPort port;
     program_data.creation_stage = 5;

@@ -6,25 +6,17 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
-#include "core/data/class_data.h"
+#include "character_file_fixture.h"
 #include "core/data/item_data.h"
-#include "core/data/race_data.h"
 #include "core/files/character_sheet.h"
-#include "core/model/character.h"
-#include "core/model/data_items.h"
-#include "core/model/program_state.h"
 #include "support/golden.h"
-#include "support/sample_character.h"
-#include "support/workspace_fixture.h"
 
 namespace {
 
-class CharacterSheetTest : public WorkspaceTest {
+class CharacterSheetTest : public CharacterFileTest {
 protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
-        WriteSampleRulesData(workspace);
         WriteFile("Equipment/Categories_Equipment.qdf",
                   DataRecord("CHARACTER_EQUIP",
                              "<NAME>Categories</NAME>\n<CATEGORY>Arms</CATEGORY>\n"
@@ -33,28 +25,16 @@ protected:
                   DataRecord("CHARACTER_EQUIP", "<NAME>Rope</NAME>\n<TABLEID>2</TABLEID>\n"));
         WriteFile("Equipment/Sword_Equipment.qdf",
                   DataRecord("CHARACTER_EQUIP", "<NAME>Sword</NAME>\n<TABLEID>1</TABLEID>\n"));
-        CRace.LoadRace();
-        CClass.LoadClass();
+        WriteFile("Classes/ThiefClass.qdf",
+                  DataRecord("CHARACTER_CLASS", "<NAME>Thief</NAME>\n<THIEF>1</THIEF>\n"));
         CEquip.LoadEquip();
-        MakeSampleCharacter();
+        MakeBrenna();
     }
 
     static std::string Sheet() {
         std::ostringstream out;
         WriteCharacterSheet(out);
         return out.str();
-    }
-
-    static int Count(const std::string& text, const std::string& part) {
-        int n = 0;
-        for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-            ++n;
-        }
-        return n;
-    }
-
-    static bool Has(const std::string& text, const std::string& part) {
-        return text.find(part) != std::string::npos;
     }
 };
 
@@ -70,12 +50,7 @@ TEST_F(CharacterSheetTest, RecordPartsAreGroupedAndEscaped) {
     Character_Class& c = current_character;
     c.equipment.AddTail(MakeItem<EquipDataItem>("Sword", 1));
     c.equipment.AddTail(MakeItem<EquipDataItem>("Rope, Silk", 1)); // no record
-    auto record = std::make_unique<CharacterClass>();
-    record->name = "Thief";
-    record->thief = 1;
-    CharacterClass::AddTail(std::move(record));
-    auto thief = std::make_unique<ClassDataItem>();
-    thief->name = "Thief";
+    auto thief = MakeClassEntry("Thief");
     thief->open_locks[0] = 30; // the starting base
     thief->open_locks[1] = 5;  // the points placed in creation
     ClassDataItem::AddTail(std::move(thief));

@@ -15,7 +15,10 @@ protected:
     ScriptedPort port;
 };
 
-TEST_F(ClearAllTest, ResetsTheCreationAndTheQuirkTableButWhatLaterStepsResetThemselves) {
+// One new character after another: the creation and the quirk table reset but for what later
+// steps reset themselves, the options reloaded with the core book on whatever the file says,
+// and the log named once and emptied for each character.
+TEST_F(ClearAllTest, ResetsTheCreationTheOptionsAndTheLog) {
     program_data.creation_stage = 8;
     program_data.building_points = 7.5f;
     program_data.money_roll_modifier = 3;
@@ -23,6 +26,8 @@ TEST_F(ClearAllTest, ResetsTheCreationAndTheQuirkTableButWhatLaterStepsResetThem
     program_data.quirk_rolls_pending = 1;
     quirkflaw[0].bp = 99;
     std::snprintf(quirkflaw[0].name, sizeof quirkflaw[0].name, "%s", "changed");
+    WriteFile("options.qdb", std::string(404, '\0'));
+    BooksToUse[2] = 1;
     Clear_All();
     EXPECT_EQ(program_data.creation_stage, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 0.0f);
@@ -32,19 +37,9 @@ TEST_F(ClearAllTest, ResetsTheCreationAndTheQuirkTableButWhatLaterStepsResetThem
     // Entry 0 is the blank entry that ends the exclusion lists.
     EXPECT_EQ(quirkflaw[0].bp, 0);
     EXPECT_STREQ(quirkflaw[0].name, "");
-}
-
-TEST_F(ClearAllTest, TurnsOnTheCoreBookWhateverTheFileSays) {
-    WriteFile("options.qdb", std::string(404, '\0'));
-    BooksToUse[2] = 1;
-    Clear_All();
     EXPECT_EQ(BooksToUse[0], 1);
-    EXPECT_EQ(BooksToUse[2], 0) << "the options are reloaded from the file";
+    EXPECT_EQ(BooksToUse[2], 0);
     EXPECT_EQ(ReadFile("options.qdb"), std::string(404, '\0')) << "the file keeps entry 0 off";
-}
-
-TEST_F(ClearAllTest, NamesTheLogOnceAndEmptiesItForEachCharacter) {
-    Clear_All();
     const std::string name = program_data.log_file_name;
     ASSERT_GE(name.size(), 5u);
     EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
@@ -53,13 +48,6 @@ TEST_F(ClearAllTest, NamesTheLogOnceAndEmptiesItForEachCharacter) {
     Clear_All();
     EXPECT_EQ(std::string(program_data.log_file_name), name);
     EXPECT_EQ(ReadFile(name), "BP=0.0    | All variables have been cleared \n");
-}
-
-TEST(SiblingLine, LongDescriptionsAreCutToTheLine) {
-    SetSiblingLine(2, std::string(100, 'a'));
-    EXPECT_EQ(std::string(current_character.sibling[2]), std::string(74, 'a'));
-    SetSiblingLine(9, "out of range"); // ignored
-    SetSiblingLine(2, "");
 }
 
 } // namespace

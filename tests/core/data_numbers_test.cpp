@@ -8,74 +8,43 @@
 
 namespace {
 
-TEST(DataNumbers, IntegersReadLikeAtoiButSaturate) {
-    struct Case {
-        const char* label;
-        const char* text;
-        int32_t expected;
-    };
-    const Case cases[] = {
-        {"plain", "3", 3},
-        {"explicit plus", "+7", 7},
-        {"blanks, sign, trailing text ignored", " \t -12abc", -12},
-        {"no digits", "abc", 0},
-        {"sign then blank", "- 5", 0},
-        {"hexadecimal is not read as such", "0x1A", 0},
-        {"decimal point stops the number", "18.51", 18},
-        {"largest 32-bit value", "2147483647", INT32_MAX},
-        {"one past the largest", "2147483648", INT32_MAX},
-        {"smallest 32-bit value", "-2147483648", INT32_MIN},
-        {"one below the smallest", "-2147483649", INT32_MIN},
-        {"far too many digits", "99999999999999999999999999999999", INT32_MAX},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(AtoiSaturating(c.text), c.expected) << c.label;
-    }
-}
-
-TEST(DataNumbers, DecimalsReadLikeAtofButSaturate) {
-    const std::string huge_digits(400, '9');
-    struct Case {
-        const char* label;
+// Each text read as a whole number (as atoi reads it, saturating), as a decimal (as atof reads
+// it, saturating at the largest float) and classified for the data check either way.
+TEST(DataNumbers, TextsReadLikeAtoiAndAtofButSaturate) {
+    using enum NumberText;
+    const struct {
         std::string text;
-        float expected;
+        int32_t integer;
+        float decimal;
+        NumberText as_integer, as_decimal;
+    } cases[] = {
+        {"3", 3, 3.0f, kNumber, kNumber},
+        {"+7", 7, 7.0f, kNumber, kNumber},
+        {" \t -12abc", -12, -12.0f, kNotANumber, kNotANumber},
+        {"abc", 0, 0.0f, kNotANumber, kNotANumber},
+        {"- 5", 0, 0.0f, kNotANumber, kNotANumber}, // a sign then a blank
+        {"-", 0, 0.0f, kNotANumber, kNotANumber},
+        {"0x1A", 0, 0.0f, kNotANumber, kNotANumber}, // hexadecimal is not read as such
+        {"inf", 0, 0.0f, kNotANumber, kNotANumber},
+        {"18.51", 18, 18.51f, kNotANumber, kNumber},
+        {".5", 0, 0.5f, kNotANumber, kNumber},
+        {"  -2.5e1x", -2, -25.0f, kNotANumber, kNotANumber},
+        {"1e", 1, 1.0f, kNotANumber, kNotANumber}, // an exponent without digits is left alone
+        {"2147483647", INT32_MAX, 2147483647.0f, kNumber, kNumber},
+        {"2147483648", INT32_MAX, 2147483648.0f, kOutOfRange, kNumber},
+        {"-2147483648", INT32_MIN, -2147483648.0f, kNumber, kNumber},
+        {"-2147483649", INT32_MIN, -2147483649.0f, kOutOfRange, kNumber},
+        {"1e39", 1, FLT_MAX, kNotANumber, kOutOfRange},
+        {"-1e999", -1, -FLT_MAX, kNotANumber, kOutOfRange},
+        {"1e-999", 1, 0.0f, kNotANumber, kNumber}, // too small to hold
+        {std::string(400, '9'), INT32_MAX, FLT_MAX, kOutOfRange, kOutOfRange},
     };
-    const Case cases[] = {
-        {"strength with percentile", "18.51", 18.51f},
-        {"blanks, exponent, trailing text", "  -2.5e1x", -25.0f},
-        {"no integer part", ".5", 0.5f},
-        {"exponent without digits is left alone", "1e", 1.0f},
-        {"no digits", "pounds", 0.0f},
-        {"infinity is not a number here", "inf", 0.0f},
-        {"beyond single precision", "1e39", FLT_MAX},
-        {"beyond double precision, negative", "-1e999", -FLT_MAX},
-        {"too small to hold", "1e-999", 0.0f},
-        {"four hundred digits", huge_digits, FLT_MAX},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(AtofSaturating(c.text), c.expected) << c.label;
-    }
-}
-
-TEST(DataNumbers, TheCheckTellsNumbersFromText) {
-    struct Case {
-        const char* label;
-        const char* text;
-        NumberText as_integer;
-        NumberText as_decimal;
-    };
-    const Case cases[] = {
-        {"whole number", "3", NumberText::kNumber, NumberText::kNumber},
-        {"fraction", "18.51", NumberText::kNotANumber, NumberText::kNumber},
-        {"word", "three", NumberText::kNotANumber, NumberText::kNotANumber},
-        {"number then word", "3 gold", NumberText::kNotANumber, NumberText::kNotANumber},
-        {"sign alone", "-", NumberText::kNotANumber, NumberText::kNotANumber},
-        {"beyond 32 bits", "4294967296", NumberText::kOutOfRange, NumberText::kNumber},
-        {"beyond single precision", "1e40", NumberText::kNotANumber, NumberText::kOutOfRange},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ClassifyInteger(c.text), c.as_integer) << c.label;
-        EXPECT_EQ(ClassifyDecimal(c.text), c.as_decimal) << c.label;
+    for (const auto& c : cases) {
+        SCOPED_TRACE('"' + c.text + '"');
+        EXPECT_EQ(AtoiSaturating(c.text), c.integer);
+        EXPECT_EQ(AtofSaturating(c.text), c.decimal);
+        EXPECT_EQ(ClassifyInteger(c.text), c.as_integer);
+        EXPECT_EQ(ClassifyDecimal(c.text), c.as_decimal);
     }
 }
 

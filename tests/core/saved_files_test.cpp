@@ -48,26 +48,25 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
     const struct {
         const char* name;                 // the character's name before saving
         const char* own_file;             // the file it was opened from or saved to ("" for none)
-        bool other_ada;                   // CharacterXML/Ada.xml holds another character
         std::vector<std::string> answers; // "yes", "no", "cancel" or a name
         std::string asked;
         SaveResult result;
         std::string ada_file_holds; // what Ada.xml names afterwards ("" for no file)
     } cases[] = {
-        {"", "", false, {"Ada"}, kAskName, SaveResult::kSaved, kNewAda},
-        {"", "", false, {"cancel"}, kAskName, SaveResult::kCancelled, ""},
-        {"", "", false, {""}, kAskName, SaveResult::kCancelled, ""},
-        {"Ada", "", true, {"no", "cancel"}, kReplace + kAskName, SaveResult::kCancelled, "Old Ada"},
-        {"Ada", "", true, {"no", "Bea"}, kReplace + kAskName, SaveResult::kSaved, "Old Ada"},
-        {"Ada", "", true, {"yes"}, kReplace, SaveResult::kSaved, kNewAda},
-        {"Ada", "Ada.xml", true, {}, "", SaveResult::kSaved, kNewAda},
+        {"", "", {"Ada"}, kAskName, SaveResult::kSaved, kNewAda},
+        {"", "", {"cancel"}, kAskName, SaveResult::kCancelled, ""},
+        {"", "", {""}, kAskName, SaveResult::kCancelled, ""},
+        {"Ada", "", {"no", "cancel"}, kReplace + kAskName, SaveResult::kCancelled, "Old Ada"},
+        {"Ada", "", {"no", "Bea"}, kReplace + kAskName, SaveResult::kSaved, "Old Ada"},
+        {"Ada", "", {"yes"}, kReplace, SaveResult::kSaved, kNewAda},
+        {"Ada", "Ada.xml", {}, "", SaveResult::kSaved, kNewAda},
     };
     for (const auto& c : cases) {
         TearDown();
         SetUp();
         ScriptedPort port;
         const std::string label = std::string(c.name) + "/" + c.own_file + "/" + c.asked;
-        if (c.other_ada) {
+        if (*c.name) { // another character named Ada was saved before
             WriteFile("CharacterXML/Ada.xml", "Old Ada");
         }
         current_character.character_name = c.name;
@@ -106,8 +105,9 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
 }
 
 // A write that fails half-way (the file system refuses to let the file grow) leaves the old
-// file whole, removes the partial one and tells the user.
-TEST_F(SavedFilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
+// file whole, removes the partial one and tells the user; so does a target that cannot be
+// written.
+TEST_F(SavedFilesTest, AWriteThatFailsLeavesTheOldFile) {
     ScriptedPort port;
     WriteFile("CharacterXML/Ada.xml", "the old file\n");
     WriteFile("CharacterHTML/Ada.html", "the old sheet\n");
@@ -130,7 +130,17 @@ TEST_F(SavedFilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
     EXPECT_EQ(ReadFile("CharacterHTML/Ada.html"), "the old sheet\n");
     EXPECT_EQ(FilesIn("CharacterXML"), 1u);
     EXPECT_EQ(FilesIn("CharacterHTML"), 1u);
-    ASSERT_EQ(port.messages.size(), 2u);
+    // A file where the directory should be, or a directory where the file should be, is kept.
+    fs::remove_all(workspace / "CharacterXML");
+    WriteFile("CharacterXML", "a file where the directory should be");
+    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_EQ(ReadFile("CharacterXML"), "a file where the directory should be");
+    fs::remove(workspace / "CharacterXML");
+    fs::create_directories(workspace / "CharacterXML" / "Ada.xml" / "inside");
+    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
+    EXPECT_TRUE(fs::is_directory(workspace / "CharacterXML" / "Ada.xml" / "inside"));
+    EXPECT_EQ(FilesIn("CharacterXML"), 1u);
+    ASSERT_EQ(port.messages.size(), 4u);
     EXPECT_EQ(port.messages[0], "CreateXMLSheet: The character file Ada.xml was not saved: "
                                 "writing Ada.xml failed (is the disk full?); the file was not "
                                 "changed.");
@@ -138,22 +148,8 @@ TEST_F(SavedFilesTest, AWriteThatFailsHalfWayLeavesTheOldFile) {
                                      "saved: ",
                                      0),
               0u);
-}
-
-TEST_F(SavedFilesTest, ADirectoryOrTargetThatCannotBeWrittenIsReportedAndKept) {
-    ScriptedPort port;
-    WriteFile("CharacterXML", "a file where the directory should be");
-    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
-    EXPECT_EQ(ReadFile("CharacterXML"), "a file where the directory should be");
-    fs::remove(workspace / "CharacterXML");
-    // A directory of that name cannot be replaced by the new file.
-    fs::create_directories(workspace / "CharacterXML" / "Ada.xml" / "inside");
-    EXPECT_FALSE(CreateXMLSheet("Ada.xml", 1));
-    EXPECT_TRUE(fs::is_directory(workspace / "CharacterXML" / "Ada.xml" / "inside"));
-    EXPECT_EQ(FilesIn("CharacterXML"), 1u);
-    ASSERT_EQ(port.messages.size(), 2u);
-    EXPECT_NE(port.messages[0].find("cannot create the directory"), std::string::npos);
-    EXPECT_NE(port.messages[1].find("cannot replace"), std::string::npos) << port.messages[1];
+    EXPECT_NE(port.messages[2].find("cannot create the directory"), std::string::npos);
+    EXPECT_NE(port.messages[3].find("cannot replace"), std::string::npos) << port.messages[3];
 }
 
 } // namespace

@@ -5,14 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/data/class_data.h"
-#include "core/data/race_data.h"
-#include "core/model/character.h"
-#include "core/model/data_items.h"
+#include "character_file_fixture.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "support/golden.h"
-#include "support/workspace_fixture.h"
 #include "tree_recorder.h"
 
 // The branches the senders hand to the tree, compared with reviewed goldens
@@ -103,15 +99,6 @@ TEST_F(TreeSenders, PriorsQuirksAndOwnedItems) {
     ExpectMatchesGolden("tree_priors_quirks_items.txt", tree.Dump());
 }
 
-ClassDataItem* AddClassItem(const std::string& name, int level) {
-    auto item = std::make_unique<ClassDataItem>();
-    item->name = name;
-    item->level = level;
-    ClassDataItem* added = item.get();
-    ClassDataItem::AddTail(std::move(item));
-    return added;
-}
-
 // The class data with the thief skills beneath, and only the backgrounds the character has.
 TEST_F(TreeSenders, Step8SendsClassDataThiefSkillsAndTheBackgroundsHeld) {
     AddClass("Fighter", 0);
@@ -120,11 +107,12 @@ TEST_F(TreeSenders, Step8SendsClassDataThiefSkillsAndTheBackgroundsHeld) {
     Character_Class& c = current_character;
     c.hit_points = 9;
     c.level = 1;
-    AddClassItem("Fighter", 1);
-    ClassDataItem* thief = AddClassItem("Thief", 1);
+    ClassDataItem::AddTail(MakeClassEntry("Fighter"));
+    auto thief = MakeClassEntry("Thief");
     thief->pick_pockets[0] = 20, thief->pick_pockets[1] = 10;
     thief->climb_walls[0] = 60;
     thief->read_languages[1] = -5;
+    ClassDataItem::AddTail(std::move(thief));
     c.camp_type = "Mountain camp";
     c.camp_quality = "Harsh";
     c.accident_events = {"Broke an arm", "Lost a tooth"};
