@@ -170,16 +170,9 @@ void AppendControls(wxWindow* window, std::string& out) {
                 text = combo->GetValue();
             }
             out += std::string(kind) + ": " + text.utf8_string() + "\n";
+            wxArrayString entries;
             if (auto* items = dynamic_cast<wxItemContainerImmutable*>(child)) {
-                // A long list passed on from the game's tables: its size and first entry.
-                const wxArrayString entries = items->GetStrings();
-                const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
-                for (std::size_t i = 0; i < shown; ++i) {
-                    out += "  - " + entries[i].utf8_string() + "\n";
-                }
-                if (shown < entries.size()) {
-                    out += "  ... " + std::to_string(entries.size()) + " entries\n";
-                }
+                entries = items->GetStrings();
             }
             if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
                 for (int column = 0; column < table->GetColumnCount(); ++column) {
@@ -188,6 +181,21 @@ void AppendControls(wxWindow* window, std::string& out) {
                     table->GetColumn(column, heading);
                     out += "  | " + heading.GetText().utf8_string() + "\n";
                 }
+                for (long row = 0; row < table->GetItemCount(); ++row) {
+                    wxString cells;
+                    for (int column = 0; column < table->GetColumnCount(); ++column) {
+                        cells << (column ? "|" : "") << table->GetItemText(row, column);
+                    }
+                    entries.push_back(cells);
+                }
+            }
+            // A long list passed on from the game's tables: its size and first entry.
+            const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
+            for (std::size_t i = 0; i < shown; ++i) {
+                out += "  - " + entries[i].utf8_string() + "\n";
+            }
+            if (shown < entries.size()) {
+                out += "  ... " + std::to_string(entries.size()) + " entries\n";
             }
         }
         AppendControls(child, out);
@@ -220,5 +228,8 @@ std::string GuiTest::Captions(wxWindow* window) {
         }
     }
     AppendControls(window, out);
+    for (const std::string& fault : CutOrCrowdedLabels(window)) {
+        out += fault + "\n";
+    }
     return out;
 }

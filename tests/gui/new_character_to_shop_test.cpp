@@ -171,6 +171,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     Menu(main_window, ID_SaveFile);
     const std::string saved = ReadFile("CharacterXML/Orla Venn.xml");
     const std::string sheet = ReadFile("CharacterHTML/Orla Venn.html");
+    ExpectMatchesGolden("new_character_orla.xml", saved);
     for (const char* part : {"Swimming", "Acute Hearing", "Awl Pike", "Neutral", "Torch"}) {
         EXPECT_NE(saved.find(part), std::string::npos) << part;
         EXPECT_NE(sheet.find(part), std::string::npos) << part;
