@@ -49,14 +49,12 @@ protected:
 TEST_F(QuirkWindowsTest, CherryPickingAddsAMinorAndAMajorAndGoesOnToRaiseAbilities) {
     program_data.creation_stage = 6;
     auto* step = OpenStep<CherryStep7>(kSlotStep7, kCherryTitle, wxSize(550, 365));
-    ExpectMatchesGolden("window_cherry_picking.txt", Captions(step));
     ASSERT_TRUE(step->MinorChoice()->SetStringSelection("Albino"));
     ASSERT_TRUE(step->MajorChoice()->SetStringSelection("Asthma"));
     Click(step, ID_CherryMinorAdd);
     Click(step, ID_CherryMajorAdd);
     Click(step, ID_CherryRemove); // nothing selected: nothing removed
-    EXPECT_EQ(wxJoin(step->PickList()->GetStrings(), '|'), "Albino|Asthma");
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    ExpectMatchesGolden("window_cherry_picking.txt", Captions(step));
 
     Click(step, ID_Continue); // the button gives the menu's command
     Flush();
@@ -92,7 +90,6 @@ TEST_F(QuirkWindowsTest, RollRandomlyOn6AThenTheSubTableAndOnToRaiseAbilities) {
     RollTyping(step, 1); // Albino
     // Opened, then with the flaw gained, its BP and no roll owed.
     ExpectMatchesGolden("window_quirk_rolling.txt", opened + "rolled:\n" + Captions(step));
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
     Click(step, ID_Continue);
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], nullptr);
@@ -135,13 +132,10 @@ protected:
 };
 
 TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSkills) {
-    ExpectMatchesGolden("window_raise_abilities.txt", Captions(step));
-
+    // Five BP raise Strength to 13/25.
     step->BpBox(0)->ChangeValue("5");
     Click(step, ID_Step8Apply);
-    EXPECT_EQ(step->ScoreBox(0)->GetValue(), "13/25");
-    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "5  ");
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    ExpectMatchesGolden("window_raise_abilities.txt", Captions(step));
 
     Click(step, ID_Step8ContinueButton); // no class chosen yet
     Flush();
@@ -160,13 +154,11 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     EXPECT_FALSE(thief->GetScreenRect().Intersects(age->GetScreenRect()))
         << "both windows can be seen";
 
-    // Rows for the class's skills only; every point is placed before it closes.
-    ExpectMatchesGolden("window_thief_skills.txt", Captions(thief));
-    EXPECT_EQ(thief->BaseBox(1), nullptr) << "Open Locks is not the class's";
+    // Rows for the class's skills only, Pick Pockets 15 + 30; every point is placed before
+    // it closes.
     thief->EntryBox(0)->ChangeValue("30");
     Click(thief, ID_ThiefApply);
-    EXPECT_EQ(CutOrCrowdedLabels(thief), std::vector<std::string>{});
-    EXPECT_EQ(thief->BaseBox(0)->GetValue(), "45") << "Pick Pockets of the thief item, 15";
+    ExpectMatchesGolden("window_thief_skills.txt", Captions(thief));
     Click(thief, ID_ThiefContinue); // ten points still to place
     Flush();
     ASSERT_EQ(WindowTitled("Thief Skills"), thief);

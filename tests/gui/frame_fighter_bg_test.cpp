@@ -60,7 +60,6 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
         EXPECT_EQ(window->RowCount(), i + 1);
     }
     EXPECT_EQ(program_data.creation_stage, 1);
-    ExpectMatchesGolden("window_fighter_training_rolled.txt", Captions(window));
 
     auto* chooser =
         dynamic_cast<FrameFighterBGQ*>(WindowTitled("Select a Free Weapon Proficiency"));
@@ -75,7 +74,7 @@ TEST_F(FrameFighterBGTest, ThreeRollsAFreeProficiencyAndContinue) {
     EXPECT_EQ(CountWindowsTitled("Select a Free Weapon Proficiency"), 0);
     ASSERT_NE(ProfDataItem::pHead, nullptr);
     EXPECT_EQ(ProfDataItem::pHead->name, "Long sword");
-    EXPECT_EQ(CutOrCrowdedLabels(window), std::vector<std::string>{});
+    ExpectMatchesGolden("window_fighter_training_rolled.txt", Captions(window));
 
     Click(window, ID_Continue);
     Flush();
