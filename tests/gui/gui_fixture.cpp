@@ -68,14 +68,6 @@ void GuiTest::ActivateRow(wxListCtrl* list, long row) {
     list->ProcessWindowEvent(event);
 }
 
-std::string GuiTest::RowText(wxListCtrl* list, long row) {
-    wxString text;
-    for (int column = 0; column < list->GetColumnCount(); ++column) {
-        text << (column ? "|" : "") << list->GetItemText(row, column);
-    }
-    return text.utf8_string();
-}
-
 void GuiTest::Flush() {
     wxTheApp->ProcessPendingEvents();
     wxTheApp->ProcessIdle();
@@ -105,9 +97,7 @@ void CollectLabels(wxWindow* window, std::vector<wxStaticText*>& labels) {
     }
 }
 
-} // namespace
-
-std::vector<std::string> GuiTest::CutOrCrowdedLabels(wxWindow* window) {
+std::vector<std::string> CutOrCrowdedLabels(wxWindow* window) {
     for (int i = 0; i < 3; ++i) {
         wxTheApp->Yield(true);
     }
@@ -134,8 +124,6 @@ std::vector<std::string> GuiTest::CutOrCrowdedLabels(wxWindow* window) {
     }
     return faults;
 }
-
-namespace {
 
 template <class Control> bool Is(wxWindow* window) {
     return dynamic_cast<Control*>(window) != nullptr;
