@@ -49,6 +49,8 @@ protected:
     }
 };
 
+// The list is read when the window opens and again when asked; a row whose file has gone
+// says so and the list is read again.
 TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     FileFrame* empty = OpenWindow();
     ASSERT_NE(empty, nullptr);
@@ -68,12 +70,19 @@ TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     wxListCtrl* list = frame->List();
     EXPECT_GE(list->GetColumnWidth(1), list->GetTextExtent("Fighter/Magic-User").x)
         << "a multi-class is not cut";
-    // The window lists what is there when it opens, and again when asked.
     SaveAs("Ada", 2);
     EXPECT_EQ(list->GetItemCount(), 3);
     frame->OnSelectionStart();
     EXPECT_EQ(list->GetItemCount(), 4);
-    EXPECT_EQ(list->GetItemText(0, 0), "Ada");
+    ASSERT_EQ(list->GetItemText(0, 0), "Ada");
+
+    fs::remove(workspace / "CharacterXML" / "Ada.xml");
+    ActivateRow(list, 0);
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(0, 0), "Brenna");
 }
 
 TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
@@ -104,20 +113,6 @@ TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
     EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // it closes once the character is in
     ASSERT_NE(theTree, nullptr);
     EXPECT_TRUE(Search(theTree->GetRootItem(), "Ability Scores").IsOk());
-}
-
-TEST_F(FileFrameTest, ARowWhoseFileIsGoneSaysSoAndTheListIsRebuilt) {
-    SaveAs("Ada", 1);
-    SaveAs("Bo", 1);
-    FileFrame* frame = OpenWindow();
-    ASSERT_NE(frame, nullptr);
-    fs::remove(workspace / "CharacterXML" / "Ada.xml");
-    ActivateRow(frame->List(), 0);
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
-    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
-    ASSERT_EQ(frame->List()->GetItemCount(), 1);
-    EXPECT_EQ(frame->List()->GetItemText(0, 0), "Bo");
 }
 
 // The tree below `item` as text: "PC(Skills(Riding(32)))".
@@ -173,8 +168,12 @@ protected:
     std::unique_ptr<TreePort> tree_port;
 };
 
+// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
+// clearing leaves only the root.
 TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     EXPECT_TRUE(PCTREarly_Close);
+    Port().ClearTree(); // no window: nothing happens
+    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
     Log("All variables have been cleared");
     wxFrame* tree = VexlFrames[kSlotTree];
     ASSERT_NE(tree, nullptr);
@@ -183,6 +182,15 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     EXPECT_EQ(tree->GetSize(), wxSize(200, MasterHeight));
     EXPECT_FALSE(PCTREarly_Close);
     EXPECT_EQ(Tree(), "PC");
+    Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
+    Send("Talents", {"Keen Sight"}, {"1"});
+    Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
+    EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
+    Port().ClearTree();
+    EXPECT_EQ(Tree(), "PC");
+    Send("Ability Scores", {"Strength"}, {"12/0"});
+    Send("Strength", {"Score"}, {"12/0"});
+    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
 
     // Closed, it reopens on the next line filled from the record.
     Menu(tree, ID_Exit);
@@ -198,23 +206,6 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     ASSERT_NE(VexlFrames[kSlotTree], nullptr);
     EXPECT_EQ(CountWindowsTitled("Character Creation: PC Tree"), 1);
     EXPECT_EQ(Tree(), "PC(Skills(Swimming(2)),Equipment(Starting Clothes(1)))");
-}
-
-// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
-// clearing leaves only the root.
-TEST_F(PCTreeTest, BranchesAreRebuiltInPlaceAndClearLeavesTheRoot) {
-    Port().ClearTree(); // no window: nothing happens
-    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
-    Log("open");
-    Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
-    Send("Talents", {"Keen Sight"}, {"1"});
-    Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
-    EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
-    Port().ClearTree();
-    EXPECT_EQ(Tree(), "PC");
-    Send("Ability Scores", {"Strength"}, {"12/0"});
-    Send("Strength", {"Score"}, {"12/0"});
-    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
 }
 
 // Activating a value, or the key above it, edits it through core and rewrites the item; the
