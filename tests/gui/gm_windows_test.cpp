@@ -88,23 +88,6 @@ protected:
         return Newest<HonorTrackingFrame>();
     }
 
-    // Saves three characters, then adds some by activating their rows in the picker.
-    void AddFromPicker(HonorTrackingFrame* frame, const std::vector<long>& rows) {
-        const SavedCharacterSummary saved[] = {
-            {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
-            {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
-            {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
-        };
-        for (int i = 0; i < 3; ++i) {
-            WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
-        }
-        Click(frame, ID_HonorAddPC);
-        ASSERT_NE(Newest<HonorFileFrame>(), nullptr);
-        for (const long row : rows) {
-            ActivateRow(Newest<HonorFileFrame>()->CharacterList(), row);
-        }
-    }
-
     static void Award(HonorTrackingFrame* frame, const char* award) {
         Pick(frame->AwardBox(), award, wxEVT_COMBOBOX);
         Click(frame, ID_HonorApplyAward);
@@ -133,16 +116,30 @@ TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
 }
 
 // Without saved characters Add PC asks for one; with them it opens the picker. Awards and
-// adjustments go to the selected character only, into the list and the window's log.
-TEST_F(HonorTrackingTest, AddedCharactersAwardsAndAdjustmentsShowInTheListAndTheLog) {
+// adjustments go to the selected character only, into the list and the window's log. A window
+// opened later lists the party at once and a change in one shows in both; the picker closes
+// with its tracker, and the party outlives the windows, which leave a creation alone.
+TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog) {
+    Menu(main_window, ID_NewCharacter);
     HonorTrackingFrame* frame = Open();
     port->AnswerText("Gwyl");
     port->AnswerChoice(8);
     port->AnswerText("17");
     Click(frame, ID_HonorAddPC);
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
-    AddFromPicker(frame, {0, 1});
+    const SavedCharacterSummary saved[] = {
+        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
+        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
+        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
+    }
+    Click(frame, ID_HonorAddPC);
     HonorFileFrame* picker = Newest<HonorFileFrame>();
+    ASSERT_NE(picker, nullptr);
+    ActivateRow(picker->CharacterList(), 0);
+    ActivateRow(picker->CharacterList(), 1);
     ExpectMatchesGolden("window_honor_picker.txt", Captions(picker));
     EXPECT_EQ(picker->GetParent(), frame);
     EXPECT_FALSE(picker->GetScreenRect().Intersects(frame->GetScreenRect())) << "side by side";
@@ -166,31 +163,24 @@ TEST_F(HonorTrackingTest, AddedCharactersAwardsAndAdjustmentsShowInTheListAndThe
     ExpectMatchesGolden("window_honor_party.txt",
                         Captions(frame) + "log:\n" + ReadFile(frame->Tracker().LogFileName()));
     Click(frame, ID_HonorRemovePC);
-    EXPECT_EQ(party->GetItemCount(), 2);
+    ASSERT_EQ(party->GetItemCount(), 2);
     EXPECT_EQ(party->FindItem(-1, "Tam"), -1);
-}
 
-// The party outlives the windows; closing them leaves a creation in progress alone.
-TEST_F(HonorTrackingTest, WindowsShareThePartyEachWithItsOwnLog) {
-    Menu(main_window, ID_NewCharacter);
-    HonorTrackingFrame* first = Open();
-    AddFromPicker(first, {0});
     HonorTrackingFrame* second = Open();
-    ASSERT_NE(second, first);
-    // A window opened later lists the party at once, and a change in one shows in both.
-    ASSERT_EQ(second->PartyList()->GetItemCount(), 1);
-    second->PartyList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    ASSERT_NE(second, frame);
+    ASSERT_EQ(second->PartyList()->GetItemCount(), 2);
+    second->PartyList()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     Award(second, "Completing a quest");
-    EXPECT_EQ(second->PartyList()->GetItemText(0, 7), "10");
-    EXPECT_EQ(first->PartyList()->GetItemText(0, 7), "10");
+    EXPECT_EQ(second->PartyList()->GetItemText(1, 7), "10");
+    EXPECT_EQ(party->GetItemText(1, 7), "10");
     EXPECT_NE(ReadFile(second->Tracker().LogFileName()), "");
-    first->Close(true);
+    frame->Close(true);
     second->Close(true);
     Flush();
     EXPECT_EQ(CountWindowsTitled("Honor Tracking"), 0);
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr) << "the picker closes with its tracker";
     EXPECT_EQ(program_data.creation_stage, 3);
-    EXPECT_EQ(PartyCount(), 1);
+    EXPECT_EQ(PartyCount(), 2);
 }
 
 } // namespace

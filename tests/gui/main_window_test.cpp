@@ -135,12 +135,8 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     Menu(main_window, ID_PrintPreview);
     auto* preview = dynamic_cast<wxPreviewFrame*>(WindowTitled(kSheetPreviewTitle));
     ASSERT_NE(preview, nullptr);
-    wxPreviewControlBar* bar = nullptr;
-    for (wxWindow* child : preview->GetChildren()) {
-        bar = bar ? bar : dynamic_cast<wxPreviewControlBar*>(child);
-    }
-    ASSERT_NE(bar, nullptr);
-    wxPrintPreviewBase* pages = bar->GetPrintPreview();
+    ASSERT_NE(preview->GetControlBar(), nullptr);
+    wxPrintPreviewBase* pages = preview->GetControlBar()->GetPrintPreview();
     ASSERT_TRUE(pages->IsOk());
     EXPECT_GE(pages->GetMaxPage(), 1);
     EXPECT_TRUE(pages->RenderPage(1));
