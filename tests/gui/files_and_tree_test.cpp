@@ -42,17 +42,12 @@ protected:
         current_character.level = level;
         Menu(main_window, ID_SaveFile);
     }
-
-    FileFrame* OpenWindow() {
-        Menu(main_window, ID_OpenFile);
-        return dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
-    }
 };
 
 // The list is read when the window opens and again when asked; a row whose file has gone
 // says so and the list is read again.
 TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
-    FileFrame* empty = OpenWindow();
+    FileFrame* empty = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->List()->GetItemCount(), 0);
     Menu(empty, ID_Exit);
@@ -63,7 +58,7 @@ TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     current_character.class_long_name = "Fighter/Magic-User";
     SaveAs("Milo", 12);
     current_character.class_long_name.clear();
-    FileFrame* frame = OpenWindow();
+    FileFrame* frame = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(frame, nullptr);
     // Sorted by file name, letter case aside.
     ExpectMatchesGolden("window_load_character.txt", Captions(frame));
@@ -99,7 +94,7 @@ TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
     ASSERT_EQ(program_data.creation_stage, 3);
     current_character.character_name = "Half made";
 
-    FileFrame* frame = OpenWindow();
+    FileFrame* frame = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(frame->List()->GetItemCount(), 2);
     // "Brenna Ashford the Younger.xml" sorts before "Brenna Ashford.xml" (a blank before a dot).

@@ -31,11 +31,6 @@ protected:
         GuiTest::TearDown();
     }
 
-    CriticalFrame* Open() {
-        Menu(main_window, ID_Critical);
-        return Newest<CriticalFrame>();
-    }
-
     // Types into the fields and asks for the wound, as the game master does.
     static wxString Explain(CriticalFrame* frame, const char* roll, const char* severity,
                             const char* type) {
@@ -52,7 +47,7 @@ protected:
 // leaves a creation in progress alone.
 TEST_F(CriticalFrameTest, ShowsItsControlsTheWoundOfTheFieldsAndTheirRolls) {
     Menu(main_window, ID_NewCharacter);
-    CriticalFrame* frame = Open();
+    CriticalFrame* frame = OpenFromMenu<CriticalFrame>(ID_Critical);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetParent(), main_window);
     ExpectMatchesGolden("window_critical_hits.txt", Captions(frame));
@@ -70,7 +65,7 @@ TEST_F(CriticalFrameTest, ShowsItsControlsTheWoundOfTheFieldsAndTheirRolls) {
     Click(frame, ID_CriticalRollSevere);
     EXPECT_EQ(frame->SeverityField()->GetValue(), "18");
 
-    CriticalFrame* second = Open();
+    CriticalFrame* second = OpenFromMenu<CriticalFrame>(ID_Critical);
     ASSERT_NE(second, frame);
     EXPECT_EQ(CountWindowsTitled(kTitle), 2);
     EXPECT_EQ(Explain(second, "10000", "24", "Monster Bites"), "Head, top: brain goo");
@@ -83,11 +78,6 @@ TEST_F(CriticalFrameTest, ShowsItsControlsTheWoundOfTheFieldsAndTheirRolls) {
 
 class HonorTrackingTest : public GuiTest {
 protected:
-    HonorTrackingFrame* Open() {
-        Menu(main_window, ID_Honor);
-        return Newest<HonorTrackingFrame>();
-    }
-
     static void Award(HonorTrackingFrame* frame, const char* award) {
         Pick(frame->AwardBox(), award, wxEVT_COMBOBOX);
         Click(frame, ID_HonorApplyAward);
@@ -95,7 +85,7 @@ protected:
 };
 
 TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
-    HonorTrackingFrame* frame = Open();
+    HonorTrackingFrame* frame = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetParent(), main_window);
     ExpectMatchesGolden("window_honor_tracking.txt", Captions(frame));
@@ -121,7 +111,7 @@ TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
 // with its tracker, and the party outlives the windows, which leave a creation alone.
 TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog) {
     Menu(main_window, ID_NewCharacter);
-    HonorTrackingFrame* frame = Open();
+    HonorTrackingFrame* frame = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
     port->AnswerText("Gwyl");
     port->AnswerChoice(8);
     port->AnswerText("17");
@@ -166,7 +156,7 @@ TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog
     ASSERT_EQ(party->GetItemCount(), 2);
     EXPECT_EQ(party->FindItem(-1, "Tam"), -1);
 
-    HonorTrackingFrame* second = Open();
+    HonorTrackingFrame* second = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
     ASSERT_NE(second, frame);
     ASSERT_EQ(second->PartyList()->GetItemCount(), 2);
     second->PartyList()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);

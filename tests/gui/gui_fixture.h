@@ -51,6 +51,11 @@ protected:
         }
         return newest;
     }
+    // Chooses `id` in the main window's menus and returns the window it opened.
+    template <class Frame> Frame* OpenFromMenu(int id) {
+        Menu(main_window, id);
+        return Newest<Frame>();
+    }
     // What the player reads in `window`, one line each: a frame's title, size and menus with
     // their help texts, then every control's kind and label (and a list's entries, a table's
     // rows), in the order the window builds them; last, every shown label whose text is wider

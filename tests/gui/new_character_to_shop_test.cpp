@@ -149,8 +149,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     Menu(main_window, ID_SaveFile);
     const std::string saved = ReadFile("CharacterXML/Orla Venn.xml");
     ExpectMatchesGolden("new_character_orla.xml", saved);
-    Menu(main_window, ID_OpenFile);
-    auto* files = dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
+    auto* files = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(files, nullptr);
     ActivateRow(files->List(), 0);
     Flush();
