@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "support/golden.h"
 
 namespace {
 
@@ -34,14 +33,7 @@ protected:
 // at level 1 reads 15 17 16 19 18 18, at level 20 2 4 3 2 9 5; the mage table at level 1
 // 14 11 13 15 17 12.
 TEST_F(LookupVerbs, PrintTheLookupTextAsIs) {
-    std::string printed;
-    for (const std::string& args : GoldenCases("cli_lookups.txt")) {
-        const CliResult r = Run(args);
-        EXPECT_EQ(r.exit_code, 0) << args << ": " << r.err;
-        EXPECT_EQ(r.err, "") << args;
-        printed += args + "\n  " + r.out;
-    }
-    ExpectMatchesGolden("cli_lookups.txt", printed);
+    ExpectGoldenCases("cli_lookups.txt", 0, [this](const std::string& args) { return Run(args); });
 }
 
 } // namespace
