@@ -1,7 +1,6 @@
 // Save file and Open file from the main window, the "Load Character" window, and the PC tree
 // window that shows the character.
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include <wx/listctrl.h>
@@ -17,7 +16,6 @@
 #include "core/tree/tree_senders.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
-#include "gui/app/wx_user_port.h"
 #include "gui/files/file_frame.h"
 #include "gui/tree/pc_tree_frame.h"
 #include "gui_fixture.h"
@@ -130,12 +128,7 @@ class PCTreeTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        tree_port = std::make_unique<TreePort>();
         std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "40.log");
-    }
-    void TearDown() override {
-        tree_port.reset();
-        GuiTest::TearDown();
     }
     void Log(const std::string& text) {
         std::string line = text;
@@ -160,12 +153,12 @@ protected:
                      const std::vector<std::string>& values) {
         Port().UpdateTreeBranch(branch, keys, values);
     }
-    std::unique_ptr<TreePort> tree_port;
 };
 
 // A branch sent again is rebuilt in place, one named after a key grows beneath it, and
 // clearing leaves only the root.
 TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
+    TreePort tree_port;
     EXPECT_TRUE(PCTREarly_Close);
     Port().ClearTree(); // no window: nothing happens
     EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
@@ -206,15 +199,16 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
 // Activating a value, or the key above it, edits it through core and rewrites the item; the
 // skill and equipment entries reopen their windows.
 TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
+    TreePort tree_port;
     Log("open");
     current_character.character_height = 60;
     current_character.handedness = "Right";
     messagePPtotree();
-    tree_port->AnswerNumber(66);
+    tree_port.AnswerNumber(66);
     Activate({"Height", "60 inches"});
     EXPECT_EQ(current_character.character_height, 66);
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");
-    tree_port->AnswerText("Ambidextrous");
+    tree_port.AnswerText("Ambidextrous");
     Activate({"Handeness"});
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Handeness")), "Handeness(Ambidextrous)");
 
@@ -224,16 +218,7 @@ TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
     Activate({"Equipment", "Torch"});
     EXPECT_NE(VexlFrames[kSlotSkills], nullptr);
     EXPECT_NE(VexlFrames[kSlotEquipment], nullptr);
-    EXPECT_TRUE(tree_port->messages.empty());
-}
-
-TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {
-    WxUserPort wx_port;
-    UserPort* previous = InstallUserPort(&wx_port);
-    Port().UpdateTree();
-    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
-    EXPECT_EQ(Tree(), "PC(Skills(Riding(3)))");
-    InstallUserPort(previous);
+    EXPECT_TRUE(tree_port.messages.empty());
 }
 
 } // namespace

@@ -97,13 +97,13 @@ void CollectLabels(wxWindow* window, std::vector<wxStaticText*>& labels) {
     }
 }
 
-std::vector<std::string> CutOrCrowdedLabels(wxWindow* window) {
+// Appends the shown labels whose text is wider than the label, or that overlap another.
+void AppendCutOrCrowdedLabels(wxWindow* window, std::string& out) {
     for (int i = 0; i < 3; ++i) {
         wxTheApp->Yield(true);
     }
     std::vector<wxStaticText*> labels;
     CollectLabels(window, labels);
-    std::vector<std::string> faults;
     const long ellipsis = wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END;
     for (wxStaticText* label : labels) {
         int widest = 0;
@@ -111,18 +111,17 @@ std::vector<std::string> CutOrCrowdedLabels(wxWindow* window) {
             widest = std::max(widest, label->GetTextExtent(line).x);
         }
         if (widest > label->GetSize().x && !label->HasFlag(ellipsis)) {
-            faults.push_back("cut: " + label->GetLabel().ToStdString());
+            out += "cut: " + label->GetLabel().utf8_string() + "\n";
         }
     }
     for (std::size_t a = 0; a < labels.size(); ++a) {
         for (std::size_t b = a + 1; b < labels.size(); ++b) {
             if (labels[a]->GetScreenRect().Intersects(labels[b]->GetScreenRect())) {
-                faults.push_back("crowded: " + labels[a]->GetLabel().ToStdString() + " / " +
-                                 labels[b]->GetLabel().ToStdString());
+                out += "crowded: " + labels[a]->GetLabel().utf8_string() + " / " +
+                       labels[b]->GetLabel().utf8_string() + "\n";
             }
         }
     }
-    return faults;
 }
 
 template <class Control> bool Is(wxWindow* window) {
@@ -216,8 +215,6 @@ std::string GuiTest::Captions(wxWindow* window) {
         }
     }
     AppendControls(window, out);
-    for (const std::string& fault : CutOrCrowdedLabels(window)) {
-        out += fault + "\n";
-    }
+    AppendCutOrCrowdedLabels(window, out);
     return out;
 }

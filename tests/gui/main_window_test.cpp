@@ -142,7 +142,7 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     EXPECT_TRUE(pages->RenderPage(1));
 }
 
-// These tests drive the real log window through the toolkit's own port.
+// These tests drive the real log and tree windows through the toolkit's own port.
 class DiceLogWindowTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -190,6 +190,12 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithT
     Format_Entry(honor, "Honor_5.log");
     ASSERT_NE(VexlFrames[kSlotDiceLog], nullptr);
     EXPECT_EQ(VexlFrames[kSlotDiceLog]->GetSize(), wxSize(MasterWidth, 200));
+
+    // The toolkit's port drives the tree window too.
+    Port().UpdateTree();
+    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
+    ASSERT_NE(theTree, nullptr);
+    EXPECT_TRUE(Search(theTree->GetRootItem(), "Riding").IsOk());
 }
 
 } // namespace
