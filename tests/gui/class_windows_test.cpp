@@ -38,12 +38,6 @@ protected:
         Clear_All();
         program_data.building_points = 0.0f;
     }
-
-    void RollTyping(FrameStep7* step, long roll) {
-        port->AnswerNumber(roll);
-        Click(step, ID_Step7Roll);
-        EXPECT_EQ(port->AnswersLeft(), 0u);
-    }
 };
 
 TEST_F(QuirkWindowsTest, CherryPickingAddsAMinorAndAMajorAndGoesOnToRaiseAbilities) {
@@ -79,7 +73,8 @@ TEST_F(QuirkWindowsTest, RollRandomlyOn6AThenTheSubTableAndOnToRaiseAbilities) {
     ASSERT_NE(step, nullptr);
     const std::string opened = Captions(step);
 
-    RollTyping(step, 1); // on to 6B
+    port->AnswerNumber(1); // on to 6B
+    Click(step, ID_Step7Roll);
     EXPECT_EQ(step->TableBox()->GetStringSelection(),
               "Player's Handbook 6B: Flaws, Minor (Physical)");
     EXPECT_FALSE(step->ContinueButton()->IsEnabled());
@@ -87,7 +82,9 @@ TEST_F(QuirkWindowsTest, RollRandomlyOn6AThenTheSubTableAndOnToRaiseAbilities) {
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], step);
 
-    RollTyping(step, 1); // Albino
+    port->AnswerNumber(1); // Albino
+    Click(step, ID_Step7Roll);
+    EXPECT_EQ(port->AnswersLeft(), 0u);
     // Opened, then with the flaw gained, its BP and no roll owed.
     ExpectMatchesGolden("window_quirk_rolling.txt", opened + "rolled:\n" + Captions(step));
     Click(step, ID_Continue);

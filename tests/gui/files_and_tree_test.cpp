@@ -130,10 +130,6 @@ protected:
         GuiTest::SetUp();
         std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "40.log");
     }
-    void Log(const std::string& text) {
-        std::string line = text;
-        Format_Entry(program_data.building_points, line, program_data.log_file_name);
-    }
     static std::string Tree() {
         EXPECT_NE(theTree, nullptr);
         return theTree ? Dump(theTree->GetRootItem()) : "";

@@ -8,6 +8,8 @@
 #include <wx/frame.h>
 #include <wx/listctrl.h>
 
+#include "core/dice/dice_log.h"
+#include "core/model/program_state.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 #include "gui/tree/pc_tree_frame.h"
@@ -30,6 +32,11 @@ protected:
                      wxEventType event = wxEVT_LISTBOX);
     // Activates a row of a list, as a double click does.
     static void ActivateRow(wxListCtrl* list, long row);
+    // Writes a line to the dice log with `balance` BP, as the creation steps do.
+    static void Log(const std::string& text, float balance = 0.0f) {
+        std::string line = text;
+        Format_Entry(balance, line, program_data.log_file_name);
+    }
     // Lets the toolkit delete the windows that were closed.
     static void Flush();
 

@@ -154,16 +154,12 @@ protected:
         InstallUserPort(previous);
         GuiTest::TearDown();
     }
-    void Log(float balance, const std::string& text) {
-        std::string line = text;
-        Format_Entry(balance, line, program_data.log_file_name);
-    }
     WxUserPort wx_port;
     UserPort* previous = nullptr;
 };
 
 TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithTheFile) {
-    Log(0.0f, "first");
+    Log("first");
     auto* log = VexlFrames[kSlotDiceLog];
     ASSERT_NE(log, nullptr);
     EXPECT_EQ(log->GetTitle(), "Character Creation: DiceLog");
@@ -174,12 +170,12 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithT
     EXPECT_EQ(ReadFile("77.log"), "BP=0.0    | first \n");
 
     // Closed, it reopens on the next line showing the whole file once.
-    Log(2.0f, "two");
+    Log("two", 2.0f);
     Menu(log, ID_Exit);
     Flush();
     EXPECT_TRUE(Early_Close);
     EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
-    Log(3.0f, "three");
+    Log("three", 3.0f);
     ASSERT_NE(theLogText, nullptr);
     EXPECT_EQ(theLogText->GetValue(), "BP=0.0    | first \nBP=2.0    | two \nBP=3.0    | three\n");
 
