@@ -95,6 +95,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     EXPECT_EQ(WindowTitled("Thief Skills"), nullptr) << "a fighter places no thief points";
     auto* age_money = dynamic_cast<FrameStep10*>(VexlFrames[kSlotStep10]);
     ASSERT_NE(age_money, nullptr);
+    const std::string age_money_opened = Captions(age_money);
     port->AnswerNumber(0); // no BP spent on money
     port->AnswerYes();
     Click(age_money, ID_Step10RollMoney);
@@ -103,7 +104,8 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     ASSERT_EQ(VexlFrames[kSlotStep10], age_money);
     port->AnswerYes();
     Click(age_money, ID_Step10RollAge);
-    ExpectMatchesGolden("window_age_and_money.txt", Captions(age_money));
+    ExpectMatchesGolden("window_age_and_money.txt",
+                        age_money_opened + "rolled:\n" + Captions(age_money));
     Click(age_money, ID_Step10ContinueButton);
     Flush();
     EXPECT_EQ(port->AnswersLeft(), 0u);
@@ -111,6 +113,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     // One skill, one talent, one proficiency.
     auto* skills = dynamic_cast<SkillFrame*>(VexlFrames[kSlotSkills]);
     ASSERT_NE(skills, nullptr);
+    const std::string skills_opened = Captions(skills);
     for (const auto& [filter, name] : {std::pair{"Tasks: Mundane", "Swimming"},
                                        {"Talents", "Acute Hearing"},
                                        {"Proficiencies", "Awl Pike"}}) {
@@ -118,7 +121,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
         Select(skills->ShopList(), name);
         Click(skills, ID_SkillAdd);
     }
-    ExpectMatchesGolden("window_skills.txt", Captions(skills));
+    ExpectMatchesGolden("window_skills.txt", skills_opened + "taken:\n" + Captions(skills));
     Menu(skills, ID_Continue);
     Flush();
 
@@ -135,12 +138,13 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     // 405 gold, the BP left cashed in at 25 gold each, keeps the fewest coins.
     auto* shop = dynamic_cast<EquipFrame*>(VexlFrames[kSlotEquipment]);
     ASSERT_NE(shop, nullptr);
+    const std::string shop_opened = Captions(shop);
     Pick(shop->FilterBox(), "Adventuring Gear", wxEVT_COMBOBOX);
     Select(shop->ShopList(), "Torch");
     Click(shop, ID_EquipAdd);
     Select(shop->OwnedList(), "Starting Clothes");
     Click(shop, ID_EquipRemove);
-    ExpectMatchesGolden("window_shop.txt", Captions(shop));
+    ExpectMatchesGolden("window_shop.txt", shop_opened + "traded:\n" + Captions(shop));
     shop->Close(true);
     Flush();
     EXPECT_EQ(port->AnswersLeft(), 0u);
