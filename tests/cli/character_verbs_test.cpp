@@ -43,27 +43,22 @@ TEST_F(CharacterVerbsTest, ShowPrintsTheRecordOneFieldALine) {
     ExpectMatchesGolden("cli_character_show.txt", r.out);
 }
 
-// Without the workspace's data the race is named but not found; --dir gives the data.
-TEST_F(CharacterVerbsTest, ShowWithoutTheDataLeavesRaceAndClassUnset) {
+// Without the workspace's data the race is named but not found; --dir gives the data. What
+// the reader met in a file goes to standard error, and the record is still shown.
+TEST_F(CharacterVerbsTest, ShowWithoutTheDataOrWithReaderProblems) {
     const CliResult r = RunFraymark("character show " + Brenna());
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_TRUE(HasLine(r.out, "race_item: "));
     EXPECT_TRUE(HasLine(r.out, "race: Human"));
     EXPECT_EQ(RunFraymark("character show " + Brenna() + " " + Dir()).out,
               Run("character show CharacterXML/Brenna.xml").out);
-}
 
-TEST_F(CharacterVerbsTest, ShowReportsWhatTheReaderMetAndStillPrints) {
     Write("odd.xml", "<CHARACTER_NAME>Odd</CHARACTER_NAME>\n<AGE>old</AGE>\n"
                      "<SKILLNAME>Riding</SKILLNAME>\n");
-    const CliResult r = Run("character show odd.xml");
-    EXPECT_EQ(r.exit_code, 0);
-    EXPECT_TRUE(HasLine(r.out, "character_name: Odd"));
-    EXPECT_TRUE(HasLine(r.out, "age: 0"));
-    EXPECT_EQ(r.err, "odd.xml: line 2: <AGE>: 'old' is not a number (read as 0)\n"
-                     "odd.xml: line 3: <SKILLRATING> missing after 'Riding': it counts 0\n"
-                     "odd.xml: line 3: no closing </FRAYMARK_CHARACTER> line: the file was read "
-                     "up to its end\n");
+    const CliResult odd = Run("character show odd.xml");
+    EXPECT_EQ(odd.exit_code, 0);
+    EXPECT_TRUE(HasLine(odd.out, "character_name: Odd"));
+    ExpectMatchesGolden("cli_character_show_problems.txt", odd.err);
 }
 
 TEST_F(CharacterVerbsTest, SheetGoesToStandardOutputOrToAFile) {
@@ -101,14 +96,11 @@ TEST_F(CharacterVerbsTest, ListIsTabSeparatedAndSortedByFileName) {
     const CliResult r = RunFraymark("character list " + Dir());
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out, "name\tclass\tlevel\trace\tfile\n"
-                     "Abel the Tall\tThief\t07\t\tabel.xml\n"
-                     "Brenna Ashford\tFighter\t1\tHuman\tBrenna.xml\n"
-                     "\t\t\t\tZed.XML\n");
+    ExpectMatchesGolden("cli_character_list.txt", r.out);
     // Without --dir the current directory is the workspace; without characters, the header.
     EXPECT_EQ(Run("character list").out, r.out);
     fs::remove_all(dir / "CharacterXML");
-    EXPECT_EQ(Run("character list").out, "name\tclass\tlevel\trace\tfile\n");
+    EXPECT_EQ(Run("character list").out, r.out.substr(0, r.out.find('\n') + 1));
 }
 
 } // namespace

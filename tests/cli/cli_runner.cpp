@@ -7,6 +7,8 @@
 #include <random>
 #include <sstream>
 
+#include "support/golden.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,6 +68,21 @@ std::vector<std::string> GoldenCases(const std::string& golden) {
         }
     }
     return cases;
+}
+
+void ExpectGoldenCases(const std::string& golden, int exit_code,
+                       const std::function<CliResult(const std::string&)>& run) {
+    std::string printed;
+    for (const std::string& args : GoldenCases(golden)) {
+        const CliResult r = run(args);
+        EXPECT_EQ(r.exit_code, exit_code) << args << ": " << r.err;
+        EXPECT_EQ(exit_code == 0 ? r.err : r.out, "") << args;
+        printed += args + "\n";
+        for (const std::string& line : Split(exit_code == 0 ? r.out : r.err)) {
+            printed += "  " + line + "\n";
+        }
+    }
+    ExpectMatchesGolden(golden, printed);
 }
 
 void CliWorkspace::SetUp() {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
-#include "support/golden.h"
 
 namespace {
 
@@ -59,14 +58,8 @@ TEST_F(GenerateVerbTest, WishesAreKeptAndBadArgumentsAreUsageErrors) {
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_NE(r.out.find("\tDwarf\tFemale\tFighter\t"), std::string::npos) << r.out;
     // The bad options and their one-line messages are in a reviewed golden.
-    std::string messages;
-    for (const std::string& options : GoldenCases("cli_generate_usage.txt")) {
-        const CliResult u = Generate(options);
-        EXPECT_EQ(u.exit_code, 2) << options;
-        EXPECT_EQ(u.out, "") << options;
-        messages += options + "\n  " + u.err;
-    }
-    ExpectMatchesGolden("cli_generate_usage.txt", messages);
+    ExpectGoldenCases("cli_generate_usage.txt", 2,
+                      [this](const std::string& options) { return Generate(options); });
 }
 
 } // namespace

@@ -38,25 +38,17 @@ protected:
         Clear_All();
         program_data.building_points = 0.0f;
     }
-
-    void RollTyping(FrameStep7* step, long roll) {
-        port->AnswerNumber(roll);
-        Click(step, ID_Step7Roll);
-        EXPECT_EQ(port->AnswersLeft(), 0u);
-    }
 };
 
 TEST_F(QuirkWindowsTest, CherryPickingAddsAMinorAndAMajorAndGoesOnToRaiseAbilities) {
     program_data.creation_stage = 6;
     auto* step = OpenStep<CherryStep7>(kSlotStep7, kCherryTitle, wxSize(550, 365));
-    ExpectMatchesGolden("window_cherry_picking.txt", Captions(step));
     ASSERT_TRUE(step->MinorChoice()->SetStringSelection("Albino"));
     ASSERT_TRUE(step->MajorChoice()->SetStringSelection("Asthma"));
     Click(step, ID_CherryMinorAdd);
     Click(step, ID_CherryMajorAdd);
     Click(step, ID_CherryRemove); // nothing selected: nothing removed
-    EXPECT_EQ(wxJoin(step->PickList()->GetStrings(), '|'), "Albino|Asthma");
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    ExpectMatchesGolden("window_cherry_picking.txt", Captions(step));
 
     Click(step, ID_Continue); // the button gives the menu's command
     Flush();
@@ -81,7 +73,8 @@ TEST_F(QuirkWindowsTest, RollRandomlyOn6AThenTheSubTableAndOnToRaiseAbilities) {
     ASSERT_NE(step, nullptr);
     const std::string opened = Captions(step);
 
-    RollTyping(step, 1); // on to 6B
+    port->AnswerNumber(1); // on to 6B
+    Click(step, ID_Step7Roll);
     EXPECT_EQ(step->TableBox()->GetStringSelection(),
               "Player's Handbook 6B: Flaws, Minor (Physical)");
     EXPECT_FALSE(step->ContinueButton()->IsEnabled());
@@ -89,10 +82,11 @@ TEST_F(QuirkWindowsTest, RollRandomlyOn6AThenTheSubTableAndOnToRaiseAbilities) {
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], step);
 
-    RollTyping(step, 1); // Albino
+    port->AnswerNumber(1); // Albino
+    Click(step, ID_Step7Roll);
+    EXPECT_EQ(port->AnswersLeft(), 0u);
     // Opened, then with the flaw gained, its BP and no roll owed.
     ExpectMatchesGolden("window_quirk_rolling.txt", opened + "rolled:\n" + Captions(step));
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
     Click(step, ID_Continue);
     Flush();
     EXPECT_EQ(VexlFrames[kSlotStep7Again], nullptr);
@@ -135,13 +129,10 @@ protected:
 };
 
 TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSkills) {
-    ExpectMatchesGolden("window_raise_abilities.txt", Captions(step));
-
+    // Five BP raise Strength to 13/25.
     step->BpBox(0)->ChangeValue("5");
     Click(step, ID_Step8Apply);
-    EXPECT_EQ(step->ScoreBox(0)->GetValue(), "13/25");
-    EXPECT_EQ(step->BuildingPointsBox()->GetValue(), "5  ");
-    EXPECT_EQ(CutOrCrowdedLabels(step), std::vector<std::string>{});
+    ExpectMatchesGolden("window_raise_abilities.txt", Captions(step));
 
     Click(step, ID_Step8ContinueButton); // no class chosen yet
     Flush();
@@ -160,13 +151,11 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     EXPECT_FALSE(thief->GetScreenRect().Intersects(age->GetScreenRect()))
         << "both windows can be seen";
 
-    // Rows for the class's skills only; every point is placed before it closes.
-    ExpectMatchesGolden("window_thief_skills.txt", Captions(thief));
-    EXPECT_EQ(thief->BaseBox(1), nullptr) << "Open Locks is not the class's";
+    // Rows for the class's skills only, Pick Pockets 15 + 30; every point is placed before
+    // it closes.
     thief->EntryBox(0)->ChangeValue("30");
     Click(thief, ID_ThiefApply);
-    EXPECT_EQ(CutOrCrowdedLabels(thief), std::vector<std::string>{});
-    EXPECT_EQ(thief->BaseBox(0)->GetValue(), "45") << "Pick Pockets of the thief item, 15";
+    ExpectMatchesGolden("window_thief_skills.txt", Captions(thief));
     Click(thief, ID_ThiefContinue); // ten points still to place
     Flush();
     ASSERT_EQ(WindowTitled("Thief Skills"), thief);
@@ -175,11 +164,6 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Flush();
     EXPECT_EQ(WindowTitled("Thief Skills"), nullptr);
     EXPECT_EQ(program_data.creation_stage, 9);
-    int pick_pockets = 0;
-    for (ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        pick_pockets += item->pick_pockets[1];
-    }
-    EXPECT_EQ(pick_pockets, 30);
 }
 
 TEST_F(FrameStep8Test, AbortOnTheThiefSkillsEndsTheCreation) {

@@ -1,7 +1,6 @@
 // Save file and Open file from the main window, the "Load Character" window, and the PC tree
 // window that shows the character.
 #include <filesystem>
-#include <memory>
 #include <string>
 
 #include <wx/listctrl.h>
@@ -17,7 +16,6 @@
 #include "core/tree/tree_senders.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
-#include "gui/app/wx_user_port.h"
 #include "gui/files/file_frame.h"
 #include "gui/tree/pc_tree_frame.h"
 #include "gui_fixture.h"
@@ -42,15 +40,12 @@ protected:
         current_character.level = level;
         Menu(main_window, ID_SaveFile);
     }
-
-    FileFrame* OpenWindow() {
-        Menu(main_window, ID_OpenFile);
-        return dynamic_cast<FileFrame*>(WindowTitled("Load Character"));
-    }
 };
 
+// The list is read when the window opens and again when asked; a row whose file has gone
+// says so and the list is read again.
 TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
-    FileFrame* empty = OpenWindow();
+    FileFrame* empty = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty->List()->GetItemCount(), 0);
     Menu(empty, ID_Exit);
@@ -61,21 +56,26 @@ TEST_F(FileFrameTest, OpenFileListsTheSavedCharacters) {
     current_character.class_long_name = "Fighter/Magic-User";
     SaveAs("Milo", 12);
     current_character.class_long_name.clear();
-    FileFrame* frame = OpenWindow();
+    FileFrame* frame = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(frame, nullptr);
+    // Sorted by file name, letter case aside.
     ExpectMatchesGolden("window_load_character.txt", Captions(frame));
     wxListCtrl* list = frame->List();
-    ASSERT_EQ(list->GetItemCount(), 3);
-    EXPECT_EQ(RowText(list, 1).substr(0, 26), "Milo|Fighter/Magic-User|12");
-    EXPECT_EQ(list->GetItemText(2, 0), "zora"); // letter case does not sort it first or last
     EXPECT_GE(list->GetColumnWidth(1), list->GetTextExtent("Fighter/Magic-User").x)
         << "a multi-class is not cut";
-    // The window lists what is there when it opens, and again when asked.
     SaveAs("Ada", 2);
     EXPECT_EQ(list->GetItemCount(), 3);
     frame->OnSelectionStart();
     EXPECT_EQ(list->GetItemCount(), 4);
-    EXPECT_EQ(list->GetItemText(0, 0), "Ada");
+    ASSERT_EQ(list->GetItemText(0, 0), "Ada");
+
+    fs::remove(workspace / "CharacterXML" / "Ada.xml");
+    ActivateRow(list, 0);
+    ASSERT_EQ(port->messages.size(), 1u);
+    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
+    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
+    EXPECT_EQ(list->GetItemCount(), 3);
+    EXPECT_EQ(list->GetItemText(0, 0), "Brenna");
 }
 
 TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
@@ -92,7 +92,7 @@ TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
     ASSERT_EQ(program_data.creation_stage, 3);
     current_character.character_name = "Half made";
 
-    FileFrame* frame = OpenWindow();
+    FileFrame* frame = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(frame, nullptr);
     ASSERT_EQ(frame->List()->GetItemCount(), 2);
     // "Brenna Ashford the Younger.xml" sorts before "Brenna Ashford.xml" (a blank before a dot).
@@ -106,20 +106,6 @@ TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
     EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // it closes once the character is in
     ASSERT_NE(theTree, nullptr);
     EXPECT_TRUE(Search(theTree->GetRootItem(), "Ability Scores").IsOk());
-}
-
-TEST_F(FileFrameTest, ARowWhoseFileIsGoneSaysSoAndTheListIsRebuilt) {
-    SaveAs("Ada", 1);
-    SaveAs("Bo", 1);
-    FileFrame* frame = OpenWindow();
-    ASSERT_NE(frame, nullptr);
-    fs::remove(workspace / "CharacterXML" / "Ada.xml");
-    ActivateRow(frame->List(), 0);
-    ASSERT_EQ(port->messages.size(), 1u);
-    EXPECT_NE(port->messages[0].find("Ada.xml cannot be opened"), std::string::npos);
-    EXPECT_EQ(CountWindowsTitled("Load Character"), 1);
-    ASSERT_EQ(frame->List()->GetItemCount(), 1);
-    EXPECT_EQ(frame->List()->GetItemText(0, 0), "Bo");
 }
 
 // The tree below `item` as text: "PC(Skills(Riding(32)))".
@@ -142,16 +128,7 @@ class PCTreeTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        tree_port = std::make_unique<TreePort>();
         std::snprintf(program_data.log_file_name, kLogFileNameSize, "%s", "40.log");
-    }
-    void TearDown() override {
-        tree_port.reset();
-        GuiTest::TearDown();
-    }
-    void Log(const std::string& text) {
-        std::string line = text;
-        Format_Entry(program_data.building_points, line, program_data.log_file_name);
     }
     static std::string Tree() {
         EXPECT_NE(theTree, nullptr);
@@ -172,11 +149,15 @@ protected:
                      const std::vector<std::string>& values) {
         Port().UpdateTreeBranch(branch, keys, values);
     }
-    std::unique_ptr<TreePort> tree_port;
 };
 
+// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
+// clearing leaves only the root.
 TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
+    TreePort tree_port;
     EXPECT_TRUE(PCTREarly_Close);
+    Port().ClearTree(); // no window: nothing happens
+    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
     Log("All variables have been cleared");
     wxFrame* tree = VexlFrames[kSlotTree];
     ASSERT_NE(tree, nullptr);
@@ -185,6 +166,15 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     EXPECT_EQ(tree->GetSize(), wxSize(200, MasterHeight));
     EXPECT_FALSE(PCTREarly_Close);
     EXPECT_EQ(Tree(), "PC");
+    Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
+    Send("Talents", {"Keen Sight"}, {"1"});
+    Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
+    EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
+    Port().ClearTree();
+    EXPECT_EQ(Tree(), "PC");
+    Send("Ability Scores", {"Strength"}, {"12/0"});
+    Send("Strength", {"Score"}, {"12/0"});
+    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
 
     // Closed, it reopens on the next line filled from the record.
     Menu(tree, ID_Exit);
@@ -202,35 +192,19 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
     EXPECT_EQ(Tree(), "PC(Skills(Swimming(2)),Equipment(Starting Clothes(1)))");
 }
 
-// A branch sent again is rebuilt in place, one named after a key grows beneath it, and
-// clearing leaves only the root.
-TEST_F(PCTreeTest, BranchesAreRebuiltInPlaceAndClearLeavesTheRoot) {
-    Port().ClearTree(); // no window: nothing happens
-    EXPECT_EQ(VexlFrames[kSlotTree], nullptr);
-    Log("open");
-    Send("Skills", {"Riding", "Swimming"}, {"3", "1"});
-    Send("Talents", {"Keen Sight"}, {"1"});
-    Send("Skills", {"Climbing", "Juggling"}, {"5", ""});
-    EXPECT_EQ(Tree(), "PC(Skills(Climbing(5)),Talents(Keen Sight(1)))");
-    Port().ClearTree();
-    EXPECT_EQ(Tree(), "PC");
-    Send("Ability Scores", {"Strength"}, {"12/0"});
-    Send("Strength", {"Score"}, {"12/0"});
-    EXPECT_EQ(Tree(), "PC(Ability Scores(Strength(Score(12/0))))");
-}
-
 // Activating a value, or the key above it, edits it through core and rewrites the item; the
 // skill and equipment entries reopen their windows.
 TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
+    TreePort tree_port;
     Log("open");
     current_character.character_height = 60;
     current_character.handedness = "Right";
     messagePPtotree();
-    tree_port->AnswerNumber(66);
+    tree_port.AnswerNumber(66);
     Activate({"Height", "60 inches"});
     EXPECT_EQ(current_character.character_height, 66);
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Height")), "Height(66 inches)");
-    tree_port->AnswerText("Ambidextrous");
+    tree_port.AnswerText("Ambidextrous");
     Activate({"Handeness"});
     EXPECT_EQ(Dump(Search(theTree->GetRootItem(), "Handeness")), "Handeness(Ambidextrous)");
 
@@ -240,16 +214,7 @@ TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
     Activate({"Equipment", "Torch"});
     EXPECT_NE(VexlFrames[kSlotSkills], nullptr);
     EXPECT_NE(VexlFrames[kSlotEquipment], nullptr);
-    EXPECT_TRUE(tree_port->messages.empty());
-}
-
-TEST_F(PCTreeTest, ToolkitPortDrivesTheTreeWindow) {
-    WxUserPort wx_port;
-    UserPort* previous = InstallUserPort(&wx_port);
-    Port().UpdateTree();
-    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
-    EXPECT_EQ(Tree(), "PC(Skills(Riding(3)))");
-    InstallUserPort(previous);
+    EXPECT_TRUE(tree_port.messages.empty());
 }
 
 } // namespace

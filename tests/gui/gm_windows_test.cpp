@@ -31,11 +31,6 @@ protected:
         GuiTest::TearDown();
     }
 
-    CriticalFrame* Open() {
-        Menu(main_window, ID_Critical);
-        return Newest<CriticalFrame>();
-    }
-
     // Types into the fields and asks for the wound, as the game master does.
     static wxString Explain(CriticalFrame* frame, const char* roll, const char* severity,
                             const char* type) {
@@ -48,9 +43,11 @@ protected:
 };
 
 // The window reads the numbers typed above as far as they go and shows core's wound; the roll
-// buttons fill their fields from the generator.
+// buttons fill their fields from the generator. Each window works on its own, and closing one
+// leaves a creation in progress alone.
 TEST_F(CriticalFrameTest, ShowsItsControlsTheWoundOfTheFieldsAndTheirRolls) {
-    CriticalFrame* frame = Open();
+    Menu(main_window, ID_NewCharacter);
+    CriticalFrame* frame = OpenFromMenu<CriticalFrame>(ID_Critical);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetParent(), main_window);
     ExpectMatchesGolden("window_critical_hits.txt", Captions(frame));
@@ -67,18 +64,12 @@ TEST_F(CriticalFrameTest, ShowsItsControlsTheWoundOfTheFieldsAndTheirRolls) {
     frame->BaseSeverityField()->SetValue("3");
     Click(frame, ID_CriticalRollSevere);
     EXPECT_EQ(frame->SeverityField()->GetValue(), "18");
-}
 
-// Each window works on its own, and closing one leaves a creation in progress alone.
-TEST_F(CriticalFrameTest, SeveralWindowsWorkEachOnItsOwn) {
-    Menu(main_window, ID_NewCharacter);
-    CriticalFrame* first = Open();
-    CriticalFrame* second = Open();
-    ASSERT_NE(first, nullptr);
-    ASSERT_NE(second, nullptr);
+    CriticalFrame* second = OpenFromMenu<CriticalFrame>(ID_Critical);
+    ASSERT_NE(second, frame);
     EXPECT_EQ(CountWindowsTitled(kTitle), 2);
     EXPECT_EQ(Explain(second, "10000", "24", "Monster Bites"), "Head, top: brain goo");
-    EXPECT_TRUE(first->ResultField()->GetValue().empty());
+    EXPECT_EQ(frame->ResultField()->GetValue(), "Error, incomplete data in program");
     second->Close(true);
     Flush();
     EXPECT_EQ(CountWindowsTitled(kTitle), 1);
@@ -87,28 +78,6 @@ TEST_F(CriticalFrameTest, SeveralWindowsWorkEachOnItsOwn) {
 
 class HonorTrackingTest : public GuiTest {
 protected:
-    HonorTrackingFrame* Open() {
-        Menu(main_window, ID_Honor);
-        return Newest<HonorTrackingFrame>();
-    }
-
-    // Saves three characters, then adds some by activating their rows in the picker.
-    void AddFromPicker(HonorTrackingFrame* frame, const std::vector<long>& rows) {
-        const SavedCharacterSummary saved[] = {
-            {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
-            {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
-            {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
-        };
-        for (int i = 0; i < 3; ++i) {
-            WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
-        }
-        Click(frame, ID_HonorAddPC);
-        ASSERT_NE(Newest<HonorFileFrame>(), nullptr);
-        for (const long row : rows) {
-            ActivateRow(Newest<HonorFileFrame>()->CharacterList(), row);
-        }
-    }
-
     static void Award(HonorTrackingFrame* frame, const char* award) {
         Pick(frame->AwardBox(), award, wxEVT_COMBOBOX);
         Click(frame, ID_HonorApplyAward);
@@ -116,7 +85,7 @@ protected:
 };
 
 TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
-    HonorTrackingFrame* frame = Open();
+    HonorTrackingFrame* frame = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetParent(), main_window);
     ExpectMatchesGolden("window_honor_tracking.txt", Captions(frame));
@@ -136,75 +105,72 @@ TEST_F(HonorTrackingTest, OpensWithItsControlsAndTheFilterNarrowsTheAwards) {
     EXPECT_TRUE(frame->NoteField()->GetValue().empty());
 }
 
-TEST_F(HonorTrackingTest, AwardsAndAdjustmentsShowInTheListAndTheLog) {
-    HonorTrackingFrame* frame = Open();
-    AddFromPicker(frame, {0, 1});
+// Without saved characters Add PC asks for one; with them it opens the picker. Awards and
+// adjustments go to the selected character only, into the list and the window's log. A window
+// opened later lists the party at once and a change in one shows in both; the picker closes
+// with its tracker, and the party outlives the windows, which leave a creation alone.
+TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog) {
+    Menu(main_window, ID_NewCharacter);
+    HonorTrackingFrame* frame = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
+    port->AnswerText("Gwyl");
+    port->AnswerChoice(8);
+    port->AnswerText("17");
+    Click(frame, ID_HonorAddPC);
+    EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
+    const SavedCharacterSummary saved[] = {
+        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
+        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
+        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
+    }
+    Click(frame, ID_HonorAddPC);
     HonorFileFrame* picker = Newest<HonorFileFrame>();
+    ASSERT_NE(picker, nullptr);
+    ActivateRow(picker->CharacterList(), 0);
+    ActivateRow(picker->CharacterList(), 1);
     ExpectMatchesGolden("window_honor_picker.txt", Captions(picker));
     EXPECT_EQ(picker->GetParent(), frame);
     EXPECT_FALSE(picker->GetScreenRect().Intersects(frame->GetScreenRect())) << "side by side";
     wxListCtrl* party = frame->PartyList();
-    ASSERT_EQ(party->GetItemCount(), 2);
     // Nothing selected: nothing happens and nothing is asked.
     Award(frame, "Completing a quest");
     Click(frame, ID_HonorAdjust);
     Click(frame, ID_HonorAdjustTemporal);
-    EXPECT_TRUE(port->questions.empty());
-    EXPECT_EQ(RowText(party, 0), "Ysolde Marr|Paladin|3|Human|Female|21|Lawful-good|0");
 
-    party->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    party->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     Click(frame, ID_HonorApplyAward);
-    EXPECT_EQ(RowText(party, 1), "Tam|Thief|2|Halfling|Male|9|Chaotic-evil|4");
     // The list is rebuilt with the same character still selected.
-    EXPECT_EQ(party->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
+    EXPECT_EQ(party->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 2);
     port->AnswerText("duel");
     port->AnswerNumber(20);
     Click(frame, ID_HonorAdjust);
     port->AnswerText("watch");
     port->AnswerNumber(2);
     Click(frame, ID_HonorAdjustTemporal);
-    EXPECT_EQ(RowText(party, 1), "Tam|Thief|2|Halfling|Male|29|Chaotic-evil|6");
-    EXPECT_EQ(ReadFile(frame->Tracker().LogFileName()),
-              "Tam has been awarded: Completing a quest for 4 points of Temporal Honor \n"
-              "Tam has had Honor adjusted: duel for 20 points of Honor \n"
-              "Tam has had Temporal Honor adjusted: watch for 2 points of Temporal Honor \n");
+    // Tam gains 4 temporal for the quest, then 20 honor and 2 temporal.
+    ExpectMatchesGolden("window_honor_party.txt",
+                        Captions(frame) + "log:\n" + ReadFile(frame->Tracker().LogFileName()));
     Click(frame, ID_HonorRemovePC);
-    ASSERT_EQ(party->GetItemCount(), 1);
-    EXPECT_EQ(party->GetItemText(0), "Ysolde Marr");
-}
+    ASSERT_EQ(party->GetItemCount(), 2);
+    EXPECT_EQ(party->FindItem(-1, "Tam"), -1);
 
-// The party outlives the windows; closing them leaves a creation in progress alone.
-TEST_F(HonorTrackingTest, WindowsShareThePartyEachWithItsOwnLog) {
-    Menu(main_window, ID_NewCharacter);
-    HonorTrackingFrame* first = Open();
-    AddFromPicker(first, {0});
-    HonorTrackingFrame* second = Open();
-    ASSERT_NE(second, first);
-    // A window opened later lists the party at once, and a change in one shows in both.
-    ASSERT_EQ(second->PartyList()->GetItemCount(), 1);
-    second->PartyList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    HonorTrackingFrame* second = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
+    ASSERT_NE(second, frame);
+    ASSERT_EQ(second->PartyList()->GetItemCount(), 2);
+    second->PartyList()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     Award(second, "Completing a quest");
-    EXPECT_EQ(second->PartyList()->GetItemText(0, 7), "10");
-    EXPECT_EQ(first->PartyList()->GetItemText(0, 7), "10");
+    EXPECT_EQ(second->PartyList()->GetItemText(1, 7), "10");
+    EXPECT_EQ(party->GetItemText(1, 7), "10");
     EXPECT_NE(ReadFile(second->Tracker().LogFileName()), "");
-    first->Close(true);
+    frame->Close(true);
     second->Close(true);
     Flush();
     EXPECT_EQ(CountWindowsTitled("Honor Tracking"), 0);
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr) << "the picker closes with its tracker";
     EXPECT_EQ(program_data.creation_stage, 3);
-    EXPECT_EQ(PartyCount(), 1);
-}
-
-TEST_F(HonorTrackingTest, WithNoSavedCharactersAddPcAsksForOne) {
-    HonorTrackingFrame* frame = Open();
-    port->AnswerText("Gwyl");
-    port->AnswerChoice(8);
-    port->AnswerText("17");
-    Click(frame, ID_HonorAddPC);
-    EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
-    ASSERT_EQ(frame->PartyList()->GetItemCount(), 1);
-    EXPECT_EQ(RowText(frame->PartyList(), 0), "Gwyl|||||17|Chaotic-evil|0");
+    EXPECT_EQ(PartyCount(), 2);
 }
 
 } // namespace

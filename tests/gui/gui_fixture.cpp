@@ -68,14 +68,6 @@ void GuiTest::ActivateRow(wxListCtrl* list, long row) {
     list->ProcessWindowEvent(event);
 }
 
-std::string GuiTest::RowText(wxListCtrl* list, long row) {
-    wxString text;
-    for (int column = 0; column < list->GetColumnCount(); ++column) {
-        text << (column ? "|" : "") << list->GetItemText(row, column);
-    }
-    return text.utf8_string();
-}
-
 void GuiTest::Flush() {
     wxTheApp->ProcessPendingEvents();
     wxTheApp->ProcessIdle();
@@ -105,15 +97,13 @@ void CollectLabels(wxWindow* window, std::vector<wxStaticText*>& labels) {
     }
 }
 
-} // namespace
-
-std::vector<std::string> GuiTest::CutOrCrowdedLabels(wxWindow* window) {
+// Appends the shown labels whose text is wider than the label, or that overlap another.
+void AppendCutOrCrowdedLabels(wxWindow* window, std::string& out) {
     for (int i = 0; i < 3; ++i) {
         wxTheApp->Yield(true);
     }
     std::vector<wxStaticText*> labels;
     CollectLabels(window, labels);
-    std::vector<std::string> faults;
     const long ellipsis = wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END;
     for (wxStaticText* label : labels) {
         int widest = 0;
@@ -121,21 +111,18 @@ std::vector<std::string> GuiTest::CutOrCrowdedLabels(wxWindow* window) {
             widest = std::max(widest, label->GetTextExtent(line).x);
         }
         if (widest > label->GetSize().x && !label->HasFlag(ellipsis)) {
-            faults.push_back("cut: " + label->GetLabel().ToStdString());
+            out += "cut: " + label->GetLabel().utf8_string() + "\n";
         }
     }
     for (std::size_t a = 0; a < labels.size(); ++a) {
         for (std::size_t b = a + 1; b < labels.size(); ++b) {
             if (labels[a]->GetScreenRect().Intersects(labels[b]->GetScreenRect())) {
-                faults.push_back("crowded: " + labels[a]->GetLabel().ToStdString() + " / " +
-                                 labels[b]->GetLabel().ToStdString());
+                out += "crowded: " + labels[a]->GetLabel().utf8_string() + " / " +
+                       labels[b]->GetLabel().utf8_string() + "\n";
             }
         }
     }
-    return faults;
 }
-
-namespace {
 
 template <class Control> bool Is(wxWindow* window) {
     return dynamic_cast<Control*>(window) != nullptr;
@@ -170,16 +157,9 @@ void AppendControls(wxWindow* window, std::string& out) {
                 text = combo->GetValue();
             }
             out += std::string(kind) + ": " + text.utf8_string() + "\n";
+            wxArrayString entries;
             if (auto* items = dynamic_cast<wxItemContainerImmutable*>(child)) {
-                // A long list passed on from the game's tables: its size and first entry.
-                const wxArrayString entries = items->GetStrings();
-                const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
-                for (std::size_t i = 0; i < shown; ++i) {
-                    out += "  - " + entries[i].utf8_string() + "\n";
-                }
-                if (shown < entries.size()) {
-                    out += "  ... " + std::to_string(entries.size()) + " entries\n";
-                }
+                entries = items->GetStrings();
             }
             if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
                 for (int column = 0; column < table->GetColumnCount(); ++column) {
@@ -188,6 +168,21 @@ void AppendControls(wxWindow* window, std::string& out) {
                     table->GetColumn(column, heading);
                     out += "  | " + heading.GetText().utf8_string() + "\n";
                 }
+                for (long row = 0; row < table->GetItemCount(); ++row) {
+                    wxString cells;
+                    for (int column = 0; column < table->GetColumnCount(); ++column) {
+                        cells << (column ? "|" : "") << table->GetItemText(row, column);
+                    }
+                    entries.push_back(cells);
+                }
+            }
+            // A long list passed on from the game's tables: its size and first entry.
+            const std::size_t shown = entries.size() > 40 ? 1 : entries.size();
+            for (std::size_t i = 0; i < shown; ++i) {
+                out += "  - " + entries[i].utf8_string() + "\n";
+            }
+            if (shown < entries.size()) {
+                out += "  ... " + std::to_string(entries.size()) + " entries\n";
             }
         }
         AppendControls(child, out);
@@ -220,5 +215,6 @@ std::string GuiTest::Captions(wxWindow* window) {
         }
     }
     AppendControls(window, out);
+    AppendCutOrCrowdedLabels(window, out);
     return out;
 }

@@ -1,8 +1,6 @@
 // Runs the gui tests inside a toolkit application without a main loop. Any toolkit assert
 // fails the running test, and any modal dialog a test did not arrange for fails and is
 // dismissed, so nothing hangs.
-#include <cstring>
-
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/dialog.h>
@@ -35,12 +33,8 @@ void FailOnAssert(const wxString& file, int line, const wxString& func, const wx
 wxIMPLEMENT_APP_NO_MAIN(GuiTestApp);
 
 int main(int argc, char** argv) {
-    bool listing = false;
-    for (int i = 1; i < argc; ++i) {
-        listing = listing || std::strcmp(argv[i], "--gtest_list_tests") == 0;
-    }
     ::testing::InitGoogleTest(&argc, argv);
-    if (listing) {
+    if (GTEST_FLAG_GET(list_tests)) {
         return RUN_ALL_TESTS(); // listing needs no display
     }
     if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) {

@@ -117,7 +117,6 @@ TEST_F(GuiTest, RecentCharacterIsKeptInTheUsersConfigAndOpensFromTheMenu) {
     current_character.character_name = "Brenna Stoutvale";
     Menu(main_window, ID_SaveFile);
     Clear_All();
-    ASSERT_EQ(current_character.character_name, "");
 
     EXPECT_TRUE(file->IsEnabled(recent_id));
     wxMenu* recent = file->FindItem(recent_id)->GetSubMenu();
@@ -135,18 +134,14 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     Menu(main_window, ID_PrintPreview);
     auto* preview = dynamic_cast<wxPreviewFrame*>(WindowTitled(kSheetPreviewTitle));
     ASSERT_NE(preview, nullptr);
-    wxPreviewControlBar* bar = nullptr;
-    for (wxWindow* child : preview->GetChildren()) {
-        bar = bar ? bar : dynamic_cast<wxPreviewControlBar*>(child);
-    }
-    ASSERT_NE(bar, nullptr);
-    wxPrintPreviewBase* pages = bar->GetPrintPreview();
+    ASSERT_NE(preview->GetControlBar(), nullptr);
+    wxPrintPreviewBase* pages = preview->GetControlBar()->GetPrintPreview();
     ASSERT_TRUE(pages->IsOk());
     EXPECT_GE(pages->GetMaxPage(), 1);
     EXPECT_TRUE(pages->RenderPage(1));
 }
 
-// These tests drive the real log window through the toolkit's own port.
+// These tests drive the real log and tree windows through the toolkit's own port.
 class DiceLogWindowTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -158,16 +153,12 @@ protected:
         InstallUserPort(previous);
         GuiTest::TearDown();
     }
-    void Log(float balance, const std::string& text) {
-        std::string line = text;
-        Format_Entry(balance, line, program_data.log_file_name);
-    }
     WxUserPort wx_port;
     UserPort* previous = nullptr;
 };
 
 TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithTheFile) {
-    Log(0.0f, "first");
+    Log("first");
     auto* log = VexlFrames[kSlotDiceLog];
     ASSERT_NE(log, nullptr);
     EXPECT_EQ(log->GetTitle(), "Character Creation: DiceLog");
@@ -178,12 +169,12 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithT
     EXPECT_EQ(ReadFile("77.log"), "BP=0.0    | first \n");
 
     // Closed, it reopens on the next line showing the whole file once.
-    Log(2.0f, "two");
+    Log("two", 2.0f);
     Menu(log, ID_Exit);
     Flush();
     EXPECT_TRUE(Early_Close);
     EXPECT_EQ(VexlFrames[kSlotDiceLog], nullptr);
-    Log(3.0f, "three");
+    Log("three", 3.0f);
     ASSERT_NE(theLogText, nullptr);
     EXPECT_EQ(theLogText->GetValue(), "BP=0.0    | first \nBP=2.0    | two \nBP=3.0    | three\n");
 
@@ -194,6 +185,12 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithT
     Format_Entry(honor, "Honor_5.log");
     ASSERT_NE(VexlFrames[kSlotDiceLog], nullptr);
     EXPECT_EQ(VexlFrames[kSlotDiceLog]->GetSize(), wxSize(MasterWidth, 200));
+
+    // The toolkit's port drives the tree window too.
+    Port().UpdateTree();
+    Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
+    ASSERT_NE(theTree, nullptr);
+    EXPECT_TRUE(Search(theTree->GetRootItem(), "Riding").IsOk());
 }
 
 } // namespace
