@@ -139,6 +139,7 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     ASSERT_TRUE(pages->IsOk());
     EXPECT_GE(pages->GetMaxPage(), 1);
     EXPECT_TRUE(pages->RenderPage(1));
+    preview->Close(true); // as the user does: closing frees what the preview holds
 }
 
 // These tests drive the real log and tree windows through the toolkit's own port.
