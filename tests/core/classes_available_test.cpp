@@ -12,7 +12,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "support/workspace_fixture.h"
+#include "step_fixture.h"
 
 namespace {
 
@@ -21,11 +21,8 @@ protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
         BooksToUse[kPlayersHandbook] = 1;
-        auto race = std::make_unique<CharacterRace>();
-        race->name = "Human";
-        race->levellimit = {"Paladin 20"};
-        current_character.race_item = race.get();
-        CharacterRace::AddTail(std::move(race));
+        current_character.race_item = &AddRecord<CharacterRace>("Human");
+        current_character.race_item->levellimit = {"Paladin 20"};
         for (int32_t* score : current_character.Scores()) {
             *score = 12;
         }
@@ -44,14 +41,11 @@ protected:
 
     // A paladin whose limits take everything from 3 to 25 unless the case changes them.
     CharacterClass& Paladin() {
-        auto record = std::make_unique<CharacterClass>();
-        record->name = "Paladin";
-        for (auto [min, max] : Limits(*record)) {
+        CharacterClass& record = AddRecord<CharacterClass>("Paladin");
+        for (auto [min, max] : Limits(record)) {
             *min = 3, *max = 25;
         }
-        CharacterClass& added = *record;
-        CharacterClass::AddTail(std::move(record));
-        return added;
+        return record;
     }
 };
 

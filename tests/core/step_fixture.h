@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +16,15 @@
 #include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
+
+// Adds a record named `name` at the end of its list (a class, a skill, an item of the shop).
+template <typename Record> Record& AddRecord(const std::string& name) {
+    auto record = std::make_unique<Record>();
+    record->name = name;
+    Record& added = *record;
+    Record::AddTail(std::move(record));
+    return added;
+}
 
 // A new character (a human male) with an empty log and no BP, so no roll is questioned, for
 // the creation steps' tests; they read back the log the step wrote. The generator starts from

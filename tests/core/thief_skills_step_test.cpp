@@ -45,10 +45,7 @@ protected:
             }
         }
         for (const std::string& name : items) {
-            auto item = std::make_unique<ClassDataItem>();
-            item->name = name;
-            item->level = 1;
-            ClassDataItem::AddTail(std::move(item));
+            AddRecord<ClassDataItem>(name).level = 1;
         }
     }
 
