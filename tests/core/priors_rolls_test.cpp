@@ -117,8 +117,9 @@ TEST_F(PriorsStepTest, RollsMatchTheReviewedTranscripts) {
             out << "asked " << port.questions[i].caption << " | " << port.questions[i].prompt
                 << '\n';
         }
-        for (const std::string& line : LinesFrom(before)) {
-            out << "log " << line << '\n';
+        const std::vector<std::string> lines = Lines();
+        for (std::size_t i = before; i < lines.size(); ++i) {
+            out << "log " << lines[i] << '\n';
         }
         const Character_Class& r = current_character;
         out << "hand " << r.handedness << " | class " << r.social_class << " #" << r.social_id
