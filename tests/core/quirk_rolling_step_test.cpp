@@ -93,8 +93,7 @@ TEST_F(QuirkRollingTest, RerollsOfOneRollAreBounded) {
     step->dice = [&thrown](int, int) { return ++thrown, 1; }; // 1 is on no entry of 6P
     EXPECT_TRUE(step->Roll(0));
     EXPECT_EQ(thrown, QuirkRollingStep::kMostRerolls);
-    EXPECT_EQ(Lines(), std::vector<std::string>{"No quirk or flaw of Table Votary's Guide 6P that "
-                                                "can still be taken came up in 100000 rolls"});
+    ExpectTranscriptMatchesGolden();
 }
 
 TEST_F(QuirkRollingTest, RollsAreAllowedOnlyWhileOwed) {

@@ -148,13 +148,10 @@ TEST_F(RaiseClassStepTest, TheClassListFollowsTheRaisedScores) {
         int percentile, strength_bp;
         bool listed;
     } cases[] = {{0, 14, true}, {0, 13, false}, {45, 14, true}};
+    classes = {{.name = "Fighter"}, {.name = "Paladin"}};
+    classes[1].min[0] = "15.5";
+    Load(20.0f);
     for (const auto& c : cases) {
-        WorkspaceTest::TearDown();
-        WorkspaceTest::SetUp();
-        Clear_All();
-        classes = {{.name = "Fighter"}, {.name = "Paladin"}};
-        classes[1].min[0] = "15.5";
-        Load(20.0f);
         current_character.strength_perc = c.percentile;
         RaiseClassStep step;
         step.ApplyAbilities(Entries(c.strength_bp));
