@@ -41,10 +41,7 @@ TEST_F(CherryPickTest, TwoMinorsAndAMajorAndOneGivenBack) {
     EXPECT_EQ(step.minor_left, 1);
     EXPECT_EQ(step.major_left, 0);
     step.Continue();
-    EXPECT_EQ(program_data.building_points, 6.0f);
     EXPECT_EQ(program_data.creation_stage, 8);
-    EXPECT_EQ(program_data.quirk_bp[Entry("Asthma")], 4);
-    EXPECT_EQ(current_character.quirk_count[Entry("Albino")], 0);
     EXPECT_EQ(QuirkItems(),
               (std::vector<std::pair<std::string, int>>{{"Brittle Bones", 1}, {"Asthma", 1}}));
     ExpectTranscriptMatchesGolden();
@@ -66,7 +63,6 @@ TEST_F(CherryPickTest, TheSameEntryTwiceOnlyUpToItsLimit) {
     EXPECT_TRUE(step.AddMinor("Loss of Eye"));
     EXPECT_TRUE(step.AddMinor("Loss of Eye")); // a pair of eyes
     EXPECT_EQ(step.PickList(), std::vector<std::string>{"Loss of Eye (x2)"});
-    EXPECT_EQ(step.PickBp(Entry("Loss of Eye")), 4);
     step.Continue();
     ExpectTranscriptMatchesGolden();
 }

@@ -75,7 +75,6 @@ protected:
 TEST_F(GenerateHonorTest, EveryStepLoggedThenStandingAndStage) {
     EXPECT_EQ(GenerateHonor(), 27);
     ExpectTranscriptMatchesGolden();
-    EXPECT_EQ(current_character.honor_standing, "Too Much Honor d3");
     EXPECT_EQ(current_character.honor_die_sides, 3);
     EXPECT_EQ(program_data.creation_stage, 12);
 }

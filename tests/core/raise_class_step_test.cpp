@@ -135,7 +135,6 @@ TEST_F(RaiseClassStepTest, ContinueChargesTheLastApplyAndAddsTheClassBonus) {
     EXPECT_EQ(
         std::vector<int>({c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc}),
         std::vector<int>({13, 50, 11, 50}));
-    EXPECT_FLOAT_EQ(program_data.building_points, 12.0f - 4.0f - 2.0f);
     EXPECT_EQ(current_character.free_proficiencies, 4);
     EXPECT_EQ(current_character.level, 1);
     EXPECT_EQ(ClassItems(), std::vector<std::string>{"Fighter 1"});

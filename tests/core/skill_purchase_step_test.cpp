@@ -61,7 +61,6 @@ TEST_F(SkillPurchaseTest, MasteryIsTheMeanOfTheAbilitiesPlusACourseAndTheHonorDi
     ASSERT_TRUE(step.Add(kAllSkillsFilter, "Singing"));
     EXPECT_EQ(Mastery("Singing"), 100);
     EXPECT_FALSE(step.Add(kAllSkillsFilter, "Singing")) << "no course die: no improvement";
-    EXPECT_FLOAT_EQ(program_data.building_points, 13);
     EXPECT_FALSE(step.Add(6, "Fencing")) << "not in the Combat Procedures entry";
     ExpectTranscriptMatchesGolden();
 }
