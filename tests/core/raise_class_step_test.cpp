@@ -43,10 +43,6 @@ protected:
         program_data.creation_stage = 8;
     }
 
-    static std::array<std::string, 7> Entries(int strength, int dexterity = 0) {
-        return {std::to_string(strength), std::to_string(dexterity), "", "", "", "", ""};
-    }
-
     static std::vector<std::string> ClassItems() {
         std::vector<std::string> names;
         for (const ClassDataItem* item = ClassDataItem::pHead.get(); item;
@@ -73,7 +69,7 @@ TEST_F(RaiseClassStepTest, BpBuysTwentyFivePercentilePointsEach) {
         current_character.strength_base = c.score;
         current_character.strength_perc = c.percentile;
         RaiseClassStep step;
-        EXPECT_TRUE(step.ApplyAbilities(Entries(c.bp)));
+        EXPECT_TRUE(step.ApplyAbilities({std::to_string(c.bp)}));
         EXPECT_EQ(step.ScoreTexts()[0], c.shown) << c.score << "/" << c.percentile << " " << c.bp;
         EXPECT_EQ(current_character.strength_base, c.score)
             << "nothing is recorded before Continue";
@@ -99,15 +95,15 @@ TEST_F(RaiseClassStepTest, ApplyLogsTheWorkingScoresAndShowsTheBalanceLeft) {
 TEST_F(RaiseClassStepTest, ARequestOverTheBalanceIsRefusedAndChargesNothing) {
     Load(9.0f);
     RaiseClassStep step;
-    ASSERT_TRUE(step.ApplyAbilities(Entries(2)));
-    EXPECT_FALSE(step.ApplyAbilities(Entries(5, 5)));
+    ASSERT_TRUE(step.ApplyAbilities({"2"}));
+    EXPECT_FALSE(step.ApplyAbilities({"5", "5"}));
     EXPECT_EQ(step.BuildingPointsText(), "-1 ");
     EXPECT_EQ(step.ScoreTexts()[0], "12/0");
     EXPECT_EQ(step.BpEntries()[0], "");
     EXPECT_EQ(step.BpSpentTotal(), 0);
-    EXPECT_TRUE(step.ApplyAbilities(Entries(5, 4))) << "spending exactly the balance";
+    EXPECT_TRUE(step.ApplyAbilities({"5", "4"})) << "spending exactly the balance";
     EXPECT_EQ(step.BuildingPointsText(), "0  ");
-    EXPECT_FALSE(step.ApplyAbilities(Entries(5, 5)));
+    EXPECT_FALSE(step.ApplyAbilities({"5", "5"}));
 
     step.SelectListBox("Fighter");
     ASSERT_TRUE(step.Continue().continued);
@@ -122,10 +118,10 @@ TEST_F(RaiseClassStepTest, ContinueChargesTheLastApplyAndAddsTheClassBonus) {
     step.SelectListBox("Nobody");
     EXPECT_FALSE(step.Continue().continued);
     step.SelectListBox("Fighter");
-    ASSERT_TRUE(step.ApplyAbilities(Entries(8))); // new scores, so the choice is cleared
+    ASSERT_TRUE(step.ApplyAbilities({"8"})); // new scores, so the choice is cleared
     EXPECT_FALSE(step.Continue().continued);
     EXPECT_EQ(program_data.creation_stage, 8);
-    ASSERT_TRUE(step.ApplyAbilities(Entries(6, -2))); // a negative entry gives BP back
+    ASSERT_TRUE(step.ApplyAbilities({"6", "-2"})); // a negative entry gives BP back
     step.SelectListBox("Fighter");
     const auto result = step.Continue();
     EXPECT_TRUE(result.continued);
@@ -153,7 +149,7 @@ TEST_F(RaiseClassStepTest, TheClassListFollowsTheRaisedScores) {
     for (const auto& c : cases) {
         current_character.strength_perc = c.percentile;
         RaiseClassStep step;
-        step.ApplyAbilities(Entries(c.strength_bp));
+        step.ApplyAbilities({std::to_string(c.strength_bp)});
         const auto& listed = step.ClassEntries();
         EXPECT_EQ(std::find(listed.begin(), listed.end(), "Paladin") != listed.end(), c.listed)
             << "12/" << c.percentile << " raised by " << c.strength_bp << " BP";

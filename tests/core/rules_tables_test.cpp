@@ -208,11 +208,6 @@ protected:
         fighter.hitdieroll[3] = 2, fighter.hitdie[3] = 4;
         fighter.hitdieroll[99] = 3, fighter.hitdie[99] = 6;
     }
-    void TearDown() override {
-        ResetVexlrand();
-        WorkspaceTest::TearDown();
-    }
-
     CharacterClass fighter;
 };
 

@@ -61,14 +61,6 @@ protected:
         return values;
     }
 
-    static std::array<std::string, kThiefSkillCount> Entries(std::vector<std::string> first) {
-        std::array<std::string, kThiefSkillCount> entries;
-        for (std::size_t i = 0; i < first.size() && i < entries.size(); ++i) {
-            entries[i] = first[i];
-        }
-        return entries;
-    }
-
     RaceFixture race_file;
     std::vector<ClassFixture> classes;
 };
@@ -108,7 +100,7 @@ TEST_F(ThiefSkillsStepTest, TheRaceBasesAddToEverySkillButABardsLocksStayShut) {
 
 TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
     struct Case {
-        std::vector<std::string> entries;
+        std::array<std::string, kThiefSkillCount> entries;
         bool applied, continued;
     } const cases[] = {
         {{"30", "30"}, true, true},
@@ -125,11 +117,10 @@ TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
     for (const Case& c : cases) {
         ThiefSkillsStep step;
         EXPECT_EQ(step.PointsText(), "60 Points");
-        EXPECT_EQ(step.Apply(Entries(c.entries)), c.applied) << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.Apply(c.entries), c.applied) << c.entries[0] << " " << c.entries[1];
         EXPECT_EQ(step.BaseTexts()[0],
                   c.applied ? std::to_string(20 + std::atoi(c.entries[0].c_str())) : "20");
-        EXPECT_EQ(step.Continue(Entries(c.entries)), c.continued)
-            << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.Continue(c.entries), c.continued) << c.entries[0] << " " << c.entries[1];
     }
 }
 
