@@ -19,22 +19,6 @@ protected:
         StepTest::SetUp();
         current_character.race_item = nullptr;
     }
-    // Loads the races written so far.
-    void LoadRaces() { CRace.LoadRace(); }
-    void SetScores(std::array<int, 7> scores) {
-        auto fields = current_character.Scores();
-        for (int i = 0; i < 7; ++i) {
-            *fields[i] = scores[i];
-        }
-    }
-    std::array<int, 7> Scores() {
-        std::array<int, 7> scores{};
-        auto fields = current_character.Scores();
-        for (int i = 0; i < 7; ++i) {
-            scores[i] = *fields[i];
-        }
-        return scores;
-    }
 };
 
 TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceContinueWaitsAbortEnds) {
@@ -63,7 +47,7 @@ TEST_F(AbilityRaceStepTest, RollRollsEveryScoreAndResetsBurnedPoints) {
 
 TEST_F(AbilityRaceStepTest, AdjustTradesTwoForOneDownToTheFloor) {
     WriteRaceFile(workspace, "Human_Male", {.name = "Human"});
-    LoadRaces();
+    CRace.LoadRace();
     AbilityRaceStep step;
     SetScores({5, 10, 10, 10, 10, 10, 10});
     step.SetLowerChoice(0);
@@ -73,12 +57,12 @@ TEST_F(AbilityRaceStepTest, AdjustTradesTwoForOneDownToTheFloor) {
     step.SelectRace("Human, Male");
     ASSERT_NE(current_character.race_item, nullptr);
     step.Adjust();
-    EXPECT_EQ(Scores()[0], 3);
+    EXPECT_EQ(current_character.strength_base, 3);
     EXPECT_EQ(current_character.race_item, nullptr);
     // One ability in both columns: nothing.
     step.SetLowerChoice(1);
     step.Adjust();
-    EXPECT_EQ(Scores()[1], 11);
+    EXPECT_EQ(current_character.dexterity_base, 11);
     ExpectTranscriptMatchesGolden();
 }
 
@@ -89,7 +73,7 @@ TEST_F(AbilityRaceStepTest, BurnEarnsTwoBpDownToTheFloor) {
     step.Burn();
     EXPECT_EQ(step.BuildingPointsText(), "2  ");
     step.Burn();
-    EXPECT_EQ(Scores()[6], 3);
+    EXPECT_EQ(current_character.comeliness_base, 3);
     EXPECT_FLOAT_EQ(program_data.building_points, 2.0f);
     ExpectTranscriptMatchesGolden();
 }
@@ -100,7 +84,7 @@ TEST_F(AbilityRaceStepTest, RaceListKeepsRacesWithinLimitsFromEnabledBooks) {
     WriteRaceFile(workspace, "C_Male", {.name = "At Maximum", .max_strength = 12});
     WriteRaceFile(workspace, "D_Male", {.name = "Closed Book", .book = 14});
     WriteRaceFile(workspace, "E_Female", {.name = "At Minimum", .sex = "Female"});
-    LoadRaces();
+    CRace.LoadRace();
     AbilityRaceStep step;
     SetScores({12, 10, 10, 10, 10, 10, 10});
     step.SetLowerChoice(1);
@@ -119,7 +103,7 @@ TEST_F(AbilityRaceStepTest, RacesWhoseNamesContainOneAnotherAreEachFound) {
     WriteRaceFile(workspace, "GnomeTitan_Male", {.name = "Gnome Titan", .adjustments = {2}});
     WriteRaceFile(workspace, "Twin1_Male", {.name = "Twin", .bp = 1});
     WriteRaceFile(workspace, "Twin2_Male", {.name = "Twin", .bp = 2});
-    LoadRaces();
+    CRace.LoadRace();
     AbilityRaceStep step;
     step.SelectRace("Gnome, Male");
     EXPECT_EQ(current_character.race, "Gnome");
@@ -153,7 +137,7 @@ TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
                    .adjustments = {0, 1, -1, 0, 0, 0, 0},
                    .bp = 5,
                    .languages = {"Elven", "Common"}});
-    LoadRaces();
+    CRace.LoadRace();
     AbilityRaceStep step;
     SetScores({10, 10, 10, 10, 10, 10, 10});
     program_data.building_points = 2.0f;

@@ -23,9 +23,7 @@ protected:
         BooksToUse[kPlayersHandbook] = 1;
         current_character.race_item = &AddRecord<CharacterRace>("Human");
         current_character.race_item->levellimit = {"Paladin 20"};
-        for (int32_t* score : current_character.Scores()) {
-            *score = 12;
-        }
+        SetScores({12, 12, 12, 12, 12, 12, 12});
     }
 
     // The minimum and maximum of each ability, Strength to Comeliness.

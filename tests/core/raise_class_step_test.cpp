@@ -36,9 +36,7 @@ protected:
         CRace.LoadRace();
         CClass.LoadClass();
         current_character.race_item = CharacterRace::pHead.get();
-        for (int32_t* score : current_character.Scores()) {
-            *score = 12;
-        }
+        SetScores({12, 12, 12, 12, 12, 12, 12});
         program_data.building_points = balance;
         program_data.creation_stage = 8;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -24,6 +25,13 @@ template <typename Record> Record& AddRecord(const std::string& name) {
     Record& added = *record;
     Record::AddTail(std::move(record));
     return added;
+}
+
+// Gives the character these scores, Strength to Comeliness.
+inline void SetScores(const std::array<int, 7>& scores) {
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        *current_character.Scores()[i] = scores[i];
+    }
 }
 
 // A new character (a human male) with an empty log and no BP, so no roll is questioned, for
