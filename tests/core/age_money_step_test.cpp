@@ -58,10 +58,11 @@ TEST_F(AgeMoneyStepTest, ClassAgeDiceExceptForAPixieFairy) {
 TEST_F(AgeMoneyStepTest, BpSpentBeforeTheRollStaySpentThenContinueGivesHonor) {
     SeedVexlrandAsClock(99); // the dice the BP buy
     program_data.building_points = 3.0f;
-    SetScores({10, 10, 10, 10, 10, 10, 10}); // honor 10: Average Honor d1, -1 BP
-    port.AnswerNumber(2);                    // BP
-    port.AnswerNumber(40);                   // d100
-    port.AnswerNo();                         // 1 BP left: reject
+    // Honor 10: Average Honor d1, -1 BP.
+    SetScores({10, 10, 10, 10, 10, 10, 10});
+    port.AnswerNumber(2);  // BP
+    port.AnswerNumber(40); // d100
+    port.AnswerNo();       // 1 BP left: reject
     port.AnswerNumber(0);
     port.AnswerNumber(40);
     step.RollMoney();

@@ -4,6 +4,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -42,18 +43,13 @@ struct ScriptedDie {
 };
 
 TEST(InheritanceQuality, ModifiersByRollAndKind) {
-    struct Case {
-        int quality;
-        const char* kind;
-        int32_t expected;
-    };
-    const Case cases[] = {
+    const std::tuple<int, const char*, int32_t> cases[] = {
         {1, "Weapon", -1000}, {5, "Shield", -100}, {7, "Weapon", -50},  {8, "Mount", 0},
         {9, "Armor", 25},     {12, "Weapon", 500}, {12, "Shield", 100}, {0, "Weapon", 0},
         {13, "Weapon", 0},    {9, "weapon", 0},    {9, "Deed", 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Table3K(c.quality, c.kind), c.expected) << c.quality << " " << c.kind;
+    for (const auto& [quality, kind, expected] : cases) {
+        EXPECT_EQ(Table3K(quality, kind), expected) << quality << " " << kind;
     }
 }
 
