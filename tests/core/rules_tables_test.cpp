@@ -78,8 +78,10 @@ TEST(InheritanceTables, RangesCoverTheirDieWithoutGaps) {
     }
 }
 
-// The tables by their letters: Weapon, Armor, Shield or helmet, Mount, Deed.
+// The tables by their letters: Weapon, Armor, Shield or helmet, Mount, Deed; each rolls its
+// own die, re-rolls included.
 TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
+    const int sides[] = {10000, 4000, 400, 6000, 100};
     const struct {
         const char* label;
         char table;
@@ -118,17 +120,9 @@ TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
                                                   : Table3P(d);
         EXPECT_EQ(item, c.expected) << c.label;
         EXPECT_TRUE(die.results.empty()) << c.label;
+        const int die_size = sides[std::string("WASMD").find(c.table)];
+        EXPECT_EQ(die.asked, std::vector<int>(c.rolls.size(), die_size)) << c.label;
     }
-}
-
-TEST(InheritanceTables, EachTableRollsItsOwnDie) {
-    ScriptedDie die{{5000, 5, 5, 5, 5}};
-    Table3L(8, die.AsDie());
-    Table3M(8, "Human", die.AsDie());
-    Table3N(8, die.AsDie());
-    Table3O(8, "Human", die.AsDie());
-    Table3P(die.AsDie());
-    EXPECT_EQ(die.asked, (std::vector<int>{10000, 4000, 400, 6000, 100}));
 }
 
 TEST(InheritanceTables, DefaultDieIsTheProgramsDice) {
@@ -208,19 +202,18 @@ protected:
 };
 
 TEST_F(HitPoints, RollsTheLevelsDiceWithTheHonorModifier) {
-    struct Case {
+    const struct {
         const char* standing;
         int level;
         int count, sides, modifier;
         const char* shown; // the dice as logged
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Average Honor d10", 1, 1, 10, 0, "1d10+0"},
         {"Great Honor d12", 1, 1, 10, 1, "1d10+1"},
         {"Dishonorable d4", 3, 2, 4, -1, "2d4-1"},
         {"", 150, 3, 6, 0, "3d6+0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         current_character.honor_standing = c.standing;
         // The first die shows one below its highest face, the next ones 1 and 2.
         const int faces[] = {c.sides - 1, 1, 2};
