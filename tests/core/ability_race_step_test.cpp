@@ -150,9 +150,8 @@ TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
     EXPECT_EQ(SkillDataItem::pHead, nullptr);
     ASSERT_TRUE(step.Continue("Elven"));
     EXPECT_EQ(program_data.creation_stage, 5);
-    ASSERT_NE(SkillDataItem::pHead, nullptr);
-    EXPECT_EQ(SkillDataItem::pHead->name + " " + std::to_string(SkillDataItem::pHead->value),
-              "Language, Modern: Elven 100");
+    EXPECT_EQ(Listed(SkillDataItem::pHead.get()),
+              std::vector<std::string>{"Language, Modern: Elven=100"});
     ExpectTranscriptMatchesGolden();
 }
 

@@ -27,6 +27,15 @@ template <typename Record> Record& AddRecord(const std::string& name) {
     return added;
 }
 
+// The items of one of the character's lists, "name=value" each, in order.
+template <typename Item> std::vector<std::string> Listed(const Item* item) {
+    std::vector<std::string> listed;
+    for (; item; item = item->next.get()) {
+        listed.push_back(item->name + "=" + std::to_string(item->value));
+    }
+    return listed;
+}
+
 // Gives the character these scores, Strength to Comeliness.
 inline void SetScores(const std::array<int, 7>& scores) {
     for (std::size_t i = 0; i < scores.size(); ++i) {
