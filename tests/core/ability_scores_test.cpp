@@ -9,8 +9,8 @@
 #include "core/data/ability_tables.h"
 #include "core/model/character.h"
 #include "support/golden.h"
-#include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
+#include "tree_recorder.h"
 
 namespace {
 
@@ -118,16 +118,6 @@ TEST(AbilityTables, KeyedTablesRunInOrderWithoutGaps) {
     ExpectAscending(kWisdomTable, 0, "wisdom");
 }
 
-// Records the values of every branch the senders hand to the tree.
-class BranchRecorder : public ScriptedPort {
-public:
-    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
-                          const std::vector<std::string>& values) override {
-        sent.push_back(values);
-    }
-    std::vector<std::vector<std::string>> sent;
-};
-
 class AbilityTree : public WorkspaceTest {};
 
 // The branches' keys are in the tree senders' golden; here the scores' percentiles reach them.
@@ -140,17 +130,17 @@ TEST_F(AbilityTree, SendsTheOverviewThenSixBranchesWithThePercentiles) {
     c.wisdom_base = 13, c.wisdom_perc = 77;
     c.charisma_base = 3, c.charisma_perc = 9;
     c.comeliness_base = 11, c.comeliness_perc = 42;
-    BranchRecorder tree;
+    TreeRecorder tree;
 
     AbilityScores::SendAbilitiestoTree();
 
     ASSERT_EQ(tree.sent.size(), 7u);
-    EXPECT_EQ(tree.sent[0],
+    EXPECT_EQ(tree.sent[0].values,
               (std::vector<std::string>{"18/51", "17/3", "0/0", "18/50", "13/77", "3/9", "11/42"}));
-    EXPECT_EQ(tree.sent[1],
+    EXPECT_EQ(tree.sent[1].values,
               (std::vector<std::string>{"18/51", "+3", "+6", "160", "480", "14(6)", "35%",
                                         "161 - 200", "201 - 240", "241 - 320", "321 - 480"}));
-    EXPECT_EQ(tree.sent[6].front(), "3/9");
+    EXPECT_EQ(tree.sent[6].values.front(), "3/9");
 }
 
 } // namespace

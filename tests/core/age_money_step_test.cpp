@@ -58,9 +58,8 @@ TEST_F(AgeMoneyStepTest, ClassAgeDiceExceptForAPixieFairy) {
 TEST_F(AgeMoneyStepTest, BpSpentBeforeTheRollStaySpentThenContinueGivesHonor) {
     SeedVexlrandAsClock(99); // the dice the BP buy
     program_data.building_points = 3.0f;
-    for (int32_t* score : current_character.Scores()) {
-        *score = 10; // honor 10: Average Honor d1, -1 BP
-    }
+    // Honor 10: Average Honor d1, -1 BP.
+    SetScores({10, 10, 10, 10, 10, 10, 10});
     port.AnswerNumber(2);  // BP
     port.AnswerNumber(40); // d100
     port.AnswerNo();       // 1 BP left: reject
@@ -84,7 +83,6 @@ TEST_F(AgeMoneyStepTest, BpSpentBeforeTheRollStaySpentThenContinueGivesHonor) {
     const std::vector<std::pair<std::string, int>> expected = {
         {"Long sword (inherited)", 1}, {"Parcel in country borders - farm (inherited)", 1}};
     EXPECT_EQ(items, expected);
-    EXPECT_EQ(current_character.honor, 10);
     EXPECT_EQ(program_data.creation_stage, 12);
     EXPECT_FALSE(step.Continue()) << "once only";
     ExpectTranscriptMatchesGolden();

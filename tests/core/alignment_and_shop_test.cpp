@@ -15,21 +15,11 @@ namespace {
 class AlignmentTest : public StepTest {
 protected:
     // A class whose level 1 hit dice are `roll` one-sided dice, so they roll exactly `roll`.
-    static CharacterClass* Class(const std::string& name, int kicker, int roll) {
-        auto record = std::make_unique<CharacterClass>();
-        record->name = name;
-        record->kicker = kicker;
-        record->hitdie[1] = 1;
-        record->hitdieroll[1] = roll;
-        CharacterClass* added = record.get();
-        CharacterClass::AddTail(std::move(record));
-        return added;
-    }
-    static void Entry(const std::string& name) {
-        auto item = std::make_unique<ClassDataItem>();
-        item->name = name;
-        item->level = 1;
-        ClassDataItem::AddTail(std::move(item));
+    static void Class(const std::string& name, int kicker, int roll) {
+        CharacterClass& record = AddRecord<CharacterClass>(name);
+        record.kicker = kicker;
+        record.hitdie[1] = 1;
+        record.hitdieroll[1] = roll;
     }
 };
 
@@ -44,7 +34,7 @@ TEST_F(AlignmentTest, ContinueEndsTheCreationWithHitPointsAndAName) {
                           Case{{"Fighter", "Thief"}, 5, 25}}) {
         ClassDataItem::Clear();
         for (const std::string& name : c.entries) {
-            Entry(name);
+            AddRecord<ClassDataItem>(name).level = 1;
         }
         current_character.hit_points = c.before;
         program_data.creation_stage = 11;
@@ -74,14 +64,11 @@ protected:
     }
     static CharacterEquip& Item(const std::string& name, int table, int cost,
                                 const std::string& coin) {
-        auto item = std::make_unique<CharacterEquip>();
-        item->name = name;
-        item->tableid = table;
-        item->cost = cost;
-        item->cost_unit = coin;
-        CharacterEquip* added = item.get();
-        CharacterEquip::AddTail(std::move(item));
-        return *added;
+        CharacterEquip& item = AddRecord<CharacterEquip>(name);
+        item.tableid = table;
+        item.cost = cost;
+        item.cost_unit = coin;
+        return item;
     }
     static void Purse(int gold, int silver, int copper) {
         current_character.gold = gold;

@@ -12,7 +12,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "support/workspace_fixture.h"
+#include "step_fixture.h"
 
 namespace {
 
@@ -21,14 +21,9 @@ protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
         BooksToUse[kPlayersHandbook] = 1;
-        auto race = std::make_unique<CharacterRace>();
-        race->name = "Human";
-        race->levellimit = {"Paladin 20"};
-        current_character.race_item = race.get();
-        CharacterRace::AddTail(std::move(race));
-        for (int32_t* score : current_character.Scores()) {
-            *score = 12;
-        }
+        current_character.race_item = &AddRecord<CharacterRace>("Human");
+        current_character.race_item->levellimit = {"Paladin 20"};
+        SetScores({12, 12, 12, 12, 12, 12, 12});
     }
 
     // The minimum and maximum of each ability, Strength to Comeliness.
@@ -44,14 +39,11 @@ protected:
 
     // A paladin whose limits take everything from 3 to 25 unless the case changes them.
     CharacterClass& Paladin() {
-        auto record = std::make_unique<CharacterClass>();
-        record->name = "Paladin";
-        for (auto [min, max] : Limits(*record)) {
+        CharacterClass& record = AddRecord<CharacterClass>("Paladin");
+        for (auto [min, max] : Limits(record)) {
             *min = 3, *max = 25;
         }
-        CharacterClass& added = *record;
-        CharacterClass::AddTail(std::move(record));
-        return added;
+        return record;
     }
 };
 
@@ -82,60 +74,47 @@ TEST_F(ClassesAvailable, ScoresMeetTheLimitsInHundredths) {
     }
 }
 
-struct OpenCase {
-    const char* label;
-    std::function<void(Character_Class&, CharacterClass&)> arrange;
-    bool open;
-};
-
 TEST_F(ClassesAvailable, EachRuleCanCloseAClass) {
-    const OpenCase cases[] = {
+    Character_Class& c = current_character;
+    CharacterClass* p = nullptr; // the paladin of the case
+    const struct {
+        const char* label;
+        std::function<void()> arrange;
+        bool open;
+    } cases[] = {
         {"fighter obligation shuts out a non-fighter",
-         [](Character_Class& c, CharacterClass& p) { c.requires_wg_class = true, p.fighter = -1; },
-         false},
+         [&] { c.requires_wg_class = true, p->fighter = -1; }, false},
         {"priest obligation shuts out a non-priest",
-         [](Character_Class& c, CharacterClass& p) { c.requires_vg_class = true, p.cleric = -1; },
-         false},
-        {"book switched off", [](Character_Class&, CharacterClass& p) { p.book = kVotarysGuide; },
-         false},
+         [&] { c.requires_vg_class = true, p->cleric = -1; }, false},
+        {"book switched off", [&] { p->book = kVotarysGuide; }, false},
         {"social rank too low with restrictions on",
-         [](Character_Class& c, CharacterClass& p) {
-             BooksToUse[kEnforceSocialClass] = 1;
-             p.socialreq = 9, c.social_id = 8;
-         },
-         false},
-        {"social rank ignored with restrictions off",
-         [](Character_Class& c, CharacterClass& p) { p.socialreq = 9, c.social_id = 8; }, true},
+         [&] { BooksToUse[kEnforceSocialClass] = 1, p->socialreq = 9, c.social_id = 8; }, false},
+        {"social rank ignored with restrictions off", [&] { p->socialreq = 9, c.social_id = 8; },
+         true},
         {"spell-caster obligation lifts the social rank",
-         [](Character_Class& c, CharacterClass& p) {
-             BooksToUse[kEnforceSocialClass] = 1;
-             p.socialreq = 12, c.requires_hwg_class = true;
+         [&] {
+             BooksToUse[kEnforceSocialClass] = 1, p->socialreq = 12, c.requires_hwg_class = true;
          },
          true},
         {"spell-caster obligation shuts out a non-caster",
-         [](Character_Class& c, CharacterClass& p) { c.requires_hwg_class = true, p.mage = -1; },
-         false},
+         [&] { c.requires_hwg_class = true, p->mage = -1; }, false},
         {"Charisma 18 lifts Comeliness by 4 before the class is chosen",
-         [](Character_Class& c, CharacterClass& p) {
-             p.mincom = 14, c.charisma_base = 18, c.comeliness_base = 10;
-             program_data.creation_stage = 8;
-         },
-         true},
+         [&] { p->mincom = 14, c.charisma_base = 18, c.comeliness_base = 10; }, true},
         {"after the class choice Comeliness counts as it is",
-         [](Character_Class& c, CharacterClass& p) {
-             p.mincom = 14, c.charisma_base = 18, c.comeliness_base = 10;
+         [&] {
+             p->mincom = 14, c.charisma_base = 18, c.comeliness_base = 10;
              program_data.creation_stage = 9;
          },
          false},
-        {"the race does not name the class",
-         [](Character_Class& c, CharacterClass&) { c.race_item->levellimit = {"Fighter 20"}; },
+        {"the race does not name the class", [&] { c.race_item->levellimit = {"Fighter 20"}; },
          false},
     };
-    for (const OpenCase& test : cases) {
+    for (const auto& test : cases) {
         TearDown();
         SetUp();
-        CharacterClass& paladin = Paladin();
-        test.arrange(current_character, paladin);
+        program_data.creation_stage = 8; // the class step's list, before the choice
+        p = &Paladin();
+        test.arrange();
         EXPECT_EQ(ClassesOpenToCharacter().size(), test.open ? 1u : 0u) << test.label;
     }
 }

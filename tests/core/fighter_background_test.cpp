@@ -48,14 +48,6 @@ protected:
             return next_roll < rolls.size() ? rolls[next_roll++] : 0;
         };
     }
-    // The player types the dice from now on.
-    void OwnDice(std::initializer_list<long> typed) {
-        BooksToUse[kRollYourOwnDice] = 1;
-        for (long roll : typed) {
-            port.AnswerNumber(roll);
-        }
-    }
-
     FighterBackground step;
     std::vector<int> rolls;
     std::size_t next_roll = 0;
@@ -171,7 +163,8 @@ TEST_F(FighterBackgroundTest, RollsOutOfTurnDoNothing) {
     EXPECT_EQ(step.QualityofBasicTraining2D(), "");
     EXPECT_EQ(step.ResultsofBasicTraining2E(), "");
     EXPECT_EQ(StepLog(), "");
-    OwnDice({12});
+    BooksToUse[kRollYourOwnDice] = 1;
+    port.AnswerNumber(12);
     step.TypeofTrainingCamp2C();
     EXPECT_EQ(step.TypeofTrainingCamp2C(), "");
     EXPECT_EQ(port.questions.size(), 1u);
@@ -185,7 +178,8 @@ TEST_F(FighterBackgroundTest, ContinueAndAbortEndOnlyTheBackgroundsOwnCreation) 
             program_data.creation_stage = stage_at_open;
             FighterBackground background;
             EXPECT_FALSE(background.Continue()) << "nothing rolled yet";
-            OwnDice({12});
+            BooksToUse[kRollYourOwnDice] = 1;
+            port.AnswerNumber(12);
             background.TypeofTrainingCamp2C();
             EXPECT_EQ(program_data.creation_stage, stage_at_open ? stage_at_open : 1);
             if (abort) {

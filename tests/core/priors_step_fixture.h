@@ -50,27 +50,5 @@ protected:
         Roll(PriorsRoll::kSocialClass, {50});
     }
 
-    // The same lines without the balance and with the roll label ("Rolling" or "Entered roll",
-    // which depends on what the generator happened to roll) left out.
-    std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        for (std::string line : StepTest::Lines()) {
-            for (const char* label : {"Entered roll for ", "Rolling for "}) {
-                if (line.rfind(label, 0) == 0) {
-                    line = "for " + line.substr(std::string(label).size());
-                }
-            }
-            lines.push_back(line);
-        }
-        return lines;
-    }
-
-    // The lines logged from `first` on.
-    std::vector<std::string> LinesFrom(std::size_t first) const {
-        const std::vector<std::string> all = Lines();
-        return first < all.size() ? std::vector<std::string>(all.begin() + first, all.end())
-                                  : std::vector<std::string>{};
-    }
-
     PriorsStep step;
 };

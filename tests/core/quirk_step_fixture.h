@@ -4,15 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/clear_all.h"
 #include "core/data/quirk_flaw.h"
-#include "core/data/race_data.h"
-#include "core/model/character.h"
-#include "core/model/options.h"
-#include "core/model/program_state.h"
 #include "step_fixture.h"
-#include "support/scripted_port.h"
-#include "support/workspace_fixture.h"
 
 constexpr char kTable6A[] = "Player's Handbook 6A";
 constexpr char kTable6B[] = "Player's Handbook 6B: Flaws, Minor (Physical)";

@@ -79,42 +79,22 @@ TEST_F(QuirkTable, RebuildingRestoresThe619EntriesAndLeavesTheOtherSlotsAlone) {
 }
 
 // One line per table in storage order: its first and last entry, its count, the rolls it
-// covers and its books. Two tables that share their rolls (the delusion tables) interleave.
-TEST_F(QuirkTable, TablesOrderCountsRangesAndBooksMatchTheReviewedList) {
+// covers and its books, against the reviewed golden; two tables that share their rolls (the
+// delusion tables) interleave. Within a table the rolls are covered once each: ranges ascend,
+// touch and do not overlap. Entries with range 0-0 are reached by no roll; a table of no rolls
+// is chosen from and holds only plain quirks and flaws. Table 6C keeps two entries for 86-100.
+TEST_F(QuirkTable, TablesCoverTheirRollsAndMatchTheReviewedList) {
     std::ostringstream out;
     for (const std::string& name : TableNames()) {
+        SCOPED_TRACE(name);
         const std::vector<int> entries = EntriesOf(name);
-        int low = 0, high = 0;
-        bool rolled = false;
+        int low = 0, covered_to = -1, previous_low = -1;
+        bool plain = true;
         std::set<int> books;
         for (int index : entries) {
-            if (At(index).high != 0) {
-                low = rolled ? std::min(low, At(index).low) : At(index).low;
-                high = std::max(high, At(index).high);
-                rolled = true;
-            }
-            books.insert(At(index).book);
-        }
-        out << name << " | " << entries.front() << '-' << entries.back() << " | " << entries.size()
-            << " entries | rolls " << low << '-' << high << " | book";
-        for (int book : books) {
-            out << ' ' << book;
-        }
-        out << '\n';
-    }
-    ExpectMatchesGolden("quirk_tables.txt", out.str());
-}
-
-// Rolls a table can give are covered once each: ranges ascend, touch and do not overlap.
-// Entries with range 0-0 are reached by no roll; a table of no rolls is chosen from and holds
-// only plain quirks and flaws. Table 6C keeps two entries for 86-100.
-TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
-    for (const std::string& name : TableNames()) {
-        SCOPED_TRACE(name);
-        int covered_to = -1;
-        int previous_low = -1;
-        for (int index : EntriesOf(name)) {
             const QuirkFlaw& entry = At(index);
+            books.insert(entry.book);
+            plain = plain && (entry.type == 0 || entry.type == 1);
             EXPECT_GE(entry.low, previous_low) << "entry " << index << " is out of order";
             previous_low = entry.low;
             const bool second_for_86_to_100 =
@@ -124,26 +104,41 @@ TEST_F(QuirkTable, RangesCoverEachTableWithoutGapsOrOverlaps) {
             }
             if (covered_to >= 0) {
                 EXPECT_EQ(entry.low, covered_to + 1) << "entry " << index;
+            } else {
+                low = entry.low;
             }
             EXPECT_LE(entry.low, entry.high) << "entry " << index;
             covered_to = entry.high;
         }
-        if (covered_to < 0) {
-            for (int index : EntriesOf(name)) {
-                EXPECT_TRUE(At(index).type == 0 || At(index).type == 1) << index;
-            }
+        EXPECT_TRUE(covered_to >= 0 || plain) << "a table of no rolls orders a roll";
+        out << name << " | " << entries.front() << '-' << entries.back() << " | " << entries.size()
+            << " entries | rolls " << low << '-' << std::max(covered_to, 0) << " | book";
+        for (int book : books) {
+            out << ' ' << book;
         }
+        out << '\n';
     }
+    ExpectMatchesGolden("quirk_tables.txt", out.str());
 }
 
-// A quirk or flaw the character holds earns BP (or nothing, where the entry it completes
-// holds the value); only an order to roll again may cost some.
-TEST_F(QuirkTable, HeldEntriesOrderNoRollAndEarnBp) {
+// Every entry walked once. A held quirk or flaw earns BP (or nothing, where the entry it
+// completes holds the value); only an order to roll again may cost some, and only an order or a
+// table reference names a type, class or race to fill in. Cherry picking takes the first entry
+// whose name occurs in the chosen text, so an earlier entry whose name is part of a later one
+// would shadow it; a held entry with "twice" in its name would be read as an order to roll
+// again. Each exclusion is named back by the excluded entry. Taking an entry with a second BP
+// value lowers every entry of its table to its own second value (Missing Finger, entry 17,
+// only itself), so such a table needs the value everywhere. The definition's texts fit the
+// table's fixed-size fields, which would silently cut them.
+TEST_F(QuirkTable, EveryEntryIsWellFormed) {
+    const auto rows = QuirkFlawDefinition();
+    std::size_t excludes = 0, excluded_by = 0;
+    std::set<std::string> tables_with_second_value;
     for (int i = 1; i <= kLastEntry; ++i) {
         const QuirkFlaw& entry = At(i);
-        SCOPED_TRACE(std::to_string(i) + " " + entry.name);
-        ASSERT_TRUE(entry.type >= 0 && entry.type <= 4) << entry.type;
         const std::string name = entry.name;
+        SCOPED_TRACE(std::to_string(i) + " " + name);
+        ASSERT_TRUE(entry.type >= 0 && entry.type <= 4) << entry.type;
         const bool placeholder = name.find("[type]") != std::string::npos ||
                                  name.find("[class]") != std::string::npos ||
                                  name.find("[race]") != std::string::npos;
@@ -151,14 +146,46 @@ TEST_F(QuirkTable, HeldEntriesOrderNoRollAndEarnBp) {
         EXPECT_GE(entry.max_times, 1);
         if (entry.type != 2 && entry.type != 3) {
             EXPECT_GE(std::min(entry.bp, entry.bp_after_first), 0);
+            EXPECT_EQ(name.find("twice"), std::string::npos);
         }
-        if (entry.type < 2) { // the roll orders are in the golden of the next test
+        if (entry.type < 2) { // the roll orders are in the golden of their own
             for (const char* slot : entry.subtables) {
                 EXPECT_STREQ(slot, "");
             }
             EXPECT_EQ(entry.rolls, 0);
             EXPECT_FALSE(placeholder);
+            int found = 0;
+            for (int j = 1; j <= kLastEntry && found == 0; ++j) {
+                found = name.find(At(j).name) != std::string::npos ? j : 0;
+            }
+            EXPECT_EQ(found, i) << "found as '" << At(found).name << "'";
         }
+        for (int target : IndexList(entry.excludes)) {
+            ASSERT_TRUE(target >= 1 && target <= kLastEntry && target != i);
+            const auto back = IndexList(At(target).excluded_by);
+            EXPECT_NE(std::find(back.begin(), back.end(), i), back.end())
+                << "excludes " << target << " but is not in its excluded_by";
+            ++excludes;
+        }
+        excluded_by += IndexList(entry.excluded_by).size();
+        EXPECT_EQ(entry.excludes[9], 0) << "the list needs its ending 0";
+        EXPECT_EQ(entry.excluded_by[9], 0) << "the list needs its ending 0";
+        if (entry.bp_after_first != 0 && i != 17) {
+            tables_with_second_value.insert(entry.table);
+        }
+        EXPECT_GT(std::strlen(rows[i].name), 0u);
+        EXPECT_LE(std::strlen(rows[i].name), 111u);
+        EXPECT_GT(std::strlen(rows[i].source), 0u);
+        EXPECT_LE(std::strlen(rows[i].source), 14u);
+        EXPECT_LE(std::strlen(rows[i].table), 49u);
+        for (const char* slot : rows[i].subtables) {
+            EXPECT_LE(slot ? std::strlen(slot) : 0u, 49u);
+        }
+    }
+    EXPECT_EQ(excludes, excluded_by);
+    EXPECT_EQ(tables_with_second_value, std::set<std::string>{kExtraPersonality});
+    for (int index : EntriesOf(kExtraPersonality)) {
+        EXPECT_NE(At(index).bp_after_first, 0) << index;
     }
 }
 
@@ -183,26 +210,6 @@ TEST_F(QuirkTable, OrdersNameTheirTablesAsTheReviewedGolden) {
         out << '\n';
     }
     ExpectMatchesGolden("quirk_orders.txt", out.str());
-}
-
-// Each exclusion is found in the excluded entry's list, and the lists hold as many entries
-// both ways, so no list names an entry that does not name it back.
-TEST_F(QuirkTable, ExclusionListsAgreeBothWays) {
-    std::size_t excludes = 0, excluded_by = 0;
-    for (int i = 1; i <= kLastEntry; ++i) {
-        const QuirkFlaw& entry = At(i);
-        for (int target : IndexList(entry.excludes)) {
-            ASSERT_TRUE(target >= 1 && target <= kLastEntry && target != i) << i;
-            const auto back = IndexList(At(target).excluded_by);
-            EXPECT_NE(std::find(back.begin(), back.end(), i), back.end())
-                << i << " excludes " << target << " but is not in its excluded_by";
-            ++excludes;
-        }
-        excluded_by += IndexList(entry.excluded_by).size();
-        EXPECT_EQ(entry.excludes[9], 0) << i << ": the list needs its ending 0";
-        EXPECT_EQ(entry.excluded_by[9], 0) << i << ": the list needs its ending 0";
-    }
-    EXPECT_EQ(excludes, excluded_by);
 }
 
 // The entries that fix the table's conventions, and those the rolling step's corrections find
@@ -231,57 +238,6 @@ TEST_F(QuirkTable, ConventionSettingEntriesFieldByField) {
         out << '\n';
     }
     ExpectMatchesGolden("quirk_telling_entries.txt", out.str());
-}
-
-// The fixed-size fields would silently cut a longer text, so the definition is checked.
-TEST(QuirkTableDefinition, TextsFitTheirFields) {
-    const auto rows = QuirkFlawDefinition();
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        SCOPED_TRACE(std::to_string(i) + " " + rows[i].name);
-        EXPECT_GT(std::strlen(rows[i].name), 0u);
-        EXPECT_LE(std::strlen(rows[i].name), 111u);
-        EXPECT_GT(std::strlen(rows[i].source), 0u);
-        EXPECT_LE(std::strlen(rows[i].source), 14u);
-        EXPECT_LE(std::strlen(rows[i].table), 49u);
-        for (const char* slot : rows[i].subtables) {
-            EXPECT_LE(slot ? std::strlen(slot) : 0u, 49u);
-        }
-    }
-}
-
-// Cherry picking takes the first entry whose name occurs in the chosen text, so an earlier
-// entry whose name is part of a later one would shadow it; a held entry with "twice" in its
-// name would be read by the rolling step as an order to roll again.
-TEST_F(QuirkTable, HeldEntriesAreFoundByTheirOwnNameAndNeverReadAsOrders) {
-    for (int i = 1; i <= kLastEntry; ++i) {
-        const std::string text = At(i).name;
-        if (At(i).type == 0 || At(i).type == 1 || At(i).type == 4) {
-            EXPECT_EQ(text.find("twice"), std::string::npos) << i;
-        }
-        if (At(i).type > 1) {
-            continue;
-        }
-        int found = 0;
-        for (int j = 1; j <= kLastEntry && found == 0; ++j) {
-            found = text.find(At(j).name) != std::string::npos ? j : 0;
-        }
-        EXPECT_EQ(found, i) << "'" << text << "' is found as '" << At(found).name << "'";
-    }
-}
-
-// Taking an entry with a second BP value lowers every entry of its table to its own second
-// value (Missing Finger, entry 17, only itself), so such a table needs the value everywhere.
-TEST_F(QuirkTable, SecondBpValuesCoverTheirWholeTable) {
-    std::set<std::string> tables_with_second_value;
-    for (int i = 1; i <= kLastEntry; ++i) {
-        if (At(i).bp_after_first != 0 && i != 17) {
-            tables_with_second_value.insert(At(i).table);
-        }
-    }
-    EXPECT_EQ(tables_with_second_value, std::set<std::string>{kExtraPersonality});
-    for (int index : EntriesOf(kExtraPersonality)) {
-        EXPECT_NE(At(index).bp_after_first, 0) << index;
-    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -42,18 +43,13 @@ struct ScriptedDie {
 };
 
 TEST(InheritanceQuality, ModifiersByRollAndKind) {
-    struct Case {
-        int quality;
-        const char* kind;
-        int32_t expected;
-    };
-    const Case cases[] = {
+    const std::tuple<int, const char*, int32_t> cases[] = {
         {1, "Weapon", -1000}, {5, "Shield", -100}, {7, "Weapon", -50},  {8, "Mount", 0},
         {9, "Armor", 25},     {12, "Weapon", 500}, {12, "Shield", 100}, {0, "Weapon", 0},
         {13, "Weapon", 0},    {9, "weapon", 0},    {9, "Deed", 0},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Table3K(c.quality, c.kind), c.expected) << c.quality << " " << c.kind;
+    for (const auto& [quality, kind, expected] : cases) {
+        EXPECT_EQ(Table3K(quality, kind), expected) << quality << " " << kind;
     }
 }
 
@@ -82,69 +78,51 @@ TEST(InheritanceTables, RangesCoverTheirDieWithoutGaps) {
     }
 }
 
-struct ItemCase {
-    const char* label;
-    std::string (*roll)(int quality, const std::string& race, const InheritanceDie& die);
-    int quality;
-    const char* race;
-    std::initializer_list<int> rolls;
-    const char* expected;
-};
-
-std::string Weapon(int q, const std::string&, const InheritanceDie& d) {
-    return Table3L(q, d);
-}
-std::string Armor(int q, const std::string& r, const InheritanceDie& d) {
-    return Table3M(q, r, d);
-}
-std::string Shield(int q, const std::string&, const InheritanceDie& d) {
-    return Table3N(q, d);
-}
-std::string Mount(int q, const std::string& r, const InheritanceDie& d) {
-    return Table3O(q, r, d);
-}
-
+// The tables by their letters: Weapon, Armor, Shield or helmet, Mount, Deed; each rolls its
+// own die, re-rolls included.
 TEST(InheritanceTables, ItemRollsWithQualityAndReRolls) {
-    const ItemCase cases[] = {
-        {"overshoot rerolls one better", Weapon, 12, "", {10000, 5000}, "Bastard sword+1"},
-        {"quality 8 top end", Weapon, 8, "", {10000}, "Composite long bow"},
-        {"range edge", Weapon, 8, "", {2000}, "Hand Axe"},
-        {"next range", Weapon, 8, "", {2001}, "Short Sword"},
-        {"landing on 1 is no reroll", Weapon, 1, "", {1001}, "Hand Axe"},
-        {"two overshoots", Weapon, 11, "", {9900, 9801, 100}, "Hand Axe+2"},
-        {"undershoot rerolls one worse", Armor, 1, "Human", {100, 3000}, "Leather-1"},
-        {"two undershoots", Armor, 1, "Human", {100, 200, 1600}, "Padded-2"},
-        {"elves get elven chain", Armor, 8, "Elf", {3911}, "Elven chain mail"},
-        {"half-elves too", Armor, 8, "Half-Elf", {3960}, "Elven chain mail"},
-        {"others plain chain", Armor, 8, "Dwarf", {3911}, "Chain mail"},
-        {"elves only for chain", Armor, 8, "Elf", {3961}, "Splint mail"},
-        {"landing on the die size", Shield, 12, "", {300}, "Shield, Body"},
-        {"shield undershoot", Shield, 1, "", {150, 400}, "Helmet, Leather-1"},
-        {"bonus", Mount, 12, "Dwarf", {5900, 5950, 5400}, "Horse, dwarven war+2 hp per hit die"},
-        {"mount malus", Mount, 1, "Human", {100, 600}, "Mule-1 hp per hit die"},
-        {"war horse of others", Mount, 8, "Human", {5704}, "Horse, heavy war"},
+    const int sides[] = {10000, 4000, 400, 6000, 100};
+    const struct {
+        const char* label;
+        char table;
+        int quality;
+        const char* race;
+        std::initializer_list<int> rolls;
+        const char* expected;
+    } cases[] = {
+        {"overshoot rerolls one better", 'W', 12, "", {10000, 5000}, "Bastard sword+1"},
+        {"quality 8 top end", 'W', 8, "", {10000}, "Composite long bow"},
+        {"range edge", 'W', 8, "", {2000}, "Hand Axe"},
+        {"next range", 'W', 8, "", {2001}, "Short Sword"},
+        {"landing on 1 is no reroll", 'W', 1, "", {1001}, "Hand Axe"},
+        {"two overshoots", 'W', 11, "", {9900, 9801, 100}, "Hand Axe+2"},
+        {"undershoot rerolls one worse", 'A', 1, "Human", {100, 3000}, "Leather-1"},
+        {"two undershoots", 'A', 1, "Human", {100, 200, 1600}, "Padded-2"},
+        {"elves get elven chain", 'A', 8, "Elf", {3911}, "Elven chain mail"},
+        {"half-elves too", 'A', 8, "Half-Elf", {3960}, "Elven chain mail"},
+        {"others plain chain", 'A', 8, "Dwarf", {3911}, "Chain mail"},
+        {"elves only for chain", 'A', 8, "Elf", {3961}, "Splint mail"},
+        {"landing on the die size", 'S', 12, "", {300}, "Shield, Body"},
+        {"shield undershoot", 'S', 1, "", {150, 400}, "Helmet, Leather-1"},
+        {"bonus", 'M', 12, "Dwarf", {5900, 5950, 5400}, "Horse, dwarven war+2 hp per hit die"},
+        {"mount malus", 'M', 1, "Human", {100, 600}, "Mule-1 hp per hit die"},
+        {"war horse of others", 'M', 8, "Human", {5704}, "Horse, heavy war"},
+        {"deed 50", 'D', 0, "", {50}, "Parcel of land in territory of country - village, business"},
+        {"deed 51", 'D', 0, "", {51}, "Parcel in country borders - farm"},
     };
-    for (const ItemCase& c : cases) {
+    for (const auto& c : cases) {
         ScriptedDie die{c.rolls};
-        EXPECT_EQ(c.roll(c.quality, c.race, die.AsDie()), c.expected) << c.label;
+        const InheritanceDie d = die.AsDie();
+        const std::string item = c.table == 'W'   ? Table3L(c.quality, d)
+                                 : c.table == 'A' ? Table3M(c.quality, c.race, d)
+                                 : c.table == 'S' ? Table3N(c.quality, d)
+                                 : c.table == 'M' ? Table3O(c.quality, c.race, d)
+                                                  : Table3P(d);
+        EXPECT_EQ(item, c.expected) << c.label;
         EXPECT_TRUE(die.results.empty()) << c.label;
+        const int die_size = sides[std::string("WASMD").find(c.table)];
+        EXPECT_EQ(die.asked, std::vector<int>(c.rolls.size(), die_size)) << c.label;
     }
-}
-
-TEST(InheritanceTables, EachTableRollsItsOwnDie) {
-    ScriptedDie die{{5000, 5, 5, 5, 5}};
-    Table3L(8, die.AsDie());
-    Table3M(8, "Human", die.AsDie());
-    Table3N(8, die.AsDie());
-    Table3O(8, "Human", die.AsDie());
-    Table3P(die.AsDie());
-    EXPECT_EQ(die.asked, (std::vector<int>{10000, 4000, 400, 6000, 100}));
-}
-
-TEST(InheritanceTables, DeedsEitherSideOfABandEdge) {
-    ScriptedDie fifty{{50}}, fifty_one{{51}};
-    EXPECT_EQ(Table3P(fifty.AsDie()), "Parcel of land in territory of country - village, business");
-    EXPECT_EQ(Table3P(fifty_one.AsDie()), "Parcel in country borders - farm");
 }
 
 TEST(InheritanceTables, DefaultDieIsTheProgramsDice) {
@@ -220,28 +198,22 @@ protected:
         fighter.hitdieroll[3] = 2, fighter.hitdie[3] = 4;
         fighter.hitdieroll[99] = 3, fighter.hitdie[99] = 6;
     }
-    void TearDown() override {
-        ResetVexlrand();
-        WorkspaceTest::TearDown();
-    }
-
     CharacterClass fighter;
 };
 
 TEST_F(HitPoints, RollsTheLevelsDiceWithTheHonorModifier) {
-    struct Case {
+    const struct {
         const char* standing;
         int level;
         int count, sides, modifier;
         const char* shown; // the dice as logged
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Average Honor d10", 1, 1, 10, 0, "1d10+0"},
         {"Great Honor d12", 1, 1, 10, 1, "1d10+1"},
         {"Dishonorable d4", 3, 2, 4, -1, "2d4-1"},
         {"", 150, 3, 6, 0, "3d6+0"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         current_character.honor_standing = c.standing;
         // The first die shows one below its highest face, the next ones 1 and 2.
         const int faces[] = {c.sides - 1, 1, 2};

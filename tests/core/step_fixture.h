@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,6 +17,31 @@
 #include "support/golden.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
+
+// Adds a record named `name` at the end of its list (a class, a skill, an item of the shop).
+template <typename Record> Record& AddRecord(const std::string& name) {
+    auto record = std::make_unique<Record>();
+    record->name = name;
+    Record& added = *record;
+    Record::AddTail(std::move(record));
+    return added;
+}
+
+// The items of one of the character's lists, "name=value" each, in order.
+template <typename Item> std::vector<std::string> Listed(const Item* item) {
+    std::vector<std::string> listed;
+    for (; item; item = item->next.get()) {
+        listed.push_back(item->name + "=" + std::to_string(item->value));
+    }
+    return listed;
+}
+
+// Gives the character these scores, Strength to Comeliness.
+inline void SetScores(const std::array<int, 7>& scores) {
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        *current_character.Scores()[i] = scores[i];
+    }
+}
 
 // A new character (a human male) with an empty log and no BP, so no roll is questioned, for
 // the creation steps' tests; they read back the log the step wrote. The generator starts from

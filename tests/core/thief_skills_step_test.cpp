@@ -45,10 +45,7 @@ protected:
             }
         }
         for (const std::string& name : items) {
-            auto item = std::make_unique<ClassDataItem>();
-            item->name = name;
-            item->level = 1;
-            ClassDataItem::AddTail(std::move(item));
+            AddRecord<ClassDataItem>(name).level = 1;
         }
     }
 
@@ -62,14 +59,6 @@ protected:
             values[i] = (*arrays[i])[static_cast<std::size_t>(level)];
         }
         return values;
-    }
-
-    static std::array<std::string, kThiefSkillCount> Entries(std::vector<std::string> first) {
-        std::array<std::string, kThiefSkillCount> entries;
-        for (std::size_t i = 0; i < first.size() && i < entries.size(); ++i) {
-            entries[i] = first[i];
-        }
-        return entries;
     }
 
     RaceFixture race_file;
@@ -111,7 +100,7 @@ TEST_F(ThiefSkillsStepTest, TheRaceBasesAddToEverySkillButABardsLocksStayShut) {
 
 TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
     struct Case {
-        std::vector<std::string> entries;
+        std::array<std::string, kThiefSkillCount> entries;
         bool applied, continued;
     } const cases[] = {
         {{"30", "30"}, true, true},
@@ -128,11 +117,10 @@ TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
     for (const Case& c : cases) {
         ThiefSkillsStep step;
         EXPECT_EQ(step.PointsText(), "60 Points");
-        EXPECT_EQ(step.Apply(Entries(c.entries)), c.applied) << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.Apply(c.entries), c.applied) << c.entries[0] << " " << c.entries[1];
         EXPECT_EQ(step.BaseTexts()[0],
                   c.applied ? std::to_string(20 + std::atoi(c.entries[0].c_str())) : "20");
-        EXPECT_EQ(step.Continue(Entries(c.entries)), c.continued)
-            << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.Continue(c.entries), c.continued) << c.entries[0] << " " << c.entries[1];
     }
 }
 
