@@ -49,12 +49,12 @@ void WriteOutHeldLog() {
     }
 }
 
-// Starts holding `file_name`, whose file is emptied first when `empty_file` is set.
-void HoldLog(const std::string& file_name, bool empty_file) {
+// Starts holding `file_name`, whose lines will go out after what the file already holds.
+void HoldLog(const std::string& file_name) {
     WriteOutHeldLog();
     held_log.file_name = file_name;
     held_log.root = WorkspaceRoot().native();
-    held_log.empty_file = empty_file;
+    held_log.empty_file = false;
     held_log.lines.clear();
 }
 
@@ -80,14 +80,14 @@ void Create_Filename(char* name) {
     if (!std::ofstream(WorkspacePath(name), std::ios::trunc).is_open()) {
         Port().ShowMessage("Problem creating log file", "Create_Filename");
     } else if (held_log.hold) {
-        HoldLog(name, false);
+        HoldLog(name);
     }
 }
 
 void Log_Entry(const std::string& file_name, const std::string& text) {
     if (held_log.hold) {
         if (!held_log.Holds(file_name)) {
-            HoldLog(file_name, false);
+            HoldLog(file_name);
         }
         held_log.lines += text;
         held_log.lines += " \n";
