@@ -15,17 +15,9 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "support/golden.h"
+#include "support/rules_records.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
-
-// Adds a record named `name` at the end of its list (a class, a skill, an item of the shop).
-template <typename Record> Record& AddRecord(const std::string& name) {
-    auto record = std::make_unique<Record>();
-    record->name = name;
-    Record& added = *record;
-    Record::AddTail(std::move(record));
-    return added;
-}
 
 // The items of one of the character's lists, "name=value" each, in order.
 template <typename Item> std::vector<std::string> Listed(const Item* item) {

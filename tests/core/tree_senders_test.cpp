@@ -9,6 +9,7 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "support/golden.h"
+#include "support/rules_records.h"
 #include "tree_recorder.h"
 
 // The branches the senders hand to the tree, compared with reviewed goldens
@@ -16,17 +17,14 @@
 namespace {
 
 CharacterClass* AddClass(const std::string& name, int bp, float min_strength = 3) {
-    auto record = std::make_unique<CharacterClass>();
-    record->name = name;
-    record->bp = bp;
-    record->minstr = min_strength;
-    for (float* max : {&record->maxstr, &record->maxdex, &record->maxcon, &record->maxint,
-                       &record->maxwis, &record->maxcha, &record->maxcom}) {
+    CharacterClass& record = AddRecord<CharacterClass>(name);
+    record.bp = bp;
+    record.minstr = min_strength;
+    for (float* max : {&record.maxstr, &record.maxdex, &record.maxcon, &record.maxint,
+                       &record.maxwis, &record.maxcha, &record.maxcom}) {
         *max = 25;
     }
-    CharacterClass* added = record.get();
-    CharacterClass::AddTail(std::move(record));
-    return added;
+    return &record;
 }
 
 // A wood elf of middling scores with three class entries in her level limits.
@@ -35,13 +33,11 @@ protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
         BooksToUse[kPlayersHandbook] = 1;
-        auto race = std::make_unique<CharacterRace>();
-        race->name = "Wood Elf";
-        race->sex = "Female";
-        race->move = 6;
-        race->levellimit = {"Fighter 9", "Thief Unlimited", "Fighter/Thief 9/15"};
-        current_character.race_item = race.get();
-        CharacterRace::AddTail(std::move(race));
+        CharacterRace& race = AddRecord<CharacterRace>("Wood Elf");
+        race.sex = "Female";
+        race.move = 6;
+        race.levellimit = {"Fighter 9", "Thief Unlimited", "Fighter/Thief 9/15"};
+        current_character.race_item = &race;
         for (int32_t* score : current_character.Scores()) {
             *score = 12;
         }
