@@ -109,12 +109,18 @@ TEST_F(CherryPickTest, ASupplementEntryAsksFirstAndTiesTheClass) {
     ExpectTranscriptMatchesGolden();
 }
 
+// A player holding picks is asked before they are dropped; "No" keeps them and the window.
 TEST_F(CherryPickTest, RollingRandomlyAsksHowOftenAndDropsThePicks) {
     CherryPickStep step;
     step.AddMinor("Albino");
+    port.AnswerNo();
+    EXPECT_FALSE(step.RollRandomly());
+    EXPECT_EQ(step.Picks(1), 1);
+    EXPECT_NE(program_data.creation_stage, 7);
+    port.AnswerYes();
     port.AnswerCancel();
     port.AnswerNumber(3);
-    step.RollRandomly();
+    EXPECT_TRUE(step.RollRandomly());
     EXPECT_EQ(program_data.creation_stage, 7);
     EXPECT_EQ(program_data.quirk_rolls_pending, 3);
     EXPECT_EQ(step.Picks(1), 0);

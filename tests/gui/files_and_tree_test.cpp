@@ -14,6 +14,7 @@
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"
 #include "core/tree/tree_senders.h"
+#include "core/wizard/equipment_shop.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
@@ -25,6 +26,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+const char* const kStep3Title = "Character Creation: Roll Ability Scores and choose race";
 
 class FileFrameTest : public GuiTest {
 protected:
@@ -103,6 +106,7 @@ TEST_F(FileFrameTest, ActivatingARowLoadsThatCharacterAndShowsItInTheTree) {
 
     EXPECT_EQ(current_character.character_name, "Brenna Ashford");
     EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(CountWindowsTitled(kStep3Title), 0) << "the half-made character's step closes";
     EXPECT_EQ(CountWindowsTitled("Load Character"), 0); // it closes once the character is in
     ASSERT_NE(theTree, nullptr);
     EXPECT_TRUE(Search(theTree->GetRootItem(), "Ability Scores").IsOk());
@@ -193,7 +197,8 @@ TEST_F(PCTreeTest, LoggedLineOpensTheTreeBesideTheMainWindowAndReopensIt) {
 }
 
 // Activating a value, or the key above it, edits it through core and rewrites the item; the
-// skill and equipment entries reopen their windows.
+// skill and equipment entries reopen their windows, which New Character closes so that the
+// next creation gets fresh windows of its own.
 TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
     TreePort tree_port;
     Log("open");
@@ -215,6 +220,13 @@ TEST_F(PCTreeTest, ActivatedItemsEditTheRecordOrReopenTheirWindows) {
     EXPECT_NE(VexlFrames[kSlotSkills], nullptr);
     EXPECT_NE(VexlFrames[kSlotEquipment], nullptr);
     EXPECT_TRUE(tree_port.messages.empty());
+
+    Menu(main_window, ID_NewCharacter);
+    EXPECT_EQ(VexlFrames[kSlotSkills], nullptr);
+    EXPECT_EQ(VexlFrames[kSlotEquipment], nullptr);
+    Flush();
+    EXPECT_EQ(CountWindowsTitled(kEquipmentShopTitle), 0);
+    EXPECT_EQ(program_data.creation_stage, 3) << "closing them leaves the new creation alone";
 }
 
 } // namespace

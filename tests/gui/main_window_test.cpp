@@ -8,8 +8,10 @@
 #include <wx/display.h>
 #include <wx/fileconf.h>
 #include <wx/menu.h>
+#include <wx/msgdlg.h>
 #include <wx/prntbase.h>
 #include <wx/statusbr.h>
+#include <wx/testing.h>
 #include <wx/textctrl.h>
 
 #include "core/app/clear_all.h"
@@ -134,6 +136,9 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     Menu(main_window, ID_PrintPreview);
     auto* preview = dynamic_cast<wxPreviewFrame*>(WindowTitled(kSheetPreviewTitle));
     ASSERT_NE(preview, nullptr);
+    const wxRect screen = wxDisplay(0u).GetClientArea();
+    EXPECT_GE(preview->GetSize().x, screen.width * 3 / 4) << "a page can be read in it";
+    EXPECT_GE(preview->GetSize().y, screen.height * 3 / 4);
     ASSERT_NE(preview->GetControlBar(), nullptr);
     wxPrintPreviewBase* pages = preview->GetControlBar()->GetPrintPreview();
     ASSERT_TRUE(pages->IsOk());
@@ -142,8 +147,8 @@ TEST_F(GuiTest, PrintPreviewLaysOutAndRendersTheSheet) {
     preview->Close(true); // as the user does: closing frees what the preview holds
 }
 
-// These tests drive the real log and tree windows through the toolkit's own port.
-class DiceLogWindowTest : public GuiTest {
+// These tests drive the real dialogs, log and tree windows through the toolkit's own port.
+class ToolkitPortTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
@@ -158,7 +163,7 @@ protected:
     UserPort* previous = nullptr;
 };
 
-TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithTheFile) {
+TEST_F(ToolkitPortTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithTheFile) {
     Log("first");
     auto* log = VexlFrames[kSlotDiceLog];
     ASSERT_NE(log, nullptr);
@@ -192,6 +197,45 @@ TEST_F(DiceLogWindowTest, FirstLineOpensTheWindowAlongTheBottomAndItReopensWithT
     Port().UpdateTreeBranch("Skills", {"Riding"}, {"3"});
     ASSERT_NE(theTree, nullptr);
     EXPECT_TRUE(Search(theTree->GetRootItem(), "Riding").IsOk());
+}
+
+// Answers a question dialog and notes the window it was shown over.
+class ExpectQuestionOver : public wxExpectModal<wxMessageDialog> {
+public:
+    ExpectQuestionOver(wxWindow*& parent, int answer)
+        : wxExpectModal<wxMessageDialog>(answer), parent_(parent) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        parent_ = dialog->GetParent();
+        return wxExpectModal<wxMessageDialog>::OnInvoked(dialog);
+    }
+
+private:
+    wxWindow*& parent_;
+};
+
+// A question belongs to the window the player was using, so it comes up over that window and
+// not over the main window behind it; once that window is gone, over the main window. The close
+// box of a creation window asks before the creation ends, and "No" keeps both.
+TEST_F(ToolkitPortTest, QuestionsComeOverTheAskingWindowAndTheCloseBoxAsksFirst) {
+    Menu(main_window, ID_NewCharacter);
+    wxFrame* step = VexlFrames[kSlotStep3];
+    ASSERT_NE(step, nullptr);
+    EXPECT_TRUE(step->HasFlag(wxFRAME_FLOAT_ON_PARENT)) << "a step stays above the main window";
+    Click(step, ID_Step3Roll);
+    EXPECT_EQ(wx_port.AskingWindow(), step);
+
+    wxWindow* parent = nullptr;
+    wxTEST_DIALOG(step->Close(), ExpectQuestionOver(parent, wxNO));
+    EXPECT_EQ(parent, step);
+    EXPECT_EQ(VexlFrames[kSlotStep3], step);
+    EXPECT_EQ(program_data.creation_stage, 3);
+    wxTEST_DIALOG(step->Close(), ExpectQuestionOver(parent, wxYES));
+    Flush();
+    EXPECT_EQ(VexlFrames[kSlotStep3], nullptr);
+    EXPECT_EQ(program_data.creation_stage, 0);
+    EXPECT_EQ(wx_port.AskingWindow(), main_window);
 }
 
 } // namespace

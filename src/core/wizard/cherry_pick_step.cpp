@@ -1,5 +1,7 @@
 #include "core/wizard/cherry_pick_step.h"
 
+#include <numeric>
+
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
@@ -152,7 +154,17 @@ bool CherryPickStep::Remove(const std::string& text) {
     return !text.empty() && CherryPick(text, -1);
 }
 
-void CherryPickStep::RollRandomly() {
+bool CherryPickStep::RollRandomly() {
+    // The rules drop the picks made here; a player who made some is asked first.
+    const int picks = std::accumulate(picks_.begin(), picks_.end(), 0);
+    const std::string dropped = picks == 1
+                                    ? "the quirk or flaw picked here, and the BP it"
+                                    : Printf("the %i picks made here, and the BP they", picks);
+    if (picks > 0 &&
+        !Port().AskYesNo("Rolling randomly drops " + dropped + " would earn. Roll randomly anyway?",
+                         kCaption)) {
+        return false;
+    }
     long times = -1;
     while (times == -1) {
         times = Port().AskNumber("Enter how many times you wish to roll on Table 6A", "1 - 9",
@@ -163,6 +175,7 @@ void CherryPickStep::RollRandomly() {
     LogCreationLine(Printf("Preparing to roll %li times for Quirks and Flaws", times));
     picks_.fill(0);
     pick_bp_.fill(0);
+    return true;
 }
 
 void CherryPickStep::Continue() {

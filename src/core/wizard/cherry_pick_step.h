@@ -30,7 +30,8 @@ public:
     bool Remove(const std::string& text);   // an entry of the pick list
 
     // "Roll Randomly": asks how many 6A rolls, sets stage 7 and logs; the picks are dropped.
-    void RollRandomly();
+    // A player holding picks is asked first; false when they keep them (nothing changes).
+    bool RollRandomly();
     // Applies the picks: counts, BP, class requirements, the log and the quirks list.
     void Continue();
 

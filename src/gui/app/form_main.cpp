@@ -11,6 +11,7 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/character_window.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
@@ -88,6 +89,7 @@ void FormMain::OnNew(wxCommandEvent&) {
     if (program_data.creation_stage != 0) {
         return;
     }
+    RetireCharacterWindows(); // the shop or skills window of the last character, say
     Clear_All();
     program_data.creation_stage = 3;
     OpenCreationWindow<FrameStep3>(kSlotStep3,

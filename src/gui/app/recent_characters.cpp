@@ -6,10 +6,11 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 
-#include "core/model/user_port.h"
-#include "core/model/workspace.h"
 #include "core/app/character_open.h"
 #include "core/files/saved_files.h"
+#include "core/model/user_port.h"
+#include "core/model/workspace.h"
+#include "gui/app/character_window.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 
@@ -77,6 +78,7 @@ void RecentCharacters::Open(std::size_t index) {
         return;
     }
     if (OpenSavedCharacter(file.filename().string()).opened) {
+        RetireCharacterWindows();
         Add(file);
     } else {
         history_.RemoveFileFromHistory(index);

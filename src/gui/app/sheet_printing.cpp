@@ -2,9 +2,12 @@
 
 #include <sstream>
 
-#include "core/model/workspace.h"
+#include <wx/display.h>
+#include <wx/print.h>
+
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
+#include "core/model/workspace.h"
 
 SheetPrinting::SheetPrinting(wxWindow* parent) : printing_("Character Sheet", parent) {
     // Page numbers at the foot of every page; the sheet's own title heads the first one.
@@ -22,6 +25,27 @@ void SheetPrinting::Print() {
 
 bool SheetPrinting::Preview() {
     return printing_.PreviewText(CurrentSheetHtml(), SheetFolder());
+}
+
+bool SheetPrinting::SheetEasyPrinting::DoPreview(wxHtmlPrintout* printout1,
+                                                 wxHtmlPrintout* printout2) {
+    wxPrintDialogData data(*GetPrintData());
+    auto* preview = new wxPrintPreview(printout1, printout2, &data);
+    if (!preview->IsOk()) {
+        delete preview; // and the printouts it owns
+        return false;
+    }
+    wxWindow* parent = GetParentWindow();
+    const int display = parent ? wxDisplay::GetFromWindow(parent) : wxNOT_FOUND;
+    wxRect area =
+        wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
+    area.Deflate(area.width / 20, area.height / 20);
+    auto* frame =
+        new wxPreviewFrame(preview, parent, kSheetPreviewTitle, area.GetPosition(), area.GetSize());
+    frame->Initialize();
+    frame->SetSize(area); // laying out the tool bar may have shrunk the window to it
+    frame->Show(true);
+    return true;
 }
 
 wxString CurrentSheetHtml() {

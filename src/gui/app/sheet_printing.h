@@ -17,7 +17,17 @@ public:
     bool Preview();
 
 private:
-    wxHtmlEasyPrinting printing_;
+    // The toolkit's easy printing, but its preview window opens over most of the screen, where
+    // a page can be read, rather than at whatever size its tool bar alone would take.
+    class SheetEasyPrinting final : public wxHtmlEasyPrinting {
+    public:
+        using wxHtmlEasyPrinting::wxHtmlEasyPrinting;
+
+    protected:
+        bool DoPreview(wxHtmlPrintout* printout1, wxHtmlPrintout* printout2) override;
+    };
+
+    SheetEasyPrinting printing_;
 };
 
 // The sheet of the current character as HTML, and the folder its sheets are saved in.

@@ -7,6 +7,7 @@
 #include "core/app/character_open.h"
 #include "core/files/character_list.h"
 #include "gui/app/app_icon.h"
+#include "gui/app/character_window.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/list_columns.h"
 #include "gui/app/recent_characters.h"
@@ -75,6 +76,7 @@ void FileFrame::OnOpen(wxListEvent& event) {
     }
     const std::string& file = row_files_[static_cast<std::size_t>(row)];
     if (OpenSavedCharacter(file).opened) {
+        RetireCharacterWindows();
         NoteRecentCharacter(file);
         Close(true);
     } else {

@@ -112,7 +112,9 @@ void CherryStep7::OnRemove(wxCommandEvent&) {
 }
 
 void CherryStep7::OnRoll(wxCommandEvent&) {
-    step_.RollRandomly();
+    if (!step_.RollRandomly()) {
+        return;
+    }
     CloseContinued();
     OpenCreationWindow<FrameStep7>(kSlotStep7Again, "Character Creation: Quirks and Flaws",
                                    wxDefaultPosition, wxSize(550, 550));

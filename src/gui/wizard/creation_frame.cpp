@@ -12,11 +12,12 @@ wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
     EVT_MENU(ID_Continue, CreationFrame::OnMenuContinue)
     EVT_MENU(ID_Abort, CreationFrame::OnMenuAbort)
     EVT_BUTTON(ID_Continue, CreationFrame::OnContinueButton)
+    EVT_CLOSE(CreationFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
 
 CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
                              const wxSize& size, const std::vector<StepMenuItem>& leading_items)
-    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
     SetIcon(SampleIcon());
     auto* menu = new wxMenu;
     for (const StepMenuItem& item : leading_items) {
@@ -31,13 +32,19 @@ CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPo
 }
 
 CreationFrame::~CreationFrame() {
-    if (!continued) {
+    if (!continued && !Retired()) {
         program_data.creation_stage = 0;
     }
     for (wxFrame*& slot : VexlFrames) {
         if (slot == this) {
             slot = nullptr;
         }
+    }
+}
+
+void CreationFrame::OnCloseWindow(wxCloseEvent& event) {
+    if (MayCloseCreationWindow(event, *this)) {
+        Destroy();
     }
 }
 

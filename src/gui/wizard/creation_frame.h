@@ -4,6 +4,8 @@
 
 #include <wx/frame.h>
 
+#include "gui/app/character_window.h"
+
 // A menu item a step puts in its "&Menu" before Continue and Abort.
 struct StepMenuItem {
     int id;
@@ -13,10 +15,11 @@ struct StepMenuItem {
 
 // What every window of the creation wizard shares: the "&Menu" menu with Continue and Abort,
 // a status bar of three fields, the icon, and the end of the creation when the window closes
-// any way other than Continue.
+// any way other than Continue (its close box asks first). It stays above the main window, so
+// the step in hand is never lost behind it.
 class wxButton;
 
-class CreationFrame : public wxFrame {
+class CreationFrame : public wxFrame, public CharacterWindow {
 public:
     CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
                   const std::vector<StepMenuItem>& leading_items = {});
@@ -39,5 +42,6 @@ private:
     void OnMenuAbort(wxCommandEvent& event) { OnAbort(event); }
     void OnMenuContinue(wxCommandEvent& event) { OnContinue(event); }
     void OnContinueButton(wxCommandEvent& event) { OnContinue(event); }
+    void OnCloseWindow(wxCloseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -36,7 +36,7 @@ constexpr int kInformationY = kButtonsY + 52;
 
 EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
     SetIcon(SampleIcon());
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Equipment Filter", wxPoint(5, 9));
@@ -69,7 +69,9 @@ EquipFrame::~EquipFrame() {
     if (VexlFrames[kSlotEquipment] == this) {
         VexlFrames[kSlotEquipment] = nullptr;
     }
-    EquipmentShop::Close();
+    if (!Retired()) {
+        EquipmentShop::Close();
+    }
 }
 
 void EquipFrame::OnFilterBox(wxCommandEvent&) {

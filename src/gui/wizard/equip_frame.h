@@ -2,6 +2,8 @@
 
 #include <wx/frame.h>
 
+#include "gui/app/character_window.h"
+
 class wxComboBox;
 class wxListCtrl;
 class wxListEvent;
@@ -19,7 +21,7 @@ enum : int {
 // The shop: the "Equipment Filter" box chooses a category, "Add Selection" buys the selected
 // item and "Remove Selection" sells one of the selected owned item back. There is nothing to
 // go on to; closing the window ends the creation and shows the equipment in the tree.
-class EquipFrame : public wxFrame {
+class EquipFrame : public wxFrame, public CharacterWindow {
 public:
     EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     ~EquipFrame() override;

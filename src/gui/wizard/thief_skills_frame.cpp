@@ -14,6 +14,7 @@ wxBEGIN_EVENT_TABLE(ThiefSkills, wxFrame)
     EVT_BUTTON(ID_ThiefApply, ThiefSkills::OnAdjust)
     EVT_BUTTON(ID_ThiefContinue, ThiefSkills::OnContinue)
     EVT_BUTTON(ID_ThiefAbort, ThiefSkills::OnAbort)
+    EVT_CLOSE(ThiefSkills::OnCloseWindow)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -27,7 +28,7 @@ constexpr int kEntryX = 190;
 
 ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
                          const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size) {
+    : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
     SetIcon(SampleIcon());
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Base", wxPoint(kBaseX + 12, 3));
@@ -53,7 +54,7 @@ ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint&
 }
 
 ThiefSkills::~ThiefSkills() {
-    if (!step_.continued) {
+    if (!step_.continued && !Retired()) {
         program_data.creation_stage = 0;
     }
 }
@@ -86,6 +87,12 @@ void ThiefSkills::OnContinue(wxCommandEvent&) {
     if (step_.Continue(Entries())) {
         ShowBases();
         Close(true);
+    }
+}
+
+void ThiefSkills::OnCloseWindow(wxCloseEvent& event) {
+    if (MayCloseCreationWindow(event, *this)) {
+        Destroy();
     }
 }
 

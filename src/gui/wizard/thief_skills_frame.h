@@ -4,6 +4,8 @@
 
 #include <wx/frame.h>
 
+#include "gui/app/character_window.h"
+
 #include "core/wizard/thief_skills_step.h"
 
 class wxStaticText;
@@ -17,8 +19,9 @@ enum : int {
 };
 
 // Places the chosen class's discretionary thief-skill points: one row per skill the class may
-// use with its base and an entry box. Closing it any way but Continue ends the creation.
-class ThiefSkills : public wxFrame {
+// use with its base and an entry box. Closing it any way but Continue ends the creation (its
+// close box asks first).
+class ThiefSkills : public wxFrame, public CharacterWindow {
 public:
     ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     ~ThiefSkills() override;
@@ -34,6 +37,7 @@ public:
     bool continued() const { return step_.continued; }
 
 private:
+    void OnCloseWindow(wxCloseEvent& event);
     std::array<std::string, kThiefSkillCount> Entries() const;
     void ShowBases();
 

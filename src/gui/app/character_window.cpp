@@ -1,0 +1,48 @@
+#include "gui/app/character_window.h"
+
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/frame.h>
+#include <wx/toplevel.h>
+
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
+#include "gui/app/window_registry.h"
+
+namespace {
+
+constexpr const char* kEndCreationQuestion =
+    "End this character's creation? Closing this window ends it: what was rolled and chosen so "
+    "far stays with the character, but the creation cannot be taken up again.";
+
+} // namespace
+
+void RetireCharacterWindows() {
+    std::vector<CharacterWindow*> open;
+    for (wxWindow* window : wxTopLevelWindows) {
+        if (auto* character_window = dynamic_cast<CharacterWindow*>(window)) {
+            open.push_back(character_window);
+        }
+    }
+    for (CharacterWindow* window : open) {
+        window->retired_ = true;
+        for (wxFrame*& slot : VexlFrames) {
+            if (slot == &window->frame_) {
+                slot = nullptr;
+            }
+        }
+        window->frame_.Destroy();
+    }
+}
+
+bool MayCloseCreationWindow(wxCloseEvent& event, const wxFrame& window) {
+    if (!event.CanVeto() || program_data.creation_stage == 0) {
+        return true;
+    }
+    if (Port().AskYesNo(kEndCreationQuestion, std::string(window.GetTitle().utf8_str()))) {
+        return true;
+    }
+    event.Veto();
+    return false;
+}
