@@ -2,7 +2,6 @@
 
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
-#include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"

@@ -2,7 +2,6 @@
 
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
-#include "core/dice/vexl_random.h"
 #include "core/model/program_state.h"
 #include "support/golden.h"
 #include "support/scripted_port.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dice/vexl_random.h"
+#include "core/dice/dice.h"
 #include "core/wizard/priors_step.h"
 #include "step_fixture.h"
 #include "support/race_fixtures.h"
@@ -28,15 +28,18 @@ protected:
         current_character.charisma_base = 10;
         BooksToUse[kRollYourOwnDice] = 1;
         program_data.creation_stage = 5;
-        SeedVexlrandAsClock(4321);
     }
 
     // Makes the offered roll with the player entering `entries`, which must all be asked for.
+    // The program throws its own dice before each question: they show 0, which no typed roll
+    // equals, so every roll is logged as entered; the faces left over are dropped.
     std::vector<PriorsRow> Roll(PriorsRoll roll, const std::vector<long>& entries) {
         for (long entry : entries) {
             port.AnswerNumber(entry);
+            QueueDieFaces({0, 0, 0});
         }
         std::vector<PriorsRow> rows = step.Roll(roll);
+        ClearQueuedDieFaces();
         EXPECT_EQ(port.AnswersLeft(), 0u) << "not every entry was asked for";
         return rows;
     }

@@ -15,7 +15,6 @@
 #include "core/data/inheritance.h"
 #include "core/data/movement.h"
 #include "core/dice/dice.h"
-#include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"

@@ -10,7 +10,6 @@
 
 #include "core/app/clear_all.h"
 #include "core/data/race_data.h"
-#include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
@@ -36,14 +35,12 @@ inline void SetScores(const std::array<int, 7>& scores) {
 }
 
 // A new character (a human male) with an empty log and no BP, so no roll is questioned, for
-// the creation steps' tests; they read back the log the step wrote. The generator starts from
-// a fixed clock: a typed roll is logged as "Entered roll" only when the dice showed another
-// number, so dice seeded from the real clock would now and then change the log.
+// the creation steps' tests; they read back the log the step wrote. A test whose log holds
+// rolls queues their dice (QueueDieFaces).
 class StepTest : public WorkspaceTest {
 protected:
     void SetUp() override {
         WorkspaceTest::SetUp();
-        SeedVexlrandAsClock(2027);
         Clear_All();
         race.name = "Human";
         race.sex = "Male";

@@ -8,7 +8,6 @@
 #include <wx/textctrl.h>
 
 #include "core/dice/dice.h"
-#include "core/dice/vexl_random.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
 #include "core/model/program_state.h"
@@ -26,11 +25,6 @@ const char* const kTitle = "Critical hit Rolling";
 
 class CriticalFrameTest : public GuiTest {
 protected:
-    void TearDown() override {
-        ResetVexlrand();
-        GuiTest::TearDown();
-    }
-
     // Types into the fields and asks for the wound, as the game master does.
     static wxString Explain(CriticalFrame* frame, const char* roll, const char* severity,
                             const char* type) {

@@ -12,7 +12,7 @@
 #include <wx/textctrl.h>
 
 #include "core/data/rules_lists.h"
-#include "core/dice/vexl_random.h"
+#include "core/dice/dice.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
@@ -38,7 +38,16 @@ protected:
         std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata", workspace,
                               std::filesystem::copy_options::recursive);
         LoadAllRulesLists();
-        SeedVexlrandAsClock(10); // rolls Strength 14 and Wisdom 9: a fighter who picks a side
+        // Every die of the walk, window by window: New Character names the log (12d12: 94.log);
+        // the seven scores (3d6, then d100) give Strength 14 and Wisdom 9, a fighter who picks a
+        // side; the background rolls its first age twice; the free quirk is Fear of Heights;
+        // then the money and the age, the skills' dice and the hit points.
+        QueueDieFaces({1, 5, 1, 11, 9, 9, 12, 12, 4, 11, 8, 11});
+        QueueDieFaces({6, 5,  3, 71, 4, 4,  6, 43, 4, 1,  5, 93, 4, 4,
+                       3, 77, 6, 2,  1, 13, 4, 1,  6, 77, 5, 2,  5, 51});
+        QueueDieFaces({2,  3,  49, 7,  10, 7, 8,  10, 3,  5, 6, 2,  79, 38, 15, 87, 37, 44,
+                       67, 12, 13, 35, 40, 7, 56, 50, 33, 1, 8, 18, 71, 2,  25, 72, 55, 64});
+        QueueDieFaces({38, 83, 5, 4, 2, 1, 5});
     }
 
     static void Select(wxListCtrl* list, const wxString& name) {
