@@ -60,7 +60,7 @@ TEST_F(PriorsStepTest, AFullPassRollsEveryTableAndContinueOwesTheFreeQuirks) {
     port.AnswerChoice(0);
     program_data.quirk_bp[10] = 4;
     program_data.quirk_bp[800] = 9;
-    EXPECT_EQ(step.Continue(), PriorsNext::kQuirkRolling);
+    EXPECT_EQ(step.Continue(), StepExit::kQuirksOwed);
     // Only the table's 800 entries are cleared.
     out << "continue: stage " << program_data.creation_stage << ", free minor "
         << program_data.pending_minor_quirks << " major " << program_data.pending_major_quirks
@@ -80,7 +80,7 @@ TEST_F(PriorsStepTest, AFullPassRollsEveryTableAndContinueOwesTheFreeQuirks) {
 
 TEST_F(PriorsStepTest, RollsOnlyInTheOfferedOrderAndContinueWaitsForTheFirst) {
     EXPECT_EQ(std::string(PriorsButtonLabel(step.NextRoll())), "Begin Priors and Particulars");
-    EXPECT_EQ(step.Continue(), PriorsNext::kStay);
+    EXPECT_EQ(step.Continue(), StepExit::kStay);
     EXPECT_TRUE(step.Roll(PriorsRoll::kWeight).empty());
     EXPECT_TRUE(step.Roll(PriorsRoll::kNone).empty());
     EXPECT_TRUE(port.questions.empty());
@@ -96,7 +96,7 @@ TEST_F(PriorsStepTest, ContinueWithNothingOwedAddsTheBirthOrderToTheMoneyRoll) {
     Roll(PriorsRoll::kAge, {1});
     current_character.birth_order = "2nd to last born";
     program_data.money_roll_modifier = 3;
-    EXPECT_EQ(step.Continue(), PriorsNext::kCherryPicking);
+    EXPECT_EQ(step.Continue(), StepExit::kContinue);
     EXPECT_EQ(program_data.quirk_rolls_pending, 0);
     ExpectTranscriptMatchesGolden();
 }
@@ -111,7 +111,7 @@ TEST_F(PriorsStepTest, AnAbandonedChildSkipsTheParentsAndTakesMinusTwentyOnMoney
     Roll(PriorsRoll::kSiblings, {20, 1, 1, 1, 1});
     Roll(PriorsRoll::kBirthOrder, {1});
     EXPECT_EQ(current_character.birth_order, "First born");
-    EXPECT_EQ(step.Continue(), PriorsNext::kCherryPicking);
+    EXPECT_EQ(step.Continue(), StepExit::kContinue);
     EXPECT_EQ(program_data.money_roll_modifier, -20);
 }
 
@@ -127,7 +127,7 @@ TEST_F(PriorsStepTest, AbusiveParentsOweMajorQuirks) {
     Roll(PriorsRoll::kFatherQuality, {56});
     port.AnswerChoice(0); // father's minor: 6F
     port.AnswerChoice(1); // mother's major: 6I
-    EXPECT_EQ(step.Continue(), PriorsNext::kQuirkRolling);
+    EXPECT_EQ(step.Continue(), StepExit::kQuirksOwed);
     EXPECT_EQ(port.questions.back().choices, (Texts{k6G, k6I}));
     EXPECT_EQ(program_data.pending_quirk_tables, (Texts{k6F, k6I}));
     EXPECT_EQ(program_data.pending_major_quirks, 1);

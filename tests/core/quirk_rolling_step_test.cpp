@@ -10,8 +10,6 @@
 
 namespace {
 
-using Next = QuirkRollingStep::Next;
-
 // The rolling step opened at a stage with some 6A (or free) rolls pending; the dice come from
 // a queue of faces and every roll is recorded as (sides, count).
 class QuirkRollingTest : public QuirkStepTest {
@@ -106,7 +104,7 @@ TEST_F(QuirkRollingTest, RollsAreAllowedOnlyWhileOwed) {
     RollWith(1, {1}); // 6C is owed even with no 6A roll left
     EXPECT_EQ(current_character.quirk_count[Entry("Acne Scarred")], 1);
     EXPECT_FALSE(step->Roll(0));
-    EXPECT_EQ(step->Continue(), Next::kRaiseAbilities);
+    EXPECT_EQ(step->Continue(), StepExit::kContinue);
 }
 
 // Rolls as the step's buttons make them, each from a fresh record: the questions, the log with
@@ -248,9 +246,9 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
                 quirkflaw[i].max_times == 0 ? std::string(" [") + quirkflaw[i].name + ']' : "";
         }
         out << (closed.empty() ? "" : "closed" + closed + '\n');
-        const Next next = step->Continue();
-        out << "continue " << static_cast<int>(next) << ", stage " << program_data.creation_stage
-            << ", " << step->BalanceText() << ", class ties "
+        const bool stays = step->Continue() == StepExit::kStay;
+        out << "continue " << (stays ? "stays" : "goes on") << ", stage "
+            << program_data.creation_stage << ", " << step->BalanceText() << ", class ties "
             << current_character.requires_hwg_class << current_character.requires_wg_class
             << current_character.requires_vg_class << current_character.requires_lg_class
             << ", listed";

@@ -104,7 +104,7 @@ TEST_F(RaiseClassStepTest, ARequestOverTheBalanceIsRefusedAndChargesNothing) {
     EXPECT_FALSE(step.ApplyAbilities({"5", "5"}));
 
     step.SelectListBox("Fighter");
-    ASSERT_TRUE(step.Continue().continued);
+    ASSERT_EQ(step.Continue(), StepExit::kContinue);
     EXPECT_EQ(current_character.strength_perc, 0);
     EXPECT_FLOAT_EQ(program_data.building_points, 9.0f + 3.0f);
 }
@@ -114,16 +114,14 @@ TEST_F(RaiseClassStepTest, ContinueChargesTheLastApplyAndAddsTheClassBonus) {
     Load(12.0f);
     RaiseClassStep step;
     step.SelectListBox("Nobody");
-    EXPECT_FALSE(step.Continue().continued);
+    EXPECT_EQ(step.Continue(), StepExit::kStay);
     step.SelectListBox("Fighter");
     ASSERT_TRUE(step.ApplyAbilities({"8"})); // new scores, so the choice is cleared
-    EXPECT_FALSE(step.Continue().continued);
+    EXPECT_EQ(step.Continue(), StepExit::kStay);
     EXPECT_EQ(program_data.creation_stage, 8);
     ASSERT_TRUE(step.ApplyAbilities({"6", "-2"})); // a negative entry gives BP back
     step.SelectListBox("Fighter");
-    const auto result = step.Continue();
-    EXPECT_TRUE(result.continued);
-    EXPECT_FALSE(result.thief_skills);
+    EXPECT_EQ(step.Continue(), StepExit::kContinue);
     EXPECT_EQ(program_data.creation_stage, 9);
     const Character_Class& c = current_character;
     EXPECT_EQ(
@@ -165,8 +163,7 @@ TEST_F(RaiseClassStepTest, AMultiClassEntersEachClassItJoinsAndStartsTheThief) {
     EXPECT_EQ(step.ClassEntries(),
               (std::vector<std::string>{"Fighter", "Fighter/Thief", "Paladin", "Thief"}));
     step.SelectListBox("Fighter/Thief");
-    const auto result = step.Continue();
-    EXPECT_TRUE(result.thief_skills);
+    EXPECT_EQ(step.Continue(), StepExit::kThiefClass);
     EXPECT_EQ(ClassItems(), (std::vector<std::string>{"Fighter 1", "Thief 1"}));
     EXPECT_EQ(current_character.free_proficiencies, 3);
     EXPECT_EQ(current_character.class_long_name, "Fighter/Thief");

@@ -173,17 +173,17 @@ TEST_F(SkillPurchaseTest, ProficiencySlotsSpecializationAndRemoval) {
 TEST_F(SkillPurchaseTest, ContinueCashesTheBalanceInAndLowWisdomSkipsTheAlignment) {
     current_character.gold = 10;
     program_data.building_points = 3.5f;
-    EXPECT_EQ(step.Continue(), SkillPurchaseStep::Next::kAlignment);
+    EXPECT_EQ(step.Continue(), StepExit::kContinue);
     EXPECT_EQ(current_character.gold, 97);
     EXPECT_EQ(program_data.building_points, 0);
 
     current_character.wisdom_base = 5;
     port.AnswerText("Brannoc");
-    EXPECT_EQ(step.Continue(), SkillPurchaseStep::Next::kEquipment);
+    EXPECT_EQ(step.Continue(), StepExit::kLowWisdom);
     EXPECT_EQ(current_character.alignment, "Neutral");
     EXPECT_EQ(current_character.character_name, "Brannoc");
     EXPECT_EQ(program_data.creation_stage, 0);
-    EXPECT_EQ(SkillPurchaseStep().Continue(), SkillPurchaseStep::Next::kClosed)
+    EXPECT_EQ(SkillPurchaseStep().Continue(), StepExit::kEdited)
         << "opened from the tree: editing only";
     ExpectTranscriptMatchesGolden();
 }

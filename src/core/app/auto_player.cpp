@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -31,6 +32,8 @@
 
 namespace {
 
+// The creation windows' titles begin so; the player names a step by the rest.
+constexpr char kTitlePrefix[] = "Character Creation: ";
 // Rolls a step may need before it is done: far more than any step makes.
 constexpr int kMostRollsPerStep = 1000;
 // Weapon proficiencies the player buys, when its class and BP allow.
@@ -51,6 +54,14 @@ constexpr const char* kShield = "Shield, Small";
 // What every adventurer carries, bought in this order while the purse allows.
 const std::vector<std::string> kBasics = {"Backpack", "Waterskin", "Tinderbox",
                                           "Torch",    "Bedroll",   "Rations, Trail (1 week)"};
+
+// A window's title without the prefix the creation windows share ("Age and Money").
+std::string StepName(std::string_view title) {
+    if (title.substr(0, std::string_view(kTitlePrefix).size()) == kTitlePrefix) {
+        title.remove_prefix(std::string_view(kTitlePrefix).size());
+    }
+    return std::string(title);
+}
 
 std::string RaceOfEntry(const std::string& entry) {
     return entry.substr(0, entry.rfind(", "));
@@ -119,6 +130,9 @@ bool AutoPlayer::Play(const CharacterWish& wish) {
     return false;
 }
 
+// The windows of the creation's order are played as they open, each by its own strategy; a
+// way out that opens two windows (the thief skills beside age and money) plays them in the
+// order they open.
 bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
     step_ = "New Character";
     port_.EnterStep(step_);
@@ -128,22 +142,61 @@ bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
         ClearCharacterField(field);
     }
     Clear_All();
-    if (!RollScoresAndRace(wish)) {
-        return false;
+    std::deque<StepOpening> open = {FirstCreationStep()};
+    while (!open.empty()) {
+        const StepOpening step = open.front();
+        open.pop_front();
+        step_ = StepName(step.title);
+        port_.EnterStep(step_);
+        const std::optional<StepExit> exit = PlayStep(step.step, wish);
+        if (!exit) {
+            return false;
+        }
+        for (const StepOpening& next : NextCreationSteps(step.step, *exit)) {
+            open.push_back(next);
+        }
     }
-    RollPriorsAndQuirks();
-    if (!ChooseClass(wish)) {
-        return false;
-    }
-    RollAgeAndMoney();
-    BuySkills();
-    Shop();
     return true;
 }
 
+std::optional<StepExit> AutoPlayer::PlayStep(StepId step, const CharacterWish& wish) {
+    switch (step) {
+    case StepId::kAbilitiesAndRace:
+        return RollScoresAndRace(wish) ? std::optional(StepExit::kContinue) : std::nullopt;
+    case StepId::kPriors:
+        return RollPriors();
+    case StepId::kQuirkRolling:
+        RollOwedQuirks();
+        return StepExit::kContinue;
+    case StepId::kCherryPicking: {
+        // The player picks no quirk or flaw of its own: it takes what the dice gave.
+        CherryPickStep picking;
+        picking.Continue();
+        return StepExit::kContinue;
+    }
+    case StepId::kQuirkRollingRandomly:
+        Fail("Roll Randomly (the player never rolls instead of picking)");
+    case StepId::kRaiseAbilities:
+        return ChooseClass(wish);
+    case StepId::kThiefSkills:
+        PlaceThiefPoints();
+        return StepExit::kContinue;
+    case StepId::kAgeAndMoney:
+        RollAgeAndMoney();
+        return StepExit::kContinue;
+    case StepId::kSkills:
+        return BuySkills();
+    case StepId::kAlignment:
+        ChooseAlignment();
+        return StepExit::kContinue;
+    case StepId::kShop:
+        Shop();
+        return StepExit::kContinue;
+    }
+    return std::nullopt;
+}
+
 bool AutoPlayer::RollScoresAndRace(const CharacterWish& wish) {
-    step_ = "Roll Ability Scores and choose race";
-    port_.EnterStep(step_);
     AbilityRaceStep step;
     step.Roll();
     std::vector<std::string> entries;
@@ -164,9 +217,7 @@ bool AutoPlayer::RollScoresAndRace(const CharacterWish& wish) {
     return true;
 }
 
-void AutoPlayer::RollPriorsAndQuirks() {
-    step_ = "Roll Priors and Particulars";
-    port_.EnterStep(step_);
+StepExit AutoPlayer::RollPriors() {
     PriorsStep priors;
     for (int rolls = 0; priors.NextRoll() != PriorsRoll::kNone; ++rolls) {
         if (rolls > kMostRollsPerStep) {
@@ -175,31 +226,26 @@ void AutoPlayer::RollPriorsAndQuirks() {
         }
         priors.Roll(priors.NextRoll());
     }
-    const PriorsNext next = priors.Continue();
-    if (next == PriorsNext::kStay) {
+    const StepExit next = priors.Continue();
+    if (next == StepExit::kStay) {
         Fail("Continue (refused with every roll made)");
     }
-    if (next == PriorsNext::kQuirkRolling) {
-        step_ = "Quirks and Flaws";
-        port_.EnterStep(step_);
-        QuirkRollingStep quirks;
-        for (int rolls = 0; quirks.Continue() == QuirkRollingStep::Next::kStay; ++rolls) {
-            const int tables = static_cast<int>(quirks.Tables().size());
-            int table = 0;
-            while (table < tables && !quirks.Roll(table)) {
-                ++table;
-            }
-            if (table == tables || rolls > kMostRollsPerStep) {
-                Fail("Roll (" + std::to_string(quirks.OwedRolls()) +
-                     " rolls owed, but no table takes one)");
-            }
+    return next;
+}
+
+void AutoPlayer::RollOwedQuirks() {
+    QuirkRollingStep quirks;
+    for (int rolls = 0; quirks.Continue() == StepExit::kStay; ++rolls) {
+        const int tables = static_cast<int>(quirks.Tables().size());
+        int table = 0;
+        while (table < tables && !quirks.Roll(table)) {
+            ++table;
+        }
+        if (table == tables || rolls > kMostRollsPerStep) {
+            Fail("Roll (" + std::to_string(quirks.OwedRolls()) +
+                 " rolls owed, but no table takes one)");
         }
     }
-    // The player picks no quirk or flaw of its own: it takes what the dice gave.
-    step_ = "Quirks and Flaws (Cherry Picking)";
-    port_.EnterStep(step_);
-    CherryPickStep picking;
-    picking.Continue();
 }
 
 namespace {
@@ -247,9 +293,7 @@ std::vector<std::string> WishedClasses(const RaiseClassStep& step, const Charact
 
 } // namespace
 
-bool AutoPlayer::ChooseClass(const CharacterWish& wish) {
-    step_ = "Spend BP to raise abilities";
-    port_.EnterStep(step_);
+std::optional<StepExit> AutoPlayer::ChooseClass(const CharacterWish& wish) {
     RaiseClassStep step;
     std::vector<std::string> classes = WishedClasses(step, wish);
     // A wished class the scores just miss is bought with BP, as a player would.
@@ -262,23 +306,18 @@ bool AutoPlayer::ChooseClass(const CharacterWish& wish) {
     }
     if (classes.empty()) {
         program_data.creation_stage = 0;
-        return false;
+        return std::nullopt;
     }
     const std::string& picked = classes[Pick(static_cast<int>(classes.size()))];
     step.SelectListBox(picked);
-    const RaiseClassStep::ContinueResult result = step.Continue();
-    if (!result.continued) {
+    const StepExit result = step.Continue();
+    if (result == StepExit::kStay) {
         Fail("Continue (the class " + picked + " was refused)");
     }
-    if (result.thief_skills) {
-        PlaceThiefPoints();
-    }
-    return true;
+    return result;
 }
 
 void AutoPlayer::PlaceThiefPoints() {
-    step_ = "Thief Skills";
-    port_.EnterStep(step_);
     ThiefSkillsStep step;
     int left = std::atoi(step.PointsText().c_str());
     std::array<int, kThiefSkillCount> points{};
@@ -308,8 +347,6 @@ void AutoPlayer::PlaceThiefPoints() {
 }
 
 void AutoPlayer::RollAgeAndMoney() {
-    step_ = "Age and Money";
-    port_.EnterStep(step_);
     AgeMoneyStep step;
     step.RollAge();
     step.RollMoney();
@@ -318,9 +355,7 @@ void AutoPlayer::RollAgeAndMoney() {
     }
 }
 
-void AutoPlayer::BuySkills() {
-    step_ = "Skills Talents & Proficiencies";
-    port_.EnterStep(step_);
+StepExit AutoPlayer::BuySkills() {
     SkillPurchaseStep step;
     const CharacterClass* chosen = current_character.class_item;
     // Weapons first: the class may use them and the shop sells them.
@@ -352,20 +387,18 @@ void AutoPlayer::BuySkills() {
         step.Add(at->first, *at->second);
         offers.erase(at);
     }
-    if (step.Continue() == SkillPurchaseStep::Next::kAlignment) {
-        step_ = "Alignment";
-        port_.EnterStep(step_);
-        const std::vector<std::string> alignments = AlignmentChoice::Alignments();
-        if (alignments.empty()) {
-            Fail("Alignment (the class allows none)");
-        }
-        AlignmentChoice::Continue(alignments[Pick(static_cast<int>(alignments.size()))]);
+    return step.Continue();
+}
+
+void AutoPlayer::ChooseAlignment() {
+    const std::vector<std::string> alignments = AlignmentChoice::Alignments();
+    if (alignments.empty()) {
+        Fail("Alignment (the class allows none)");
     }
+    AlignmentChoice::Continue(alignments[Pick(static_cast<int>(alignments.size()))]);
 }
 
 void AutoPlayer::Shop() {
-    step_ = "Purchase Equipment";
-    port_.EnterStep(step_);
     const CharacterClass* chosen = current_character.class_item;
     // A weapon of a proficiency it holds, the first the purse allows.
     std::vector<std::string> weapons;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/app/auto_player_port.h"
+#include "core/wizard/creation_flow.h"
 
 class NamePicker;
 
@@ -32,12 +34,16 @@ public:
 
 private:
     bool PlayOnce(const CharacterWish& wish);
+    // Plays one window; the way it leaves, or nothing when the wish cannot be met this time.
+    std::optional<StepExit> PlayStep(StepId step, const CharacterWish& wish);
     bool RollScoresAndRace(const CharacterWish& wish);
-    void RollPriorsAndQuirks();
-    bool ChooseClass(const CharacterWish& wish);
+    StepExit RollPriors();
+    void RollOwedQuirks();
+    std::optional<StepExit> ChooseClass(const CharacterWish& wish);
     void PlaceThiefPoints();
     void RollAgeAndMoney();
-    void BuySkills();
+    StepExit BuySkills();
+    void ChooseAlignment();
     void Shop();
     [[noreturn]] void Fail(const std::string& question) const;
 

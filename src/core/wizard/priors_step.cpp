@@ -249,9 +249,9 @@ bool PriorsStep::CanContinue() const {
     return program_data.creation_stage == kCreationRolling;
 }
 
-PriorsNext PriorsStep::Continue() {
+StepExit PriorsStep::Continue() {
     if (program_data.creation_stage != kCreationRolling) {
-        return PriorsNext::kStay;
+        return StepExit::kStay;
     }
     EffofBirth();
     const struct {
@@ -275,8 +275,7 @@ PriorsNext PriorsStep::Continue() {
     }
     messagePPtotree();
     program_data.creation_stage = kStageQuirks;
-    return program_data.quirk_rolls_pending > 0 ? PriorsNext::kQuirkRolling
-                                                : PriorsNext::kCherryPicking;
+    return program_data.quirk_rolls_pending > 0 ? StepExit::kQuirksOwed : StepExit::kContinue;
 }
 
 void PriorsStep::AwardFreeQuirks() {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/wizard/creation_flow.h"
 #include "core/wizard/priors_tables.h"
 
 // The rolls of the priors-and-particulars step, in the order the step offers them. Which
@@ -37,13 +38,6 @@ struct PriorsRow {
     bool operator==(const PriorsRow&) const = default;
 };
 
-// Where the creation goes when the step continues.
-enum class PriorsNext {
-    kStay,          // Continue refused: nothing has been rolled yet
-    kQuirkRolling,  // free quirk rolls are owed: the rolling step makes them first
-    kCherryPicking, // straight on to picking quirks and flaws
-};
-
 // The second creation step: the character's age, handedness, height, weight, social class,
 // birth, parents, family heritage, siblings and order of birth, each rolled on its table.
 // The window drives this object one roll at a time; the tests drive it the same way.
@@ -61,8 +55,9 @@ public:
     std::vector<PriorsRow> Roll(PriorsRoll roll);
 
     // Applies the money, BP and free-quirk consequences, sends the background to the tree
-    // and moves the creation to the quirk stage (6). Refused until a roll has been made.
-    PriorsNext Continue();
+    // and moves the creation to the quirk stage (6). Refused (kStay) until a roll has been
+    // made; kQuirksOwed when free quirk rolls are owed, made before the picking.
+    StepExit Continue();
     // Whether Continue would go on (a roll has been made).
     bool CanContinue() const;
     // Ends the creation; the record keeps what was rolled.

@@ -336,15 +336,15 @@ void QuirkRollingStep::SelectFirstOwed() {
     }
 }
 
-QuirkRollingStep::Next QuirkRollingStep::Continue() {
+StepExit QuirkRollingStep::Continue() {
     if (program_data.quirk_rolls_pending + owed_ > 0) {
-        return Next::kStay;
+        return StepExit::kStay;
     }
     if (from_priors_) {
         // The free quirks of the background earn no BP.
         program_data.creation_stage = 6;
         std::fill_n(program_data.quirk_bp.begin(), kQuirkFlawSlots, 0);
-        return Next::kCherryPicking;
+        return StepExit::kContinue;
     }
     program_data.creation_stage = 8;
     for (int entry = 0; entry < kQuirkFlawSlots; ++entry) {
@@ -352,7 +352,7 @@ QuirkRollingStep::Next QuirkRollingStep::Continue() {
     }
     AppendHeldQuirks();
     sendquirkflawtotree();
-    return Next::kRaiseAbilities;
+    return StepExit::kContinue;
 }
 
 std::vector<std::string> QuirkRollingStep::GainedList() const {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wizard/creation_flow.h"
+
 // The quirks-and-flaws rolling step. Opened after the priors (stage 6 or less) it rolls the
 // free tables the background granted, which earn no BP, and hands over to cherry picking;
 // opened from cherry picking (stage 7) it rolls the asked number of times on the 6A tables of
@@ -17,8 +19,6 @@ public:
     static constexpr int kNothingLeft = -1;     // no entry of the table can be taken any more
     static constexpr int kMostRerolls = 100000; // re-rolls of one roll before it is given up
 
-    enum class Next { kStay, kCherryPicking, kRaiseAbilities };
-
     QuirkRollingStep();
 
     // The roll button: one roll on the table at `selected` in the table list, rolled again
@@ -28,14 +28,17 @@ public:
     int QuirkFlawSubTable(const std::string& table);
     // Takes out what the held entries rule out (their exclusion lists and the telling cases).
     void QuirkCorrections();
-    // Continue: what to open next; kStay while rolls are owed.
-    Next Continue();
+    // Continue: kStay while rolls are owed, else kContinue (on to the picking after the free
+    // rolls of the background, on to raising abilities after the rolls chosen instead).
+    StepExit Continue();
 
     // What the window shows.
     const std::vector<std::string>& Tables() const { return tables_; }
     int Selected() const { return selected_; }
     std::vector<std::string> GainedList() const;
     int OwedRolls() const { return owed_; }
+    // Whether the rolls are the free ones the background owes (before the picking).
+    bool FromPriors() const { return from_priors_; }
     // The BP the rolls of this step earn so far (the first 800 entries of `quirk_bp`); 0 for
     // the free rolls of the background, which earn nothing.
     int QuirkBpSum() const;

@@ -142,15 +142,14 @@ void RaiseClassStep::SelectListBox(const std::string& name) {
         Printf("Selecting a Class: Class=%s, BP Bonus=%i", record->name.c_str(), record->bp));
 }
 
-RaiseClassStep::ContinueResult RaiseClassStep::Continue() {
+StepExit RaiseClassStep::Continue() {
     Character_Class& c = current_character;
-    ContinueResult result;
+    bool thief_skills = false;
     if (!c.class_item) {
-        return result;
+        return StepExit::kStay;
     }
     const CharacterClass& chosen = *c.class_item;
     program_data.creation_stage = kChosenClassStage;
-    result.continued = true;
 
     const auto scores = c.Scores();
     const auto percentiles = c.Percentiles();
@@ -183,13 +182,13 @@ RaiseClassStep::ContinueResult RaiseClassStep::Continue() {
         item->level = 1;
         ClassDataItem::AddTail(std::move(item));
         if (record->thief == 1) {
-            result.thief_skills = true;
+            thief_skills = true;
         }
     }
-    if (result.thief_skills) {
+    if (thief_skills) {
         SetThiefStart();
     }
     messagetotree();
     messagetotreeStep8();
-    return result;
+    return thief_skills ? StepExit::kThiefClass : StepExit::kContinue;
 }

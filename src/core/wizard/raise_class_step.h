@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wizard/creation_flow.h"
+
 class CharacterClass;
 
 // The step after the quirks and flaws: Building Points buy percentile points on the seven
@@ -19,12 +21,6 @@ public:
     // percentile sums stay far from overflowing.
     static constexpr int kMostBpOnOneEntry = 1000;
 
-    // What Continue did: whether it went on, and whether the thief-skill window must open.
-    struct ContinueResult {
-        bool continued = false;
-        bool thief_skills = false;
-    };
-
     // Sends the quirks and flaws to the tree and shows the record's scores.
     RaiseClassStep();
 
@@ -34,8 +30,9 @@ public:
     bool ApplyAbilities(const std::array<std::string, kAbilities>& bp_entries);
     // Chooses the class whose name is `name` exactly; an unknown name chooses nothing.
     void SelectListBox(const std::string& name);
-    // Commits the step; does nothing while no class is chosen.
-    ContinueResult Continue();
+    // Commits the step: kStay (nothing done) while no class is chosen, kThiefClass when a
+    // thief-type class also places its thief points, else kContinue.
+    StepExit Continue();
 
     // What the window shows.
     std::array<std::string, kAbilities> ScoreTexts() const; // "score/percentile"

@@ -265,16 +265,16 @@ void SkillPurchaseStep::CashIn() {
     program_data.building_points = 0;
 }
 
-SkillPurchaseStep::Next SkillPurchaseStep::Continue() {
+StepExit SkillPurchaseStep::Continue() {
     SendOwnedToTree();
     if (editing_) {
-        return Next::kClosed;
+        return StepExit::kEdited;
     }
     CashIn();
     if (current_character.wisdom_base <= kLowestChoosingWisdom) {
         FinishCreation("Neutral");
-        return Next::kEquipment;
+        return StepExit::kLowWisdom;
     }
     program_data.creation_stage = kAlignmentStage;
-    return Next::kAlignment;
+    return StepExit::kContinue;
 }

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wizard/creation_flow.h"
+
 class CharacterSkill;
 class CharacterTalent;
 class CharacterProf;
@@ -33,12 +35,6 @@ int MasteryBase(const std::string& mastery_abilities);
 // The window drives this object; the tests drive it the same way.
 class SkillPurchaseStep {
 public:
-    enum class Next {
-        kAlignment, // the alignment step follows
-        kEquipment, // a character of Wisdom 5 or less: alignment, name done, the shop follows
-        kClosed,    // editing an existing character: nothing follows
-    };
-
     SkillPurchaseStep();
 
     // The column titles and the rows (one text per column, the name first) of an entry.
@@ -62,7 +58,9 @@ public:
     std::string ProficiencySlotsText() const;
 
     // Sends the lists to the tree, cashes the left-over BP in and says what follows.
-    Next Continue();
+    // kContinue: the alignment follows; kLowWisdom: Wisdom 5 or less, alignment and name done,
+    // the shop follows; kEdited: an existing character was edited and nothing follows.
+    StepExit Continue();
 
     bool Editing() const { return editing_; }
 

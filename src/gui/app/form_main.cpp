@@ -16,13 +16,12 @@
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
 #include "gui/wizard/frame_fighter_bg.h"
-#include "gui/wizard/frame_step3.h"
+#include "gui/wizard/step_windows.h"
 
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_OpenFile, FormMain::OnOpenFile)
@@ -92,9 +91,7 @@ void FormMain::OnNew(wxCommandEvent&) {
     RetireCharacterWindows(); // the shop or skills window of the last character, say
     Clear_All();
     program_data.creation_stage = 3;
-    OpenCreationWindow<FrameStep3>(kSlotStep3,
-                                   "Character Creation: Roll Ability Scores and choose race",
-                                   wxDefaultPosition, wxSize(500, 315));
+    OpenCreationStep(FirstCreationStep());
 }
 
 void FormMain::OnAbout(wxCommandEvent&) {

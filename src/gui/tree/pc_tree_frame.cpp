@@ -6,8 +6,7 @@
 #include "core/tree/tree_senders.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/equip_frame.h"
-#include "gui/wizard/skill_frame.h"
+#include "gui/wizard/step_windows.h"
 
 wxTreeCtrl* theTree = nullptr;
 bool PCTREarly_Close = true;
@@ -66,10 +65,10 @@ void PCTreeFrame::OnEdit(wxTreeEvent& event) {
         }
         break;
     case TreeEditor::Action::kOpenSkills:
-        OpenSkillStep();
+        RaiseOrOpenCreationStep(StepId::kSkills);
         break;
     case TreeEditor::Action::kOpenEquipment:
-        OpenEquipStep();
+        RaiseOrOpenCreationStep(StepId::kShop);
         break;
     case TreeEditor::Action::kNothing:
         break;

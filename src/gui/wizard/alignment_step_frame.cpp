@@ -7,9 +7,7 @@
 
 #include "core/wizard/alignment_step.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/equip_frame.h"
 
 wxBEGIN_EVENT_TABLE(AlignmentStep, CreationFrame)
     EVT_BUTTON(ID_AlignmentContinue, AlignmentStep::OnContinue)
@@ -38,12 +36,6 @@ void AlignmentStep::FillAlignmentBox() {
 
 void AlignmentStep::OnContinue(wxCommandEvent&) {
     const std::string alignment(alignment_box_->GetStringSelection().utf8_str());
-    CloseContinued();
-    AlignmentChoice::Continue(alignment);
-    OpenEquipStep();
-}
-
-void OpenAlignmentStep() {
-    RaiseOrOpenCreationWindow<AlignmentStep>(kSlotAlignment, "Character Creation: Alignment",
-                                             wxSize(300, 150));
+    // The window goes first; the name is asked over the main window.
+    GoOn(StepExit::kContinue, [&alignment] { AlignmentChoice::Continue(alignment); });
 }

@@ -19,6 +19,7 @@ public:
     // Refills the box with the class's alignments and selects the first.
     void FillAlignmentBox();
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kAlignment; }
 
     wxComboBox* AlignmentBox() const { return alignment_box_; }
 
@@ -26,6 +27,3 @@ private:
     wxComboBox* alignment_box_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };
-
-// Opens the alignment window ("Character Creation: Alignment", registry slot 11).
-void OpenAlignmentStep();

@@ -8,10 +8,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/frame_step7.h"
-#include "gui/wizard/frame_step8.h"
 
 wxBEGIN_EVENT_TABLE(CherryStep7, CreationFrame)
     EVT_BUTTON(ID_CherryMinorAdd, CherryStep7::OnMinorAdd)
@@ -115,14 +112,10 @@ void CherryStep7::OnRoll(wxCommandEvent&) {
     if (!step_.RollRandomly()) {
         return;
     }
-    CloseContinued();
-    OpenCreationWindow<FrameStep7>(kSlotStep7Again, "Character Creation: Quirks and Flaws",
-                                   wxDefaultPosition, wxSize(550, 550));
+    GoOn(StepExit::kRollRandomly);
 }
 
 void CherryStep7::OnContinue(wxCommandEvent&) {
     step_.Continue();
-    CloseContinued();
-    OpenCreationWindow<FrameStep8>(kSlotStep8, "Character Creation: Spend BP's to raise abilities",
-                                   wxDefaultPosition, wxSize(470, 280));
+    GoOn(StepExit::kContinue);
 }

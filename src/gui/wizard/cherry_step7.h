@@ -17,6 +17,7 @@ public:
     void OnRemove(wxCommandEvent& event);
     void OnRoll(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kCherryPicking; }
 
     // The controls, for the tests.
     wxListBox* HeldList() const { return held_list_; }

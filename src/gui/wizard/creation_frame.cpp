@@ -7,6 +7,7 @@
 #include "gui/app/app_icon.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/window_registry.h"
+#include "gui/wizard/step_windows.h"
 
 wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
     EVT_MENU(ID_Continue, CreationFrame::OnMenuContinue)
@@ -56,6 +57,20 @@ void CreationFrame::OnAbort(wxCommandEvent&) {
 wxButton* CreationFrame::MakeContinueButton(wxWindow* parent, const wxPoint& pos,
                                             const wxSize& size) {
     return new wxButton(parent, ID_Continue, "Continue", pos, size);
+}
+
+void CreationFrame::GoOn(StepExit exit, const std::function<void()>& once_closed) {
+    if (exit == StepExit::kStay) {
+        return;
+    }
+    const wxRect here = GetRect();
+    CloseContinued();
+    if (once_closed) {
+        once_closed();
+    }
+    if (const std::optional<StepId> step = FlowStep()) {
+        OpenCreationSteps(NextCreationSteps(*step, exit), here);
+    }
 }
 
 void CreationFrame::CloseContinued() {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include <wx/frame.h>
 
+#include "core/wizard/creation_flow.h"
 #include "gui/app/character_window.h"
 
 // A menu item a step puts in its "&Menu" before Continue and Abort.
@@ -29,9 +32,17 @@ public:
     virtual void OnAbort(wxCommandEvent& event);
     virtual void OnContinue(wxCommandEvent& event) = 0;
 
+    // Which window of the creation's order this is; none for a window outside it (the fighter
+    // background opened by itself).
+    virtual std::optional<StepId> FlowStep() const { return std::nullopt; }
+
     bool continued = false;
 
 protected:
+    // Leaves the step by `exit`: marks it continued, closes it, does `once_closed` (what the
+    // rules do between this window closing and the next opening) and opens what the creation's
+    // order puts next. Nothing happens for kStay.
+    void GoOn(StepExit exit, const std::function<void()>& once_closed = {});
     // Marks the step as continued, so closing it leaves the stage the next step owns.
     void CloseContinued();
     // A "Continue" button that gives the menu's Continue command, for the windows whose own

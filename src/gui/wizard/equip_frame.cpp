@@ -8,13 +8,11 @@
 #include <wx/textctrl.h>
 
 #include "core/wizard/equipment_shop.h"
-#include "gui/app/app_icon.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
 #include "gui/wizard/list_view_fill.h"
 
-wxBEGIN_EVENT_TABLE(EquipFrame, wxFrame)
+wxBEGIN_EVENT_TABLE(EquipFrame, CreationFrame)
     EVT_COMBOBOX(ID_EquipFilter, EquipFrame::OnFilterBox)
     EVT_LIST_ITEM_SELECTED(ID_EquipShopList, EquipFrame::OnShopSelected)
     EVT_BUTTON(ID_EquipAdd, EquipFrame::OnAdd)
@@ -36,8 +34,7 @@ constexpr int kInformationY = kButtonsY + 52;
 
 EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
-    SetIcon(SampleIcon());
+    : CreationFrame(parent, title, pos, size) {
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Equipment Filter", wxPoint(5, 9));
     wxArrayString categories;
@@ -66,12 +63,14 @@ EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& p
 }
 
 EquipFrame::~EquipFrame() {
-    if (VexlFrames[kSlotEquipment] == this) {
-        VexlFrames[kSlotEquipment] = nullptr;
-    }
     if (!Retired()) {
         EquipmentShop::Close();
     }
+}
+
+// The shop has nothing to go on to: its Continue closes it, as its close box does.
+void EquipFrame::OnContinue(wxCommandEvent&) {
+    GoOn(StepExit::kContinue);
 }
 
 void EquipFrame::OnFilterBox(wxCommandEvent&) {
@@ -116,8 +115,4 @@ void EquipFrame::OnRemove(wxCommandEvent&) {
     if (row < owned_list_->GetItemCount()) {
         owned_list_->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
-}
-
-void OpenEquipStep() {
-    RaiseOrOpenCreationWindow<EquipFrame>(kSlotEquipment, kEquipmentShopTitle, wxSize(731, 545));
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <wx/frame.h>
-
-#include "gui/app/character_window.h"
+#include "gui/wizard/creation_frame.h"
 
 class wxComboBox;
 class wxListCtrl;
@@ -21,10 +19,13 @@ enum : int {
 // The shop: the "Equipment Filter" box chooses a category, "Add Selection" buys the selected
 // item and "Remove Selection" sells one of the selected owned item back. There is nothing to
 // go on to; closing the window ends the creation and shows the equipment in the tree.
-class EquipFrame : public wxFrame, public CharacterWindow {
+class EquipFrame : public CreationFrame {
 public:
     EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
     ~EquipFrame() override;
+
+    void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kShop; }
 
     void OnFilterBox(wxCommandEvent& event);
     void OnSelectionStart(int category);
@@ -46,7 +47,3 @@ private:
     wxTextCtrl* information_box_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };
-
-// Opens the shop ("Character Creation: Purchase Equipment", 731 x 545, registry slot 18) on
-// the current character; a shop that is already open is brought to the front.
-void OpenEquipStep();

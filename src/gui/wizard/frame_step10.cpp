@@ -4,8 +4,6 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
-#include "gui/wizard/skill_frame.h"
-
 wxBEGIN_EVENT_TABLE(FrameStep10, CreationFrame)
     EVT_BUTTON(ID_Step10RollAge, FrameStep10::RollAge)
     EVT_BUTTON(ID_Step10RollMoney, FrameStep10::RollMoney)
@@ -72,7 +70,5 @@ void FrameStep10::OnContinue(wxCommandEvent&) {
         return; // refused silently until both rolls are made
     }
     // The window goes first; the honor is announced over the main window.
-    CloseContinued();
-    step_.Continue();
-    OpenSkillStep();
+    GoOn(StepExit::kContinue, [this] { step_.Continue(); });
 }

@@ -24,6 +24,7 @@ public:
     void RollAge(wxCommandEvent& event);
     void RollMoney(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kAgeAndMoney; }
 
     // The controls, for the tests; a label is null until its roll is made.
     wxButton* AgeButton() const { return age_button_; }

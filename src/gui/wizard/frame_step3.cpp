@@ -13,9 +13,7 @@
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/number_entry.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/frame_step6.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep3, CreationFrame)
     EVT_MENU(ID_Step3Roll, FrameStep3::OnRoll)
@@ -208,9 +206,7 @@ void FrameStep3::OnContinue(wxCommandEvent&) {
     if (!step_.Continue(std::string(language_box_->GetValue().utf8_str()))) {
         return;
     }
-    CloseContinued();
-    OpenCreationWindow<FrameStep6>(kSlotStep6, "Character Creation: Roll Priors and Particulars",
-                                   wxDefaultPosition, wxSize(500, 385));
+    GoOn(StepExit::kContinue);
 }
 
 void FrameStep3::OnAbort(wxCommandEvent& event) {

@@ -21,6 +21,7 @@ public:
     void AdjustAbility(wxCommandEvent& event);
     void BurnAbility(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kAbilitiesAndRace; }
     void OnAbort(wxCommandEvent& event) override;
     void OnListBox(wxCommandEvent& event);
     void OnRadioButton(wxCommandEvent& event);

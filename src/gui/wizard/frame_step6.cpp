@@ -6,10 +6,7 @@
 
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/cherry_step7.h"
-#include "gui/wizard/frame_step7.h"
 
 namespace {
 
@@ -29,9 +26,6 @@ constexpr int kButtonWidth = 220;
 constexpr int kButtonHeight = 26;
 constexpr int kContinueX = kValueX + kButtonWidth + 8;
 constexpr int kContinueWidth = kValueX + kValueWidth - kContinueX;
-
-// The next step's window is titled the same whichever it is.
-constexpr const char* kQuirksTitle = "Character Creation: Quirks and Flaws (Cherry Picking)";
 
 wxString Wx(const std::string& text) {
     return wxString::FromUTF8(text);
@@ -151,18 +145,7 @@ void FrameStep6::OnBirthOrderRoll(wxCommandEvent&) {
 }
 
 void FrameStep6::OnContinue(wxCommandEvent&) {
-    const PriorsNext next = step_.Continue();
-    if (next == PriorsNext::kStay) {
-        return;
-    }
-    CloseContinued();
-    if (next == PriorsNext::kQuirkRolling) {
-        OpenCreationWindow<FrameStep7>(kSlotStep7, kQuirksTitle, wxDefaultPosition,
-                                       wxSize(550, 550));
-    } else {
-        OpenCreationWindow<CherryStep7>(kSlotStep7, kQuirksTitle, wxDefaultPosition,
-                                        wxSize(550, 365));
-    }
+    GoOn(step_.Continue());
 }
 
 void FrameStep6::OnAbort(wxCommandEvent& event) {

@@ -33,6 +33,7 @@ public:
     void OnSiblingsRoll(wxCommandEvent& event);
     void OnBirthOrderRoll(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kPriors; }
     void OnAbort(wxCommandEvent& event) override;
 
     // For the tests: the button of the next roll (null once every roll is made), and the

@@ -9,10 +9,7 @@
 #include "core/model/program_state.h"
 #include "gui/app/command_ids.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/cherry_step7.h"
-#include "gui/wizard/frame_step8.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep7, CreationFrame)
     EVT_BUTTON(ID_Step7Roll, FrameStep7::OnRoll)
@@ -83,22 +80,5 @@ void FrameStep7::OnRoll(wxCommandEvent&) {
 }
 
 void FrameStep7::OnContinue(wxCommandEvent&) {
-    switch (step_.Continue()) {
-    case QuirkRollingStep::Next::kStay:
-        return;
-    case QuirkRollingStep::Next::kCherryPicking: {
-        CloseContinued();
-        OpenCreationWindow<CherryStep7>(kSlotStep3,
-                                        "Character Creation: Quirks and Flaws (Cherry Picking)",
-                                        wxDefaultPosition, wxSize(550, 365));
-        return;
-    }
-    case QuirkRollingStep::Next::kRaiseAbilities: {
-        CloseContinued();
-        OpenCreationWindow<FrameStep8>(kSlotStep8,
-                                       "Character Creation: Spend BP to raise abilities",
-                                       wxDefaultPosition, wxSize(470, 280));
-        return;
-    }
-    }
+    GoOn(step_.Continue());
 }

@@ -16,6 +16,11 @@ public:
 
     void OnRoll(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    // The rolls the background owes come before the picking, the rolls chosen instead of
+    // picks after it.
+    std::optional<StepId> FlowStep() const override {
+        return step_.FromPriors() ? StepId::kQuirkRolling : StepId::kQuirkRollingRandomly;
+    }
 
     // The controls, for the tests.
     wxComboBox* TableBox() const { return table_box_; }

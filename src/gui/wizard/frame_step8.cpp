@@ -10,11 +10,7 @@
 #include "core/wizard/ability_race_step.h"
 #include "gui/app/form_main.h"
 #include "gui/app/number_entry.h"
-#include "gui/app/window_opening.h"
-#include "gui/app/window_placement.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/frame_step10.h"
-#include "gui/wizard/thief_skills_frame.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep8, CreationFrame)
     EVT_BUTTON(ID_Step8Apply, FrameStep8::ApplyAbilities)
@@ -109,23 +105,8 @@ void FrameStep8::SelectListBox() {
     step_.SelectListBox(std::string(class_list_->GetString(selected).utf8_str()));
 }
 
+// The Age and Money window takes this window's place; the thief skills, open at the same time,
+// go beside it so that both can be seen.
 void FrameStep8::OnContinue(wxCommandEvent&) {
-    const RaiseClassStep::ContinueResult result = step_.Continue();
-    if (!result.continued) {
-        return;
-    }
-    // The Age and Money window takes this window's place; the thief skills, open at the same
-    // time, go beside it so that both can be seen.
-    const wxSize age_size(290, 155);
-    const wxPoint age_place = GetPosition();
-    if (result.thief_skills) {
-        const wxSize thief_size(300, 300);
-        auto* thief =
-            new ThiefSkills(MasterFrame, "Thief Skills",
-                            PlaceBeside(wxRect(age_place, age_size), thief_size), thief_size);
-        thief->Show(true);
-    }
-    CloseContinued();
-    OpenCreationWindow<FrameStep10>(kSlotStep10, "Character Creation: Age and Money", age_place,
-                                    age_size);
+    GoOn(step_.Continue());
 }

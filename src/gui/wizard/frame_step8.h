@@ -25,6 +25,7 @@ public:
     void ApplyAbilities(wxCommandEvent& event);
     void OnListBox(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kRaiseAbilities; }
 
     // The controls, for the tests.
     wxTextCtrl* ScoreBox(int ability) const { return score_boxes_[ability]; }

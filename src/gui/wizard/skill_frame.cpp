@@ -8,10 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "gui/app/form_main.h"
-#include "gui/app/window_opening.h"
 #include "gui/app/window_registry.h"
-#include "gui/wizard/alignment_step_frame.h"
-#include "gui/wizard/equip_frame.h"
 #include "gui/wizard/list_view_fill.h"
 
 wxBEGIN_EVENT_TABLE(SkillFrame, CreationFrame)
@@ -109,15 +106,5 @@ void SkillFrame::OnRemove(wxCommandEvent&) {
 }
 
 void SkillFrame::OnContinue(wxCommandEvent&) {
-    const SkillPurchaseStep::Next next = step_.Continue();
-    CloseContinued();
-    if (next == SkillPurchaseStep::Next::kAlignment) {
-        OpenAlignmentStep();
-    } else if (next == SkillPurchaseStep::Next::kEquipment) {
-        OpenEquipStep();
-    }
-}
-
-void OpenSkillStep() {
-    RaiseOrOpenCreationWindow<SkillFrame>(kSlotSkills, kSkillStepTitle, wxSize(731, 545));
+    GoOn(step_.Continue());
 }

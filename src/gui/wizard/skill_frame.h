@@ -30,6 +30,7 @@ public:
     void OnAdd(wxCommandEvent& event);
     void OnRemove(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kSkills; }
 
     // The controls, for the tests.
     wxComboBox* FilterBox() const { return filter_box_; }
@@ -51,8 +52,3 @@ private:
     wxTextCtrl* slots_box_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };
-
-// Opens the skills, talents and proficiencies window ("Character Creation: Skills Talents &
-// Proficiencies", 731 x 545, registry slot 10) on the current character; a window that is
-// already open is brought to the front.
-void OpenSkillStep();

@@ -7,14 +7,12 @@
 
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "gui/app/app_icon.h"
 #include "gui/app/number_entry.h"
 
-wxBEGIN_EVENT_TABLE(ThiefSkills, wxFrame)
+wxBEGIN_EVENT_TABLE(ThiefSkills, CreationFrame)
     EVT_BUTTON(ID_ThiefApply, ThiefSkills::OnAdjust)
     EVT_BUTTON(ID_ThiefContinue, ThiefSkills::OnContinue)
     EVT_BUTTON(ID_ThiefAbort, ThiefSkills::OnAbort)
-    EVT_CLOSE(ThiefSkills::OnCloseWindow)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -28,8 +26,7 @@ constexpr int kEntryX = 190;
 
 ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
                          const wxSize& size)
-    : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
-    SetIcon(SampleIcon());
+    : CreationFrame(parent, title, pos, size) {
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Base", wxPoint(kBaseX + 12, 3));
     points_label_ = new wxStaticText(panel, wxID_ANY, wxString::FromUTF8(step_.PointsText()),
@@ -51,12 +48,6 @@ ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint&
     new wxButton(panel, ID_ThiefContinue, "Continue", wxPoint(99, buttons_y), wxSize(88, 26));
     new wxButton(panel, ID_ThiefAbort, "Abort", wxPoint(193, buttons_y), wxSize(88, 26));
     ShowBases();
-}
-
-ThiefSkills::~ThiefSkills() {
-    if (!step_.continued && !Retired()) {
-        program_data.creation_stage = 0;
-    }
 }
 
 std::array<std::string, kThiefSkillCount> ThiefSkills::Entries() const {
@@ -86,16 +77,6 @@ void ThiefSkills::OnAdjust(wxCommandEvent&) {
 void ThiefSkills::OnContinue(wxCommandEvent&) {
     if (step_.Continue(Entries())) {
         ShowBases();
-        Close(true);
+        GoOn(StepExit::kContinue);
     }
-}
-
-void ThiefSkills::OnCloseWindow(wxCloseEvent& event) {
-    if (MayCloseCreationWindow(event, *this)) {
-        Destroy();
-    }
-}
-
-void ThiefSkills::OnAbort(wxCommandEvent&) {
-    Close(true);
 }

@@ -2,11 +2,8 @@
 
 #include <array>
 
-#include <wx/frame.h>
-
-#include "gui/app/character_window.h"
-
 #include "core/wizard/thief_skills_step.h"
+#include "gui/wizard/creation_frame.h"
 
 class wxStaticText;
 class wxTextCtrl;
@@ -21,23 +18,20 @@ enum : int {
 // Places the chosen class's discretionary thief-skill points: one row per skill the class may
 // use with its base and an entry box. Closing it any way but Continue ends the creation (its
 // close box asks first).
-class ThiefSkills : public wxFrame, public CharacterWindow {
+class ThiefSkills : public CreationFrame {
 public:
     ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
-    ~ThiefSkills() override;
 
     void OnAdjust(wxCommandEvent& event);
-    void OnContinue(wxCommandEvent& event);
-    void OnAbort(wxCommandEvent& event);
+    void OnContinue(wxCommandEvent& event) override;
+    std::optional<StepId> FlowStep() const override { return StepId::kThiefSkills; }
 
     // The controls, for the tests; null for a skill the class may not use.
     wxTextCtrl* BaseBox(int skill) const { return base_boxes_[skill]; }
     wxTextCtrl* EntryBox(int skill) const { return entry_boxes_[skill]; }
     wxStaticText* PointsLabel() const { return points_label_; }
-    bool continued() const { return step_.continued; }
 
 private:
-    void OnCloseWindow(wxCloseEvent& event);
     std::array<std::string, kThiefSkillCount> Entries() const;
     void ShowBases();
 

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <vector>
+
+// The order of a creation, as one table: which window a step's way out opens next, under what
+// title, in which registry slot and where. The windows and the automatic player both walk it,
+// so they cannot disagree about the order, and a new step is one row (plus its window and its
+// step object).
+
+// Every window of a creation. The quirk-rolling window appears twice: once for the free rolls
+// the background owes (before the picking), once for the rolls on 6A the player chose instead
+// of picking (after it); each has its own title, slot and way on.
+enum class StepId {
+    kAbilitiesAndRace,
+    kPriors,
+    kQuirkRolling,
+    kCherryPicking,
+    kQuirkRollingRandomly,
+    kRaiseAbilities,
+    kThiefSkills,
+    kAgeAndMoney,
+    kSkills,
+    kAlignment,
+    kShop,
+};
+
+// How a step is left.
+enum class StepExit {
+    kStay,         // the step refused to go on (a roll still owed, nothing chosen): it stays
+    kContinue,     // its own way on
+    kQuirksOwed,   // priors: the background owes free quirk rolls, made before the picking
+    kRollRandomly, // cherry picking: rolls on 6A instead of picks
+    kThiefClass,   // raising abilities: a thief-type class also places its thief points
+    kLowWisdom,    // skills: Wisdom 5 or less has no alignment to choose and goes to the shop
+    kEdited,       // the skills window opened from the tree: nothing follows
+};
+
+// Where a window opens.
+enum class Placement {
+    kDefault,           // where the desktop puts a new window
+    kInPlaceOfOpener,   // where the window it follows stood
+    kBesideAgeAndMoney, // beside the age and money window opened with it, so both can be seen
+};
+
+constexpr int kNoRegistrySlot = -1;
+
+struct StepOpening {
+    StepId step;
+    const char* title;
+    int slot; // the window registry's slot while it is open, or kNoRegistrySlot
+    Placement placement;
+};
+
+struct FlowExit {
+    StepId from;
+    StepExit exit;
+    std::vector<StepOpening> opens; // in the order they open; empty: the creation ends there
+};
+
+// Every way out of every step.
+const std::vector<FlowExit>& CreationFlowTable();
+
+// The window New Character opens.
+const StepOpening& FirstCreationStep();
+
+// How `step` opens when the flow opens it (the first row that leads to it); the tree opens the
+// skills and shop windows this way too.
+const StepOpening& OpeningOf(StepId step);
+
+// What leaving `from` by `exit` opens; nothing for kStay, kEdited and a way out the table does
+// not hold.
+std::vector<StepOpening> NextCreationSteps(StepId from, StepExit exit);

@@ -1,0 +1,95 @@
+#include "gui/wizard/step_windows.h"
+
+#include <wx/frame.h>
+
+#include "gui/app/form_main.h"
+#include "gui/app/window_placement.h"
+#include "gui/app/window_registry.h"
+#include "gui/wizard/alignment_step_frame.h"
+#include "gui/wizard/cherry_step7.h"
+#include "gui/wizard/equip_frame.h"
+#include "gui/wizard/frame_step10.h"
+#include "gui/wizard/frame_step3.h"
+#include "gui/wizard/frame_step6.h"
+#include "gui/wizard/frame_step7.h"
+#include "gui/wizard/frame_step8.h"
+#include "gui/wizard/skill_frame.h"
+#include "gui/wizard/thief_skills_frame.h"
+
+namespace {
+
+using Factory = CreationFrame* (*)(const wxString& title, const wxPoint& pos, const wxSize& size);
+
+template <typename Frame>
+CreationFrame* Make(const wxString& title, const wxPoint& pos, const wxSize& size) {
+    return new Frame(MasterFrame, title, pos, size);
+}
+
+struct StepWindow {
+    StepId step;
+    Factory make;
+    wxSize size;
+};
+
+const StepWindow kStepWindows[] = {
+    {StepId::kAbilitiesAndRace, Make<FrameStep3>, {500, 315}},
+    {StepId::kPriors, Make<FrameStep6>, {500, 385}},
+    {StepId::kQuirkRolling, Make<FrameStep7>, {550, 550}},
+    {StepId::kCherryPicking, Make<CherryStep7>, {550, 365}},
+    {StepId::kQuirkRollingRandomly, Make<FrameStep7>, {550, 550}},
+    {StepId::kRaiseAbilities, Make<FrameStep8>, {470, 280}},
+    {StepId::kThiefSkills, Make<ThiefSkills>, {300, 300}},
+    {StepId::kAgeAndMoney, Make<FrameStep10>, {290, 155}},
+    {StepId::kSkills, Make<SkillFrame>, {731, 545}},
+    {StepId::kAlignment, Make<AlignmentStep>, {300, 150}},
+    {StepId::kShop, Make<EquipFrame>, {731, 545}},
+};
+
+const StepWindow& WindowOf(StepId step) {
+    for (const StepWindow& window : kStepWindows) {
+        if (window.step == step) {
+            return window;
+        }
+    }
+    return kStepWindows[0]; // every step has a row; the flow test and the gui walks see to it
+}
+
+wxPoint PlaceOf(const StepOpening& opening, const wxRect& opener, const wxSize& size) {
+    switch (opening.placement) {
+    case Placement::kInPlaceOfOpener:
+        return opener.GetPosition();
+    case Placement::kBesideAgeAndMoney:
+        return PlaceBeside(wxRect(opener.GetPosition(), WindowOf(StepId::kAgeAndMoney).size), size);
+    case Placement::kDefault:
+        break;
+    }
+    return wxDefaultPosition;
+}
+
+} // namespace
+
+CreationFrame* OpenCreationStep(const StepOpening& opening, const wxRect& opener) {
+    const StepWindow& window = WindowOf(opening.step);
+    CreationFrame* frame = window.make(wxString::FromUTF8(opening.title),
+                                       PlaceOf(opening, opener, window.size), window.size);
+    if (opening.slot != kNoRegistrySlot) {
+        VexlFrames[opening.slot] = frame;
+    }
+    frame->Show(true);
+    return frame;
+}
+
+void OpenCreationSteps(const std::vector<StepOpening>& openings, const wxRect& opener) {
+    for (const StepOpening& opening : openings) {
+        OpenCreationStep(opening, opener);
+    }
+}
+
+void RaiseOrOpenCreationStep(StepId step) {
+    const StepOpening& opening = OpeningOf(step);
+    if (opening.slot != kNoRegistrySlot && VexlFrames[opening.slot]) {
+        VexlFrames[opening.slot]->Raise();
+        return;
+    }
+    OpenCreationStep(opening);
+}
