@@ -6,6 +6,7 @@
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/wizard/ability_race_step.h"
+#include "core/wizard/creation_flow.h"
 #include "step_fixture.h"
 #include "support/race_fixtures.h"
 
@@ -21,12 +22,11 @@ protected:
 };
 
 TEST_F(AbilityRaceStepTest, OpensWithZerosAndNoRaceContinueWaitsAbortEnds) {
+    BeginCreation();
     AbilityRaceStep step;
-    EXPECT_EQ(program_data.creation_stage, 3);
     EXPECT_EQ(step.ScoreTexts()[6], "0");
     EXPECT_TRUE(step.RaceEntries().empty());
     EXPECT_FALSE(step.Continue("Common"));
-    EXPECT_EQ(program_data.creation_stage, 3);
     EXPECT_EQ(SkillDataItem::pHead, nullptr);
     // Abort ends the creation and keeps the record.
     current_character.strength_base = 14;
@@ -148,7 +148,6 @@ TEST_F(AbilityRaceStepTest, ContinueAppliesTheRaceAndAddsTheLanguage) {
     EXPECT_FALSE(step.Continue(std::string(1010, 'e')));
     EXPECT_EQ(SkillDataItem::pHead, nullptr);
     ASSERT_TRUE(step.Continue("Elven"));
-    EXPECT_EQ(program_data.creation_stage, 5);
     EXPECT_EQ(Listed(SkillDataItem::pHead.get()),
               std::vector<std::string>{"Language, Modern: Elven=100"});
     ExpectTranscriptMatchesGolden();

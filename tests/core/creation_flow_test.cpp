@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/program_state.h"
 #include "core/wizard/creation_flow.h"
 
 namespace {
@@ -88,6 +89,29 @@ TEST(CreationFlowTest, TheRulesOddCasesAreKept) {
     EXPECT_EQ(thief[0].slot, kNoRegistrySlot);
     EXPECT_EQ(thief[1].step, StepId::kAgeAndMoney);
     EXPECT_EQ(thief[1].placement, Placement::kInPlaceOfOpener);
+}
+
+// The stages the rules name move with the table: 3 at the start, 7 for the rolls chosen
+// instead of picks, 12 once the honor is generated (the thief skills beside leave it alone),
+// 0 from the alignment on; staying and editing move nothing.
+TEST(CreationFlowTest, TheStageMovesOnlyWithTheWaysOut) {
+    const auto stage_after = [](StepId from, StepExit exit) {
+        Advance(from, exit);
+        return program_data.creation_stage;
+    };
+    EXPECT_EQ(BeginCreation().step, StepId::kAbilitiesAndRace);
+    EXPECT_EQ(program_data.creation_stage, 3);
+    EXPECT_TRUE(CreationInProgress());
+    EXPECT_EQ(stage_after(StepId::kCherryPicking, StepExit::kRollRandomly), 7);
+    EXPECT_EQ(stage_after(StepId::kPriors, StepExit::kStay), 7);
+    EXPECT_EQ(stage_after(StepId::kAgeAndMoney, StepExit::kContinue), 12);
+    EXPECT_EQ(stage_after(StepId::kThiefSkills, StepExit::kContinue), 12);
+    EXPECT_EQ(stage_after(StepId::kSkills, StepExit::kEdited), 12);
+    EXPECT_EQ(stage_after(StepId::kAlignment, StepExit::kContinue), 0);
+    EXPECT_FALSE(CreationInProgress());
+    BeginCreation();
+    AbortCreation();
+    EXPECT_EQ(program_data.creation_stage, 0);
 }
 
 } // namespace

@@ -69,11 +69,10 @@ protected:
     }
 };
 
-TEST_F(GenerateHonorTest, EveryStepLoggedThenStandingAndStage) {
+TEST_F(GenerateHonorTest, EveryStepLoggedThenStanding) {
     EXPECT_EQ(GenerateHonor(), 27);
     ExpectTranscriptMatchesGolden();
     EXPECT_EQ(current_character.honor_die_sides, 3);
-    EXPECT_EQ(program_data.creation_stage, 12);
 }
 
 TEST_F(GenerateHonorTest, AdjustmentsFloorAndBattleMage) {

@@ -62,11 +62,11 @@ TEST_F(PriorsStepTest, AFullPassRollsEveryTableAndContinueOwesTheFreeQuirks) {
     program_data.quirk_bp[800] = 9;
     EXPECT_EQ(step.Continue(), StepExit::kQuirksOwed);
     // Only the table's 800 entries are cleared.
-    out << "continue: stage " << program_data.creation_stage << ", free minor "
-        << program_data.pending_minor_quirks << " major " << program_data.pending_major_quirks
-        << " personality " << program_data.pending_personality_quirks << ", rolls "
-        << program_data.quirk_rolls_pending << ", quirk bp " << program_data.quirk_bp[10] << ' '
-        << program_data.quirk_bp[800] << ", tree " << port.branches_updated.back() << '\n';
+    out << "continue: free minor " << program_data.pending_minor_quirks << " major "
+        << program_data.pending_major_quirks << " personality "
+        << program_data.pending_personality_quirks << ", rolls " << program_data.quirk_rolls_pending
+        << ", quirk bp " << program_data.quirk_bp[10] << ' ' << program_data.quirk_bp[800]
+        << ", tree " << port.branches_updated.back() << '\n';
     for (const std::string& table : program_data.pending_quirk_tables) {
         out << "owed " << table << '\n';
     }

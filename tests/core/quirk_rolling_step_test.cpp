@@ -247,11 +247,10 @@ TEST_F(QuirkRollingTest, RollsMatchTheReviewedTranscripts) {
         }
         out << (closed.empty() ? "" : "closed" + closed + '\n');
         const bool stays = step->Continue() == StepExit::kStay;
-        out << "continue " << (stays ? "stays" : "goes on") << ", stage "
-            << program_data.creation_stage << ", " << step->BalanceText() << ", class ties "
-            << current_character.requires_hwg_class << current_character.requires_wg_class
-            << current_character.requires_vg_class << current_character.requires_lg_class
-            << ", listed";
+        out << "continue " << (stays ? "stays" : "goes on") << ", " << step->BalanceText()
+            << ", class ties " << current_character.requires_hwg_class
+            << current_character.requires_wg_class << current_character.requires_vg_class
+            << current_character.requires_lg_class << ", listed";
         for (auto* q = current_character.quirks.pHead.get(); q; q = q->next.get()) {
             out << " [" << q->name << " x" << q->value << ']';
         }

@@ -126,7 +126,7 @@ bool AutoPlayer::Play(const CharacterWish& wish) {
             return true;
         }
     }
-    program_data.creation_stage = 0;
+    AbortCreation();
     return false;
 }
 
@@ -142,7 +142,7 @@ bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
         ClearCharacterField(field);
     }
     Clear_All();
-    std::deque<StepOpening> open = {FirstCreationStep()};
+    std::deque<StepOpening> open = {BeginCreation()};
     while (!open.empty()) {
         const StepOpening step = open.front();
         open.pop_front();
@@ -152,7 +152,7 @@ bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
         if (!exit) {
             return false;
         }
-        for (const StepOpening& next : NextCreationSteps(step.step, *exit)) {
+        for (const StepOpening& next : Advance(step.step, *exit)) {
             open.push_back(next);
         }
     }
@@ -305,7 +305,7 @@ std::optional<StepExit> AutoPlayer::ChooseClass(const CharacterWish& wish) {
         }
     }
     if (classes.empty()) {
-        program_data.creation_stage = 0;
+        AbortCreation();
         return std::nullopt;
     }
     const std::string& picked = classes[Pick(static_cast<int>(classes.size()))];

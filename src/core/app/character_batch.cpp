@@ -1,4 +1,5 @@
 #include "core/app/character_batch.h"
+#include "core/wizard/creation_flow.h"
 
 #include <system_error>
 
@@ -37,7 +38,7 @@ CharacterBatch::CharacterBatch(std::filesystem::path workspace, std::filesystem:
 
 bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     SetWorkspaceRoot(workspace_);
-    program_data.creation_stage = 0;
+    AbortCreation();
     LoadAllRulesLists();
     if (!CharacterRace::pHead || !CharacterClass::pHead) {
         error = "the workspace " + workspace_.string() + " holds no races or no classes";

@@ -1,4 +1,5 @@
 #include "core/app/clear_all.h"
+#include "core/wizard/creation_flow.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -31,7 +32,7 @@ void ClearRecord(bool everything) {
 
 void Clear_All() {
     SetQuirkFlawStructure(quirkflaw);
-    program_data.creation_stage = 0;
+    AbortCreation();
     program_data.building_points = 0.0f;
     program_data.money_roll_modifier = 0;
     RememberSavedFile(""); // a new character has no file of its own yet

@@ -8,13 +8,14 @@
 #include "core/data/race_data.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
+#include "core/files/character_file_reader.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
 #include "core/model/text.h"
 #include "core/model/user_port.h"
-#include "core/files/character_file_reader.h"
 #include "core/tree/tree_senders.h"
+#include "core/wizard/creation_flow.h"
 
 namespace {
 
@@ -46,9 +47,7 @@ bool ScoresFitRace(const CharacterRace& race) {
     return true;
 }
 
-AbilityRaceStep::AbilityRaceStep() {
-    program_data.creation_stage = 3;
-}
+AbilityRaceStep::AbilityRaceStep() = default;
 
 void AbilityRaceStep::Fill_Race_Box() {
     race_entries_.clear();
@@ -200,7 +199,6 @@ bool AbilityRaceStep::Continue(const std::string& language) {
         return false;
     }
     c.skills.AddTail(MakeItem<SkillDataItem>(skill, 100));
-    program_data.creation_stage = 5;
     // The adjustments are read back from what the race labels show.
     auto scores = c.Scores();
     for (int i = 0; i < kAbilities; ++i) {
@@ -213,7 +211,7 @@ bool AbilityRaceStep::Continue(const std::string& language) {
 }
 
 void AbilityRaceStep::Abort() {
-    program_data.creation_stage = 0;
+    AbortCreation();
 }
 
 std::array<std::string, AbilityRaceStep::kAbilities> AbilityRaceStep::ScoreTexts() const {

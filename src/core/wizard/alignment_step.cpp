@@ -38,7 +38,6 @@ void RollFirstLevelHitPoints() {
 void FinishCreation(const std::string& alignment) {
     Character_Class& c = current_character;
     c.alignment = alignment;
-    program_data.creation_stage = 0;
     std::string line = "Alignment = " + alignment;
     Format_Entry(program_data.building_points, line, program_data.log_file_name);
     RollFirstLevelHitPoints();

@@ -170,7 +170,6 @@ bool CherryPickStep::RollRandomly() {
         times = Port().AskNumber("Enter how many times you wish to roll on Table 6A", "1 - 9",
                                  kCaption, 1, 1, 9);
     }
-    program_data.creation_stage = 7;
     program_data.quirk_rolls_pending = static_cast<int32_t>(times);
     LogCreationLine(Printf("Preparing to roll %li times for Quirks and Flaws", times));
     picks_.fill(0);
@@ -179,7 +178,6 @@ bool CherryPickStep::RollRandomly() {
 }
 
 void CherryPickStep::Continue() {
-    program_data.creation_stage = 8;
     for (int entry = 0; entry < kQuirkFlawSlots; ++entry) {
         int& held = current_character.quirk_count[entry];
         held += picks_[entry];

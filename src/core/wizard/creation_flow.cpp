@@ -1,5 +1,6 @@
 #include "core/wizard/creation_flow.h"
 
+#include "core/model/program_state.h"
 #include "core/wizard/equipment_shop.h"
 #include "core/wizard/skill_purchase_step.h"
 
@@ -21,34 +22,56 @@ const StepOpening kShopOpening{kShop, kEquipmentShopTitle, 18, kDefault};
 // from the background; the raising window's title reads "BP's" after the picking and "BP"
 // after the random rolls; the thief skills open beside age and money, which takes the raising
 // window's place; Wisdom 5 or less goes from the skills straight to the shop.
+//
+// The stages are the rules' own: 5 once the scores and race are taken, 6 for the quirks after
+// the background, 7 for the rolls chosen instead of picks, 8 raising abilities, 9 age and
+// money, 12 once the starting honor is generated, 13 the alignment, and 0 from the alignment
+// (or the Wisdom-5 road) on: the shop opens with no creation in progress. The thief skills
+// leave the stage to the age and money window open beside them.
 const std::vector<FlowExit> kFlow = {
     {kAbilitiesAndRace,
      kContinue,
+     5,
      {{kPriors, "Character Creation: Roll Priors and Particulars", 4, kDefault}}},
-    {kPriors, kQuirksOwed, {{kQuirkRolling, kPicking, 5, kDefault}}},
-    {kPriors, kContinue, {{kCherryPicking, kPicking, 5, kDefault}}},
-    {kQuirkRolling, kContinue, {{kCherryPicking, kPicking, 3, kDefault}}},
+    {kPriors, kQuirksOwed, 6, {{kQuirkRolling, kPicking, 5, kDefault}}},
+    {kPriors, kContinue, 6, {{kCherryPicking, kPicking, 5, kDefault}}},
+    {kQuirkRolling, kContinue, 6, {{kCherryPicking, kPicking, 3, kDefault}}},
     {kCherryPicking,
      kRollRandomly,
+     7,
      {{kQuirkRollingRandomly, "Character Creation: Quirks and Flaws", 6, kDefault}}},
     {kCherryPicking,
      kContinue,
+     8,
      {{kRaiseAbilities, "Character Creation: Spend BP's to raise abilities", 8, kDefault}}},
     {kQuirkRollingRandomly,
      kContinue,
+     8,
      {{kRaiseAbilities, "Character Creation: Spend BP to raise abilities", 8, kDefault}}},
-    {kRaiseAbilities, kContinue, {{kAgeAndMoney, kAgeAndMoneyTitle, 9, kInPlaceOfOpener}}},
+    {kRaiseAbilities, kContinue, 9, {{kAgeAndMoney, kAgeAndMoneyTitle, 9, kInPlaceOfOpener}}},
     {kRaiseAbilities,
      kThiefClass,
+     9,
      {{kThiefSkills, "Thief Skills", kNoRegistrySlot, kBesideAgeAndMoney},
       {kAgeAndMoney, kAgeAndMoneyTitle, 9, kInPlaceOfOpener}}},
-    {kThiefSkills, kContinue, {}},
-    {kAgeAndMoney, kContinue, {{kSkills, kSkillStepTitle, 10, kDefault}}},
-    {kSkills, kContinue, {{kAlignment, "Character Creation: Alignment", 11, kDefault}}},
-    {kSkills, kLowWisdom, {kShopOpening}},
-    {kAlignment, kContinue, {kShopOpening}},
-    {kShop, kContinue, {}},
+    {kThiefSkills, kContinue, std::nullopt, {}},
+    {kAgeAndMoney, kContinue, 12, {{kSkills, kSkillStepTitle, 10, kDefault}}},
+    {kSkills, kContinue, 13, {{kAlignment, "Character Creation: Alignment", 11, kDefault}}},
+    {kSkills, kLowWisdom, 0, {kShopOpening}},
+    {kAlignment, kContinue, 0, {kShopOpening}},
+    {kShop, kContinue, 0, {}},
 };
+
+constexpr int32_t kFirstStage = 3;
+
+const FlowExit* RowOf(StepId from, StepExit exit) {
+    for (const FlowExit& row : kFlow) {
+        if (row.from == from && row.exit == exit) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -72,10 +95,30 @@ const StepOpening& OpeningOf(StepId step) {
 }
 
 std::vector<StepOpening> NextCreationSteps(StepId from, StepExit exit) {
-    for (const FlowExit& row : kFlow) {
-        if (row.from == from && row.exit == exit) {
-            return row.opens;
-        }
+    const FlowExit* row = RowOf(from, exit);
+    return row ? row->opens : std::vector<StepOpening>{};
+}
+
+bool CreationInProgress() {
+    return program_data.creation_stage != 0;
+}
+
+const StepOpening& BeginCreation() {
+    program_data.creation_stage = kFirstStage;
+    return kFirst;
+}
+
+std::vector<StepOpening> Advance(StepId from, StepExit exit) {
+    const FlowExit* row = RowOf(from, exit);
+    if (!row) {
+        return {};
     }
-    return {};
+    if (row->stage) {
+        program_data.creation_stage = *row->stage;
+    }
+    return row->opens;
+}
+
+void AbortCreation() {
+    program_data.creation_stage = 0;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // The order of a creation, as one table: which window a step's way out opens next, under what
@@ -54,6 +56,7 @@ struct StepOpening {
 struct FlowExit {
     StepId from;
     StepExit exit;
+    std::optional<int32_t> stage;   // the creation stage once left; none: it stays as it is
     std::vector<StepOpening> opens; // in the order they open; empty: the creation ends there
 };
 
@@ -70,3 +73,16 @@ const StepOpening& OpeningOf(StepId step);
 // What leaving `from` by `exit` opens; nothing for kStay, kEdited and a way out the table does
 // not hold.
 std::vector<StepOpening> NextCreationSteps(StepId from, StepExit exit);
+
+// The creation stage moves here and nowhere else (but for the priors step's own -1 while it
+// rolls): 0 while no creation is in progress, else the stage of the step now open.
+
+// Whether a creation is in progress; New Character is refused while one is (one at a time).
+bool CreationInProgress();
+// Starts a creation on a record already cleared: stage 3, and the first window to open.
+const StepOpening& BeginCreation();
+// Leaves `from` by `exit`: the creation moves to the way out's stage and the windows it opens
+// are returned, to be opened in order. kStay, kEdited and unknown ways out change nothing.
+std::vector<StepOpening> Advance(StepId from, StepExit exit);
+// Ends the creation (stage 0); the record keeps what was entered.
+void AbortCreation();

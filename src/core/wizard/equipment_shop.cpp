@@ -159,6 +159,5 @@ bool EquipmentShop::Sell(int row) {
 }
 
 void EquipmentShop::Close() {
-    program_data.creation_stage = 0;
     sendequiptotree();
 }

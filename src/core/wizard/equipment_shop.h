@@ -50,6 +50,6 @@ public:
     // Puts `copper` into the purse in the fewest coins.
     static void NormalisePurse(int64_t copper);
 
-    // The window closed: the creation is over and the tree shows the equipment.
+    // The window closed: the tree shows the equipment.
     static void Close();
 };

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/model/character.h"
-#include "core/model/program_state.h"
 #include "core/data/ability_scores.h"
 #include "core/data/honor_die_table.h"
 #include "core/dice/dice_log.h"
+#include "core/model/character.h"
+#include "core/model/program_state.h"
 #include "core/model/text.h"
 
 namespace {
@@ -46,7 +46,8 @@ int HeritageHonor(const std::string& heritage) {
     } else if (Contains(heritage, "Great Honor")) {
         honor = 5;
     }
-    LogCreationLine(Printf("Modifier for %s Family Heritage to Honor: %+i", heritage.c_str(), honor));
+    LogCreationLine(
+        Printf("Modifier for %s Family Heritage to Honor: %+i", heritage.c_str(), honor));
     return honor;
 }
 
@@ -71,7 +72,8 @@ int GenerateHonor() {
 
     const int social = SocialClassHonor(c.social_id);
     honor += social;
-    LogCreationLine(Printf("Acquiring Honor adjustment from Social Class: %s %+i", c.social_class.c_str(), social));
+    LogCreationLine(Printf("Acquiring Honor adjustment from Social Class: %s %+i",
+                           c.social_class.c_str(), social));
 
     honor += HeritageHonor(c.family_heritage);
 
@@ -99,6 +101,5 @@ int GenerateHonor() {
 
     SetHonorDice(1, honor, c.honor_standing);
     LogCreationLine(c.honor_standing);
-    program_data.creation_stage = 12;
     return honor;
 }

@@ -21,4 +21,3 @@ int SocialClassHonor(int rank);
 
 // The Building Points a starting honor brings or costs.
 int HonorBpAdjustment(int honor);
-

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kCreationRolling = -1; // some roll of this step has been made
-constexpr int kStageQuirks = 6;
 
 // clang-format off
 const char* const kButtonLabels[] = {
@@ -274,7 +273,6 @@ StepExit PriorsStep::Continue() {
         program_data.quirk_bp[i] = 0;
     }
     messagePPtotree();
-    program_data.creation_stage = kStageQuirks;
     return program_data.quirk_rolls_pending > 0 ? StepExit::kQuirksOwed : StepExit::kContinue;
 }
 
@@ -299,7 +297,7 @@ void PriorsStep::AwardFreeQuirks() {
 }
 
 void PriorsStep::Abort() {
-    program_data.creation_stage = 0;
+    AbortCreation();
 }
 
 void EffofBirth() {

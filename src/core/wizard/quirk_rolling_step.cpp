@@ -342,11 +342,9 @@ StepExit QuirkRollingStep::Continue() {
     }
     if (from_priors_) {
         // The free quirks of the background earn no BP.
-        program_data.creation_stage = 6;
         std::fill_n(program_data.quirk_bp.begin(), kQuirkFlawSlots, 0);
         return StepExit::kContinue;
     }
-    program_data.creation_stage = 8;
     for (int entry = 0; entry < kQuirkFlawSlots; ++entry) {
         program_data.building_points += static_cast<float>(program_data.quirk_bp[entry]);
     }

@@ -19,7 +19,6 @@ namespace {
 
 // One Building Point buys this many percentile points.
 constexpr int kPercentilePerBp = 25;
-constexpr int kChosenClassStage = 9;
 
 } // namespace
 
@@ -149,7 +148,6 @@ StepExit RaiseClassStep::Continue() {
         return StepExit::kStay;
     }
     const CharacterClass& chosen = *c.class_item;
-    program_data.creation_stage = kChosenClassStage;
 
     const auto scores = c.Scores();
     const auto percentiles = c.Percentiles();

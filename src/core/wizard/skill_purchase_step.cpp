@@ -32,8 +32,6 @@ namespace {
 constexpr int kGoldPerBp = 25;
 // A character of this Wisdom or less has no say in the alignment: "Neutral".
 constexpr int kLowestChoosingWisdom = 5;
-// The stage while the alignment step is open.
-constexpr int kAlignmentStage = 11;
 
 bool IsSkillFilter(int filter) {
     return filter >= kAllSkillsFilter && filter < kTalentFilter;
@@ -275,6 +273,5 @@ StepExit SkillPurchaseStep::Continue() {
         FinishCreation("Neutral");
         return StepExit::kLowWisdom;
     }
-    program_data.creation_stage = kAlignmentStage;
     return StepExit::kContinue;
 }

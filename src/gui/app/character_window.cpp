@@ -8,6 +8,7 @@
 
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
+#include "core/wizard/creation_flow.h"
 #include "gui/app/window_registry.h"
 
 namespace {
@@ -37,7 +38,7 @@ void RetireCharacterWindows() {
 }
 
 bool MayCloseCreationWindow(wxCloseEvent& event, const wxFrame& window) {
-    if (!event.CanVeto() || program_data.creation_stage == 0) {
+    if (!event.CanVeto() || !CreationInProgress()) {
         return true;
     }
     if (Port().AskYesNo(kEndCreationQuestion, std::string(window.GetTitle().utf8_str()))) {

@@ -85,13 +85,12 @@ void FormMain::OnSaveFile(wxCommandEvent&) {
 
 void FormMain::OnNew(wxCommandEvent&) {
     // One character is created at a time.
-    if (program_data.creation_stage != 0) {
+    if (CreationInProgress()) {
         return;
     }
     RetireCharacterWindows(); // the shop or skills window of the last character, say
     Clear_All();
-    program_data.creation_stage = 3;
-    OpenCreationStep(FirstCreationStep());
+    OpenCreationStep(BeginCreation());
 }
 
 void FormMain::OnAbout(wxCommandEvent&) {

@@ -4,11 +4,12 @@
 
 #include "core/data/rules_lists.h"
 #include "core/model/program_state.h"
+#include "core/wizard/creation_flow.h"
 #include "gui/app/form_main.h"
 #include "gui/app/window_registry.h"
 
 FormMain* StartToolkit() {
-    program_data.creation_stage = 0;
+    AbortCreation();
     LoadAllRulesLists();
     for (wxFrame*& slot : VexlFrames) {
         slot = nullptr;

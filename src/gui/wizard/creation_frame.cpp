@@ -34,7 +34,7 @@ CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPo
 
 CreationFrame::~CreationFrame() {
     if (!continued && !Retired()) {
-        program_data.creation_stage = 0;
+        AbortCreation();
     }
     for (wxFrame*& slot : VexlFrames) {
         if (slot == this) {
@@ -50,7 +50,7 @@ void CreationFrame::OnCloseWindow(wxCloseEvent& event) {
 }
 
 void CreationFrame::OnAbort(wxCommandEvent&) {
-    program_data.creation_stage = 0;
+    AbortCreation();
     Close(true);
 }
 
@@ -69,7 +69,7 @@ void CreationFrame::GoOn(StepExit exit, const std::function<void()>& once_closed
         once_closed();
     }
     if (const std::optional<StepId> step = FlowStep()) {
-        OpenCreationSteps(NextCreationSteps(*step, exit), here);
+        OpenCreationSteps(Advance(*step, exit), here);
     }
 }
 
