@@ -13,7 +13,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/app/character_batch.h"
+#include "core/player/character_batch.h"
 
 namespace fs = std::filesystem;
 

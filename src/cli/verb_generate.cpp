@@ -11,7 +11,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/app/character_batch.h"
+#include "core/player/character_batch.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/app/character_batch.h"
+#include "core/player/character_batch.h"
 #include "core/app/character_open.h"
 #include "core/app/clear_all.h"
 #include "core/data/class_data.h"

@@ -1,4 +1,4 @@
-#include "core/app/auto_player.h"
+#include "core/player/auto_player.h"
 
 #include <algorithm>
 #include <array>

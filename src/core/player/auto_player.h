@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/auto_player_port.h"
+#include "core/player/auto_player_port.h"
 #include "core/wizard/creation_flow.h"
 
 class NamePicker;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/auto_player.h"
+#include "core/player/auto_player.h"
 #include "core/data/name_lists.h"
 
 // One finished and saved character of a batch.

@@ -1,4 +1,4 @@
-#include "core/app/auto_player_port.h"
+#include "core/player/auto_player_port.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/app/character_batch.h"
+#include "core/player/character_batch.h"
 #include "core/wizard/creation_flow.h"
 
 #include <system_error>
