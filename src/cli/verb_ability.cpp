@@ -5,7 +5,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "core/dice/vexl_random.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
+#include "core/wizard/ability_race_step.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"
 

@@ -1,7 +1,7 @@
 #include "core/app/character_open.h"
 
 #include "core/app/clear_all.h"
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/files/character_save.h"
 #include "core/files/saved_files.h"
 #include "core/model/character.h"

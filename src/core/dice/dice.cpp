@@ -2,15 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 #include <limits>
 #include <string>
 
-#include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
-#include "core/model/character.h"
-#include "core/model/program_state.h"
 
 namespace {
 std::deque<int> queued_faces;
@@ -103,24 +99,4 @@ int DiceRollPen(int sides, int count) {
 
 int DiceRollPenM(int sides, int count, int modifier) {
     return DiceRollAll(sides, count, modifier, 1);
-}
-
-void RollStats() {
-    Character_Class& c = current_character;
-    auto scores = c.Scores();
-    auto fractions = c.Percentiles();
-    for (int i = 0; i < 7; ++i) {
-        *scores[i] = DiceRoll(6, 3);
-        *fractions[i] = DiceRoll(100, 1);
-    }
-    char line[256];
-    std::snprintf(line, sizeof line,
-                  "Rolling Ability Scores STR=%i/%i DEX=%i/%i CON=%i/%i INT=%i/%i WIS=%i/%i "
-                  "CHR=%i/%i COM=%i/%i",
-                  c.strength_base, c.strength_perc, c.dexterity_base, c.dexterity_perc,
-                  c.constitution_base, c.constitution_perc, c.intelligence_base,
-                  c.intelligence_perc, c.wisdom_base, c.wisdom_perc, c.charisma_base,
-                  c.charisma_perc, c.comeliness_base, c.comeliness_perc);
-    std::string text = line;
-    Format_Entry(program_data.building_points, text, program_data.log_file_name);
 }

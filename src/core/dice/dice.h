@@ -17,10 +17,6 @@ int DiceRollM(int sides, int count, int modifier);
 int DiceRollPen(int sides, int count);
 int DiceRollPenM(int sides, int count, int modifier);
 
-// Rolls the seven ability scores (3d6 each, then a d100 fraction) into the character and
-// logs them.
-void RollStats();
-
 // Tests steer the dice here: while faces are queued, each die that RollDie or RollRange
 // throws shows the next queued face instead of a draw from the generator (a queued face is
 // taken as it is, even outside the die). A normal run queues nothing and pays one check of an

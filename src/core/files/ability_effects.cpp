@@ -1,6 +1,6 @@
 #include "core/files/ability_effects.h"
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <locale>
 #include <sstream>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/data/movement.h"
 #include "core/data/race_data.h"
 #include "core/model/character.h"

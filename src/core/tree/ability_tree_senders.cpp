@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/model/character.h"
 #include "core/model/text.h"
 #include "core/model/user_port.h"

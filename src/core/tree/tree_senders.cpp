@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/data/class_data.h"
 #include "core/data/classes_available.h"
 #include "core/data/movement.h"

@@ -75,3 +75,7 @@ std::string RaceEntry(const CharacterRace& race);
 
 // Whether the character's seven scores all lie within the race's limits (inclusive).
 bool ScoresFitRace(const CharacterRace& race);
+
+// Rolls the seven ability scores (3d6 each, then a d100 fraction) into the character and
+// logs them: the first roll of a creation.
+void RollStats();

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/roll_exchange.h"
 #include "core/model/character.h"

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/data/honor_die_table.h"
 #include "core/dice/dice_log.h"
 #include "core/model/character.h"

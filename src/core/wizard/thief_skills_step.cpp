@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 #include "core/data/class_data.h"
 #include "core/data/data_numbers.h"
 #include "core/data/race_data.h"

@@ -1,4 +1,4 @@
-#include "core/data/ability_scores.h"
+#include "core/tree/ability_scores.h"
 
 #include <algorithm>
 #include <cstdio>
