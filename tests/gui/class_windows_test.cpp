@@ -6,6 +6,7 @@
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
+#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "core/app/clear_all.h"
@@ -159,6 +160,8 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Click(thief, ID_ThiefContinue); // ten points still to place
     Flush();
     ASSERT_EQ(WindowTitled("Thief Skills"), thief);
+    EXPECT_EQ(thief->GetStatusBar()->GetStatusText(0),
+              "Every point must be placed: 30 of 40 points");
     thief->EntryBox(7)->ChangeValue("10");
     Click(thief, ID_ThiefContinue);
     Flush();

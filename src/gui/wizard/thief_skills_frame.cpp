@@ -18,7 +18,7 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-constexpr int kRowTop = 22;
+constexpr int kRowTop = 20;
 constexpr int kRowHeight = 22;
 constexpr int kBaseX = 120;
 constexpr int kEntryX = 190;
@@ -45,10 +45,12 @@ ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint&
         AcceptWholeNumbers(entry_boxes_[skill], -ThiefSkillsStep::kMostPointsOnOneEntry,
                            ThiefSkillsStep::kMostPointsOnOneEntry);
     }
-    const int buttons_y = kRowTop + kRowHeight * kThiefSkillCount + 4;
+    const int buttons_y = kRowTop + kRowHeight * kThiefSkillCount + 2;
     new wxButton(panel, ID_ThiefApply, "Apply", wxPoint(5, buttons_y), wxSize(88, 26));
     new wxButton(panel, ID_ThiefContinue, "Continue", wxPoint(99, buttons_y), wxSize(88, 26));
     new wxButton(panel, ID_ThiefAbort, "Abort", wxPoint(193, buttons_y), wxSize(88, 26));
+    // Why Apply or Continue was refused is shown here.
+    CreateStatusBar();
     ShowBases();
 }
 
@@ -77,13 +79,17 @@ void ThiefSkills::ShowBases() {
 }
 
 void ThiefSkills::OnAdjust(wxCommandEvent&) {
-    if (step_.Apply(Entries())) {
+    const Outcome shown = step_.Apply(Entries());
+    SetStatusText(wxString::FromUTF8(shown.refusal()));
+    if (shown) {
         ShowBases();
     }
 }
 
 void ThiefSkills::OnContinue(wxCommandEvent&) {
-    if (step_.Continue(Entries())) {
+    const Outcome stored = step_.Continue(Entries());
+    SetStatusText(wxString::FromUTF8(stored.refusal()));
+    if (stored) {
         ShowBases();
         Close(true);
     }
