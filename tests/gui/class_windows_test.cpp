@@ -6,7 +6,6 @@
 #include <wx/combobox.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "core/app/clear_all.h"

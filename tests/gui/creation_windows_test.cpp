@@ -1,5 +1,4 @@
 // The first creation windows: ability scores and race, then priors and particulars.
-#include <climits>
 #include <string>
 #include <vector>
 
@@ -114,11 +113,8 @@ TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnlyAndTheDialogRefusesWhatIsOutOfR
     own_roll.Entry()->ChangeValue("15");
     own_roll.Entry()->SetInsertionPointEnd();
     EXPECT_TRUE(TakesKey(own_roll.Entry(), '0'));
-    const std::string range = "Enter a number from 1 to 100";
-    for (const auto& [typed, refusal] : {std::pair<const char*, std::string>{"150", range},
-                                         {"", range},
-                                         {"0", range},
-                                         {"100", ""}}) {
+    for (const std::string typed : {"150", "", "0", "100"}) {
+        const std::string refusal = typed == "100" ? "" : "Enter a number from 1 to 100";
         own_roll.Show();
         own_roll.Entry()->ChangeValue(typed);
         Click(&own_roll, wxID_OK);
@@ -126,12 +122,6 @@ TEST_F(FrameStep3Test, NumberFieldsTakeDigitsOnlyAndTheDialogRefusesWhatIsOutOfR
         EXPECT_EQ(own_roll.IsShown(), !refusal.empty()) << typed;
         EXPECT_EQ(own_roll.Entry()->GetValue(), typed);
     }
-    NumberEntryDialog wide(step, "Honor", "", "Adjust Honor", 0, 0, INT_MAX);
-    wide.Entry()->ChangeValue("214748364");
-    wide.Entry()->SetInsertionPointEnd();
-    EXPECT_TRUE(TakesKey(wide.Entry(), '7'));
-    wide.Entry()->ChangeValue("2147483647");
-    EXPECT_EQ(wide.Value(), INT_MAX);
 }
 
 // The window as the first step leaves it: a human at stage 5, whose player types every roll

@@ -12,9 +12,7 @@
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/radiobut.h>
-#include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 #include <wx/toplevel.h>
 #include <wx/window.h>
@@ -91,7 +89,8 @@ namespace {
 // The room a button's label leaves to its edges, and a column heading's to its column's.
 constexpr int kButtonMargin = 16;
 constexpr int kHeadingMargin = 12;
-// The title bar a window manager takes out of a window's size; the tests run without one.
+// The title bar a window manager takes out of a window's size; the tests run on a bare virtual
+// display (tests/gui/run_gui_tests.sh), which has none.
 constexpr int kTitleBarAllowance = 30;
 
 template <class Control> void Collect(wxWindow* window, std::vector<Control*>& controls) {
@@ -106,29 +105,19 @@ template <class Control> void Collect(wxWindow* window, std::vector<Control*>& c
     }
 }
 
-// Lays a top-level window's content out in the room a player has: its client area less the
-// title bar a window manager takes out of the window's size (the tests run without one).
-// Returns the height taken; Layout() gives it back.
+// Lays a top-level window's content (the child that fills it) out in the room a player has:
+// its client area less the title bar a window manager takes out of the window's size (the
+// tests run without one). Returns the height taken; Layout() gives it back.
 int TakeTitleBar(wxTopLevelWindow* top) {
-    int decorations = top->GetSize().y - top->GetClientSize().y;
-    if (auto* frame = dynamic_cast<wxFrame*>(top)) {
-        decorations -= frame->GetMenuBar() ? frame->GetMenuBar()->GetSize().y : 0;
-        decorations -= frame->GetStatusBar() ? frame->GetStatusBar()->GetSize().y : 0;
-    }
-    const int taken = std::max(0, kTitleBarAllowance - decorations);
+    const int taken = kTitleBarAllowance;
     const wxSize client = top->GetClientSize();
-    if (wxSizer* sizer = top->GetSizer()) {
-        sizer->SetDimension(wxPoint(0, 0), client - wxSize(0, taken));
-    }
     for (wxWindow* child : top->GetChildren()) {
         if (child->GetRect() == wxRect(client)) {
             child->SetSize(client - wxSize(0, taken));
             child->Layout();
         }
     }
-    for (int i = 0; i < 3; ++i) {
-        wxTheApp->Yield(true);
-    }
+    wxTheApp->Yield(true);
     return taken;
 }
 
@@ -146,10 +135,17 @@ bool ShownWhole(wxListCtrl* list, long row, int column) {
     wxRect cell;
     list->GetSubItemRect(row, column, cell);
     wxMouseEvent rest(wxEVT_MOTION);
-    rest.SetPosition(rows->ScreenToClient(list->ClientToScreen(cell.GetPosition())) +
+    rest.SetPosition(rows->ScreenToClient(list->ClientToScreen(cell.GetLeftTop())) +
                      wxPoint(2, cell.height / 2));
     rows->ProcessWindowEvent(rest);
     return rows->GetToolTipText() == list->GetItemText(row, column);
+}
+
+wxString Heading(wxListCtrl* list, int column) {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    list->GetColumn(column, heading);
+    return heading.GetText();
 }
 
 // The headings and cells of a list that their columns or the list's width cut short; a cell
@@ -160,11 +156,8 @@ void AppendCutCells(wxListCtrl* list, std::string& out) {
         const int width = list->GetColumnWidth(column);
         const int in_view = std::clamp(room - x, 0, width);
         x += width;
-        wxListItem heading;
-        heading.SetMask(wxLIST_MASK_TEXT);
-        list->GetColumn(column, heading);
-        if (list->GetTextExtent(heading.GetText()).x + kHeadingMargin > in_view) {
-            out += "cut: | " + heading.GetText().utf8_string() + "\n";
+        if (list->GetTextExtent(Heading(list, column)).x + kHeadingMargin > in_view) {
+            out += "cut: | " + Heading(list, column).utf8_string() + "\n";
         }
         for (long row = 0; row < list->GetItemCount(); ++row) {
             const wxString text = list->GetItemText(row, column);
@@ -189,10 +182,9 @@ void AppendCutOrCrowdedLabels(wxTopLevelWindow* window, std::string& out) {
     const long ellipsis = wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END;
     std::vector<wxControl*> labelled;
     for (wxControl* control : controls) {
-        const bool label = dynamic_cast<wxStaticText*>(control) && !control->HasFlag(ellipsis);
         const bool button = dynamic_cast<wxButton*>(control) != nullptr;
-        if (!label && !button) {
-            continue;
+        if (!button && (!dynamic_cast<wxStaticText*>(control) || control->HasFlag(ellipsis))) {
+            continue; // neither a button nor a label that may be cut
         }
         labelled.push_back(control);
         const int margin = button ? kButtonMargin : 0;
@@ -256,10 +248,7 @@ void AppendControls(wxWindow* window, std::string& out) {
             }
             if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
                 for (int column = 0; column < table->GetColumnCount(); ++column) {
-                    wxListItem heading;
-                    heading.SetMask(wxLIST_MASK_TEXT);
-                    table->GetColumn(column, heading);
-                    out += "  | " + heading.GetText().utf8_string() + "\n";
+                    out += "  | " + Heading(table, column).utf8_string() + "\n";
                 }
                 for (long row = 0; row < table->GetItemCount(); ++row) {
                     wxString cells;

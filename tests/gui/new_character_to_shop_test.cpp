@@ -9,7 +9,6 @@
 #include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/stattext.h>
-#include <wx/statusbr.h>
 #include <wx/textctrl.h>
 
 #include "core/data/rules_lists.h"
