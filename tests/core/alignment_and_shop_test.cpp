@@ -96,7 +96,8 @@ TEST_F(ShopTest, BuyingAndSellingKeepThePurseInTheFewestCoins) {
     EXPECT_TRUE(Owned().empty());
 
     Purse(1, 9, 9);
-    EXPECT_FALSE(EquipmentShop::Buy("Long sword")) << "199 copper for 200";
+    EXPECT_EQ(EquipmentShop::Buy("Long sword").refusal(),
+              "Long sword costs 2 Gold; the purse holds 1 gold, 9 silver, 9 copper");
     EXPECT_FALSE(EquipmentShop::Sell(0)) << "a coin row";
     EXPECT_FALSE(EquipmentShop::Sell(kCoinRows)) << "nothing owned";
     EXPECT_EQ(PurseText(), "1/9/9");

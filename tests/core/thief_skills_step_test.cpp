@@ -98,29 +98,32 @@ TEST_F(ThiefSkillsStepTest, TheRaceBasesAddToEverySkillButABardsLocksStayShut) {
     EXPECT_EQ(Level(*ClassDataItem::pHead->next, 0), (Skills{16, 0, 0, 0, 0, 0, 27, 58, 14}));
 }
 
+// A refusal says why: Apply and Continue give the reason, empty when they were done.
 TEST_F(ThiefSkillsStepTest, PlacingSixtyPointsAtMostThirtyOnOneSkill) {
+    const std::string over_thirty = "At most 30 points on one skill: ";
+    const std::string too_many = "Too many points placed: 70 of 60 points";
     struct Case {
         std::array<std::string, kThiefSkillCount> entries;
-        bool applied, continued;
+        std::string applied, continued;
     } const cases[] = {
-        {{"30", "30"}, true, true},
-        {{"31", "29"}, false, false},
-        {{"29", "31"}, false, false},
-        {{"30", "20"}, true, false},
-        {{"30", "20", "", "", "", "", "", "-5", "15"}, true, true},
-        {{"30", "30", "1"}, false, false},
-        {{"thirty", "30", "30"}, true, true},
+        {{"30", "30"}, "", ""},
+        {{"31", "29"}, over_thirty + "Pick Pockets has 31", over_thirty + "Pick Pockets has 31"},
+        {{"29", "31"}, over_thirty + "Open Locks has 31", over_thirty + "Open Locks has 31"},
+        {{"30", "20"}, "", "Every point must be placed: 50 of 60 points"},
+        {{"30", "20", "", "", "", "", "", "-5", "15"}, "", ""},
+        {{"30", "30", "10"}, too_many, too_many},
+        {{"thirty", "30", "30"}, "", ""},
     };
     classes = {{.name = "Thief", .thief = 1, .thiefpoints = 60, .thiefskills = kAllSkills}};
     Load("Thief", {"Thief"});
     SetThiefStart();
     for (const Case& c : cases) {
         ThiefSkillsStep step;
-        EXPECT_EQ(step.PointsText(), "60 Points");
-        EXPECT_EQ(step.Apply(c.entries), c.applied) << c.entries[0] << " " << c.entries[1];
+        EXPECT_EQ(step.Apply(c.entries).refusal(), c.applied)
+            << c.entries[0] << " " << c.entries[1];
         EXPECT_EQ(step.BaseTexts()[0],
-                  c.applied ? std::to_string(20 + std::atoi(c.entries[0].c_str())) : "20");
-        EXPECT_EQ(step.Continue(c.entries), c.continued) << c.entries[0] << " " << c.entries[1];
+                  c.applied.empty() ? std::to_string(20 + std::atoi(c.entries[0].c_str())) : "20");
+        EXPECT_EQ(step.Continue(c.entries).refusal(), c.continued) << c.entries[0];
     }
 }
 

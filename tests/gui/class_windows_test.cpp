@@ -159,6 +159,8 @@ TEST_F(FrameStep8Test, RaiseChooseAMultiClassAndGoOnToAgeAndMoneyWithTheThiefSki
     Click(thief, ID_ThiefContinue); // ten points still to place
     Flush();
     ASSERT_EQ(WindowTitled("Thief Skills"), thief);
+    EXPECT_EQ(thief->GetStatusBar()->GetStatusText(0),
+              "Every point must be placed: 30 of 40 points");
     thief->EntryBox(7)->ChangeValue("10");
     Click(thief, ID_ThiefContinue);
     Flush();

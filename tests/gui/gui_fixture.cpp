@@ -17,6 +17,7 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
+#include "gui/app/list_columns.h"
 #include "gui/app/start_up.h"
 #include "gui/app/window_registry.h"
 
@@ -85,43 +86,127 @@ std::vector<wxFrame*> GuiTest::WindowsTitled(const wxString& title) {
 
 namespace {
 
-void CollectLabels(wxWindow* window, std::vector<wxStaticText*>& labels) {
+// The room a button's label leaves to its edges, and a column heading's to its column's.
+constexpr int kButtonMargin = 16;
+constexpr int kHeadingMargin = 12;
+// The title bar a window manager takes out of a window's size; the tests run on a bare virtual
+// display (tests/gui/run_gui_tests.sh), which has none.
+constexpr int kTitleBarAllowance = 30;
+
+template <class Control> void Collect(wxWindow* window, std::vector<Control*>& controls) {
     for (wxWindow* child : window->GetChildren()) {
         if (!child->IsShown() || child->IsTopLevel()) {
             continue;
         }
-        if (auto* label = dynamic_cast<wxStaticText*>(child)) {
-            labels.push_back(label);
+        if (auto* control = dynamic_cast<Control*>(child)) {
+            controls.push_back(control);
         }
-        CollectLabels(child, labels);
+        Collect(child, controls);
     }
 }
 
-// Appends the shown labels whose text is wider than the label, or that overlap another.
-void AppendCutOrCrowdedLabels(wxWindow* window, std::string& out) {
-    for (int i = 0; i < 3; ++i) {
-        wxTheApp->Yield(true);
-    }
-    std::vector<wxStaticText*> labels;
-    CollectLabels(window, labels);
-    const long ellipsis = wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END;
-    for (wxStaticText* label : labels) {
-        int widest = 0;
-        for (const wxString& line : wxSplit(label->GetLabel(), '\n', '\0')) {
-            widest = std::max(widest, label->GetTextExtent(line).x);
-        }
-        if (widest > label->GetSize().x && !label->HasFlag(ellipsis)) {
-            out += "cut: " + label->GetLabel().utf8_string() + "\n";
+// Lays a top-level window's content (the child that fills it) out in the room a player has:
+// its client area less the title bar a window manager takes out of the window's size (the
+// tests run without one). Returns the height taken; Layout() gives it back.
+int TakeTitleBar(wxTopLevelWindow* top) {
+    const int taken = kTitleBarAllowance;
+    const wxSize client = top->GetClientSize();
+    for (wxWindow* child : top->GetChildren()) {
+        if (child->GetRect() == wxRect(client)) {
+            child->SetSize(client - wxSize(0, taken));
+            child->Layout();
         }
     }
-    for (std::size_t a = 0; a < labels.size(); ++a) {
-        for (std::size_t b = a + 1; b < labels.size(); ++b) {
-            if (labels[a]->GetScreenRect().Intersects(labels[b]->GetScreenRect())) {
-                out += "crowded: " + labels[a]->GetLabel().utf8_string() + " / " +
-                       labels[b]->GetLabel().utf8_string() + "\n";
+    wxTheApp->Yield(true);
+    return taken;
+}
+
+int WidestLine(wxWindow* control, const wxString& text) {
+    int widest = 0;
+    for (const wxString& line : wxSplit(text, '\n', '\0')) {
+        widest = std::max(widest, control->GetTextExtent(line).x);
+    }
+    return widest;
+}
+
+// Whether the whole text of a cut cell shows in the list's tooltip when the mouse rests on it.
+bool ShownWhole(wxListCtrl* list, long row, int column) {
+    wxWindow* rows = RowsArea(list);
+    wxRect cell;
+    list->GetSubItemRect(row, column, cell);
+    wxMouseEvent rest(wxEVT_MOTION);
+    rest.SetPosition(rows->ScreenToClient(list->ClientToScreen(cell.GetLeftTop())) +
+                     wxPoint(2, cell.height / 2));
+    rows->ProcessWindowEvent(rest);
+    return rows->GetToolTipText() == list->GetItemText(row, column);
+}
+
+wxString Heading(wxListCtrl* list, int column) {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    list->GetColumn(column, heading);
+    return heading.GetText();
+}
+
+// The headings and cells of a list that their columns or the list's width cut short; a cell
+// that ends in an ellipsis and shows whole in a tooltip is not cut.
+void AppendCutCells(wxListCtrl* list, std::string& out) {
+    const int room = RowsArea(list)->GetClientSize().x;
+    for (int column = 0, x = 0; column < list->GetColumnCount(); ++column) {
+        const int width = list->GetColumnWidth(column);
+        const int in_view = std::clamp(room - x, 0, width);
+        x += width;
+        if (list->GetTextExtent(Heading(list, column)).x + kHeadingMargin > in_view) {
+            out += "cut: | " + Heading(list, column).utf8_string() + "\n";
+        }
+        for (long row = 0; row < list->GetItemCount(); ++row) {
+            const wxString text = list->GetItemText(row, column);
+            const bool cut = in_view < width
+                                 ? list->GetTextExtent(text).x + kHeadingMargin > in_view
+                                 : CellIsCut(list, row, column) && !ShownWhole(list, row, column);
+            if (cut) {
+                out += "cut: " + text.utf8_string() + "\n";
             }
         }
     }
+}
+
+// Appends every shown label, button, list heading and cell whose text does not fit its
+// control or the window, and every label or button that overlaps another.
+void AppendCutOrCrowdedLabels(wxTopLevelWindow* window, std::string& out) {
+    const int taken = TakeTitleBar(window);
+    std::vector<wxControl*> controls;
+    Collect(window, controls);
+    const wxRect visible(window->ClientToScreen(wxPoint(0, 0)),
+                         window->GetClientSize() - wxSize(0, taken));
+    const long ellipsis = wxST_ELLIPSIZE_START | wxST_ELLIPSIZE_MIDDLE | wxST_ELLIPSIZE_END;
+    std::vector<wxControl*> labelled;
+    for (wxControl* control : controls) {
+        const bool button = dynamic_cast<wxButton*>(control) != nullptr;
+        if (!button && (!dynamic_cast<wxStaticText*>(control) || control->HasFlag(ellipsis))) {
+            continue; // neither a button nor a label that may be cut
+        }
+        labelled.push_back(control);
+        const int margin = button ? kButtonMargin : 0;
+        if (WidestLine(control, control->GetLabel()) + margin > control->GetSize().x ||
+            !visible.Contains(control->GetScreenRect())) {
+            out += "cut: " + control->GetLabel().utf8_string() + "\n";
+        }
+    }
+    for (std::size_t a = 0; a < labelled.size(); ++a) {
+        for (std::size_t b = a + 1; b < labelled.size(); ++b) {
+            if (labelled[a]->GetScreenRect().Intersects(labelled[b]->GetScreenRect())) {
+                out += "crowded: " + labelled[a]->GetLabel().utf8_string() + " / " +
+                       labelled[b]->GetLabel().utf8_string() + "\n";
+            }
+        }
+    }
+    std::vector<wxListCtrl*> lists;
+    Collect(window, lists);
+    for (wxListCtrl* list : lists) {
+        AppendCutCells(list, out);
+    }
+    window->Layout();
 }
 
 template <class Control> bool Is(wxWindow* window) {
@@ -163,10 +248,7 @@ void AppendControls(wxWindow* window, std::string& out) {
             }
             if (auto* table = dynamic_cast<wxListCtrl*>(child)) {
                 for (int column = 0; column < table->GetColumnCount(); ++column) {
-                    wxListItem heading;
-                    heading.SetMask(wxLIST_MASK_TEXT);
-                    table->GetColumn(column, heading);
-                    out += "  | " + heading.GetText().utf8_string() + "\n";
+                    out += "  | " + Heading(table, column).utf8_string() + "\n";
                 }
                 for (long row = 0; row < table->GetItemCount(); ++row) {
                     wxString cells;
@@ -215,6 +297,6 @@ std::string GuiTest::Captions(wxWindow* window) {
         }
     }
     AppendControls(window, out);
-    AppendCutOrCrowdedLabels(window, out);
+    AppendCutOrCrowdedLabels(dynamic_cast<wxTopLevelWindow*>(window), out);
     return out;
 }

@@ -131,7 +131,7 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
         Click(skills, ID_SkillAdd);
     }
     ExpectMatchesGolden("window_skills.txt", skills_opened + "taken:\n" + Captions(skills));
-    Menu(skills, ID_Continue);
+    Click(skills, ID_Continue); // the button, beside the menu's Continue
     Flush();
 
     auto* alignment = dynamic_cast<AlignmentStep*>(VexlFrames[kSlotAlignment]);
@@ -144,17 +144,22 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     EXPECT_EQ(program_data.creation_stage, 0);
 
     // A torch bought for a copper, the starting clothes sold for five silver: the purse of
-    // 405 gold, the BP left cashed in at 25 gold each, keeps the fewest coins.
+    // 405 gold, the BP left cashed in at 25 gold each, keeps the fewest coins. The spyglass
+    // is beyond the purse, and the status bar says so.
     auto* shop = dynamic_cast<EquipFrame*>(VexlFrames[kSlotEquipment]);
     ASSERT_NE(shop, nullptr);
     const std::string shop_opened = Captions(shop);
     Pick(shop->FilterBox(), "Adventuring Gear", wxEVT_COMBOBOX);
+    Select(shop->ShopList(), "Spyglass");
+    Click(shop, ID_EquipAdd);
+    EXPECT_EQ(shop->GetStatusBar()->GetStatusText(0),
+              "Spyglass costs 1000 Gold; the purse holds 405 gold, 0 silver, 0 copper");
     Select(shop->ShopList(), "Torch");
     Click(shop, ID_EquipAdd);
     Select(shop->OwnedList(), "Starting Clothes");
     Click(shop, ID_EquipRemove);
     ExpectMatchesGolden("window_shop.txt", shop_opened + "traded:\n" + Captions(shop));
-    shop->Close(true);
+    Click(shop, ID_EquipDone);
     Flush();
     EXPECT_EQ(port->AnswersLeft(), 0u);
 
@@ -164,7 +169,8 @@ TEST_F(NewCharacterTest, FromNewCharacterToTheShopThenSavedOpenedAndSavedTheSame
     ExpectMatchesGolden("new_character_orla.xml", saved);
     auto* files = OpenFromMenu<FileFrame>(ID_OpenFile);
     ASSERT_NE(files, nullptr);
-    ActivateRow(files->List(), 0);
+    Select(files->List(), "Orla Venn");
+    Click(files, ID_FileOpen);
     Flush();
     EXPECT_EQ(current_character.character_name, "Orla Venn");
     Menu(main_window, ID_SaveFile);

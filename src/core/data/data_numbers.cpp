@@ -7,6 +7,8 @@
 #include <limits>
 #include <string>
 
+#include "core/model/text.h"
+
 namespace {
 
 bool IsBlank(char c) {
@@ -195,4 +197,12 @@ std::string FloatText(float value) {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string NumberRangeRefusal(std::string_view text, long min, long max) {
+    const long number = AtoiSaturating(text);
+    if (number >= min && number <= max) {
+        return "";
+    }
+    return Printf("Enter a number from %ld to %ld", min, max);
 }

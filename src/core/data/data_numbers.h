@@ -16,6 +16,10 @@ int32_t AtoiSaturating(std::string_view text);
 // system's locale), and a value beyond single precision saturates at the largest float.
 float AtofSaturating(std::string_view text);
 
+// Why `text` is no answer to a question that wants a whole number from min to max: empty when
+// its number, read as above, lies in that range; else the range to keep to.
+std::string NumberRangeRefusal(std::string_view text, long min, long max);
+
 // How well a field's text reads as a number, for the data check.
 enum class NumberText {
     kNumber,     // a whole number (blanks around it allowed)

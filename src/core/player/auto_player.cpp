@@ -92,7 +92,7 @@ bool ClassMayUse(const CharacterClass& chosen, const std::string& weapon) {
 // Buys the first of `names` the purse allows; true when one was bought.
 bool BuyFirst(const std::vector<std::string>& names) {
     return std::any_of(names.begin(), names.end(),
-                       [](const std::string& name) { return EquipmentShop::Buy(name); });
+                       [](const std::string& name) { return EquipmentShop::Buy(name).done(); });
 }
 
 } // namespace

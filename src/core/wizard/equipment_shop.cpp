@@ -113,15 +113,18 @@ void EquipmentShop::NormalisePurse(int64_t copper) {
     c.copper = static_cast<int32_t>(copper % kCopperPerSilver);
 }
 
-bool EquipmentShop::Buy(const std::string& name) {
+Outcome EquipmentShop::Buy(const std::string& name) {
     const CharacterEquip* item = ItemNamed(name);
     if (!item) {
-        return false;
+        return Outcome::Refused("The shop sells no " + name);
     }
     const int64_t funds = Funds();
     const int64_t price = Price(*item);
     if (price > funds) {
-        return false;
+        const Character_Class& c = current_character;
+        return Outcome::Refused(
+            Printf("%s costs %i %s; the purse holds %i gold, %i silver, %i copper", name.c_str(),
+                   item->cost, item->cost_unit.c_str(), c.gold, c.silver, c.copper));
     }
     EquipDataItem* owned = EquipDataItem::Named(name);
     if (owned && item->combine) {
@@ -131,7 +134,7 @@ bool EquipmentShop::Buy(const std::string& name) {
     }
     NormalisePurse(funds - price);
     Log("Purchasing", name, *item);
-    return true;
+    return Outcome::Done();
 }
 
 bool EquipmentShop::Sell(int row) {

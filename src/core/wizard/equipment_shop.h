@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/model/outcome.h"
+
 class CharacterEquip;
 
 constexpr const char* kEquipmentShopTitle = "Character Creation: Purchase Equipment";
@@ -30,9 +32,9 @@ public:
     // with its quantity ("x%i").
     static std::vector<std::array<std::string, 2>> PurchasedRows();
 
-    // Buys one of the item named `name`; false when there is no such item or it costs more
-    // than the purse holds.
-    static bool Buy(const std::string& name);
+    // Buys one of the item named `name`; refused, saying why, when there is no such item or
+    // it costs more than the purse holds (its price and what the purse holds).
+    static Outcome Buy(const std::string& name);
 
     // Sells one of the owned item on purchased row `row` at its full price; false for a coin
     // row or a row that does not exist. An item the equipment list no longer knows is

@@ -109,11 +109,17 @@ ThiefSkillsStep::Read(const std::array<std::string, kThiefSkillCount>& entries) 
         reading.totals[i] = bases_[i] + reading.entries[i];
         reading.sum += reading.entries[i];
         if (reading.entries[i] > kMostPointsOnOneSkill) {
+            reading.refusal =
+                Printf("At most %i points on one skill: %s has %i", kMostPointsOnOneSkill,
+                       kThiefSkillNames[i], reading.entries[i]);
             return reading;
         }
     }
-    reading.valid = true;
     return reading;
+}
+
+std::string ThiefSkillsStep::PlacedText(int sum) const {
+    return Printf("%i of %i points", sum, points_);
 }
 
 void ThiefSkillsStep::ShowTotals(const Reading& reading) {
@@ -122,19 +128,35 @@ void ThiefSkillsStep::ShowTotals(const Reading& reading) {
     }
 }
 
-bool ThiefSkillsStep::Apply(const std::array<std::string, kThiefSkillCount>& entries) {
-    const Reading reading = Read(entries);
-    if (!reading.valid || reading.sum > points_) {
-        return false;
+Outcome ThiefSkillsStep::Check(const Reading& reading) const {
+    if (!reading.refusal.empty()) {
+        return Outcome::Refused(reading.refusal);
     }
-    ShowTotals(reading);
-    return true;
+    if (reading.sum > points_) {
+        return Outcome::Refused("Too many points placed: " + PlacedText(reading.sum));
+    }
+    return Outcome::Done();
 }
 
-bool ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount>& entries) {
+Outcome ThiefSkillsStep::Apply(const std::array<std::string, kThiefSkillCount>& entries) {
     const Reading reading = Read(entries);
-    if (!reading.valid || reading.sum != points_ || !item_) {
-        return false;
+    Outcome shown = Check(reading);
+    if (shown) {
+        ShowTotals(reading);
+    }
+    return shown;
+}
+
+Outcome ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount>& entries) {
+    const Reading reading = Read(entries);
+    if (Outcome checked = Check(reading); !checked) {
+        return checked;
+    }
+    if (reading.sum < points_) {
+        return Outcome::Refused("Every point must be placed: " + PlacedText(reading.sum));
+    }
+    if (!item_) {
+        return Outcome::Refused("The character has no thief class to place the points in");
     }
     ShowTotals(reading);
     for (int i = 0; i < kThiefSkillCount; ++i) {
@@ -149,5 +171,5 @@ bool ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount>& 
     }
     continued = true;
     messagetotreeStep8();
-    return true;
+    return Outcome::Done();
 }

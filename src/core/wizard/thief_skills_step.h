@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/model/character.h"
+#include "core/model/outcome.h"
 
 class ClassDataItem;
 
@@ -30,22 +31,27 @@ public:
     const std::array<std::string, kThiefSkillCount>& BaseTexts() const { return base_texts_; }
 
     // Shows the totals when the entries (one per skill, by index) place no more than the
-    // points; false and nothing shown otherwise.
-    bool Apply(const std::array<std::string, kThiefSkillCount>& entries);
-    // Stores the entries when they place exactly the points; false and nothing done otherwise.
-    bool Continue(const std::array<std::string, kThiefSkillCount>& entries);
+    // points; refused, saying why ("70 of 60 points"), with nothing shown otherwise.
+    Outcome Apply(const std::array<std::string, kThiefSkillCount>& entries);
+    // Stores the entries when they place exactly the points; refused, saying why, with
+    // nothing done otherwise.
+    Outcome Continue(const std::array<std::string, kThiefSkillCount>& entries);
 
     bool continued = false;
 
 private:
     struct Reading {
-        bool valid = false; // no entry above 30
+        std::string refusal; // an entry above 30, named
         int sum = 0;
         std::array<int, kThiefSkillCount> entries{};
         std::array<int, kThiefSkillCount> totals{};
     };
     Reading Read(const std::array<std::string, kThiefSkillCount>& entries) const;
     void ShowTotals(const Reading& reading);
+    // Refused when an entry is above 30 or the entries place more points than there are.
+    Outcome Check(const Reading& reading) const;
+    // "%i of %i points": the points placed against the points to place.
+    std::string PlacedText(int sum) const;
 
     ClassDataItem* item_ = nullptr;
     int points_ = 0;

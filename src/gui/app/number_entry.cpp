@@ -1,6 +1,8 @@
 #include "gui/app/number_entry.h"
 
 #include <algorithm>
+#include <climits>
+#include <string>
 
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -29,13 +31,34 @@ NumberEntryDialog::NumberEntryDialog(wxWindow* parent, const wxString& message,
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(new wxStaticText(this, wxID_ANY, prompt), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
     entry_ = new wxTextCtrl(this, wxID_ANY, wxString::Format("%ld", value));
-    AcceptWholeNumbers(entry_, min, max);
+    // Any number of digits may be typed; OK refuses a number outside the range, so a typed
+    // "150" for a 1d100 is never taken as 15.
+    AcceptWholeNumbers(entry_, min < 0 ? LONG_MIN : 0, LONG_MAX);
     row->Add(entry_, 1);
     column->Add(row, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
+    refusal_ = new wxStaticText(this, wxID_ANY, "");
+    column->Add(refusal_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
     column->Add(CreateSeparatedButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(column);
+    Bind(wxEVT_BUTTON, &NumberEntryDialog::OnOk, this, wxID_OK);
     entry_->SetFocus();
     entry_->SelectAll();
+}
+
+void NumberEntryDialog::OnOk(wxCommandEvent& event) {
+    const std::string refusal =
+        NumberRangeRefusal(std::string(entry_->GetValue().utf8_str()), min_, max_);
+    refusal_->SetLabel(wxString::FromUTF8(refusal));
+    if (refusal.empty()) {
+        event.Skip(); // the dialog's own OK ends it
+    } else {
+        Layout();
+        Fit();
+    }
+}
+
+wxString NumberEntryDialog::Refusal() const {
+    return refusal_->GetLabel();
 }
 
 long NumberEntryDialog::Value() const {

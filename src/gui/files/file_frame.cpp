@@ -1,7 +1,9 @@
 #include "gui/files/file_frame.h"
 
+#include <wx/button.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
 #include <wx/sizer.h>
 
 #include "core/app/character_open.h"
@@ -15,6 +17,7 @@
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_MENU(ID_Exit, FileFrame::OnClose)
     EVT_LIST_ITEM_ACTIVATED(ID_FileList, FileFrame::OnOpen)
+    EVT_BUTTON(ID_FileOpen, FileFrame::OnOpenButton)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -35,11 +38,17 @@ FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos
     bar->Append(file, "&File");
     SetMenuBar(bar);
 
-    list_ = new wxListCtrl(this, ID_FileList, wxDefaultPosition, wxDefaultSize,
+    // Inside a panel, so the button row has the window's own background.
+    auto* panel = new wxPanel(this);
+    list_ = new wxListCtrl(panel, ID_FileList, wxDefaultPosition, wxDefaultSize,
                            wxLC_REPORT | wxLC_SINGLE_SEL);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(list_, 1, wxEXPAND);
-    SetSizer(sizer);
+    sizer->Add(new wxButton(panel, ID_FileOpen, "Open"), 0, wxALIGN_RIGHT | wxALL, 4);
+    panel->SetSizer(sizer);
+    // The columns fit the list's width, so it takes its place first.
+    Layout();
+    panel->Layout();
     OnSelectionStart();
 }
 
@@ -63,14 +72,21 @@ void FileFrame::OnSelectionStart() {
         list_->SetItem(row, 3, Text(r->race));
         row_files_.push_back(r->file_name);
     }
-    FitColumnsToContent(list_);
+    FitColumnsToList(list_);
     VexlFileClass::Clear();
+}
+
+void FileFrame::OnOpen(wxListEvent& event) {
+    OpenRow(event.GetIndex());
+}
+
+void FileFrame::OnOpenButton(wxCommandEvent&) {
+    OpenRow(list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
 }
 
 // The row's own file is opened, so two characters of similar names never stand in for each
 // other.
-void FileFrame::OnOpen(wxListEvent& event) {
-    const long row = event.GetIndex();
+void FileFrame::OpenRow(long row) {
     if (row < 0 || static_cast<std::size_t>(row) >= row_files_.size()) {
         return;
     }

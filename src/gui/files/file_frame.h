@@ -11,12 +11,13 @@ class wxListEvent;
 // Command identifiers of the open window.
 enum FileFrameCommandId : int {
     ID_FileList = 10090,
+    ID_FileOpen = 10091,
 };
 
 // "Load Character": the saved characters of the workspace's "CharacterXML" directory, one
 // row each with name, class, level and race as their files give them. Activating a row
 // clears the current character (any creation in progress ends), loads the saved one, shows it
-// in the character tree and closes the window.
+// in the character tree and closes the window; so does "Open" with a row selected.
 class FileFrame : public wxFrame {
 public:
     FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
@@ -25,6 +26,8 @@ public:
     void OnSelectionStart();
     // Opens the character of the activated row.
     void OnOpen(wxListEvent& event);
+    // Opens the character of the selected row, if one is selected.
+    void OnOpenButton(wxCommandEvent& event);
     void OnClose(wxCommandEvent& event);
 
     wxListCtrl* List() const { return list_; }
@@ -32,6 +35,8 @@ public:
     const std::vector<std::string>& RowFiles() const { return row_files_; }
 
 private:
+    void OpenRow(long row);
+
     wxListCtrl* list_ = nullptr;
     std::vector<std::string> row_files_;
     wxDECLARE_EVENT_TABLE();

@@ -34,10 +34,11 @@ HonorFileFrame::HonorFileFrame(HonorTrackingFrame* tracker, const wxString& titl
         list_->SetItem(row, 4, wxString::FromUTF8(c.sex));
         ++row;
     }
-    FitColumnsToContent(list_);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(list_, 1, wxEXPAND);
     SetSizer(sizer);
+    Layout(); // the columns fit the list's width
+    FitColumnsToList(list_);
 }
 
 void HonorFileFrame::OnOpen(wxListEvent& event) {

@@ -17,9 +17,14 @@ wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
-                             const wxSize& size, const std::vector<StepMenuItem>& leading_items)
+                             const wxSize& size, const std::vector<StepMenuItem>& leading_items,
+                             StepMenu step_menu)
     : wxFrame(parent, wxID_ANY, title, pos, size, kCharacterWindowStyle), CharacterWindow(this) {
     SetIcon(SampleIcon());
+    CreateStatusBar(3);
+    if (step_menu == StepMenu::kButtonsOnly) {
+        return;
+    }
     auto* menu = new wxMenu;
     for (const StepMenuItem& item : leading_items) {
         menu->Append(item.id, item.text, item.help);
@@ -29,7 +34,6 @@ CreationFrame::CreationFrame(wxWindow* parent, const wxString& title, const wxPo
     auto* bar = new wxMenuBar;
     bar->Append(menu, "&Menu");
     SetMenuBar(bar);
-    CreateStatusBar(3);
 }
 
 CreationFrame::~CreationFrame() {

@@ -24,8 +24,13 @@ class wxButton;
 
 class CreationFrame : public wxFrame, public CharacterWindow {
 public:
+    // Whether the window has the "&Menu" bar; the thief skills have their own Continue and
+    // Abort buttons and no room for a bar in their 300 x 300.
+    enum class StepMenu { kShown, kButtonsOnly };
+
     CreationFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
-                  const std::vector<StepMenuItem>& leading_items = {});
+                  const std::vector<StepMenuItem>& leading_items = {},
+                  StepMenu step_menu = StepMenu::kShown);
     ~CreationFrame() override;
 
     // Ends the creation (stage 0) and closes the window; the record keeps what was entered.

@@ -17,6 +17,7 @@ wxBEGIN_EVENT_TABLE(EquipFrame, CreationFrame)
     EVT_LIST_ITEM_SELECTED(ID_EquipShopList, EquipFrame::OnShopSelected)
     EVT_BUTTON(ID_EquipAdd, EquipFrame::OnAdd)
     EVT_BUTTON(ID_EquipRemove, EquipFrame::OnRemove)
+    EVT_BUTTON(ID_EquipDone, EquipFrame::OnContinue)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -55,6 +56,8 @@ EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& p
     new wxButton(panel, ID_EquipAdd, "Add Selection", wxPoint(5, kButtonsY), wxSize(140, 26));
     new wxButton(panel, ID_EquipRemove, "Remove Selection", wxPoint(kOwnedX, kButtonsY),
                  wxSize(140, 26));
+    new wxButton(panel, ID_EquipDone, "Done", wxPoint(kOwnedX + kOwnedWidth - 100, kButtonsY),
+                 wxSize(100, 26));
     new wxStaticText(panel, wxID_ANY, "Equipment Information Box", wxPoint(5, kInformationY - 17));
     information_box_ = new wxTextCtrl(panel, wxID_ANY, "", wxPoint(5, kInformationY),
                                       wxSize(kShopWidth, 60), wxTE_MULTILINE | wxTE_READONLY);
@@ -101,7 +104,12 @@ void EquipFrame::SetCurrentEquip() {
 
 void EquipFrame::OnAdd(wxCommandEvent&) {
     const int row = SelectedRow(shop_list_);
-    if (row >= 0 && EquipmentShop::Buy(RowName(shop_list_, row))) {
+    if (row < 0) {
+        return;
+    }
+    const Outcome bought = EquipmentShop::Buy(RowName(shop_list_, row));
+    SetStatusText(wxString::FromUTF8(bought.refusal()));
+    if (bought) {
         SetCurrentEquip();
     }
 }

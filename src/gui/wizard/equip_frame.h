@@ -14,11 +14,13 @@ enum : int {
     ID_EquipRemove = 10182,
     ID_EquipShopList = 10183,
     ID_EquipOwnedList = 10184,
+    ID_EquipDone = 10185,
 };
 
 // The shop: the "Equipment Filter" box chooses a category, "Add Selection" buys the selected
-// item and "Remove Selection" sells one of the selected owned item back. There is nothing to
-// go on to; closing the window ends the creation and shows the equipment in the tree.
+// item and "Remove Selection" sells one of the selected owned item back; a purchase the purse
+// does not allow says why in the status bar. There is nothing to go on to; "Done", like
+// Continue or closing the window, ends the creation and shows the equipment in the tree.
 class EquipFrame : public CreationFrame {
 public:
     EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
@@ -32,6 +34,7 @@ public:
     void OnShopSelected(wxListEvent& event);
     void OnAdd(wxCommandEvent& event);
     void OnRemove(wxCommandEvent& event);
+    // Closes the window, as its close box does.
     void SetCurrentEquip();
 
     // The controls, for the tests.

@@ -13,14 +13,15 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // Layout: the age row, the money row under it, Continue below; a result label takes the
-// place of its button.
+// place of its button. The rows are close, for all three fit above the status bar of a
+// window this small.
 constexpr int kLeft = 10;
 constexpr int kWidth = 260;
-constexpr int kRowHeight = 28;
-constexpr int kButtonHeight = 26;
+constexpr int kRowHeight = 26;
+constexpr int kButtonHeight = 24;
 
 wxPoint Row(int row) {
-    return {kLeft, 4 + kRowHeight * row};
+    return {kLeft, 1 + kRowHeight * row};
 }
 
 // Hides a button that has done its work; it is deleted once its click is over.
@@ -51,7 +52,7 @@ void FrameStep10::RollAge(wxCommandEvent&) {
     RemoveButton(age_button_);
     age_button_ = nullptr;
     age_label_ = new wxStaticText(panel_, wxID_ANY, wxString::FromUTF8(step_.AgeText()),
-                                  Row(0) + wxPoint(0, 5), wxSize(kWidth, 18));
+                                  Row(0) + wxPoint(0, 4), wxSize(kWidth, 18));
 }
 
 void FrameStep10::RollMoney(wxCommandEvent&) {
@@ -62,7 +63,7 @@ void FrameStep10::RollMoney(wxCommandEvent&) {
     RemoveButton(money_button_);
     money_button_ = nullptr;
     gold_label_ = new wxStaticText(panel_, wxID_ANY, wxString::FromUTF8(step_.GoldText()),
-                                   Row(1) + wxPoint(0, 5), wxSize(kWidth, 18));
+                                   Row(1) + wxPoint(0, 4), wxSize(kWidth, 18));
 }
 
 void FrameStep10::OnContinue(wxCommandEvent&) {

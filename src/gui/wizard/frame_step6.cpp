@@ -16,8 +16,9 @@ constexpr int Id(PriorsRoll roll) {
 
 // Rows of caption and value, 20 pixels apart; the next roll's button sits where its value
 // will show.
-constexpr int kFirstRowY = 10;
-constexpr int kRowStep = 20;
+constexpr int kFirstRowY = 4;
+// Rows close enough that the longest background and Continue fit above the status bar.
+constexpr int kRowStep = 17;
 constexpr int kCaptionX = 12;
 constexpr int kCaptionWidth = 150;
 constexpr int kValueX = 166;
@@ -87,11 +88,11 @@ void FrameStep6::RollAndShow(PriorsRoll roll) {
     }
     for (const PriorsRow& row : rows) {
         auto* caption =
-            new wxStaticText(panel_, wxID_ANY, Wx(row.caption), wxPoint(kCaptionX, next_row_y_ + 3),
-                             wxSize(kCaptionWidth, kRowStep - 2));
+            new wxStaticText(panel_, wxID_ANY, Wx(row.caption), wxPoint(kCaptionX, next_row_y_ + 1),
+                             wxSize(kCaptionWidth, kRowStep - 1));
         auto* value =
-            new wxStaticText(panel_, wxID_ANY, Wx(row.text), wxPoint(kValueX, next_row_y_ + 3),
-                             wxSize(kValueWidth, kRowStep - 2));
+            new wxStaticText(panel_, wxID_ANY, Wx(row.text), wxPoint(kValueX, next_row_y_ + 1),
+                             wxSize(kValueWidth, kRowStep - 1));
         rows_.push_back({caption, value});
         next_row_y_ += kRowStep;
     }

@@ -21,9 +21,9 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // Layout: the seven ability rows on the left, the class list and buttons on the right.
-constexpr int kRowTop = 20;
-constexpr int kRowHeight = 24;
-constexpr int kBoxHeight = 22;
+constexpr int kRowTop = 18;
+constexpr int kRowHeight = 22;
+constexpr int kBoxHeight = 21;
 constexpr int kScoreX = 98;
 constexpr int kBpX = 162;
 constexpr int kRightX = 215;
@@ -55,7 +55,7 @@ void FrameStep8::BuildControls() {
         AcceptWholeNumbers(bp_boxes_[i], -RaiseClassStep::kMostBpOnOneEntry,
                            RaiseClassStep::kMostBpOnOneEntry);
     }
-    const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 4;
+    const int balance_y = kRowTop + kRowHeight * RaiseClassStep::kAbilities + 2;
     // The balance sits under the BP column it is spent from.
     new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, balance_y + 3),
                      wxSize(kBpX - 10, 18));

@@ -2,6 +2,8 @@
 
 #include <wx/listctrl.h>
 
+#include "gui/app/list_columns.h"
+
 void FillListView(wxListCtrl* list, const std::vector<std::string>& columns,
                   const std::vector<int>& widths,
                   const std::vector<std::vector<std::string>>& rows) {
@@ -15,6 +17,9 @@ void FillListView(wxListCtrl* list, const std::vector<std::string>& columns,
         for (std::size_t i = 0; i < rows[r].size() && i < columns.size(); ++i) {
             list->SetItem(index, static_cast<int>(i), wxString::FromUTF8(rows[r][i]));
         }
+    }
+    if (widths.empty()) {
+        FitColumnsToList(list);
     }
 }
 

@@ -5,7 +5,8 @@
 
 class wxListCtrl;
 
-// Refills a report-style list: its columns (with their widths) and its rows of texts.
+// Refills a report-style list: its columns (with their widths) and its rows of texts. Without
+// widths the columns fit their texts into the list (FitColumnsToList).
 void FillListView(wxListCtrl* list, const std::vector<std::string>& columns,
                   const std::vector<int>& widths,
                   const std::vector<std::vector<std::string>>& rows);

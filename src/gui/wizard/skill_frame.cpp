@@ -22,18 +22,11 @@ namespace {
 // Layout: the shop on the left, what is taken on the right, the balances along the bottom.
 constexpr int kListTop = 52;
 constexpr int kListHeight = 330;
-constexpr int kShopWidth = 440;
-constexpr int kTakenX = 455;
-constexpr int kTakenWidth = 260;
+constexpr int kShopWidth = 480;
+constexpr int kTakenX = 490;
+constexpr int kTakenWidth = 234;
 constexpr int kButtonsY = kListTop + kListHeight + 6;
 constexpr int kBalanceY = kButtonsY + 34;
-
-std::vector<int> ShopWidths(int filter) {
-    if (filter == kTalentFilter || filter == kProficiencyFilter) {
-        return {260, 80, 70};
-    }
-    return {140, 62, 40, 40, 75, 115};
-}
 
 } // namespace
 
@@ -70,16 +63,17 @@ void SkillFrame::BuildControls() {
     new wxStaticText(panel, wxID_ANY, "Proficiency Slots", wxPoint(200, kBalanceY + 3));
     slots_box_ =
         new wxTextCtrl(panel, wxID_ANY, "", wxPoint(320, kBalanceY), wxSize(50, -1), wxTE_READONLY);
+    // The menu's Continue, where the player looks for a way on.
+    MakeContinueButton(panel, wxPoint(kTakenX + kTakenWidth - 140, kBalanceY), wxSize(140, 26));
 }
 
 void SkillFrame::FillShop() {
     const int filter = filter_box_->GetSelection();
-    FillListView(shop_list_, SkillPurchaseStep::Columns(filter), ShopWidths(filter),
-                 step_.ShopRows(filter));
+    FillListView(shop_list_, SkillPurchaseStep::Columns(filter), {}, step_.ShopRows(filter));
 }
 
 void SkillFrame::SetCurrentSkills() {
-    FillListView(taken_list_, {"STP", "Value", "Type"}, {140, 50, 65}, step_.TakenRows());
+    FillListView(taken_list_, {"STP", "Value", "Type"}, {}, step_.TakenRows());
     bp_box_->ChangeValue(wxString::FromUTF8(step_.BuildingPointsText()));
     slots_box_->ChangeValue(wxString::FromUTF8(step_.ProficiencySlotsText()));
 }

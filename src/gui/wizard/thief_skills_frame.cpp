@@ -17,7 +17,7 @@ wxEND_EVENT_TABLE()
 
 namespace {
 
-constexpr int kRowTop = 22;
+constexpr int kRowTop = 20;
 constexpr int kRowHeight = 22;
 constexpr int kBaseX = 120;
 constexpr int kEntryX = 190;
@@ -26,7 +26,7 @@ constexpr int kEntryX = 190;
 
 ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
                          const wxSize& size)
-    : CreationFrame(parent, title, pos, size) {
+    : CreationFrame(parent, title, pos, size, {}, StepMenu::kButtonsOnly) {
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Base", wxPoint(kBaseX + 12, 3));
     points_label_ = new wxStaticText(panel, wxID_ANY, wxString::FromUTF8(step_.PointsText()),
@@ -43,7 +43,7 @@ ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint&
         AcceptWholeNumbers(entry_boxes_[skill], -ThiefSkillsStep::kMostPointsOnOneEntry,
                            ThiefSkillsStep::kMostPointsOnOneEntry);
     }
-    const int buttons_y = kRowTop + kRowHeight * kThiefSkillCount + 4;
+    const int buttons_y = kRowTop + kRowHeight * kThiefSkillCount + 2;
     new wxButton(panel, ID_ThiefApply, "Apply", wxPoint(5, buttons_y), wxSize(88, 26));
     new wxButton(panel, ID_ThiefContinue, "Continue", wxPoint(99, buttons_y), wxSize(88, 26));
     new wxButton(panel, ID_ThiefAbort, "Abort", wxPoint(193, buttons_y), wxSize(88, 26));
@@ -69,13 +69,17 @@ void ThiefSkills::ShowBases() {
 }
 
 void ThiefSkills::OnAdjust(wxCommandEvent&) {
-    if (step_.Apply(Entries())) {
+    const Outcome shown = step_.Apply(Entries());
+    SetStatusText(wxString::FromUTF8(shown.refusal()));
+    if (shown) {
         ShowBases();
     }
 }
 
 void ThiefSkills::OnContinue(wxCommandEvent&) {
-    if (step_.Continue(Entries())) {
+    const Outcome stored = step_.Continue(Entries());
+    SetStatusText(wxString::FromUTF8(stored.refusal()));
+    if (stored) {
         ShowBases();
         GoOn(StepExit::kContinue);
     }

@@ -16,8 +16,8 @@ enum : int {
 };
 
 // Places the chosen class's discretionary thief-skill points: one row per skill the class may
-// use with its base and an entry box. Closing it any way but Continue ends the creation (its
-// close box asks first).
+// use with its base and an entry box; a refused Apply or Continue says why in the status bar.
+// Closing it any way but Continue ends the creation (its close box asks first).
 class ThiefSkills : public CreationFrame {
 public:
     ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
