@@ -61,6 +61,20 @@ TEST_F(CharacterVerbsTest, ShowWithoutTheDataOrWithReaderProblems) {
     ExpectMatchesGolden("cli_character_show_problems.txt", odd.err);
 }
 
+// A name as `character list` prints it, with or without ".xml", is found in the workspace's
+// CharacterXML; a file of that name where the command runs comes first.
+TEST_F(CharacterVerbsTest, ABareNameIsTakenFromTheWorkspacesCharacterFolder) {
+    const std::string shown = Run("character show CharacterXML/Brenna.xml").out;
+    for (const std::string name : {"Brenna.xml", "Brenna"}) {
+        EXPECT_EQ(Run("character show " + name).out, shown) << name;
+        EXPECT_EQ(RunFraymark("character show " + name + " " + Dir()).out, shown) << name;
+    }
+    EXPECT_EQ(Run("character sheet Brenna").out,
+              Run("character sheet CharacterXML/Brenna.xml").out);
+    Write("Brenna.xml", "<CHARACTER_NAME>Here</CHARACTER_NAME>\n");
+    EXPECT_TRUE(HasLine(Run("character show Brenna.xml").out, "character_name: Here"));
+}
+
 TEST_F(CharacterVerbsTest, SheetGoesToStandardOutputOrToAFile) {
     const CliResult r = Run("character sheet CharacterXML/Brenna.xml");
     ASSERT_EQ(r.exit_code, 0) << r.err;
