@@ -74,17 +74,20 @@ const Verb kVerbs[] = {
      "to PATH (replaced only once the new sheet is complete).\n"
      "character list: the saved characters of DIR/CharacterXML as tab-separated values, a\n"
      "header line 'name class level race file' then one character a line, sorted by file\n"
-     "name with letter case ignored."},
+     "name with letter case ignored.\n"
+     "FILE is a path, or a file name as character list prints it (\".xml\" may be left out),\n"
+     "taken from DIR/CharacterXML when no such path exists."},
     {"generate", RunGenerate,
      "fraymark generate [--count N] [--clock T] [--dir WORKSPACE] [--out DIR] [--race NAME] "
      "[--sex Male|Female] [--class NAME]",
      "Makes N (default 1) finished characters with the data and options of WORKSPACE (default:\n"
      "the current directory): an automatic player runs every creation step, accepting every\n"
      "roll and choosing with the game's generator, and each character is saved as 'Save file'\n"
-     "does, under DIR/CharacterXML and DIR/CharacterHTML (DIR defaults to WORKSPACE). Prints\n"
-     "'name race sex class file' tab-separated, one character a line; standard error ends with\n"
-     "'N characters in S s'. With --clock T the same workspace gives the same files. --race,\n"
-     "--sex and --class re-roll until the scores allow them; exit 1 when they never do."},
+     "does, under DIR/CharacterXML and DIR/CharacterHTML, its dice log under DIR/CharacterLogs\n"
+     "(DIR defaults to WORKSPACE). Prints 'name race sex class file' tab-separated, one\n"
+     "character a line; standard error ends with 'N characters in S s'. With --clock T the same\n"
+     "workspace gives the same files. --race, --sex and --class re-roll until the scores allow\n"
+     "them; exit 1 when they never do."},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -18,19 +18,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The character file FILE names: the path as given when something is there; else the
+// workspace's CharacterXML/FILE, as `character list` prints it, or CharacterXML/FILE.xml for
+// a name given without its extension. FILE itself when none of them is a file.
+fs::path CharacterFileNamed(const std::string& file) {
+    std::error_code ec;
+    if (fs::exists(file, ec)) {
+        return file;
+    }
+    for (const std::string& name : {file, file + ".xml"}) {
+        const fs::path saved = WorkspacePath(kCharacterXmlDirectory) / name;
+        if (fs::is_regular_file(saved, ec)) {
+            return saved;
+        }
+    }
+    return file;
+}
+
 // Reads FILE as the toolkit opens a character: the rules lists of the workspace loaded, the
 // record empty, the race and class found again by name. Problems the reader noted go to
 // standard error. False, after a usage message, when FILE cannot be read.
-bool ReadCharacter(const std::string& verb, const std::string& file) {
+bool ReadCharacter(const std::string& verb, const std::string& named) {
+    const std::string file = CharacterFileNamed(named).string();
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
-        UsageFailure(verb + ": cannot open '" + file + "'");
+        UsageFailure(verb + ": cannot open '" + named + "'");
         return false;
     }
     LoadAllRulesLists();
     const CharacterReadReport report = XMLRead().ReadCharacterFile(file);
     if (!report.opened) {
-        UsageFailure(verb + ": cannot open '" + file + "'");
+        UsageFailure(verb + ": cannot open '" + named + "'");
         return false;
     }
     for (const std::string& problem : report.problems) {

@@ -1,4 +1,5 @@
 // fraymark generate: its output contract, its exit codes and one party per clock.
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -26,13 +27,19 @@ TEST_F(GenerateVerbTest, PrintsOneTabSeparatedLinePerSavedCharacter) {
     ASSERT_EQ(r.exit_code, 0) << r.err;
     const auto lines = Split(r.out);
     EXPECT_EQ(lines.size(), 12u);
+    std::set<std::string> logs; // each character's own, from its first line to its last
     for (const std::string& line : lines) {
         const auto fields = Split(line, '\t');
         ASSERT_EQ(fields.size(), 5u) << line;
         EXPECT_EQ(fields[4], "CharacterXML/" + fields[0] + ".xml");
         EXPECT_TRUE(fs::exists(dir / "party" / fields[4])) << line;
         EXPECT_TRUE(fs::exists(dir / "party/CharacterHTML" / (fields[0] + ".html"))) << line;
+        const std::string log = Read("party/CharacterLogs/" + fields[0] + ".log");
+        EXPECT_TRUE(log.starts_with("BP=0.0    | All variables have been cleared \n")) << line;
+        EXPECT_EQ(log.find("cleared", 40), std::string::npos) << line;
+        logs.insert(log);
     }
+    EXPECT_EQ(logs.size(), 12u);
     EXPECT_TRUE(r.err.starts_with("12 characters in ")) << r.err;
     EXPECT_TRUE(r.err.ends_with(" s\n")) << r.err;
 }

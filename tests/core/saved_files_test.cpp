@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/character_open.h"
+#include "core/app/clear_all.h"
+#include "core/dice/dice_log.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_save.h"
 #include "core/files/character_sheet.h"
@@ -90,7 +93,6 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
         std::error_code ec;
         EXPECT_NE(ada.find(c.ada_file_holds), std::string::npos) << label;
         EXPECT_EQ(ada.empty(), c.ada_file_holds.empty()) << label;
-        EXPECT_FALSE(fs::exists(workspace / "CharacterXML" / ".xml")) << label;
         for (const auto& entry : fs::directory_iterator(workspace / "CharacterXML", ec)) {
             EXPECT_EQ(entry.path().extension(), ".xml") << label << ": a temporary file is left";
         }
@@ -102,6 +104,35 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
             EXPECT_EQ(port.questions.size(), c.answers.size()) << label;
         }
     }
+}
+
+// Each saved character keeps its own dice log beside its file, whatever the next character
+// does to the run's log; an opened character keeps the log it was saved with.
+TEST_F(SavedFilesTest, EachCharacterKeepsItsOwnLogBesideItsFile) {
+    ScriptedPort port;
+    const auto make = [](const std::string& name) {
+        Clear_All(); // as "New Character": the run's log starts again
+        LogCreationLine("made " + name);
+        current_character.character_name = name;
+        return SaveCurrentCharacter();
+    };
+    ASSERT_TRUE(make("Ada") == SaveResult::kSaved && make("Bea") == SaveResult::kSaved);
+    const std::string cleared = "BP=0.0    | All variables have been cleared \n";
+    const std::string ada_log = cleared + "BP=0.0    | made Ada \n";
+    EXPECT_EQ(ReadFile("CharacterLogs/Ada.log"), ada_log);
+    EXPECT_EQ(ReadFile("CharacterLogs/Bea.log"), cleared + "BP=0.0    | made Bea \n");
+
+    OpenSavedCharacter("Ada.xml");
+    ASSERT_EQ(SaveCurrentCharacter(), SaveResult::kSaved);
+    current_character.character_name = "Ada II";
+    ASSERT_EQ(SaveCurrentCharacter(), SaveResult::kSaved);
+    EXPECT_EQ(ReadFile("CharacterLogs/Ada.log"), ada_log);
+    EXPECT_EQ(ReadFile("CharacterLogs/Ada II.log"), ada_log);
+
+    fs::create_directories(workspace / "CharacterLogs/Cid.log/inside");
+    EXPECT_EQ(make("Cid"), SaveResult::kFailed);
+    EXPECT_NE(port.messages.back().find("CharacterLog: The character log Cid.log was not saved"),
+              std::string::npos);
 }
 
 // A write that fails half-way (the file system refuses to let the file grow) leaves the old

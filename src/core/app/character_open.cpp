@@ -84,7 +84,7 @@ CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
                                "); only what was read before is shown.",
                            "Load Character");
     }
-    RememberSavedFile(file_name);
+    RememberOpenedCharacter(file_name);
     SendOpenedCharacterToTree();
     return report;
 }

@@ -32,6 +32,13 @@ struct HeldLog {
 };
 HeldLog held_log;
 
+// The log file Create_Filename last made, and the workspace root it was made in.
+struct CreatedLog {
+    std::string file_name;
+    std::filesystem::path root;
+};
+CreatedLog created_log;
+
 // Writes the lines the held log still buffers to its file and keeps holding it.
 void WriteOutHeldLog() {
     if (held_log.file_name.empty() || (held_log.lines.empty() && !held_log.empty_file)) {
@@ -70,6 +77,7 @@ void Create_Filename(char* name) {
     if (std::strlen(name) < 2) {
         std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));
     }
+    created_log = {name, WorkspaceRoot()};
     if (held_log.hold && held_log.Holds(name)) {
         // The next character's log of a held file: its lines replace the last one's.
         held_log.lines.clear();
@@ -143,4 +151,22 @@ std::string ReadLogFile(const std::string& file_name) {
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
+}
+
+std::string CreationLogText() {
+    const std::string name = program_data.log_file_name;
+    if (name.empty()) {
+        return {};
+    }
+    const std::filesystem::path root =
+        name == created_log.file_name ? created_log.root : WorkspaceRoot();
+    const bool held = held_log.file_name == name && held_log.root == root.native();
+    std::string text;
+    if (!(held && held_log.empty_file)) {
+        std::ifstream file(root / name, std::ios::binary);
+        std::ostringstream content;
+        content << file.rdbuf();
+        text = content.str();
+    }
+    return held ? text + held_log.lines : text;
 }

@@ -39,3 +39,9 @@ void Format_Entry(std::string& text, const std::string& file_name);
 
 // Reads the whole log file (empty when it cannot be read).
 std::string ReadLogFile(const std::string& file_name);
+
+// The run's log of the creation in hand (program_data's log file), whole, as the file will
+// hold it: read from the folder it was created in even when the workspace root has moved
+// since (a batch saving into another folder), with the lines a held log still buffers. Empty
+// when the run has no log yet.
+std::string CreationLogText();

@@ -291,6 +291,11 @@ void WriteCoins(std::ostream& out, const Character_Class& c) {
     if (c.copper > 0) {
         Leaf(out, "COPPERCOINS", c.copper);
     }
+    // The gold the character's family owes, kept with the coins; a file without it (no debt,
+    // or written before debts were saved) reads as no debt.
+    if (c.hereditary_debt != 0) {
+        FieldLeaves(out, c, {"HEREDITARY_DEBT"});
+    }
     Line(out, "</COINS>");
 }
 

@@ -1,8 +1,12 @@
 #include "core/files/character_save.h"
 
 #include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <system_error>
 
+#include "core/dice/dice_log.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
@@ -19,6 +23,9 @@ constexpr char kReplaceCaption[] = "Save Character";
 
 // The character file the record was opened from or last saved to.
 std::string saved_file_name;
+// For a character opened from its file, the log saved with it (in CharacterLogs); empty for a
+// character made in this run, whose log is the run's dice log.
+std::string opened_log_name;
 
 bool Blank(const std::string& text) {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;
@@ -36,10 +43,60 @@ bool ReplacesAnotherCharacter(const std::string& name) {
            std::filesystem::exists(SavedFilePath(kCharacterXmlDirectory, file), error);
 }
 
+std::string LogFileName(const std::string& name) {
+    return SavedFileName(name) + ".log";
+}
+
+// The log of the character in hand: the run's dice log for a character made in this run; for
+// one opened from its file, the log saved with it (none when it was saved without one, or
+// when it already is the log of this name).
+std::optional<std::string> LogToSave(const std::string& log_name) {
+    if (opened_log_name.empty()) {
+        return CreationLogText();
+    }
+    std::ifstream in(SavedFilePath(kCharacterLogDirectory, opened_log_name), std::ios::binary);
+    if (opened_log_name == log_name || !in) {
+        return std::nullopt;
+    }
+    std::ostringstream log;
+    log << in.rdbuf();
+    return log.str();
+}
+
+// Keeps the character's dice log beside its file, under the same name and replaced with it,
+// so that a later character's log never costs this one its record.
+bool SaveCharacterLog(const std::string& name) {
+    const std::string log_name = LogFileName(name);
+    const std::optional<std::string> log = LogToSave(log_name);
+    if (!log || log->empty()) {
+        return true;
+    }
+    const auto target = SavedFilePath(kCharacterLogDirectory, log_name);
+    std::string error;
+    if (!ReplaceFileSafely(
+            target, [&](std::ostream& out) { out << *log; }, error)) {
+        Port().ShowMessage("The character log " + log_name + " was not saved: " + error + ".",
+                           "CharacterLog");
+        return false;
+    }
+    if (!opened_log_name.empty()) {
+        opened_log_name = log_name; // the character's log now lives under its new name
+    }
+    return true;
+}
+
 } // namespace
 
 void RememberSavedFile(const std::string& file_name) {
     saved_file_name = file_name;
+    if (file_name.empty()) {
+        opened_log_name.clear(); // a new character: its log is the run's
+    }
+}
+
+void RememberOpenedCharacter(const std::string& file_name) {
+    saved_file_name = file_name;
+    opened_log_name = LogFileName(std::filesystem::path(file_name).stem().string());
 }
 
 SaveResult SaveCurrentCharacter() {
@@ -73,6 +130,7 @@ SaveResult SaveCurrentCharacter() {
         return SaveResult::kFailed;
     }
     RememberSavedFile(file);
-    return CreateHTMLSheet(SavedFileName(name) + ".html", 1) ? SaveResult::kSaved
-                                                             : SaveResult::kFailed;
+    const bool sheet_saved = CreateHTMLSheet(SavedFileName(name) + ".html", 1);
+    const bool log_saved = SaveCharacterLog(name);
+    return sheet_saved && log_saved ? SaveResult::kSaved : SaveResult::kFailed;
 }

@@ -75,6 +75,7 @@ const TestedTag kTestOrder[] = {
     {"<GOLDCOINS"},
     {"<SILVERCOINS"},
     {"<COPPERCOINS"},
+    {"<HEREDITARY_DEBT"},
     {"<SCHOOL_LOCATION", &C::requires_hwg_class},
     {"<SCHOOL_TYPE"},
     {"<MASTER_QUALITY_NURTURE"},

@@ -11,6 +11,8 @@
 // The workspace sub-directories of the character files and of the character sheets.
 constexpr const char* kCharacterXmlDirectory = "CharacterXML";
 constexpr const char* kCharacterHtmlDirectory = "CharacterHTML";
+// The dice log of each saved character, kept beside its file under the same name.
+constexpr const char* kCharacterLogDirectory = "CharacterLogs";
 
 // A file name inside one of those directories, as the save command builds it from the
 // character's name. The name is kept as it is except for the path separators "/" and "\",

@@ -49,7 +49,7 @@ const CharacterField kFields[] = {
     {"gold",                   &C::gold,                   "GOLDCOINS"},
     {"silver",                 &C::silver,                 "SILVERCOINS"},
     {"copper",                 &C::copper,                 "COPPERCOINS"},
-    {"hereditary_debt",        &C::hereditary_debt,        ""},
+    {"hereditary_debt",        &C::hereditary_debt,        "HEREDITARY_DEBT"},
     {"free_proficiencies",     &C::free_proficiencies,     ""},
     {"level",                  &C::level,                  "LEVEL"},
     {"specialization_work",    &C::specialization_work,    ""},

@@ -3,15 +3,15 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/model/character.h"
-#include "core/model/program_state.h"
-#include "core/model/user_port.h"
 #include "core/data/class_data.h"
-#include "core/model/data_items.h"
 #include "core/data/inheritance.h"
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
 #include "core/dice/roll_exchange.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
+#include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "core/tree/tree_senders.h"
 #include "core/wizard/honor.h"
 
@@ -68,6 +68,25 @@ int RollBand(const MoneyBand& band) {
     return band.times * DiceRoll(band.sides, band.count) + band.base;
 }
 
+// A band's dice as a player writes them: "1d6 + 50", "2 x 1d4 + 25".
+std::string BandDice(const MoneyBand& band) {
+    const std::string times = band.times == 1 ? "" : std::to_string(band.times) + " x ";
+    return times + std::to_string(band.count) + "d" + std::to_string(band.sides) + " + " +
+           std::to_string(band.base);
+}
+
+struct RolledDebt {
+    int amount;
+    std::string dice; // "1d100 rolled 12, 10 x (2 x 1d4 + 25)"
+};
+
+RolledDebt RollDebt() {
+    const int d100 = DiceRoll(100, 1);
+    const MoneyBand& band = BandFor(kDebtBands, d100);
+    return {10 * RollBand(band),
+            "1d100 rolled " + std::to_string(d100) + ", 10 x (" + BandDice(band) + ")"};
+}
+
 void Log(std::string text) {
     Format_Entry(program_data.building_points, text, program_data.log_file_name);
 }
@@ -92,7 +111,7 @@ void AddInheritedItem(const std::string& item) {
 } // namespace
 
 int Debt() {
-    return 10 * RollBand(BandFor(kDebtBands, DiceRoll(100, 1)));
+    return RollDebt().amount;
 }
 
 std::array<std::string*, 5> InheritedItems() {
@@ -103,18 +122,24 @@ std::array<std::string*, 5> InheritedItems() {
 
 StartingMoney Table4M(int total) {
     StartingMoney money;
+    const std::string gold_for = "Starting gold for a total of " + std::to_string(total) + ": ";
     if (total <= 5) {
-        money.hereditary_debt = Debt();
+        const RolledDebt debt = RollDebt();
+        money.hereditary_debt = debt.amount;
         char text[96];
         std::snprintf(text, sizeof text, "You have rolled a heriditary debt of %+i gold",
                       money.hereditary_debt);
         money.text = text;
+        money.explanation = gold_for + "none, and a hereditary debt (" + debt.dice + ") of " +
+                            std::to_string(debt.amount) + " gold";
     } else if (total <= 10) {
         money.text = "You are flat broke";
+        money.explanation = gold_for + "none, flat broke";
     } else {
         const MoneyBand& band = BandFor(kGoldBands, total);
         money.gold = RollBand(band);
         money.inherit_level = band.inherit_level;
+        money.explanation = gold_for + BandDice(band) + " rolled " + std::to_string(money.gold);
     }
     return money;
 }
@@ -200,6 +225,8 @@ void AgeMoneyStep::RollMoney() {
         },
         nullptr);
 
+    // The accepted total's own dice, which the line above does not show.
+    Log(rolled_.explanation);
     Character_Class& c = current_character;
     c.gold = rolled_.gold;
     if (!rolled_.text.empty()) {
@@ -214,6 +241,7 @@ void AgeMoneyStep::RollMoney() {
     if (inherit_level_ > 0) {
         MoneySpecialRoll();
         Port().ShowMessage(result_text_, "Inheritance");
+        Log("Inheritance: " + result_text_);
     }
     money_rolled_ = true;
 }

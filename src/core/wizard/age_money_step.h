@@ -10,6 +10,9 @@ struct StartingMoney {
     int hereditary_debt = 0;
     int inherit_level = 0;
     std::string text; // the debt or broke text; empty otherwise
+    // The dice log's account of the band: its dice and what they gave ("Starting gold for a
+    // total of 40: 1d6 + 50 rolled 53").
+    std::string explanation;
 };
 
 // The gold of a starting-money total; dice are rolled only for the band the total reaches.
