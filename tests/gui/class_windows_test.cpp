@@ -15,7 +15,7 @@
 #include "core/model/data_items.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "gui/app/command_ids.h"
+#include "gui/base/command_ids.h"
 #include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/frame_step10.h"
 #include "gui/wizard/frame_step7.h"

@@ -5,7 +5,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "gui/app/command_ids.h"
+#include "gui/base/command_ids.h"
 #include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/frame_fighter_bg_q.h"
 #include "gui_fixture.h"

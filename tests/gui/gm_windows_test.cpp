@@ -11,7 +11,7 @@
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
 #include "core/model/program_state.h"
-#include "gui/app/command_ids.h"
+#include "gui/base/command_ids.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_file_frame.h"
 #include "gui/gm/honor_tracking_frame.h"

@@ -17,9 +17,9 @@
 #include <wx/toplevel.h>
 #include <wx/window.h>
 
-#include "gui/app/list_columns.h"
+#include "gui/base/list_columns.h"
 #include "gui/app/start_up.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 
 void GuiTest::SetUp() {
     WorkspaceTest::SetUp();

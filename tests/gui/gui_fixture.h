@@ -12,7 +12,7 @@
 #include "core/dice/dice_log.h"
 #include "core/model/program_state.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 #include "gui/tree/pc_tree_frame.h"
 #include "support/scripted_port.h"
 #include "support/workspace_fixture.h"

@@ -35,7 +35,7 @@ bool cxApplication::OnInit() {
         workspace = argv[1].utf8_string();
     }
     const std::string notes = StartWorkspace(workspace);
-    SetTopWindow(StartToolkit());
+    StartToolkit();
     if (!notes.empty()) {
         Port().ShowMessage(notes, "Fraymark Toolkit");
     }

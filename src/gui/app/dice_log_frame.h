@@ -4,7 +4,7 @@
 
 #include <wx/textctrl.h>
 
-#include "gui/app/side_window.h"
+#include "gui/base/side_window.h"
 
 // The dice log window: every logged line of the creation, along the bottom of the screen.
 class DiceLog : public SideWindow<wxTextCtrl> {

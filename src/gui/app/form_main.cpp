@@ -10,13 +10,13 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/character_window.h"
-#include "gui/app/command_ids.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/character_window.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
@@ -74,6 +74,7 @@ void FormMain::BuildMenus() {
 
 void FormMain::OnOpenFile(wxCommandEvent&) {
     auto* files = new FileFrame(MasterFrame, "Load Character", wxDefaultPosition, wxSize(300, 300));
+    files->OnCharacterOpened(NoteRecentCharacter);
     files->Show(true);
 }
 

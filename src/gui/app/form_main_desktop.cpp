@@ -4,7 +4,7 @@
 #include <wx/menu.h>
 
 #include "core/model/user_port.h"
-#include "gui/app/command_ids.h"
+#include "gui/base/command_ids.h"
 #include "gui/app/form_main.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"

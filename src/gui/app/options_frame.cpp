@@ -5,9 +5,9 @@
 #include <wx/panel.h>
 
 #include "core/model/options.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(Options, wxFrame)
     EVT_BUTTON(ID_Accept, Options::OnExit)

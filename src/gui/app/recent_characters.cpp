@@ -10,9 +10,9 @@
 #include "core/files/saved_files.h"
 #include "core/model/user_port.h"
 #include "core/model/workspace.h"
-#include "gui/app/character_window.h"
+#include "gui/base/character_window.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 
 namespace fs = std::filesystem;
 

@@ -1,12 +1,13 @@
 #include "gui/app/start_up.h"
 
+#include <wx/app.h>
 #include <wx/gdicmn.h>
 
 #include "core/data/rules_lists.h"
 #include "core/model/program_state.h"
 #include "core/wizard/creation_flow.h"
 #include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 
 FormMain* StartToolkit() {
     AbortCreation();
@@ -21,5 +22,6 @@ FormMain* StartToolkit() {
                               wxSize(MasterWidth - 200, MasterHeight - 200));
     MasterFrame = main;
     main->Show(true);
+    wxTheApp->SetTopWindow(main); // the parent every creation window opens under
     return main;
 }

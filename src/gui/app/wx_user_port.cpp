@@ -14,8 +14,8 @@
 
 #include "gui/app/dice_log_frame.h"
 #include "gui/app/form_main.h"
-#include "gui/app/number_entry.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/number_entry.h"
+#include "gui/base/window_registry.h"
 #include "gui/tree/pc_tree_frame.h"
 
 namespace {

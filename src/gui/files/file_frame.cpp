@@ -8,11 +8,10 @@
 
 #include "core/app/character_open.h"
 #include "core/files/character_list.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/character_window.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/list_columns.h"
-#include "gui/app/recent_characters.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/character_window.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/list_columns.h"
 
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_MENU(ID_Exit, FileFrame::OnClose)
@@ -93,7 +92,9 @@ void FileFrame::OpenRow(long row) {
     const std::string& file = row_files_[static_cast<std::size_t>(row)];
     if (OpenSavedCharacter(file).opened) {
         RetireCharacterWindows();
-        NoteRecentCharacter(file);
+        if (opened_) {
+            opened_(file);
+        }
         Close(true);
     } else {
         OnSelectionStart();

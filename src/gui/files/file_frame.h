@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <wx/frame.h>
@@ -30,6 +32,12 @@ public:
     void OnOpenButton(wxCommandEvent& event);
     void OnClose(wxCommandEvent& event);
 
+    // What the main window does with a file once its character is opened (it notes it among
+    // the recent characters).
+    void OnCharacterOpened(std::function<void(const std::string& file)> opened) {
+        opened_ = std::move(opened);
+    }
+
     wxListCtrl* List() const { return list_; }
     // The file each row was read from, by row.
     const std::vector<std::string>& RowFiles() const { return row_files_; }
@@ -39,5 +47,6 @@ private:
 
     wxListCtrl* list_ = nullptr;
     std::vector<std::string> row_files_;
+    std::function<void(const std::string&)> opened_;
     wxDECLARE_EVENT_TABLE();
 };

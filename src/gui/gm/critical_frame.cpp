@@ -12,8 +12,8 @@
 #include "core/data/data_numbers.h"
 #include "core/dice/dice.h"
 #include "core/gm/critical_hit.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/number_entry.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/number_entry.h"
 
 wxBEGIN_EVENT_TABLE(CriticalFrame, wxFrame)
     EVT_BUTTON(ID_CriticalRollBase, CriticalFrame::OnRollBase)

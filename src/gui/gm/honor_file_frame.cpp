@@ -5,8 +5,8 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 
-#include "gui/app/app_icon.h"
-#include "gui/app/list_columns.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/list_columns.h"
 #include "gui/gm/honor_tracking_frame.h"
 
 wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)

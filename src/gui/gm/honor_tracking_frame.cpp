@@ -11,9 +11,9 @@
 #include "core/gm/honor_awards.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/saved_character_list.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/list_columns.h"
-#include "gui/app/window_placement.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/list_columns.h"
+#include "gui/base/window_placement.h"
 #include "gui/gm/honor_file_frame.h"
 
 wxBEGIN_EVENT_TABLE(HonorTrackingFrame, wxFrame)

@@ -4,8 +4,7 @@
 
 #include "core/tree/tree_editor.h"
 #include "core/tree/tree_senders.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 #include "gui/wizard/step_windows.h"
 
 wxTreeCtrl* theTree = nullptr;

@@ -5,7 +5,7 @@
 
 #include <wx/treectrl.h>
 
-#include "gui/app/side_window.h"
+#include "gui/base/side_window.h"
 
 // The character tree window: the current character as branches of name/value pairs under
 // the root "PC", beside the main window. Activating a value edits it once no creation is in

@@ -6,8 +6,7 @@
 #include <wx/stattext.h>
 
 #include "core/wizard/alignment_step.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(AlignmentStep, CreationFrame)
     EVT_BUTTON(ID_AlignmentContinue, AlignmentStep::OnContinue)

@@ -6,9 +6,8 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
-#include "gui/app/command_ids.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(CherryStep7, CreationFrame)
     EVT_BUTTON(ID_CherryMinorAdd, CherryStep7::OnMinorAdd)

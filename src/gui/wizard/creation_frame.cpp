@@ -4,9 +4,9 @@
 #include <wx/menu.h>
 
 #include "core/model/program_state.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 #include "gui/wizard/step_windows.h"
 
 wxBEGIN_EVENT_TABLE(CreationFrame, wxFrame)

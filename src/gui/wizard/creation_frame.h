@@ -7,7 +7,7 @@
 #include <wx/frame.h>
 
 #include "core/wizard/creation_flow.h"
-#include "gui/app/character_window.h"
+#include "gui/base/character_window.h"
 
 // A menu item a step puts in its "&Menu" before Continue and Abort.
 struct StepMenuItem {

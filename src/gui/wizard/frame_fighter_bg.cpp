@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include "gui/app/command_ids.h"
+#include "gui/base/command_ids.h"
 #include "gui/wizard/frame_fighter_bg_q.h"
 
 wxBEGIN_EVENT_TABLE(FrameFighterBG, CreationFrame)

@@ -6,8 +6,8 @@
 #include <wx/stattext.h>
 
 #include "core/model/character.h"
-#include "gui/app/app_icon.h"
-#include "gui/app/command_ids.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/command_ids.h"
 
 wxBEGIN_EVENT_TABLE(FrameFighterBGQ, wxFrame)
     EVT_LISTBOX_DCLICK(ID_FighterProficiencyList, FrameFighterBGQ::OnListBox)

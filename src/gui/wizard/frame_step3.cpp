@@ -10,10 +10,9 @@
 
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/form_main.h"
-#include "gui/app/number_entry.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/number_entry.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep3, CreationFrame)
     EVT_MENU(ID_Step3Roll, FrameStep3::OnRoll)

@@ -4,9 +4,8 @@
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
-#include "gui/app/command_ids.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include <wx/stattext.h>
 
 #include "core/model/program_state.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep7, CreationFrame)
     EVT_BUTTON(ID_Step7Roll, FrameStep7::OnRoll)

@@ -8,9 +8,8 @@
 
 #include "core/model/character.h"
 #include "core/wizard/ability_race_step.h"
-#include "gui/app/form_main.h"
-#include "gui/app/number_entry.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/number_entry.h"
+#include "gui/base/window_registry.h"
 
 wxBEGIN_EVENT_TABLE(FrameStep8, CreationFrame)
     EVT_BUTTON(ID_Step8Apply, FrameStep8::ApplyAbilities)

@@ -2,7 +2,7 @@
 
 #include <wx/listctrl.h>
 
-#include "gui/app/list_columns.h"
+#include "gui/base/list_columns.h"
 
 void FillListView(wxListCtrl* list, const std::vector<std::string>& columns,
                   const std::vector<int>& widths,

@@ -7,8 +7,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "gui/app/form_main.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 #include "gui/wizard/list_view_fill.h"
 
 wxBEGIN_EVENT_TABLE(SkillFrame, CreationFrame)

@@ -2,9 +2,8 @@
 
 #include <wx/frame.h>
 
-#include "gui/app/form_main.h"
-#include "gui/app/window_placement.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_placement.h"
+#include "gui/base/window_registry.h"
 #include "gui/wizard/alignment_step_frame.h"
 #include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/equip_frame.h"
@@ -22,7 +21,7 @@ using Factory = CreationFrame* (*)(const wxString& title, const wxPoint& pos, co
 
 template <typename Frame>
 CreationFrame* Make(const wxString& title, const wxPoint& pos, const wxSize& size) {
-    return new Frame(MasterFrame, title, pos, size);
+    return new Frame(MainWindow(), title, pos, size);
 }
 
 struct StepWindow {

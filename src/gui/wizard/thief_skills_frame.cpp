@@ -7,7 +7,7 @@
 
 #include "core/model/character.h"
 #include "core/model/program_state.h"
-#include "gui/app/number_entry.h"
+#include "gui/base/number_entry.h"
 
 wxBEGIN_EVENT_TABLE(ThiefSkills, CreationFrame)
     EVT_BUTTON(ID_ThiefApply, ThiefSkills::OnAdjust)

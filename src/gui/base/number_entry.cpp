@@ -1,4 +1,4 @@
-#include "gui/app/number_entry.h"
+#include "gui/base/number_entry.h"
 
 #include <algorithm>
 #include <climits>

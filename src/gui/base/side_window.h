@@ -3,9 +3,9 @@
 #include <wx/frame.h>
 #include <wx/menu.h>
 
-#include "gui/app/app_icon.h"
-#include "gui/app/command_ids.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/app_icon.h"
+#include "gui/base/command_ids.h"
+#include "gui/base/window_registry.h"
 
 // The globals through which the toolkit writes into a side window (the dice log, the character
 // tree): the control that takes lines or branches, null while no window takes them, and the
@@ -32,7 +32,7 @@ public:
 protected:
     SideWindow(const SideWindowLink<Control>& link, const wxString& title, const wxPoint& pos,
                const wxSize& size, const wxString& exit_help, int status_fields)
-        : wxFrame(MasterFrame, wxID_ANY, title, pos, size), link_(link) {
+        : wxFrame(MainWindow(), wxID_ANY, title, pos, size), link_(link) {
         link_.closed = false;
         SetIcon(SampleIcon());
         auto* file = new wxMenu;

@@ -1,4 +1,4 @@
-#include "gui/app/app_icon.h"
+#include "gui/base/app_icon.h"
 
 #include <cstddef>
 

@@ -1,4 +1,4 @@
-#include "gui/app/window_placement.h"
+#include "gui/base/window_placement.h"
 
 #include <algorithm>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 class wxFrame;
+class wxWindow;
 class FormMain;
 
 // The registry of open windows: each kind of window has a fixed slot; a null slot means the
@@ -26,3 +27,7 @@ extern wxFrame* VexlFrames[kRegistrySlots];
 extern FormMain* MasterFrame;
 extern int MasterWidth;
 extern int MasterHeight; // the display height less 25 pixels
+
+// The main window as the parent of the windows it opens, for code below the main window's own
+// layer (the application's top window, which start-up makes it).
+wxWindow* MainWindow();

@@ -1,4 +1,4 @@
-#include "gui/app/list_columns.h"
+#include "gui/base/list_columns.h"
 
 #include <algorithm>
 #include <numeric>

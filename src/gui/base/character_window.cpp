@@ -1,4 +1,4 @@
-#include "gui/app/character_window.h"
+#include "gui/base/character_window.h"
 
 #include <vector>
 
@@ -9,7 +9,7 @@
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
 #include "core/wizard/creation_flow.h"
-#include "gui/app/window_registry.h"
+#include "gui/base/window_registry.h"
 
 namespace {
 
