@@ -34,8 +34,8 @@ bool IsPlayerCommand(wxEventType type) {
 // The top-level window a command came from; a menu's command comes from the window of its bar.
 wxWindow* CommandWindow(const wxEvent& event) {
     wxObject* source = event.GetEventObject();
-    wxWindow* window = wxDynamicCast(source, wxWindow);
-    if (auto* menu = wxDynamicCast(source, wxMenu)) {
+    wxWindow* window = dynamic_cast<wxWindow*>(source);
+    if (auto* menu = dynamic_cast<wxMenu*>(source)) {
         window = menu->GetWindow();
     }
     return window ? wxGetTopLevelParent(window) : nullptr;
@@ -52,7 +52,7 @@ int WxUserPort::PlayerWindowTracker::FilterEvent(wxEvent& event) {
     // A dialog's own buttons answer the question; the window that asked stays the one in use.
     if (IsPlayerCommand(event.GetEventType())) {
         wxWindow* window = CommandWindow(event);
-        if (window && !wxDynamicCast(window, wxDialog)) {
+        if (window && !dynamic_cast<wxDialog*>(window)) {
             last_used = window;
         }
     }
