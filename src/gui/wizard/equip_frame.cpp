@@ -10,6 +10,7 @@
 #include "core/wizard/equipment_shop.h"
 #include "gui/base/window_registry.h"
 #include "gui/wizard/list_view_fill.h"
+#include "gui/wizard/two_list_shop.h"
 
 wxBEGIN_EVENT_TABLE(EquipFrame, CreationFrame)
     EVT_COMBOBOX(ID_EquipFilter, EquipFrame::OnFilterBox)
@@ -22,13 +23,20 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // Layout: the shop on the left, what is owned on the right, the item's details below the shop.
-constexpr int kListTop = 52;
-constexpr int kListHeight = 300;
-constexpr int kShopWidth = 345;
-constexpr int kOwnedX = 365;
-constexpr int kOwnedWidth = 275;
-constexpr int kButtonsY = kListTop + kListHeight + 6;
-constexpr int kInformationY = kButtonsY + 52;
+constexpr TwoListShopLayout kLayout = {.filter_label = "Equipment Filter",
+                                       .filter_x = 125,
+                                       .filter_width = 250,
+                                       .shop_label = nullptr,
+                                       .shop_width = 345,
+                                       .held_label = "Equipment you have purchased",
+                                       .held_x = 365,
+                                       .held_width = 275,
+                                       .list_height = 300,
+                                       .filter_id = ID_EquipFilter,
+                                       .shop_id = ID_EquipShopList,
+                                       .held_id = ID_EquipOwnedList,
+                                       .add_id = ID_EquipAdd,
+                                       .remove_id = ID_EquipRemove};
 
 } // namespace
 
@@ -36,30 +44,22 @@ EquipFrame::EquipFrame(wxWindow* parent, const wxString& title, const wxPoint& p
                        const wxSize& size)
     : CreationFrame(parent, title, pos, size) {
     auto* panel = new wxPanel(this);
-    new wxStaticText(panel, wxID_ANY, "Equipment Filter", wxPoint(5, 9));
     wxArrayString categories;
     for (const std::string& name : EquipmentShop::Categories()) {
         categories.Add(wxString::FromUTF8(name));
     }
-    filter_box_ = new wxComboBox(panel, ID_EquipFilter, "", wxPoint(125, 5), wxSize(250, -1),
-                                 categories, wxCB_READONLY);
-    if (!categories.empty()) {
-        filter_box_->SetSelection(0);
-    }
-    shop_list_ = new wxListCtrl(panel, ID_EquipShopList, wxPoint(5, kListTop),
-                                wxSize(kShopWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
-    new wxStaticText(panel, wxID_ANY, "Equipment you have purchased",
-                     wxPoint(kOwnedX, kListTop - 17));
-    owned_list_ = new wxListCtrl(panel, ID_EquipOwnedList, wxPoint(kOwnedX, kListTop),
-                                 wxSize(kOwnedWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
-    new wxButton(panel, ID_EquipAdd, "Add Selection", wxPoint(5, kButtonsY), wxSize(140, 26));
-    new wxButton(panel, ID_EquipRemove, "Remove Selection", wxPoint(kOwnedX, kButtonsY),
-                 wxSize(140, 26));
-    new wxButton(panel, ID_EquipDone, "Done", wxPoint(kOwnedX + kOwnedWidth - 100, kButtonsY),
-                 wxSize(100, 26));
+    const TwoListShop shop(panel, kLayout, categories);
+    filter_box_ = shop.filter;
+    shop_list_ = shop.shop;
+    owned_list_ = shop.held;
+    const int kButtonsY = shop.below_lists;
+    const int kInformationY = kButtonsY + 52;
+    new wxButton(panel, ID_EquipDone, "Done",
+                 wxPoint(kLayout.held_x + kLayout.held_width - 100, kButtonsY), wxSize(100, 26));
     new wxStaticText(panel, wxID_ANY, "Equipment Information Box", wxPoint(5, kInformationY - 17));
-    information_box_ = new wxTextCtrl(panel, wxID_ANY, "", wxPoint(5, kInformationY),
-                                      wxSize(kShopWidth, 60), wxTE_MULTILINE | wxTE_READONLY);
+    information_box_ =
+        new wxTextCtrl(panel, wxID_ANY, "", wxPoint(5, kInformationY),
+                       wxSize(kLayout.shop_width, 60), wxTE_MULTILINE | wxTE_READONLY);
     OnSelectionStart(0);
     SetCurrentEquip();
 }

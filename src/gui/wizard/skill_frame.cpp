@@ -9,6 +9,7 @@
 
 #include "gui/base/window_registry.h"
 #include "gui/wizard/list_view_fill.h"
+#include "gui/wizard/two_list_shop.h"
 
 wxBEGIN_EVENT_TABLE(SkillFrame, CreationFrame)
     EVT_COMBOBOX(ID_SkillFilter, SkillFrame::OnSkillBox)
@@ -19,13 +20,20 @@ wxEND_EVENT_TABLE()
 namespace {
 
 // Layout: the shop on the left, what is taken on the right, the balances along the bottom.
-constexpr int kListTop = 52;
-constexpr int kListHeight = 330;
-constexpr int kShopWidth = 480;
-constexpr int kTakenX = 490;
-constexpr int kTakenWidth = 234;
-constexpr int kButtonsY = kListTop + kListHeight + 6;
-constexpr int kBalanceY = kButtonsY + 34;
+constexpr TwoListShopLayout kLayout = {.filter_label = "Select STP",
+                                       .filter_x = 80,
+                                       .filter_width = 280,
+                                       .shop_label = "STP Information Box",
+                                       .shop_width = 480,
+                                       .held_label = "STPs You have taken",
+                                       .held_x = 490,
+                                       .held_width = 234,
+                                       .list_height = 330,
+                                       .filter_id = ID_SkillFilter,
+                                       .shop_id = ID_SkillShopList,
+                                       .held_id = ID_SkillTakenList,
+                                       .add_id = ID_SkillAdd,
+                                       .remove_id = ID_SkillRemove};
 
 } // namespace
 
@@ -39,23 +47,15 @@ SkillFrame::SkillFrame(wxWindow* parent, const wxString& title, const wxPoint& p
 
 void SkillFrame::BuildControls() {
     auto* panel = new wxPanel(this);
-    new wxStaticText(panel, wxID_ANY, "Select STP", wxPoint(5, 9));
     wxArrayString filters;
     for (const char* name : kStpFilterNames) {
         filters.Add(name);
     }
-    filter_box_ = new wxComboBox(panel, ID_SkillFilter, filters[0], wxPoint(80, 5), wxSize(280, -1),
-                                 filters, wxCB_READONLY);
-    filter_box_->SetSelection(0);
-    new wxStaticText(panel, wxID_ANY, "STP Information Box", wxPoint(5, kListTop - 17));
-    shop_list_ = new wxListCtrl(panel, ID_SkillShopList, wxPoint(5, kListTop),
-                                wxSize(kShopWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
-    new wxStaticText(panel, wxID_ANY, "STPs You have taken", wxPoint(kTakenX, kListTop - 17));
-    taken_list_ = new wxListCtrl(panel, ID_SkillTakenList, wxPoint(kTakenX, kListTop),
-                                 wxSize(kTakenWidth, kListHeight), wxLC_REPORT | wxLC_SINGLE_SEL);
-    new wxButton(panel, ID_SkillAdd, "Add Selection", wxPoint(5, kButtonsY), wxSize(140, 26));
-    new wxButton(panel, ID_SkillRemove, "Remove Selection", wxPoint(kTakenX, kButtonsY),
-                 wxSize(140, 26));
+    const TwoListShop shop(panel, kLayout, filters);
+    filter_box_ = shop.filter;
+    shop_list_ = shop.shop;
+    taken_list_ = shop.held;
+    const int kBalanceY = shop.below_lists + 34;
     new wxStaticText(panel, wxID_ANY, "Building Points", wxPoint(5, kBalanceY + 3));
     bp_box_ =
         new wxTextCtrl(panel, wxID_ANY, "", wxPoint(110, kBalanceY), wxSize(70, -1), wxTE_READONLY);
@@ -63,7 +63,8 @@ void SkillFrame::BuildControls() {
     slots_box_ =
         new wxTextCtrl(panel, wxID_ANY, "", wxPoint(320, kBalanceY), wxSize(50, -1), wxTE_READONLY);
     // The menu's Continue, where the player looks for a way on.
-    MakeContinueButton(panel, wxPoint(kTakenX + kTakenWidth - 140, kBalanceY), wxSize(140, 26));
+    MakeContinueButton(panel, wxPoint(kLayout.held_x + kLayout.held_width - 140, kBalanceY),
+                       wxSize(140, 26));
 }
 
 void SkillFrame::FillShop() {
