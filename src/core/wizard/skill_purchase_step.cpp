@@ -154,18 +154,21 @@ std::vector<std::string> SkillPurchaseStep::ShopNames(int filter) const {
     return names;
 }
 
-bool SkillPurchaseStep::Add(int filter, const std::string& name) {
-    bool bought = false;
+Outcome SkillPurchaseStep::Add(int filter, const std::string& name) {
+    Outcome bought = Outcome::Refused(name + " is not offered here");
     if (filter == kTalentFilter) {
-        const CharacterTalent* talent = OfferedNamed<CharacterTalent>(name);
-        bought = talent && BuyTalent(*talent);
+        if (const CharacterTalent* talent = OfferedNamed<CharacterTalent>(name)) {
+            bought = BuyTalent(*talent);
+        }
     } else if (filter == kProficiencyFilter) {
-        const CharacterProf* prof = OfferedNamed<CharacterProf>(name);
-        bought = prof && BuyProficiency(*prof);
+        if (const CharacterProf* prof = OfferedNamed<CharacterProf>(name)) {
+            bought = BuyProficiency(*prof);
+        }
     } else if (IsSkillFilter(filter)) {
         const CharacterSkill* skill = OfferedNamed<CharacterSkill>(name);
-        bought =
-            skill && (filter == kAllSkillsFilter || skill->category == filter) && BuySkill(*skill);
+        if (skill && (filter == kAllSkillsFilter || skill->category == filter)) {
+            bought = BuySkill(*skill);
+        }
     }
     if (bought) {
         SendOwnedToTree();

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/outcome.h"
 #include "core/wizard/creation_flow.h"
 
 class CharacterSkill;
@@ -43,9 +44,9 @@ public:
     // The names alone (the first column of ShopRows), for a player that reads nothing else.
     std::vector<std::string> ShopNames(int filter) const;
 
-    // Buys (or improves, increments, specializes) the item of `filter` named `name`; false
-    // when nothing changed.
-    bool Add(int filter, const std::string& name);
+    // Buys (or improves, increments, specializes) the item of `filter` named `name`; refused,
+    // with the reason the window shows, when nothing changed.
+    Outcome Add(int filter, const std::string& name);
 
     // The taken list: name, value ("55%", "x 2", "Basic"), kind ("Skill", "Talent",
     // "Proficiency"): skills, then talents, then proficiencies.
@@ -65,9 +66,9 @@ public:
     bool Editing() const { return editing_; }
 
 private:
-    bool BuySkill(const CharacterSkill& skill);
-    bool BuyTalent(const CharacterTalent& talent);
-    bool BuyProficiency(const CharacterProf& prof);
+    Outcome BuySkill(const CharacterSkill& skill);
+    Outcome BuyTalent(const CharacterTalent& talent);
+    Outcome BuyProficiency(const CharacterProf& prof);
     void CashIn();
 
     bool editing_ = false;

@@ -1,6 +1,7 @@
 // Buying skills, talents and weapon proficiencies: the purchase half of SkillPurchaseStep.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,17 +36,28 @@ int CourseRoll(const CharacterSkill& skill) {
            DiceRollPenM(c.honor_die_sides, 1, c.honor_die_bonus);
 }
 
-bool PrerequisitesHeld(const CharacterSkill& skill) {
+// The first prerequisite of `skill` not held at the mastery a course asks; none when all are.
+std::optional<std::string> MissingPrerequisite(const CharacterSkill& skill) {
     for (const std::string& prerequisite : skill.course_prereqs) {
         bool held = false;
         for (const SkillDataItem* item : HeldForms<SkillDataItem>(prerequisite)) {
             held = held || item->value >= kPrerequisiteMastery;
         }
         if (!held) {
-            return false;
+            return prerequisite;
         }
     }
-    return true;
+    return std::nullopt;
+}
+
+// Why a purchase of `cost` BP is refused: the balance does not reach it.
+Outcome TooDear(const std::string& name, const std::string& cost) {
+    return Outcome::Refused(Printf("%s costs %s BP; %g BP are left", name.c_str(), cost.c_str(),
+                                   static_cast<double>(program_data.building_points)));
+}
+
+Outcome NoIdentifier(const std::string& name) {
+    return Outcome::Refused(name + " needs a text identifier not held yet; nothing was bought");
 }
 
 template <typename Item> std::vector<std::string> Names(const std::vector<Item*>& items) {
@@ -92,10 +104,14 @@ int MasteryBase(const std::string& mastery_abilities) {
     return named == 0 ? 0 : sum / named;
 }
 
-bool SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
+Outcome SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
     const float cost = AdjustCost(skill);
-    if (!Affordable(cost) || !PrerequisitesHeld(skill)) {
-        return false;
+    if (!Affordable(cost)) {
+        return TooDear(skill.name, Printf("%.1f", static_cast<double>(cost)));
+    }
+    if (const auto missing = MissingPrerequisite(skill)) {
+        return Outcome::Refused(Printf("%s needs %s at %i%% or more", skill.name.c_str(),
+                                       missing->c_str(), kPrerequisiteMastery));
     }
     Character_Class& c = current_character;
     const std::vector<SkillDataItem*> forms = HeldForms<SkillDataItem>(skill.name);
@@ -111,7 +127,7 @@ bool SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
             const auto extended =
                 AskExtendedName(skill.name, "This Skill Requires a text identifier", Names(forms));
             if (!extended) {
-                return false;
+                return NoIdentifier(skill.name);
             }
             name = *extended;
         }
@@ -121,7 +137,7 @@ bool SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
         c.skills.AddTail(MakeItem<SkillDataItem>(name, mastery));
     } else {
         if (!HasCourseDie(skill)) {
-            return false;
+            return Outcome::Refused(skill.name + " has no course die: it cannot be improved");
         }
         SkillDataItem* item =
             forms.size() == 1
@@ -134,12 +150,12 @@ bool SkillPurchaseStep::BuySkill(const CharacterSkill& skill) {
     paid_[name] += cost;
     LogCreationLine(
         Printf("Purchasing Skill %s for %-6.1f BP", name.c_str(), static_cast<double>(cost)));
-    return true;
+    return Outcome::Done();
 }
 
-bool SkillPurchaseStep::BuyTalent(const CharacterTalent& talent) {
+Outcome SkillPurchaseStep::BuyTalent(const CharacterTalent& talent) {
     if (!Affordable(static_cast<float>(talent.bp))) {
-        return false;
+        return TooDear(talent.name, std::to_string(talent.bp));
     }
     Character_Class& c = current_character;
     const std::vector<TalentDataItem*> forms = HeldForms<TalentDataItem>(talent.name);
@@ -155,7 +171,7 @@ bool SkillPurchaseStep::BuyTalent(const CharacterTalent& talent) {
             const auto extended = AskExtendedName(
                 talent.name, "This Talent Requires a text identifier", Names(forms));
             if (!extended) {
-                return false;
+                return NoIdentifier(talent.name);
             }
             name = *extended;
         }
@@ -165,20 +181,24 @@ bool SkillPurchaseStep::BuyTalent(const CharacterTalent& talent) {
                                                  : forms[static_cast<std::size_t>(ChooseAmong(
                                                        "Please Choose Talent", Names(forms)))];
         if (item->value >= talent.max) {
-            return false;
+            return Outcome::Refused(
+                Printf("%s is taken %i times, its most", item->name.c_str(), item->value));
         }
         item->value += 1;
         name = item->name;
     }
     program_data.building_points -= static_cast<float>(talent.bp);
     LogCreationLine(Printf("Purchasing Talent %s for %i BP", name.c_str(), talent.bp));
-    return true;
+    return Outcome::Done();
 }
 
-bool SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
+Outcome SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
     Character_Class& c = current_character;
-    if (c.free_proficiencies <= 0 || !Affordable(1.0f)) {
-        return false;
+    if (c.free_proficiencies <= 0) {
+        return Outcome::Refused("No proficiency slot is free");
+    }
+    if (!Affordable(1.0f)) {
+        return TooDear(prof.name, "1");
     }
     ProfDataItem* held = ProfDataItem::Named(prof.name);
     if (!held) {
@@ -186,15 +206,22 @@ bool SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
         program_data.building_points -= 1;
         c.free_proficiencies -= 1;
         LogCreationLine(Printf("Purchasing Proficieny %s for 1 BP", prof.name.c_str()));
-        return true;
+        return Outcome::Done();
     }
-    if (held->value != 1 || !SpecializationOpen() || c.free_proficiencies < prof.spcost) {
-        return false;
+    if (held->value != 1) {
+        return Outcome::Refused(prof.name + " is specialized already");
+    }
+    if (!SpecializationOpen()) {
+        return Outcome::Refused("The class cannot specialize in " + prof.name + " at this level");
+    }
+    if (c.free_proficiencies < prof.spcost) {
+        return Outcome::Refused(Printf("Specializing in %s takes %i proficiency slots; %i are free",
+                                       prof.name.c_str(), prof.spcost, c.free_proficiencies));
     }
     held->value = 2;
     program_data.building_points -= 1;
     c.specialization_work = 1;
     c.free_proficiencies -= prof.spcost;
     LogCreationLine(Printf("Specializing Proficieny %s for 1 BP", prof.name.c_str()));
-    return true;
+    return Outcome::Done();
 }

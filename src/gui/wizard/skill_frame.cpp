@@ -87,7 +87,9 @@ void SkillFrame::OnAdd(wxCommandEvent&) {
     if (row < 0) {
         return;
     }
-    if (step_.Add(filter_box_->GetSelection(), RowName(shop_list_, row))) {
+    const Outcome bought = step_.Add(filter_box_->GetSelection(), RowName(shop_list_, row));
+    SetStatusText(wxString::FromUTF8(bought.refusal()));
+    if (bought) {
         SetCurrentSkills();
     }
 }
