@@ -215,8 +215,9 @@ Outcome SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
         return Outcome::Refused("The class cannot specialize in " + prof.name + " at this level");
     }
     if (c.free_proficiencies < prof.spcost) {
-        return Outcome::Refused(Printf("Specializing in %s takes %i proficiency slots; free slots: %i",
-                                       prof.name.c_str(), prof.spcost, c.free_proficiencies));
+        return Outcome::Refused(
+            Printf("Specializing in %s takes %i proficiency slots; free slots: %i",
+                   prof.name.c_str(), prof.spcost, c.free_proficiencies));
     }
     held->value = 2;
     program_data.building_points -= 1;
