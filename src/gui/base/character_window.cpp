@@ -6,7 +6,6 @@
 #include <wx/frame.h>
 #include <wx/toplevel.h>
 
-#include "core/model/program_state.h"
 #include "core/model/user_port.h"
 #include "core/wizard/creation_flow.h"
 #include "gui/base/window_registry.h"
@@ -28,11 +27,7 @@ void RetireCharacterWindows() {
     }
     for (CharacterWindow* window : open) {
         window->retired_ = true;
-        for (wxFrame*& slot : VexlFrames) {
-            if (slot == &window->frame_) {
-                slot = nullptr;
-            }
-        }
+        ForgetWindow(&window->frame_);
         window->frame_.Destroy();
     }
 }

@@ -7,6 +7,14 @@ FormMain* MasterFrame = nullptr;
 int MasterWidth = 0;
 int MasterHeight = 0;
 
+void ForgetWindow(const wxFrame* window) {
+    for (wxFrame*& slot : VexlFrames) {
+        if (slot == window) {
+            slot = nullptr;
+        }
+    }
+}
+
 wxWindow* MainWindow() {
     return wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
 }

@@ -28,6 +28,9 @@ extern FormMain* MasterFrame;
 extern int MasterWidth;
 extern int MasterHeight; // the display height less 25 pixels
 
+// Empties every registry slot that holds `window` (a window that closes).
+void ForgetWindow(const wxFrame* window);
+
 // The main window as the parent of the windows it opens, for code below the main window's own
 // layer (the application's top window, which start-up makes it).
 wxWindow* MainWindow();

@@ -3,7 +3,6 @@
 #include <wx/button.h>
 #include <wx/menu.h>
 
-#include "core/model/program_state.h"
 #include "gui/base/app_icon.h"
 #include "gui/base/command_ids.h"
 #include "gui/base/window_registry.h"
@@ -40,11 +39,7 @@ CreationFrame::~CreationFrame() {
     if (!continued && !Retired()) {
         AbortCreation();
     }
-    for (wxFrame*& slot : VexlFrames) {
-        if (slot == this) {
-            slot = nullptr;
-        }
-    }
+    ForgetWindow(this);
 }
 
 void CreationFrame::OnCloseWindow(wxCloseEvent& event) {
