@@ -6,10 +6,8 @@ class wxCloseEvent;
 
 // The frame style of a character window: a frame of its own that floats above the main
 // window, so a step never opens under it nor falls behind it when a dialog hands the focus
-// back to the main window. Its controls keep their places at the size the rules give, so it
-// has no maximize box, which leaves the title bar room for the title.
-constexpr long kCharacterWindowStyle =
-    (wxDEFAULT_FRAME_STYLE & ~wxMAXIMIZE_BOX) | wxFRAME_FLOAT_ON_PARENT;
+// back to the main window.
+constexpr long kCharacterWindowStyle = wxDEFAULT_FRAME_STYLE | wxFRAME_FLOAT_ON_PARENT;
 
 // A window that reads or writes the character in hand: every creation step, the thief skills,
 // the shop, and the skills and shop windows the tree opens. When the record is about to hold
