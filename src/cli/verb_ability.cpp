@@ -5,27 +5,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/tree/ability_scores.h"
-
-namespace {
-
-using AbilityLookup = std::string (*)(const std::string&, int, int);
-
-struct AbilityTable {
-    std::string_view ability;
-    AbilityLookup lookup;
-};
-
-const AbilityTable kAbilityTables[] = {
-    {"Strength", AbilityScores::GetStrength},
-    {"Dexterity", AbilityScores::GetDexterity},
-    {"Constitution", AbilityScores::GetConstitution},
-    {"Intelligence", AbilityScores::GetIntelligence},
-    {"Wisdom", AbilityScores::GetWisdom},
-    {"Charisma", AbilityScores::GetCharisma},
-};
-
-} // namespace
+#include "core/files/ability_effects.h"
 
 int RunAbility(const std::vector<std::string>& words) {
     std::string error;
@@ -40,9 +20,10 @@ int RunAbility(const std::vector<std::string>& words) {
     const std::string& ability = args->positional[0];
     const std::string& name = args->positional[3];
 
-    AbilityLookup lookup = nullptr;
-    for (const AbilityTable& table : kAbilityTables) {
-        if (table.ability == ability) {
+    // The abilities with tables of their own (Comeliness has none).
+    std::string (*lookup)(const std::string&, int, int) = nullptr;
+    for (const SavedAbility& table : SavedAbilities()) {
+        if (ability == table.full) {
             lookup = table.lookup;
         }
     }

@@ -42,28 +42,15 @@ const AbilityEffect kCharismaSheetExtras[] = {
     {"Hon. Mod.", "Hon_Mod"},
 };
 
-using C = Character_Class;
+// The lookups and effects of each ability of the table, in its order.
 const SavedAbility kAbilities[] = {
-    {"Strength", "STR", "STRENGTH_BASE", "STRENGTH_PERC", &C::strength_base, &C::strength_perc,
-     &AbilityScores::GetStrength, kStrength},
-    {"Dexterity", "DEX", "DEXTERITY_BASE", "DEXTERITY_PERC", &C::dexterity_base, &C::dexterity_perc,
-     &AbilityScores::GetDexterity, kDexterity},
-    {"Constitution", "CON", "CONSTITUTION_BASE", "CONSTITUTION_PERC", &C::constitution_base,
-     &C::constitution_perc, &AbilityScores::GetConstitution, kConstitution},
-    {"Intelligence", "INT", "INTELLIGENCE_BASE", "INTELLIGENCE_PERC", &C::intelligence_base,
-     &C::intelligence_perc, &AbilityScores::GetIntelligence, kIntelligence},
-    {"Wisdom", "WIS", "WISDOM_BASE", "WISDOM_PERC", &C::wisdom_base, &C::wisdom_perc,
-     &AbilityScores::GetWisdom, kWisdom},
-    {"Charisma", "CHA", "CHARISMA_BASE", "CHARISMA_PERC", &C::charisma_base, &C::charisma_perc,
-     &AbilityScores::GetCharisma, kCharisma},
-    {"Comeliness",
-     "COM",
-     "COMELINESS_BASE",
-     "COMELINESS_PERC",
-     &C::comeliness_base,
-     &C::comeliness_perc,
-     nullptr,
-     {}},
+    {kAbilityTable[0], &AbilityScores::GetStrength, kStrength},
+    {kAbilityTable[1], &AbilityScores::GetDexterity, kDexterity},
+    {kAbilityTable[2], &AbilityScores::GetConstitution, kConstitution},
+    {kAbilityTable[3], &AbilityScores::GetIntelligence, kIntelligence},
+    {kAbilityTable[4], &AbilityScores::GetWisdom, kWisdom},
+    {kAbilityTable[5], &AbilityScores::GetCharisma, kCharisma},
+    {kAbilityTable[6], nullptr, {}},
 };
 
 } // namespace

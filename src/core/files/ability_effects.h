@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "core/model/character.h"
+#include "core/model/abilities.h"
 
 // The seven abilities as the character file and the sheet show them: names, the record's
 // score and percentile, and each effect with its label and the name of its table lookup.
@@ -13,13 +13,7 @@ struct AbilityEffect {
     const char* lookup; // the ability table's effect name: "to_hit_adj"
 };
 
-struct SavedAbility {
-    const char* full;     // "Strength"
-    const char* abbr;     // "STR"
-    const char* base_tag; // "STRENGTH_BASE"
-    const char* perc_tag; // "STRENGTH_PERC"
-    int32_t Character_Class::*score;
-    int32_t Character_Class::*percentile;
+struct SavedAbility : Ability {
     std::string (*lookup)(const std::string& name, int score, int percentile); // null: none
     std::span<const AbilityEffect> effects;
 };

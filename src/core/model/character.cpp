@@ -3,16 +3,24 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/model/abilities.h"
+
 Character_Class current_character;
 
 std::array<int32_t*, 7> Character_Class::Scores() {
-    return {&strength_base, &dexterity_base, &constitution_base, &intelligence_base,
-            &wisdom_base,   &charisma_base,  &comeliness_base};
+    std::array<int32_t*, 7> scores{};
+    for (std::size_t i = 0; i < scores.size(); ++i) {
+        scores[i] = &(this->*kAbilityTable[i].score);
+    }
+    return scores;
 }
 
 std::array<int32_t*, 7> Character_Class::Percentiles() {
-    return {&strength_perc, &dexterity_perc, &constitution_perc, &intelligence_perc,
-            &wisdom_perc,   &charisma_perc,  &comeliness_perc};
+    std::array<int32_t*, 7> percentiles{};
+    for (std::size_t i = 0; i < percentiles.size(); ++i) {
+        percentiles[i] = &(this->*kAbilityTable[i].percentile);
+    }
+    return percentiles;
 }
 
 void SetSiblingLine(int index, const std::string& text) {

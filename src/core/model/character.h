@@ -19,10 +19,6 @@ constexpr int kAbilityCount = 7;
 // The longest text a saved character keeps in one field (longer texts are cut on reading).
 constexpr std::size_t kMaxSavedText = 1023;
 
-// The seven abilities, always in this order.
-inline constexpr const char* kAbilityNames[kAbilityCount] = {
-    "Strength", "Dexterity", "Constitution", "Intelligence", "Wisdom", "Charisma", "Comeliness"};
-
 // The nine thief skills, in the order of `thief_skill` and of a class entry's skill histories.
 inline constexpr const char* kThiefSkillNames[kThiefSkillCount] = {
     "Pick Pockets",    "Open Locks",   "Find Traps",  "Remove Traps",  "Move Silently",

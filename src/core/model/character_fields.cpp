@@ -1,7 +1,10 @@
 #include "core/model/character_fields.h"
 
+#include <iterator>
 #include <type_traits>
+#include <vector>
 
+#include "core/model/abilities.h"
 #include "core/model/data_items.h"
 
 namespace {
@@ -10,22 +13,9 @@ using C = Character_Class;
 using S = SpecialField;
 constexpr auto kKept = OnNewCharacter::kKept;
 
+// The fields after the seven scores and their percentiles, which come from the ability table.
 // clang-format off
-const CharacterField kFields[] = {
-    {"strength_base",          &C::strength_base,          "STRENGTH_BASE"},
-    {"dexterity_base",         &C::dexterity_base,         "DEXTERITY_BASE"},
-    {"constitution_base",      &C::constitution_base,      "CONSTITUTION_BASE"},
-    {"intelligence_base",      &C::intelligence_base,      "INTELLIGENCE_BASE"},
-    {"wisdom_base",            &C::wisdom_base,            "WISDOM_BASE"},
-    {"charisma_base",          &C::charisma_base,          "CHARISMA_BASE"},
-    {"comeliness_base",        &C::comeliness_base,        "COMELINESS_BASE"},
-    {"strength_perc",          &C::strength_perc,          "STRENGTH_PERC"},
-    {"dexterity_perc",         &C::dexterity_perc,         "DEXTERITY_PERC"},
-    {"constitution_perc",      &C::constitution_perc,      "CONSTITUTION_PERC"},
-    {"intelligence_perc",      &C::intelligence_perc,      "INTELLIGENCE_PERC"},
-    {"wisdom_perc",            &C::wisdom_perc,            "WISDOM_PERC"},
-    {"charisma_perc",          &C::charisma_perc,          "CHARISMA_PERC"},
-    {"comeliness_perc",        &C::comeliness_perc,        "COMELINESS_PERC"},
+const CharacterField kOtherFields[] = {
     {"race_item",              S::kRaceRecord,             ""},
     {"class_item",             S::kClassRecord,            ""},
     {"skills",                 S::kSkills,                 "SKILLNAME"},
@@ -151,10 +141,24 @@ void ClearSpecial(SpecialField field) {
     }
 }
 
+// The scores, then the percentiles, in the abilities' order, then the other fields.
+std::vector<CharacterField> BuildFields() {
+    std::vector<CharacterField> fields;
+    for (const Ability& ability : kAbilityTable) {
+        fields.push_back({ability.base_field, ability.score, ability.base_tag});
+    }
+    for (const Ability& ability : kAbilityTable) {
+        fields.push_back({ability.perc_field, ability.percentile, ability.perc_tag});
+    }
+    fields.insert(fields.end(), std::begin(kOtherFields), std::end(kOtherFields));
+    return fields;
+}
+
 } // namespace
 
 std::span<const CharacterField> CharacterFields() {
-    return kFields;
+    static const std::vector<CharacterField> fields = BuildFields();
+    return fields;
 }
 
 void ClearCharacterField(const CharacterField& field) {

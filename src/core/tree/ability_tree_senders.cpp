@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/tree/ability_scores.h"
+#include "core/model/abilities.h"
 #include "core/model/character.h"
 #include "core/model/text.h"
 #include "core/model/user_port.h"
@@ -89,7 +90,7 @@ void AbilityScores::SendAbilitiestoTree() {
     const auto fractions = c.Percentiles();
     std::vector<std::string> keys, values;
     for (int i = 0; i < 7; ++i) {
-        keys.emplace_back(kAbilityNames[i]);
+        keys.emplace_back(kAbilityTable[i].full);
         values.push_back(ScoreText(*scores[i], *fractions[i]));
     }
     Port().UpdateTreeBranch("Ability Scores", keys, values);

@@ -9,6 +9,7 @@
 #include "core/dice/dice.h"
 #include "core/dice/dice_log.h"
 #include "core/files/character_file_reader.h"
+#include "core/model/abilities.h"
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
@@ -115,7 +116,7 @@ void AbilityRaceStep::Adjust() {
         char line[160];
         std::snprintf(line, sizeof line,
                       "%s has been reduced by %i and %s has been increased by %i",
-                      kAbilityNames[lower_choice], 2, kAbilityNames[raise_choice], 1);
+                      kAbilityTable[lower_choice].full, 2, kAbilityTable[raise_choice].full, 1);
         LogCreationLine(line);
         LogScores("Adjusted Ability Scores");
     }
@@ -131,7 +132,7 @@ void AbilityRaceStep::Burn() {
     }
     burned -= 1;
     program_data.building_points += 2.0f;
-    LogCreationLine(std::string(kAbilityNames[burn_choice]) +
+    LogCreationLine(std::string(kAbilityTable[burn_choice].full) +
                     " has been reduced by 1 and BP has been increased by 2");
     LogScores("Adjusted Ability Scores");
     ClearRaceChoice();

@@ -8,6 +8,7 @@
 #include "core/data/class_data.h"
 #include "core/data/item_data.h"
 #include "core/dice/dice.h"
+#include "core/model/abilities.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
@@ -90,14 +91,11 @@ float AdjustCost(const CharacterSkill& skill) {
 }
 
 int MasteryBase(const std::string& mastery_abilities) {
-    static constexpr std::array<const char*, 7> kAbbreviations = {"STR", "DEX", "CON", "INT",
-                                                                  "WIS", "CHA", "COM"};
-    auto scores = current_character.Scores();
     int sum = 0;
     int named = 0;
-    for (std::size_t i = 0; i < kAbbreviations.size(); ++i) {
-        if (mastery_abilities.find(kAbbreviations[i]) != std::string::npos) {
-            sum += *scores[i];
+    for (const Ability& ability : kAbilityTable) {
+        if (mastery_abilities.find(ability.abbr) != std::string::npos) {
+            sum += current_character.*ability.score;
             ++named;
         }
     }

@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/model/abilities.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/base/command_ids.h"
@@ -74,7 +75,7 @@ void FrameStep3::BuildControls() {
     new wxStaticText(panel, wxID_ANY, "Burn", wxPoint(kBurnX - 2, 2));
     for (int i = 0; i < AbilityRaceStep::kAbilities; ++i) {
         const int y = kRowTop + kRowHeight * i;
-        new wxStaticText(panel, wxID_ANY, kAbilityNames[i], wxPoint(5, y + 3),
+        new wxStaticText(panel, wxID_ANY, kAbilityTable[i].full, wxPoint(5, y + 3),
                          wxSize(kLabelWidth, 18));
         score_boxes_[i] =
             new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y), wxSize(40, kBoxHeight));

@@ -6,6 +6,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/model/abilities.h"
 #include "core/model/character.h"
 #include "core/wizard/ability_race_step.h"
 #include "gui/base/number_entry.h"
@@ -46,7 +47,7 @@ void FrameStep8::BuildControls() {
     new wxStaticText(panel, wxID_ANY, "BP", wxPoint(kBpX + 10, 2));
     for (int i = 0; i < RaiseClassStep::kAbilities; ++i) {
         const int y = kRowTop + kRowHeight * i;
-        new wxStaticText(panel, wxID_ANY, kAbilityNames[i], wxPoint(5, y + 3), wxSize(90, 18));
+        new wxStaticText(panel, wxID_ANY, kAbilityTable[i].full, wxPoint(5, y + 3), wxSize(90, 18));
         score_boxes_[i] = new wxTextCtrl(panel, wxID_ANY, "0", wxPoint(kScoreX, y),
                                          wxSize(58, kBoxHeight), wxTE_READONLY);
         bp_boxes_[i] =
