@@ -1,7 +1,6 @@
 #include "core/data/name_lists.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "core/model/workspace.h"
@@ -22,14 +21,12 @@ constexpr int kMostNumerals = 3999;
 } // namespace
 
 bool NameLists::Load(std::string& error) {
-    std::ifstream file(WorkspacePath(kFile), std::ios::binary);
-    if (!file) {
+    const std::optional<std::string> text = ReadWholeFile(WorkspacePath(kFile));
+    if (!text) {
         error = "cannot read the name lists " + WorkspacePath(kFile).string();
         return false;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    Parse(text.str());
+    Parse(*text);
     if (sections_.empty()) {
         error = "the name lists " + WorkspacePath(kFile).string() + " hold no name";
         return false;

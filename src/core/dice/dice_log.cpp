@@ -4,7 +4,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/dice/dice.h"
 #include "core/model/program_state.h"
@@ -147,10 +146,7 @@ std::string ReadLogFile(const std::string& file_name) {
     if (held_log.Holds(file_name)) {
         WriteOutHeldLog(); // the lines a held log still buffers belong to the file
     }
-    std::ifstream file(WorkspacePath(file_name), std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
+    return ReadWholeFile(WorkspacePath(file_name)).value_or("");
 }
 
 std::string CreationLogText() {
@@ -161,12 +157,7 @@ std::string CreationLogText() {
     const std::filesystem::path root =
         name == created_log.file_name ? created_log.root : WorkspaceRoot();
     const bool held = held_log.file_name == name && held_log.root == root.native();
-    std::string text;
-    if (!(held && held_log.empty_file)) {
-        std::ifstream file(root / name, std::ios::binary);
-        std::ostringstream content;
-        content << file.rdbuf();
-        text = content.str();
-    }
+    const std::string text =
+        held && held_log.empty_file ? "" : ReadWholeFile(root / name).value_or("");
     return held ? text + held_log.lines : text;
 }

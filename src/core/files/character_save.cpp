@@ -1,9 +1,7 @@
 #include "core/files/character_save.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <system_error>
 
 #include "core/dice/dice_log.h"
@@ -12,6 +10,7 @@
 #include "core/files/saved_files.h"
 #include "core/model/character.h"
 #include "core/model/user_port.h"
+#include "core/model/workspace.h"
 #include "core/tree/tree_senders.h"
 
 namespace {
@@ -54,13 +53,10 @@ std::optional<std::string> LogToSave(const std::string& log_name) {
     if (opened_log_name.empty()) {
         return CreationLogText();
     }
-    std::ifstream in(SavedFilePath(kCharacterLogDirectory, opened_log_name), std::ios::binary);
-    if (opened_log_name == log_name || !in) {
+    if (opened_log_name == log_name) {
         return std::nullopt;
     }
-    std::ostringstream log;
-    log << in.rdbuf();
-    return log.str();
+    return ReadWholeFile(SavedFilePath(kCharacterLogDirectory, opened_log_name));
 }
 
 // Keeps the character's dice log beside its file, under the same name and replaced with it,

@@ -34,7 +34,6 @@ public:
     void OnShopSelected(wxListEvent& event);
     void OnAdd(wxCommandEvent& event);
     void OnRemove(wxCommandEvent& event);
-    // Closes the window, as its close box does.
     void SetCurrentEquip();
 
     // The controls, for the tests.
