@@ -41,7 +41,7 @@ void Classes(std::ostream& out) {
          item = item->next.get(), ++i) {
         const std::string at = "classes[" + std::to_string(i) + "]";
         Field(out, at + ".name", item->name);
-        Field(out, at + ".experience", FloatText(item->experience));
+        Field(out, at + ".experience", ExperienceText(item->experience));
         Field(out, at + ".level", std::to_string(item->level));
         for (const ClassHistoryArray& array : kClassHistoryArrays) {
             // "CLASS_HITPOINTS_" names the field "hitpoints".

@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -174,6 +175,19 @@ float AtofSaturating(std::string_view text) {
     return SaturateToFloat(ParseDecimal(text.substr(0, length)));
 }
 
+double AtodSaturating(std::string_view text) {
+    text = SkipLeadingBlanks(text);
+    const std::size_t length = DecimalPrefixLength(text);
+    if (length == 0) {
+        return 0.0;
+    }
+    const double value = ParseDecimal(text.substr(0, length));
+    if (std::isnan(value)) {
+        return 0.0;
+    }
+    return std::clamp(value, -DBL_MAX, DBL_MAX);
+}
+
 NumberText ClassifyInteger(std::string_view text) {
     text = TrimBlanks(text);
     const WholePrefix whole = ReadWholePrefix(text);
@@ -195,6 +209,16 @@ NumberText ClassifyDecimal(std::string_view text) {
 
 std::string FloatText(float value) {
     char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string ExperienceText(double value) {
+    char buffer[64];
+    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
+        std::snprintf(buffer, sizeof buffer, "%.0f", value);
+        return buffer;
+    }
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }

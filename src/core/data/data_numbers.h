@@ -16,6 +16,10 @@ int32_t AtoiSaturating(std::string_view text);
 // system's locale), and a value beyond single precision saturates at the largest float.
 float AtofSaturating(std::string_view text);
 
+// The same in double precision, for the experience points a class entry has earned, which run
+// to whole numbers beyond what a float holds exactly.
+double AtodSaturating(std::string_view text);
+
 // Why `text` is no answer to a question that wants a whole number from min to max: empty when
 // its number, read as above, lies in that range; else the range to keep to.
 std::string NumberRangeRefusal(std::string_view text, long min, long max);
@@ -32,3 +36,7 @@ NumberText ClassifyDecimal(std::string_view text);
 
 // The shortest text that reads back as exactly the same float ("18.51", "1e+30").
 std::string FloatText(float value);
+
+// A whole number with all its digits ("104000000"), any other value as its shortest exact
+// text: the experience points, which must read back to the very number and stay legible.
+std::string ExperienceText(double value);

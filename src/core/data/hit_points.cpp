@@ -10,9 +10,8 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 
-namespace {
-
-int HonorModifier(const std::string& standing) {
+int HitPointsHonorModifier() {
+    const std::string& standing = current_character.honor_standing;
     if (standing.find("Great Honor") != std::string::npos) {
         return 1;
     }
@@ -22,7 +21,13 @@ int HonorModifier(const std::string& standing) {
     return 0;
 }
 
-} // namespace
+std::string HitPointsLine(const std::string& label, int count, int sides, int modifier,
+                          int result) {
+    char line[160];
+    std::snprintf(line, sizeof line, "%s %id%i%+i for hit points: %i", label.c_str(), count, sides,
+                  modifier, result);
+    return line;
+}
 
 int32_t GetHitPoints(int level, const CharacterClass* class_record) {
     if (!class_record) {
@@ -31,13 +36,9 @@ int32_t GetHitPoints(int level, const CharacterClass* class_record) {
     level = std::clamp(level, 0, kMaxLevels - 1);
     const int count = class_record->hitdieroll[level];
     const int sides = class_record->hitdie[level];
-    const int modifier = HonorModifier(current_character.honor_standing);
+    const int modifier = HitPointsHonorModifier();
     const int result = DiceRollM(sides, count, modifier);
-
-    char line[128];
-    std::snprintf(line, sizeof line, "Rolling %id%i%+i for hit points: %i", count, sides, modifier,
-                  result);
-    std::string text = line;
+    std::string text = HitPointsLine("Rolling", count, sides, modifier, result);
     Format_Entry(program_data.building_points, text, program_data.log_file_name);
     return result;
 }

@@ -253,7 +253,7 @@ void XMLRead::xmlClassConvert(std::string_view line, ClassDataItem& item) {
     const std::string_view tag_text = parts->tag_text;
     if (Holds(tag_text, "<CLASS_EXP")) {
         // Written as a decimal ("1500", "1.23457e+06"), so read as one.
-        item.experience = AtofSaturating(parts->value);
+        item.experience = AtodSaturating(parts->value);
         return;
     }
     if (Holds(tag_text, "<CLASS_LEVEL")) {

@@ -157,8 +157,8 @@ void WriteClassData(std::ostream& out) {
         Line(out, "<CLASS_DATA>");
         Leaf(out, "CLASS_NAME", item->name);
         Leaf(out, "CLASS_LEVEL", item->level);
-        // The shortest decimal that reads back as exactly the same number.
-        Leaf(out, "CLASS_EXP", FloatText(item->experience));
+        // Every digit of a whole number, so the points read back exactly.
+        Leaf(out, "CLASS_EXP", ExperienceText(item->experience));
         for (int level = 0; level <= LastWrittenLevel(item->level); ++level) {
             for (const ClassHistoryArray& array : kClassHistoryArrays) {
                 const std::string tag = array.tag + std::to_string(level);
@@ -361,6 +361,10 @@ void WriteCharacterFile(std::ostream& out) {
     WriteBiography(out, c);
     WriteAttributes(out, c);
     FieldLeaves(out, c, {"HIT_POINTS"});
+    // Proficiency slots not spent yet (a new level brings some): kept for the skills window.
+    if (c.free_proficiencies != 0) {
+        FieldLeaves(out, c, {"PROFICIENCY_SLOTS"});
+    }
     WriteClassData(out);
     WriteSavingThrows(out, c);
     WriteMovement(out);

@@ -2,6 +2,7 @@
 // saving throws and movement.
 #include <cstdio>
 
+#include "core/data/class_progress.h"
 #include "core/data/saving_throws.h"
 #include "core/files/ability_effects.h"
 #include "core/files/character_sheet_sections.h"
@@ -97,16 +98,15 @@ void WriteHitPointsSection(std::ostream& out) {
     out << "</TD>\n";
 }
 
-// One line per class to fill in by hand as the character earns experience.
+// One line per class: its experience, its level and what the next level needs.
 void WriteExperienceSection(std::ostream& out) {
     SheetSection section(out, "Experience Points", 1);
     section.BeginRow();
     out << "<TD ALIGN=LEFT>\n";
     {
         SheetList list(out);
-        for (const ClassDataItem* item = ClassDataItem::pHead.get(); item;
-             item = item->next.get()) {
-            list.Item(item->name + ": ");
+        for (const ClassProgress& progress : ClassProgressOfCharacter()) {
+            list.Item(progress.item->name + ": " + ProgressText(progress));
         }
     }
     out << "</TD>\n";

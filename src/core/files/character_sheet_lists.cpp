@@ -98,14 +98,13 @@ void WriteSkillsSection(std::ostream& out) {
         }
     }
     // The thief skills of the class entry that keeps them: the starting base plus the points
-    // placed in creation, as the tree shows them.
+    // placed at every level, as the tree shows them.
     if (const ClassDataItem* thief = ThiefSkillItem()) {
         outer.MarkupItem("Thief Skills");
         SheetList list(out);
-        const auto skills = thief->ThiefSkillHistories();
-        for (std::size_t i = 0; i < skills.size(); ++i) {
+        for (int i = 0; i < kThiefSkillCount; ++i) {
             list.Item(std::string(kThiefSkillNames[i]) + " " +
-                      std::to_string((*skills[i])[0] + (*skills[i])[1]) + "%");
+                      std::to_string(thief->ThiefSkill(i)) + "%");
         }
     }
 }

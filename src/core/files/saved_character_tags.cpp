@@ -68,6 +68,7 @@ const TestedTag kTestOrder[] = {
     {"<HONOR_BASE"},
     {"<AGE"},
     {"<HIT_POINTS"},
+    {"<PROFICIENCY_SLOTS"},
     {"<CHARACTER_HEIGHT"},
     {"<CHARACTER_WEIGHT"},
     {"<SIBLINGS"},

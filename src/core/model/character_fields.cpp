@@ -40,7 +40,7 @@ const CharacterField kOtherFields[] = {
     {"silver",                 &C::silver,                 "SILVERCOINS"},
     {"copper",                 &C::copper,                 "COPPERCOINS"},
     {"hereditary_debt",        &C::hereditary_debt,        "HEREDITARY_DEBT"},
-    {"free_proficiencies",     &C::free_proficiencies,     ""},
+    {"free_proficiencies",     &C::free_proficiencies,     "PROFICIENCY_SLOTS"},
     {"level",                  &C::level,                  "LEVEL"},
     {"specialization_work",    &C::specialization_work,    ""},
     {"honor_die_sides",        &C::honor_die_sides,        ""},

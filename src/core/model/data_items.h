@@ -29,7 +29,7 @@ using ByLevel = std::array<int32_t, kMaxLevels>;
 class ClassDataItem : public LinkedRecord<ClassDataItem> {
 public:
     std::string name;
-    float experience = 0.0f;
+    double experience = 0.0; // whole points in play; a double holds them exactly
     int32_t level = 0;
     ByLevel hitpoints{};
     ByLevel str_grow{}, dex_grow{}, con_grow{}, int_grow{}, wis_grow{}, chr_grow{}, com_grow{};
@@ -39,6 +39,19 @@ public:
     // The nine thief skill histories, in the order of the thief skill names.
     std::array<ByLevel*, 9> ThiefSkillHistories() { return HistoriesOf(*this); }
     std::array<const ByLevel*, 9> ThiefSkillHistories() const { return HistoriesOf(*this); }
+
+    // A thief skill (its index in that order) as it stands at `through`: the starting base
+    // (level 0) plus the points placed at every level up to `through`.
+    int32_t ThiefSkillThrough(int skill, int through) const {
+        const ByLevel& history = *ThiefSkillHistories()[static_cast<std::size_t>(skill)];
+        int32_t total = 0;
+        for (int level = 0; level <= through && level < kMaxLevels; ++level) {
+            total += history[static_cast<std::size_t>(level)];
+        }
+        return total;
+    }
+    // The same at the entry's own level, as the tree and the sheet show it.
+    int32_t ThiefSkill(int skill) const { return ThiefSkillThrough(skill, level < 1 ? 1 : level); }
 
 private:
     template <typename Self>

@@ -10,6 +10,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/advance/experience_award.h"
+#include "core/advance/level_advancement.h"
 #include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/item_data.h"
@@ -123,6 +125,9 @@ bool AutoPlayer::Play(const CharacterWish& wish) {
     } guard{InstallUserPort(&port_)};
     for (int tries = 0; tries < kMostTries; ++tries) {
         if (PlayOnce(wish)) {
+            if (wish.level > 1) {
+                AdvanceTo(wish.level);
+            }
             return true;
         }
     }
@@ -142,7 +147,11 @@ bool AutoPlayer::PlayOnce(const CharacterWish& wish) {
         ClearCharacterField(field);
     }
     Clear_All();
-    std::deque<StepOpening> open = {BeginCreation()};
+    return PlayWindows({BeginCreation()}, wish);
+}
+
+bool AutoPlayer::PlayWindows(const std::vector<StepOpening>& first, const CharacterWish& wish) {
+    std::deque<StepOpening> open(first.begin(), first.end());
     while (!open.empty()) {
         const StepOpening step = open.front();
         open.pop_front();
@@ -178,9 +187,18 @@ std::optional<StepExit> AutoPlayer::PlayStep(StepId step, const CharacterWish& w
         Fail("Roll Randomly (the player never rolls instead of picking)");
     case StepId::kRaiseAbilities:
         return ChooseClass(wish);
-    case StepId::kThiefSkills:
-        PlaceThiefPoints();
+    case StepId::kThiefSkills: {
+        ThiefSkillsStep step;
+        PlaceThiefPoints(step);
         return StepExit::kContinue;
+    }
+    case StepId::kLevelThiefSkills: {
+        ThiefSkillsStep step = OwedThiefSkillsStep();
+        PlaceThiefPoints(step);
+        return StepExit::kContinue;
+    }
+    case StepId::kAdvanceLevel:
+        Fail("Advance Level (the advance window is the player's to open)");
     case StepId::kAgeAndMoney:
         RollAgeAndMoney();
         return StepExit::kContinue;
@@ -317,8 +335,7 @@ std::optional<StepExit> AutoPlayer::ChooseClass(const CharacterWish& wish) {
     return result;
 }
 
-void AutoPlayer::PlaceThiefPoints() {
-    ThiefSkillsStep step;
+void AutoPlayer::PlaceThiefPoints(ThiefSkillsStep& step) {
     int left = std::atoi(step.PointsText().c_str());
     std::array<int, kThiefSkillCount> points{};
     while (left > 0) {
@@ -419,4 +436,43 @@ void AutoPlayer::Shop() {
         EquipmentShop::Buy(item);
     }
     EquipmentShop::Close();
+}
+
+void AutoPlayer::AdvanceTo(int level) {
+    struct PortGuard {
+        UserPort* previous;
+        ~PortGuard() { InstallUserPort(previous); }
+    } guard{InstallUserPort(&port_)};
+    step_ = OpeningOf(StepId::kAdvanceLevel).title;
+    port_.EnterStep(step_);
+    const int target = std::clamp(level, 1, kMaxLevels - 1);
+    double needed = 0;
+    for (const ClassProgress& progress : LevelAdvancement::Classes()) {
+        if (progress.record) {
+            const int32_t xp = progress.record->xptable[static_cast<std::size_t>(target)];
+            needed = std::max(needed, static_cast<double>(xp) - progress.experience);
+        }
+    }
+    if (needed >= 1 && !AwardExperience(static_cast<long long>(needed) * ClassCountOfCharacter())) {
+        Fail("Award Experience (the award was refused)");
+    }
+    LevelAdvancement advancement;
+    for (;;) {
+        // The lowest class below the target that may go up a level.
+        const std::vector<ClassProgress> rows = LevelAdvancement::Classes();
+        int chosen = -1;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (rows[i].level < target && rows[i].MayAdvance() &&
+                (chosen < 0 || rows[i].level < rows[static_cast<std::size_t>(chosen)].level)) {
+                chosen = static_cast<int>(i);
+            }
+        }
+        if (chosen < 0) {
+            return;
+        }
+        if (const Outcome advanced = advancement.Advance(chosen); !advanced) {
+            Fail("Advance (" + advanced.refusal() + ")");
+        }
+        PlayWindows(Advance(StepId::kAdvanceLevel, advancement.Exit()), CharacterWish{});
+    }
 }

@@ -2,9 +2,12 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/player/auto_player_port.h"
 #include "core/wizard/creation_flow.h"
+
+class ThiefSkillsStep;
 
 class NamePicker;
 
@@ -13,6 +16,8 @@ struct CharacterWish {
     std::string race;
     std::string sex;
     std::string class_name;
+    // The level the finished character is advanced to (1: as made).
+    int level = 1;
 };
 
 // Plays New Character through the end of the equipment shop with the step objects the windows
@@ -29,18 +34,27 @@ public:
     // when a step asks what the player cannot answer or does not go on.
     bool Play(const CharacterWish& wish);
 
+    // Advances the character in hand until every class reaches `level` or can go no further
+    // (its class table or its race stops it): awards the experience the highest class needs,
+    // then goes up one level at a time, the lowest class first, each level's windows played
+    // as the advance window opens them. Throws AutoPlayerError as Play does.
+    void AdvanceTo(int level);
+
     // 0 to count-1 from the game's generator.
     static int Pick(int count);
 
 private:
     bool PlayOnce(const CharacterWish& wish);
+    // Plays the windows `first` opens and every window they lead to, in the order they open;
+    // false when one cannot meet the wish.
+    bool PlayWindows(const std::vector<StepOpening>& first, const CharacterWish& wish);
     // Plays one window; the way it leaves, or nothing when the wish cannot be met this time.
     std::optional<StepExit> PlayStep(StepId step, const CharacterWish& wish);
     bool RollScoresAndRace(const CharacterWish& wish);
     StepExit RollPriors();
     void RollOwedQuirks();
     std::optional<StepExit> ChooseClass(const CharacterWish& wish);
-    void PlaceThiefPoints();
+    void PlaceThiefPoints(ThiefSkillsStep& step);
     void RollAgeAndMoney();
     StepExit BuySkills();
     void ChooseAlignment();

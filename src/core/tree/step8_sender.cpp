@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/data/class_data.h"
+#include "core/data/class_progress.h"
 #include "core/data/classes_available.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-// Each skill is its starting base (level 0) plus the points placed at level 1.
+// Each skill is its starting base (level 0) plus the points placed at every level since.
 void SendThiefSkills(const ClassDataItem& item) {
     TreeBranch branch;
-    const auto skills = item.ThiefSkillHistories();
     for (int i = 0; i < kThiefSkillCount; ++i) {
-        branch.Add(kThiefSkillNames[i], Printf("%i%%", (*skills[i])[0] + (*skills[i])[1]));
+        branch.Add(kThiefSkillNames[i], Printf("%i%%", item.ThiefSkill(i)));
     }
     branch.Send("Thief Skills");
 }
@@ -33,6 +33,15 @@ void SendClassData(const ClassDataItem* thief_item) {
         branch.Add("Thief Skills", thief_item->name);
     }
     branch.Send("Class Data");
+}
+
+// Each class's experience, level and the experience of its next level.
+void SendExperience() {
+    TreeBranch branch;
+    for (const ClassProgress& progress : ClassProgressOfCharacter()) {
+        branch.Add(progress.item->name, ProgressText(progress));
+    }
+    branch.Send("Experience Points");
 }
 
 std::string Joined(const std::vector<std::string>& events) {
@@ -134,6 +143,9 @@ void messagetotreeStep8() {
     }
     const ClassDataItem* thief_item = ThiefSkillItem();
     SendClassData(thief_item);
+    if (ClassDataItem::pHead) {
+        SendExperience();
+    }
     if (thief_item) {
         SendThiefSkills(*thief_item);
     }

@@ -118,6 +118,9 @@ TreeEditor::Result TreeEditor::Edit(const std::string& parent_text) {
     if (parent_text == "Equipment") {
         return {Action::kOpenEquipment, ""};
     }
+    if (parent_text == "Experience Points") {
+        return {Action::kOpenAdvancement, ""};
+    }
     for (const NumberEdit& edit : kNumberEdits) {
         if (parent_text == edit.key) {
             return EditNumber(edit);

@@ -12,6 +12,7 @@ public:
         kNothing,       // a creation is in progress, the item is not editable, or no change
         kOpenSkills,    // the skills, talents and proficiencies window
         kOpenEquipment, // the equipment window
+        kOpenAdvancement, // the advance window (experience awards and new levels)
         kChanged,       // the record changed; `shown` is the activated item's new text
     };
     struct Result {
@@ -20,7 +21,8 @@ public:
     };
 
     // Edits the value under the key `parent_text` ("Age", "Handeness" ...) or names the
-    // window to open for an item of "Skills", "Talents", "Proficiencies" or "Equipment".
+    // window to open for an item of "Skills", "Talents", "Proficiencies", "Equipment" or
+    // "Experience Points".
     // Background values are asked for in a text dialog prefilled with the record's value;
     // numbers are read as whole numbers ("%i years", "%i inches", "%i lbs" shown). A social
     // class must contain "Class" and a handedness must be "Right", "Left" or "Ambidextrous";

@@ -16,6 +16,12 @@ constexpr const char* kAgeAndMoneyTitle = "Character Creation: Age and Money";
 const StepOpening kFirst{kAbilitiesAndRace,
                          "Character Creation: Roll Ability Scores and choose race", 3, kDefault};
 const StepOpening kShopOpening{kShop, kEquipmentShopTitle, 18, kDefault};
+const StepOpening kSkillsOpening{kSkills, kSkillStepTitle, 10, kDefault};
+const StepOpening kLevelThiefOpening{kLevelThiefSkills, "Thief Skills", kNoRegistrySlot, kDefault};
+// Windows the player opens, not a step: the menu and the tree open them.
+const StepOpening kOpenedByPlayer[] = {
+    {kAdvanceLevel, "Advance Level", 12, kDefault},
+};
 
 // The rules' odd cases stand in plain sight: the rolling window before the picking shares the
 // picking's title; the picking window takes slot 3 after the owed rolls but slot 5 straight
@@ -55,11 +61,17 @@ const std::vector<FlowExit> kFlow = {
      {{kThiefSkills, "Thief Skills", kNoRegistrySlot, kBesideAgeAndMoney},
       {kAgeAndMoney, kAgeAndMoneyTitle, 9, kInPlaceOfOpener}}},
     {kThiefSkills, kContinue, std::nullopt, {}},
-    {kAgeAndMoney, kContinue, 12, {{kSkills, kSkillStepTitle, 10, kDefault}}},
+    {kAgeAndMoney, kContinue, 12, {kSkillsOpening}},
     {kSkills, kContinue, 13, {{kAlignment, "Character Creation: Alignment", 11, kDefault}}},
     {kSkills, kLowWisdom, 0, {kShopOpening}},
     {kAlignment, kContinue, 0, {kShopOpening}},
     {kShop, kContinue, 0, {}},
+    // A new level: the thief points of the level, the proficiency slots it brings, or both.
+    {kAdvanceLevel, kContinue, std::nullopt, {}},
+    {kAdvanceLevel, kThiefClass, std::nullopt, {kLevelThiefOpening}},
+    {kAdvanceLevel, kNewSlots, std::nullopt, {kSkillsOpening}},
+    {kAdvanceLevel, kThiefClassAndNewSlots, std::nullopt, {kLevelThiefOpening, kSkillsOpening}},
+    {kLevelThiefSkills, kContinue, std::nullopt, {}},
 };
 
 constexpr int32_t kFirstStage = 3;
@@ -84,6 +96,11 @@ const StepOpening& FirstCreationStep() {
 }
 
 const StepOpening& OpeningOf(StepId step) {
+    for (const StepOpening& opening : kOpenedByPlayer) {
+        if (opening.step == step) {
+            return opening;
+        }
+    }
     for (const FlowExit& row : kFlow) {
         for (const StepOpening& opening : row.opens) {
             if (opening.step == step) {

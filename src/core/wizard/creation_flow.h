@@ -24,6 +24,9 @@ enum class StepId {
     kSkills,
     kAlignment,
     kShop,
+    // After creation day: the advance window, and the thief skills placed at a new level.
+    kAdvanceLevel,
+    kLevelThiefSkills,
 };
 
 // How a step is left.
@@ -35,6 +38,8 @@ enum class StepExit {
     kThiefClass,   // raising abilities: a thief-type class also places its thief points
     kLowWisdom,    // skills: Wisdom 5 or less has no alignment to choose and goes to the shop
     kEdited,       // the skills window opened from the tree: nothing follows
+    kNewSlots,     // a new level: proficiency slots to spend in the skills window
+    kThiefClassAndNewSlots, // a new level: thief points to place and slots to spend
 };
 
 // Where a window opens.
@@ -67,7 +72,8 @@ const std::vector<FlowExit>& CreationFlowTable();
 const StepOpening& FirstCreationStep();
 
 // How `step` opens when the flow opens it (the first row that leads to it); the tree opens the
-// skills and shop windows this way too.
+// skills and shop windows this way too, and the advance window, which the player opens from
+// the menu or the tree rather than a step, opens the same way.
 const StepOpening& OpeningOf(StepId step);
 
 // What leaving `from` by `exit` opens; nothing for kStay, kEdited and a way out the table does
@@ -84,5 +90,8 @@ const StepOpening& BeginCreation();
 // Leaves `from` by `exit`: the creation moves to the way out's stage and the windows it opens
 // are returned, to be opened in order. kStay, kEdited and unknown ways out change nothing.
 std::vector<StepOpening> Advance(StepId from, StepExit exit);
+// A new level is no creation: the advance window's ways out open windows and leave the stage
+// alone. kThiefClass opens the thief skills at the new level.
+
 // Ends the creation (stage 0); the record keeps what was entered.
 void AbortCreation();

@@ -225,18 +225,20 @@ bool SkillPurchaseStep::Remove(int row) {
             LogCreationLine(Printf("Removing Talent %s for %i BP", name.c_str(), bp));
         }
     } else {
+        // After creation a proficiency was bought with slots alone: removing it frees them.
         const std::string name = item.prof->name;
-        program_data.building_points += 1;
+        const int bp = editing_ ? 0 : 1;
+        program_data.building_points += static_cast<float>(bp);
         if (item.prof->value == 2) {
             const CharacterProf* prof = ProfRecordFor(name);
             item.prof->value = 1;
             c.free_proficiencies += prof ? prof->spcost : 0;
             c.specialization_work = 0;
-            LogCreationLine(Printf("Removing Specialization from %s for %i BP", name.c_str(), 1));
+            LogCreationLine(Printf("Removing Specialization from %s for %i BP", name.c_str(), bp));
         } else {
             c.proficiencies.Remove(item.prof);
             c.free_proficiencies += 1;
-            LogCreationLine(Printf("Removing %s for %i BP", name.c_str(), 1));
+            LogCreationLine(Printf("Removing %s for %i BP", name.c_str(), bp));
         }
     }
     SendOwnedToTree();

@@ -195,15 +195,20 @@ Outcome SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
     if (c.free_proficiencies <= 0) {
         return Outcome::Refused("No proficiency slot is free");
     }
-    if (!Affordable(1.0f)) {
+    // After creation there are no BP to pay: a proficiency slot alone buys a proficiency (the
+    // slots a new level brings).
+    const float bp = editing_ ? 0.0f : 1.0f;
+    if (!Affordable(bp)) {
         return TooDear(prof.name, "1");
     }
     ProfDataItem* held = ProfDataItem::Named(prof.name);
     if (!held) {
         c.proficiencies.AddTail(MakeItem<ProfDataItem>(prof.name, 1));
-        program_data.building_points -= 1;
+        program_data.building_points -= bp;
         c.free_proficiencies -= 1;
-        LogCreationLine(Printf("Purchasing Proficieny %s for 1 BP", prof.name.c_str()));
+        LogCreationLine(editing_ ? Printf("Purchasing Proficiency %s with a proficiency slot",
+                                          prof.name.c_str())
+                                 : Printf("Purchasing Proficieny %s for 1 BP", prof.name.c_str()));
         return Outcome::Done();
     }
     if (held->value != 1) {
@@ -218,9 +223,11 @@ Outcome SkillPurchaseStep::BuyProficiency(const CharacterProf& prof) {
                    prof.name.c_str(), prof.spcost, c.free_proficiencies));
     }
     held->value = 2;
-    program_data.building_points -= 1;
+    program_data.building_points -= bp;
     c.specialization_work = 1;
     c.free_proficiencies -= prof.spcost;
-    LogCreationLine(Printf("Specializing Proficieny %s for 1 BP", prof.name.c_str()));
+    LogCreationLine(editing_ ? Printf("Specializing Proficiency %s with %i proficiency slots",
+                                      prof.name.c_str(), prof.spcost)
+                             : Printf("Specializing Proficieny %s for 1 BP", prof.name.c_str()));
     return Outcome::Done();
 }

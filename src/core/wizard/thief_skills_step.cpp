@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/tree/ability_scores.h"
 #include "core/data/class_data.h"
 #include "core/data/data_numbers.h"
 #include "core/data/race_data.h"
@@ -13,6 +12,7 @@
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"
 #include "core/model/text.h"
+#include "core/tree/ability_scores.h"
 #include "core/tree/tree_senders.h"
 
 namespace {
@@ -74,19 +74,22 @@ void SetThiefStart() {
     }
 }
 
-ThiefSkillsStep::ThiefSkillsStep() : item_(ThiefSkillItem()) {
-    if (const CharacterClass* chosen = current_character.class_item) {
-        points_ = chosen->thiefpoints[1];
+ThiefSkillsStep::ThiefSkillsStep()
+    : ThiefSkillsStep(ThiefSkillItem(), current_character.class_item, 1) {}
+
+ThiefSkillsStep::ThiefSkillsStep(ClassDataItem* item, const CharacterClass* record, int level)
+    : item_(item), level_(std::clamp(level, 1, kMaxLevels - 1)) {
+    if (record) {
+        points_ = record->thiefpoints[static_cast<std::size_t>(level_)];
         for (int i = 0; i < kThiefSkillCount; ++i) {
-            if (Contains(chosen->thiefskills, kThiefSkillNames[i])) {
+            if (Contains(record->thiefskills, kThiefSkillNames[i])) {
                 usable_.push_back(i);
             }
         }
     }
     if (item_) {
-        auto skills = item_->ThiefSkillHistories();
         for (int i = 0; i < kThiefSkillCount; ++i) {
-            bases_[i] = (*skills[i])[0];
+            bases_[i] = item_->ThiefSkillThrough(i, level_ - 1);
         }
     }
     for (int i = 0; i < kThiefSkillCount; ++i) {
@@ -167,7 +170,7 @@ Outcome ThiefSkillsStep::Continue(const std::array<std::string, kThiefSkillCount
     }
     auto skills = item_->ThiefSkillHistories();
     for (int i = 0; i < kThiefSkillCount; ++i) {
-        (*skills[i])[1] = reading.entries[i];
+        (*skills[i])[static_cast<std::size_t>(level_)] = reading.entries[i];
     }
     continued = true;
     messagetotreeStep8();

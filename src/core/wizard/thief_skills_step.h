@@ -13,15 +13,25 @@ class ClassDataItem;
 // Dexterity adjustments, the race's bases and the class's own bonuses.
 void SetThiefStart();
 
-// Placing the chosen class's discretionary thief-skill points at level 1: at most 30 on any
-// one skill, every point placed before Continue. The window drives this object; the tests
-// drive it the same way.
+class CharacterClass;
+
+// Placing a class's discretionary thief-skill points at one level: at most 30 on any one
+// skill, every point placed before Continue. At creation the chosen class places its level-1
+// points in the class entry that keeps the thief skills; a class entry that reaches a new
+// level places that level's points the same way, on top of what it has. The window drives
+// this object; the tests drive it the same way.
 class ThiefSkillsStep {
 public:
     // An entry beyond this (either way) counts as this, so the sums cannot overflow.
     static constexpr int kMostPointsOnOneEntry = 999;
 
+    // The creation's placing: the chosen class's points at level 1.
     ThiefSkillsStep();
+    // The points `record` gives at `level`, placed in `item` at that level; the bases are the
+    // skills as they stand at the level before.
+    ThiefSkillsStep(ClassDataItem* item, const CharacterClass* record, int level);
+
+    int Level() const { return level_; }
 
     // The skills the class may use (indices into kThiefSkillNames), in order.
     const std::vector<int>& UsableSkills() const { return usable_; }
@@ -54,6 +64,7 @@ private:
     std::string PlacedText(int sum) const;
 
     ClassDataItem* item_ = nullptr;
+    int level_ = 1;
     int points_ = 0;
     std::vector<int> usable_;
     std::array<int, kThiefSkillCount> bases_{};

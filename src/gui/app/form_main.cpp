@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 
+#include "core/advance/experience_award.h"
 #include "core/app/clear_all.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_save.h"
@@ -21,6 +22,7 @@
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
 #include "gui/wizard/frame_fighter_bg.h"
+#include "gui/wizard/advance_level_frame.h"
 #include "gui/wizard/step_windows.h"
 
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
@@ -35,6 +37,8 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_Honor, FormMain::OnHonor)
     EVT_MENU(ID_PrintSheet, FormMain::OnPrintSheet)
     EVT_MENU(ID_PrintPreview, FormMain::OnPrintPreview)
+    EVT_MENU(ID_AwardExperience, FormMain::OnAwardExperience)
+    EVT_MENU(ID_AdvanceLevel, FormMain::OnAdvanceLevel)
 wxEND_EVENT_TABLE()
 
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -65,10 +69,18 @@ void FormMain::BuildMenus() {
     helpers->Append(ID_Critical, "&Critical Hit Rolling", "Critical Hit Rolling");
     helpers->Append(ID_Honor, "&Honor Tracking", "Honor Tracking");
 
+    // After creation day: experience and new levels for the character in hand.
+    auto* character = new wxMenu;
+    character->Append(ID_AwardExperience, "&Award Experience...\tCtrl+E",
+                      "Award experience points to the character in hand");
+    character->Append(ID_AdvanceLevel, "Advance &Level...\tCtrl+L",
+                      "Advance a class of the character in hand one level");
+
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
     bar->Append(settings, "&Settings");
     bar->Append(helpers, "&GM Helpers");
+    bar->Append(character, "&Character");
     SetMenuBar(bar);
 }
 
@@ -130,4 +142,13 @@ void FormMain::OnHonor(wxCommandEvent&) {
     auto* honor =
         new HonorTrackingFrame(MasterFrame, "Honor Tracking", wxDefaultPosition, wxSize(640, 500));
     honor->Show(true);
+}
+
+void FormMain::OnAwardExperience(wxCommandEvent&) {
+    AskAndAwardExperience();
+    RefreshAdvanceWindow();
+}
+
+void FormMain::OnAdvanceLevel(wxCommandEvent&) {
+    RaiseOrOpenCreationStep(StepId::kAdvanceLevel);
 }

@@ -26,6 +26,8 @@ public:
     void OnHonor(wxCommandEvent& event);
     void OnPrintSheet(wxCommandEvent& event);
     void OnPrintPreview(wxCommandEvent& event);
+    void OnAwardExperience(wxCommandEvent& event);
+    void OnAdvanceLevel(wxCommandEvent& event);
 
     RecentCharacters& Recent() { return *recent_; }
 

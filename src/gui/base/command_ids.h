@@ -16,6 +16,8 @@ enum CommandId : int {
     ID_Accept = 10017,
     ID_PrintSheet = 10018,
     ID_PrintPreview = 10019,
+    ID_AwardExperience = 10070,
+    ID_AdvanceLevel = 10071,
 
     // The first creation step.
     ID_Step3Roll = 10020,

@@ -20,6 +20,7 @@ enum RegistrySlot : int {
     kSlotStep10 = 9,
     kSlotSkills = 10,
     kSlotAlignment = 11,
+    kSlotAdvance = 12,
     kSlotEquipment = 18,
 };
 

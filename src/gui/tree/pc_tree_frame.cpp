@@ -69,6 +69,9 @@ void PCTreeFrame::OnEdit(wxTreeEvent& event) {
     case TreeEditor::Action::kOpenEquipment:
         RaiseOrOpenCreationStep(StepId::kShop);
         break;
+    case TreeEditor::Action::kOpenAdvancement:
+        RaiseOrOpenCreationStep(StepId::kAdvanceLevel);
+        break;
     case TreeEditor::Action::kNothing:
         break;
     }

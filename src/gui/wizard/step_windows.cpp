@@ -4,6 +4,7 @@
 
 #include "gui/base/window_placement.h"
 #include "gui/base/window_registry.h"
+#include "gui/wizard/advance_level_frame.h"
 #include "gui/wizard/alignment_step_frame.h"
 #include "gui/wizard/cherry_step7.h"
 #include "gui/wizard/equip_frame.h"
@@ -17,10 +18,10 @@
 
 namespace {
 
-using Factory = CreationFrame* (*)(const wxString& title, const wxPoint& pos, const wxSize& size);
+using Factory = wxFrame* (*)(const wxString& title, const wxPoint& pos, const wxSize& size);
 
 template <typename Frame>
-CreationFrame* Make(const wxString& title, const wxPoint& pos, const wxSize& size) {
+wxFrame* Make(const wxString& title, const wxPoint& pos, const wxSize& size) {
     return new Frame(MainWindow(), title, pos, size);
 }
 
@@ -42,6 +43,8 @@ const StepWindow kStepWindows[] = {
     {StepId::kSkills, Make<SkillFrame>, {731, 545}},
     {StepId::kAlignment, Make<AlignmentStep>, {300, 150}},
     {StepId::kShop, Make<EquipFrame>, {731, 545}},
+    {StepId::kAdvanceLevel, Make<AdvanceLevelFrame>, {520, 330}},
+    {StepId::kLevelThiefSkills, Make<LevelThiefSkills>, {300, 300}},
 };
 
 const StepWindow& WindowOf(StepId step) {
@@ -67,10 +70,17 @@ wxPoint PlaceOf(const StepOpening& opening, const wxRect& opener, const wxSize& 
 
 } // namespace
 
-CreationFrame* OpenCreationStep(const StepOpening& opening, const wxRect& opener) {
+wxFrame* OpenCreationStep(const StepOpening& opening, const wxRect& opener) {
     const StepWindow& window = WindowOf(opening.step);
-    CreationFrame* frame = window.make(wxString::FromUTF8(opening.title),
-                                       PlaceOf(opening, opener, window.size), window.size);
+    // A window of the same slot still open (the skills window the tree opened, when a new
+    // level brings slots) gives way to the fresh one, which shows the character as it is now.
+    if (opening.slot != kNoRegistrySlot && VexlFrames[opening.slot]) {
+        wxFrame* stale = VexlFrames[opening.slot];
+        ForgetWindow(stale);
+        stale->Destroy();
+    }
+    wxFrame* frame = window.make(wxString::FromUTF8(opening.title),
+                                 PlaceOf(opening, opener, window.size), window.size);
     if (opening.slot != kNoRegistrySlot) {
         VexlFrames[opening.slot] = frame;
     }

@@ -5,9 +5,11 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/advance/level_advancement.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "gui/base/number_entry.h"
+#include "gui/wizard/advance_level_frame.h"
 
 wxBEGIN_EVENT_TABLE(ThiefSkills, CreationFrame)
     EVT_BUTTON(ID_ThiefApply, ThiefSkills::OnAdjust)
@@ -26,7 +28,11 @@ constexpr int kEntryX = 190;
 
 ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
                          const wxSize& size)
-    : CreationFrame(parent, title, pos, size, {}, StepMenu::kButtonsOnly) {
+    : ThiefSkills(parent, title, pos, size, ThiefSkillsStep()) {}
+
+ThiefSkills::ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                         const wxSize& size, ThiefSkillsStep step)
+    : CreationFrame(parent, title, pos, size, {}, StepMenu::kButtonsOnly), step_(std::move(step)) {
     auto* panel = new wxPanel(this);
     new wxStaticText(panel, wxID_ANY, "Base", wxPoint(kBaseX + 12, 3));
     points_label_ = new wxStaticText(panel, wxID_ANY, wxString::FromUTF8(step_.PointsText()),
@@ -82,5 +88,10 @@ void ThiefSkills::OnContinue(wxCommandEvent&) {
     if (stored) {
         ShowBases();
         GoOn(StepExit::kContinue);
+        RefreshAdvanceWindow(); // the level's points are placed: the class may advance again
     }
 }
+
+LevelThiefSkills::LevelThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                                   const wxSize& size)
+    : ThiefSkills(parent, title, pos, size, OwedThiefSkillsStep()) {}

@@ -21,6 +21,9 @@ enum : int {
 class ThiefSkills : public CreationFrame {
 public:
     ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size);
+    // The window for another placing than the creation's (the points of a new level).
+    ThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size,
+                ThiefSkillsStep step);
 
     void OnAdjust(wxCommandEvent& event);
     void OnContinue(wxCommandEvent& event) override;
@@ -40,4 +43,13 @@ private:
     std::array<wxTextCtrl*, kThiefSkillCount> entry_boxes_{};
     wxStaticText* points_label_ = nullptr;
     wxDECLARE_EVENT_TABLE();
+};
+
+// The thief points a new level brings, placed in the same window by the same rules, on top of
+// the skills as they stand; the points stay owed (the advance window says so) until placed.
+class LevelThiefSkills : public ThiefSkills {
+public:
+    LevelThiefSkills(wxWindow* parent, const wxString& title, const wxPoint& pos,
+                     const wxSize& size);
+    std::optional<StepId> FlowStep() const override { return StepId::kLevelThiefSkills; }
 };
