@@ -66,7 +66,8 @@ const Verb kVerbs[] = {
      "one note a line from 0 to 26."},
     {"character", RunCharacter,
      "fraymark character show FILE [--dir DIR] | fraymark character sheet FILE [--out PATH] "
-     "[--dir DIR] | fraymark character list [--dir DIR]",
+     "[--dir DIR] | fraymark character list [--dir DIR] | fraymark character award-xp FILE XP "
+     "[--dir DIR] | fraymark character advance FILE [--class NAME] [--clock T] [--dir DIR]",
      "character show: reads a character file as the toolkit opens one, with the race and class\n"
      "looked up in the data of the workspace DIR (default: the current directory), and prints\n"
      "the record one 'field: value' a line. Problems the reader met go to standard error.\n"
@@ -75,11 +76,19 @@ const Verb kVerbs[] = {
      "character list: the saved characters of DIR/CharacterXML as tab-separated values, a\n"
      "header line 'name class level race file' then one character a line, sorted by file\n"
      "name with letter case ignored.\n"
+     "character award-xp: gives the character XP experience points (shared equally among its\n"
+     "classes, the first taking what does not divide), writes the file and its sheet back and\n"
+     "prints its classes tab-separated: a header 'class level experience next advance', then\n"
+     "one class a line, 'advance' being 'yes' or why not. Exit 1 when the award is refused.\n"
+     "character advance: takes one class (--class NAME, else the first that may) up one level\n"
+     "with the automatic player's choices, seeded by --clock T (default: the clock), writes\n"
+     "the file and its sheet back and prints what the level brought, one line each. Exit 1\n"
+     "when no class may advance. Both log every step to the character's own dice log.\n"
      "FILE is a path, or a file name as character list prints it (\".xml\" may be left out),\n"
      "taken from DIR/CharacterXML when no such path exists."},
     {"generate", RunGenerate,
      "fraymark generate [--count N] [--clock T] [--dir WORKSPACE] [--out DIR] [--race NAME] "
-     "[--sex Male|Female] [--class NAME]",
+     "[--sex Male|Female] [--class NAME] [--level N]",
      "Makes N (default 1) finished characters with the data and options of WORKSPACE (default:\n"
      "the current directory): an automatic player runs every creation step, accepting every\n"
      "roll and choosing with the game's generator, and each character is saved as 'Save file'\n"
@@ -87,7 +96,9 @@ const Verb kVerbs[] = {
      "(DIR defaults to WORKSPACE). Prints 'name race sex class file' tab-separated, one\n"
      "character a line; standard error ends with 'N characters in S s'. With --clock T the same\n"
      "workspace gives the same files. --race, --sex and --class re-roll until the scores allow\n"
-     "them; exit 1 when they never do."},
+     "them; exit 1 when they never do. --level N (1 to 99) advances each character to level N\n"
+     "after its creation, every level rolled and logged; a class stops where its table or the\n"
+     "race's level limit ends."},
 };
 
 void PrintOverview(std::ostream& out) {

@@ -5,10 +5,9 @@
 #include <system_error>
 
 #include "cli/character_fields.h"
+#include "cli/character_reading.h"
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/data/rules_lists.h"
-#include "core/files/character_file_reader.h"
 #include "core/files/character_list.h"
 #include "core/files/character_sheet.h"
 #include "core/files/saved_files.h"
@@ -17,62 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// The character file FILE names: the path as given when something is there; else the
-// workspace's CharacterXML/FILE, as `character list` prints it, or CharacterXML/FILE.xml for
-// a name given without its extension. FILE itself when none of them is a file.
-fs::path CharacterFileNamed(const std::string& file) {
-    std::error_code ec;
-    if (fs::exists(file, ec)) {
-        return file;
-    }
-    for (const std::string& name : {file, file + ".xml"}) {
-        const fs::path saved = WorkspacePath(kCharacterXmlDirectory) / name;
-        if (fs::is_regular_file(saved, ec)) {
-            return saved;
-        }
-    }
-    return file;
-}
-
-// Reads FILE as the toolkit opens a character: the rules lists of the workspace loaded, the
-// record empty, the race and class found again by name. Problems the reader noted go to
-// standard error. False, after a usage message, when FILE cannot be read.
-bool ReadCharacter(const std::string& verb, const std::string& named) {
-    const std::string file = CharacterFileNamed(named).string();
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        UsageFailure(verb + ": cannot open '" + named + "'");
-        return false;
-    }
-    LoadAllRulesLists();
-    const CharacterReadReport report = XMLRead().ReadCharacterFile(file);
-    if (!report.opened) {
-        UsageFailure(verb + ": cannot open '" + named + "'");
-        return false;
-    }
-    for (const std::string& problem : report.problems) {
-        std::cerr << file << ": " << problem << '\n';
-    }
-    return true;
-}
-
-// The words after "show" or "sheet": one FILE and the known options.
-std::optional<CliArgs> FileArguments(const std::vector<std::string>& words,
-                                     const std::vector<std::string>& known,
-                                     const std::string& verb) {
-    std::string error;
-    auto args = SplitArgs(words, known, error);
-    if (!args) {
-        UsageFailure(verb + ": " + error);
-        return std::nullopt;
-    }
-    if (args->positional.size() != 1) {
-        UsageFailure(verb + ": expected one character FILE");
-        return std::nullopt;
-    }
-    return args;
-}
 
 int Show(const std::vector<std::string>& words) {
     const auto args = FileArguments(words, {"dir"}, "character show");
@@ -144,10 +87,15 @@ int List(const std::vector<std::string>& words) {
 } // namespace
 
 int RunCharacter(const std::vector<std::string>& words) {
-    static const SubVerbs kCharacter = {"character",
-                                        "expected 'show FILE', 'sheet FILE' or 'list'",
-                                        "action",
-                                        "show, sheet or list",
-                                        {{"show", Show}, {"sheet", Sheet}, {"list", List}}};
+    static const SubVerbs kCharacter = {
+        "character",
+        "expected 'show FILE', 'sheet FILE', 'list', 'award-xp FILE XP' or 'advance FILE'",
+        "action",
+        "show, sheet, list, award-xp or advance",
+        {{"show", Show},
+         {"sheet", Sheet},
+         {"list", List},
+         {"award-xp", RunCharacterAwardXp},
+         {"advance", RunCharacterAdvance}}};
     return RunSubVerb(kCharacter, words);
 }

@@ -14,6 +14,7 @@
 #include "core/player/character_batch.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
+#include "core/model/data_items.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ std::string WishText(const CharacterWish& wish) {
 int RunGenerate(const std::vector<std::string>& words) {
     std::string error;
     const auto args =
-        SplitArgs(words, {"count", "clock", "dir", "out", "race", "sex", "class"}, error);
+        SplitArgs(words, {"count", "clock", "dir", "out", "race", "sex", "class", "level"}, error);
     if (!args) {
         return UsageFailure("generate: " + error);
     }
@@ -84,7 +85,8 @@ int RunGenerate(const std::vector<std::string>& words) {
     }
     const auto count = IntegerOption(*args, "count", 1, 1, kMostCharacters);
     const auto clock = IntegerOption(*args, "clock", -1, 0, UINT32_MAX);
-    if (!count || !clock) {
+    const auto level = IntegerOption(*args, "level", 1, 1, kMaxLevels - 1);
+    if (!count || !clock || !level) {
         return kExitUsage;
     }
     if (!UseWorkspace(*args, "generate")) {
@@ -113,10 +115,11 @@ int RunGenerate(const std::vector<std::string>& words) {
         std::cerr << "fraymark: generate: " << error << '\n';
         return kExitCheckFailed;
     }
-    const auto wish = ReadWish(*args);
+    auto wish = ReadWish(*args);
     if (!wish) {
         return kExitUsage;
     }
+    wish->level = static_cast<int>(*level);
     const bool progress = isatty(STDERR_FILENO) == 1;
     long long made = 0;
     int status = kExitOk;

@@ -41,4 +41,6 @@ int RunTablesHonorBp(const std::vector<std::string>& args);
 int RunCrit(const std::vector<std::string>& args);
 int RunHonor(const std::vector<std::string>& args);
 int RunCharacter(const std::vector<std::string>& args);
+int RunCharacterAwardXp(const std::vector<std::string>& args);
+int RunCharacterAdvance(const std::vector<std::string>& args);
 int RunGenerate(const std::vector<std::string>& args);

@@ -92,11 +92,13 @@ Outcome LevelAdvancement::Advance(int row) {
     item.level = level;
     gains_.character_hit_points = gains_.hit_points / ClassCountOfCharacter();
     c.hit_points += gains_.character_hit_points;
+    const bool floored = count > 0 && gains_.rolled + gains_.constitution < 1;
     LogCreationLine(Printf("%s hit points at level %i: %i rolled %+i bonus %+i Constitution = "
-                           "%i; the character gains %i and has %i",
+                           "%i%s; the character gains %i and has %i",
                            item.name.c_str(), level, gains_.rolled, gains_.bonus,
-                           gains_.constitution, gains_.hit_points, gains_.character_hit_points,
-                           c.hit_points));
+                           gains_.constitution, gains_.hit_points,
+                           floored ? " (at least 1 from the dice)" : "",
+                           gains_.character_hit_points, c.hit_points));
 
     // The thief points, placed in the thief skills window at this level.
     if (IsThiefType(item)) {

@@ -25,6 +25,9 @@ std::string saved_file_name;
 // For a character opened from its file, the log saved with it (in CharacterLogs); empty for a
 // character made in this run, whose log is the run's dice log.
 std::string opened_log_name;
+// How much of the run's log (what an opened character did in this run: an award, a new
+// level) its own log holds already.
+std::size_t run_log_kept = 0;
 
 bool Blank(const std::string& text) {
     return text.find_first_not_of(" \t\r\n") == std::string::npos;
@@ -47,16 +50,19 @@ std::string LogFileName(const std::string& name) {
 }
 
 // The log of the character in hand: the run's dice log for a character made in this run; for
-// one opened from its file, the log saved with it (none when it was saved without one, or
-// when it already is the log of this name).
+// one opened from its file, the log saved with it followed by what the run has logged since
+// (none when nothing is new and it already is the log of this name).
 std::optional<std::string> LogToSave(const std::string& log_name) {
+    const std::string run = CreationLogText();
     if (opened_log_name.empty()) {
-        return CreationLogText();
+        return run;
     }
-    if (opened_log_name == log_name) {
+    const std::string fresh = run.size() > run_log_kept ? run.substr(run_log_kept) : "";
+    if (opened_log_name == log_name && fresh.empty()) {
         return std::nullopt;
     }
-    return ReadWholeFile(SavedFilePath(kCharacterLogDirectory, opened_log_name));
+    return ReadWholeFile(SavedFilePath(kCharacterLogDirectory, opened_log_name)).value_or("") +
+           fresh;
 }
 
 // Keeps the character's dice log beside its file, under the same name and replaced with it,
@@ -77,6 +83,7 @@ bool SaveCharacterLog(const std::string& name) {
     }
     if (!opened_log_name.empty()) {
         opened_log_name = log_name; // the character's log now lives under its new name
+        run_log_kept = CreationLogText().size();
     }
     return true;
 }
@@ -93,6 +100,7 @@ void RememberSavedFile(const std::string& file_name) {
 void RememberOpenedCharacter(const std::string& file_name) {
     saved_file_name = file_name;
     opened_log_name = LogFileName(std::filesystem::path(file_name).stem().string());
+    run_log_kept = 0; // opening empties the run's log
 }
 
 SaveResult SaveCurrentCharacter() {

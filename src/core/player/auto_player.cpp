@@ -97,6 +97,18 @@ bool BuyFirst(const std::vector<std::string>& names) {
                        [](const std::string& name) { return EquipmentShop::Buy(name).done(); });
 }
 
+// The player's port stands in for the user while it plays.
+class PortScope {
+public:
+    explicit PortScope(UserPort& port) : previous_(InstallUserPort(&port)) {}
+    ~PortScope() { InstallUserPort(previous_); }
+    PortScope(const PortScope&) = delete;
+    PortScope& operator=(const PortScope&) = delete;
+
+private:
+    UserPort* previous_;
+};
+
 } // namespace
 
 AutoPlayer::AutoPlayer(NamePicker& names)
@@ -119,10 +131,7 @@ void AutoPlayer::Fail(const std::string& question) const {
 }
 
 bool AutoPlayer::Play(const CharacterWish& wish) {
-    struct PortGuard {
-        UserPort* previous;
-        ~PortGuard() { InstallUserPort(previous); }
-    } guard{InstallUserPort(&port_)};
+    const PortScope scope(port_);
     for (int tries = 0; tries < kMostTries; ++tries) {
         if (PlayOnce(wish)) {
             if (wish.level > 1) {
@@ -439,10 +448,7 @@ void AutoPlayer::Shop() {
 }
 
 void AutoPlayer::AdvanceTo(int level) {
-    struct PortGuard {
-        UserPort* previous;
-        ~PortGuard() { InstallUserPort(previous); }
-    } guard{InstallUserPort(&port_)};
+    const PortScope scope(port_);
     step_ = OpeningOf(StepId::kAdvanceLevel).title;
     port_.EnterStep(step_);
     const int target = std::clamp(level, 1, kMaxLevels - 1);
@@ -456,7 +462,6 @@ void AutoPlayer::AdvanceTo(int level) {
     if (needed >= 1 && !AwardExperience(static_cast<long long>(needed) * ClassCountOfCharacter())) {
         Fail("Award Experience (the award was refused)");
     }
-    LevelAdvancement advancement;
     for (;;) {
         // The lowest class below the target that may go up a level.
         const std::vector<ClassProgress> rows = LevelAdvancement::Classes();
@@ -470,9 +475,22 @@ void AutoPlayer::AdvanceTo(int level) {
         if (chosen < 0) {
             return;
         }
-        if (const Outcome advanced = advancement.Advance(chosen); !advanced) {
-            Fail("Advance (" + advanced.refusal() + ")");
-        }
-        PlayWindows(Advance(StepId::kAdvanceLevel, advancement.Exit()), CharacterWish{});
+        PlayAdvance(chosen);
     }
+}
+
+std::vector<std::string> AutoPlayer::AdvanceClass(int row) {
+    const PortScope scope(port_);
+    step_ = OpeningOf(StepId::kAdvanceLevel).title;
+    port_.EnterStep(step_);
+    return PlayAdvance(row);
+}
+
+std::vector<std::string> AutoPlayer::PlayAdvance(int row) {
+    LevelAdvancement advancement;
+    if (const Outcome advanced = advancement.Advance(row); !advanced) {
+        Fail("Advance (" + advanced.refusal() + ")");
+    }
+    PlayWindows(Advance(StepId::kAdvanceLevel, advancement.Exit()), CharacterWish{});
+    return advancement.GainLines();
 }

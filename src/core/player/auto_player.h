@@ -40,6 +40,11 @@ public:
     // as the advance window opens them. Throws AutoPlayerError as Play does.
     void AdvanceTo(int level);
 
+    // Takes the class in row `row` of the advance window up one level, the level's windows
+    // played as AdvanceTo plays them; the gains as the window shows them. Throws
+    // AutoPlayerError when the class may not advance.
+    std::vector<std::string> AdvanceClass(int row);
+
     // 0 to count-1 from the game's generator.
     static int Pick(int count);
 
@@ -55,6 +60,7 @@ private:
     void RollOwedQuirks();
     std::optional<StepExit> ChooseClass(const CharacterWish& wish);
     void PlaceThiefPoints(ThiefSkillsStep& step);
+    std::vector<std::string> PlayAdvance(int row);
     void RollAgeAndMoney();
     StepExit BuySkills();
     void ChooseAlignment();
