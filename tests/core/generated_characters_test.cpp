@@ -8,10 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/player/character_batch.h"
 #include "core/app/character_open.h"
 #include "core/app/clear_all.h"
 #include "core/data/class_data.h"
+#include "core/data/class_progress.h"
 #include "core/data/honor_die_table.h"
 #include "core/data/item_data.h"
 #include "core/data/name_lists.h"
@@ -20,6 +20,7 @@
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/workspace.h"
+#include "core/player/character_batch.h"
 #include "support/workspace_fixture.h"
 
 namespace fs = std::filesystem;
@@ -59,6 +60,26 @@ protected:
         }
         return files;
     }
+
+    // Opens the character saved as `made` in the folder `out` of the workspace again and writes it
+    // out: the very file and sheet it was saved with must come back.
+    void ExpectReadsBackTheSame(const std::string& out, const BatchCharacter& made) {
+        const std::string saved = ReadFile(out + "/" + made.file);
+        const std::string sheet =
+            ReadFile(out + "/CharacterHTML/" + fs::path(made.file).stem().string() + ".html");
+        SetWorkspaceRoot(workspace / out);
+        Clear_All();
+        const CharacterReadReport report =
+            OpenSavedCharacter(fs::path(made.file).filename().string());
+        SetWorkspaceRoot(workspace);
+        EXPECT_TRUE(report.complete) << report.read_error;
+        EXPECT_TRUE(report.problems.empty());
+        std::ostringstream again, sheet_again;
+        WriteCharacterFile(again);
+        WriteCharacterSheet(sheet_again);
+        EXPECT_EQ(again.str(), saved);
+        EXPECT_EQ(sheet_again.str(), sheet);
+    }
 };
 
 void ExpectFinished(Character_Class& c) {
@@ -96,24 +117,48 @@ TEST_F(GeneratedCharactersTest, EveryCharacterIsFinishedAndReadsBackToTheSameFil
         SCOPED_TRACE(made->name);
         ExpectFinished(current_character);
         in_debt += current_character.hereditary_debt > 0 ? 1 : 0;
-
-        const std::string saved = ReadFile("party/" + made->file);
-        const std::string sheet =
-            ReadFile("party/CharacterHTML/" + fs::path(made->file).stem().string() + ".html");
-        SetWorkspaceRoot(workspace / "party");
-        Clear_All();
-        const CharacterReadReport report =
-            OpenSavedCharacter(fs::path(made->file).filename().string());
-        SetWorkspaceRoot(workspace);
-        EXPECT_TRUE(report.complete) << report.read_error;
-        EXPECT_TRUE(report.problems.empty());
-        std::ostringstream again, sheet_again;
-        WriteCharacterFile(again);
-        WriteCharacterSheet(sheet_again);
-        ASSERT_EQ(again.str(), saved);
-        ASSERT_EQ(sheet_again.str(), sheet);
+        ExpectReadsBackTheSame("party", *made);
+        ASSERT_FALSE(HasFailure());
     }
     EXPECT_GT(in_debt, 0) << "no character of the party owes a debt to carry over";
+}
+
+// Advanced to levels 1 to 20, every character keeps to its tables and its race: each class as
+// high as the target, its table and its race allow, with the experience of its level, never
+// fewer hit points than the levels' fixed bonuses, the honor die of its level; and it reads
+// back to the very file and sheet.
+TEST_F(GeneratedCharactersTest, AdvancedCharactersKeepToTheirTablesAndReadBackTheSame) {
+    CharacterBatch batch(workspace, workspace / "veterans");
+    std::string error;
+    ASSERT_TRUE(batch.Start(7, error)) << error;
+    for (int i = 0; i < 200; ++i) {
+        CharacterWish wish;
+        wish.level = 1 + (i * 7) % 20;
+        const auto made = batch.MakeOne(wish, error);
+        ASSERT_TRUE(made) << error;
+        SCOPED_TRACE(made->name + " to level " + std::to_string(wish.level));
+        const Character_Class& c = current_character;
+        int highest = 0;
+        int bonuses = 0;
+        const int classes = ClassCountOfCharacter();
+        for (const ClassProgress& p : ClassProgressOfCharacter()) {
+            ASSERT_NE(p.record, nullptr);
+            const std::optional<int> limit = RaceLevelLimit(p.item->name);
+            const bool stopped = (limit && p.level == *limit) || !p.next_level_experience;
+            EXPECT_TRUE(p.level == wish.level || (p.level < wish.level && stopped)) << p.level;
+            EXPECT_GE(p.experience, p.record->xptable[static_cast<std::size_t>(p.level)]);
+            for (int level = 2; level <= p.level; ++level) {
+                bonuses += p.record->hitpointbonus[static_cast<std::size_t>(level)] / classes;
+            }
+            highest = std::max(highest, p.level);
+        }
+        EXPECT_EQ(c.level, highest);
+        EXPECT_GE(c.hit_points, bonuses);
+        EXPECT_EQ(c.honor_standing, HonorStandingText(c.level, c.honor));
+        EXPECT_FALSE(ThiefPointsOwed());
+        ExpectReadsBackTheSame("veterans", *made);
+        ASSERT_FALSE(HasFailure());
+    }
 }
 
 TEST_F(GeneratedCharactersTest, OneClockGivesOnePartyAndAnotherClockAnother) {
