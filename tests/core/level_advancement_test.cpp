@@ -80,7 +80,7 @@ TEST_F(LevelAdvancementTest, AClassAdvancesFromItsThresholdAsFarAsItsTableAndThe
     AddClass("Thief");
     race.levellimit = {"Fighter/Thief 12/3", "Thief 4"};
     ClassDataItem& thief = AddItem("Thief", 999);
-    EXPECT_EQ(WhyNot(0), "Thief needs 1000 experience points for level 2");
+    EXPECT_EQ(WhyNot(0), "Thief needs 1000 XP for level 2");
     thief.experience = 1000;
     EXPECT_EQ(WhyNot(0), "");
     EXPECT_EQ(ProgressText(LevelAdvancement::Classes()[0]), "1000 XP, level 1; level 2 at 1000 XP");

@@ -107,7 +107,8 @@ TEST_F(SavedFilesTest, SavingAsksForAMissingNameAndBeforeReplacingAnotherCharact
 }
 
 // Each saved character keeps its own dice log beside its file, whatever the next character
-// does to the run's log; an opened character keeps the log it was saved with.
+// does to the run's log; an opened character keeps the log it was saved with, and adds what it
+// does after opening.
 TEST_F(SavedFilesTest, EachCharacterKeepsItsOwnLogBesideItsFile) {
     ScriptedPort port;
     const auto make = [](const std::string& name) {
@@ -128,6 +129,11 @@ TEST_F(SavedFilesTest, EachCharacterKeepsItsOwnLogBesideItsFile) {
     ASSERT_EQ(SaveCurrentCharacter(), SaveResult::kSaved);
     EXPECT_EQ(ReadFile("CharacterLogs/Ada.log"), ada_log);
     EXPECT_EQ(ReadFile("CharacterLogs/Ada II.log"), ada_log);
+    // What the opened character does in this run (an award) joins its own log, once.
+    LogCreationLine("awarded Ada");
+    ASSERT_EQ(SaveCurrentCharacter(), SaveResult::kSaved);
+    ASSERT_EQ(SaveCurrentCharacter(), SaveResult::kSaved);
+    EXPECT_EQ(ReadFile("CharacterLogs/Ada II.log"), ada_log + "BP=0.0    | awarded Ada \n");
 
     fs::create_directories(workspace / "CharacterLogs/Cid.log/inside");
     EXPECT_EQ(make("Cid"), SaveResult::kFailed);

@@ -18,6 +18,8 @@
 
 namespace {
 
+constexpr const char* kAtLeastOne = " (at least 1 from the dice)";
+
 // The Constitution's hit point adjustment, the figure the sheet shows ("+2" counts as 2).
 int ConstitutionAdjustment() {
     const Character_Class& c = current_character;
@@ -92,13 +94,13 @@ Outcome LevelAdvancement::Advance(int row) {
     item.level = level;
     gains_.character_hit_points = gains_.hit_points / ClassCountOfCharacter();
     c.hit_points += gains_.character_hit_points;
-    const bool floored = count > 0 && gains_.rolled + gains_.constitution < 1;
+    gains_.floored = count > 0 && gains_.rolled + gains_.constitution < 1;
     LogCreationLine(Printf("%s hit points at level %i: %i rolled %+i bonus %+i Constitution = "
                            "%i%s; the character gains %i and has %i",
                            item.name.c_str(), level, gains_.rolled, gains_.bonus,
                            gains_.constitution, gains_.hit_points,
-                           floored ? " (at least 1 from the dice)" : "",
-                           gains_.character_hit_points, c.hit_points));
+                           gains_.floored ? kAtLeastOne : "", gains_.character_hit_points,
+                           c.hit_points));
 
     // The thief points, placed in the thief skills window at this level.
     if (IsThiefType(item)) {
@@ -142,8 +144,9 @@ std::vector<std::string> LevelAdvancement::GainLines() const {
     const LevelGains& g = gains_;
     std::vector<std::string> lines = {
         Printf("%s reaches level %i", g.class_name.c_str(), g.level),
-        Printf("Hit points: %i rolled %+i bonus %+i Constitution = %i; the character gains %i",
-               g.rolled, g.bonus, g.constitution, g.hit_points, g.character_hit_points)};
+        Printf("Hit points: %i rolled %+i bonus %+i Constitution = %i%s; the character gains %i",
+               g.rolled, g.bonus, g.constitution, g.hit_points, g.floored ? kAtLeastOne : "",
+               g.character_hit_points)};
     if (g.thief_points > 0) {
         lines.push_back(Printf("Thief points to place: %i", g.thief_points));
     }

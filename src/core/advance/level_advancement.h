@@ -16,6 +16,7 @@ struct LevelGains {
     int bonus = 0;                // the class table's fixed hit points at the level
     int constitution = 0;         // the Constitution multiplier times its hit point adjustment
     int hit_points = 0;           // the class's hit points at the level: the three together
+    bool floored = false;         // dice and Constitution gave less than 1 and count as 1
     int character_hit_points = 0; // what the character's hit points grew by
     int thief_points = 0;         // to place in the thief skills window
     int proficiency_slots = 0;    // added to the free slots

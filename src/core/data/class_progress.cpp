@@ -74,7 +74,7 @@ std::string WhyNot(const ClassProgress& progress, const std::optional<OwedThiefP
         return Printf("the race allows %s level %i at most", progress.item->name.c_str(), *limit);
     }
     if (progress.experience < *progress.next_level_experience) {
-        return Printf("%s needs %i experience points for level %i", progress.item->name.c_str(),
+        return Printf("%s needs %i XP for level %i", progress.item->name.c_str(),
                       *progress.next_level_experience, next);
     }
     if (owed && owed->item == progress.item) {

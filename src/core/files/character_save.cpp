@@ -100,7 +100,8 @@ void RememberSavedFile(const std::string& file_name) {
 void RememberOpenedCharacter(const std::string& file_name) {
     saved_file_name = file_name;
     opened_log_name = LogFileName(std::filesystem::path(file_name).stem().string());
-    run_log_kept = 0; // opening empties the run's log
+    // Opening empties the run's log down to its clearing line: what follows is the character's.
+    run_log_kept = CreationLogText().size();
 }
 
 SaveResult SaveCurrentCharacter() {

@@ -55,6 +55,9 @@ AdvanceLevelFrame::AdvanceLevelFrame(wxWindow* parent, const wxString& title, co
     column->Add(buttons, 0, wxLEFT | wxRIGHT | wxBOTTOM, kGap);
     column->Add(gains_, 0, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, kGap);
     panel->SetSizer(column);
+    // Laid out before the first fill, so the columns fit the list's real width.
+    panel->SetSize(GetClientSize());
+    panel->Layout();
     Refill();
 }
 
@@ -66,8 +69,10 @@ void AdvanceLevelFrame::Refill() {
     const std::optional<int> chosen = ChosenRow();
     classes_->DeleteAllItems();
     long first_ready = -1;
+    bool chosen_ready = false;
     long row = 0;
     for (const ClassProgress& progress : LevelAdvancement::Classes()) {
+        chosen_ready = chosen_ready || (chosen && *chosen == row && progress.MayAdvance());
         classes_->InsertItem(row, Wx(progress.item->name));
         classes_->SetItem(row, 1, wxString::Format("%i", progress.level));
         classes_->SetItem(row, 2, Wx(ExperienceText(progress.experience)));
@@ -81,7 +86,11 @@ void AdvanceLevelFrame::Refill() {
         }
         ++row;
     }
-    const long select = chosen && *chosen < row ? *chosen : (first_ready >= 0 ? first_ready : 0);
+    // The class in hand while it may go on; else the first that may; else the one in hand.
+    long select = chosen && *chosen < row ? *chosen : 0;
+    if (!chosen_ready && first_ready >= 0) {
+        select = first_ready;
+    }
     if (row > 0) {
         classes_->SetItemState(select, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }

@@ -43,7 +43,7 @@ const StepWindow kStepWindows[] = {
     {StepId::kSkills, Make<SkillFrame>, {731, 545}},
     {StepId::kAlignment, Make<AlignmentStep>, {300, 150}},
     {StepId::kShop, Make<EquipFrame>, {731, 545}},
-    {StepId::kAdvanceLevel, Make<AdvanceLevelFrame>, {520, 330}},
+    {StepId::kAdvanceLevel, Make<AdvanceLevelFrame>, {640, 330}},
     {StepId::kLevelThiefSkills, Make<LevelThiefSkills>, {300, 300}},
 };
 
