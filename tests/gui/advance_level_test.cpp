@@ -90,6 +90,12 @@ TEST_F(AdvanceLevelTest, AwardAdvancePlaceTheThiefPointsAndSeeTheTreeAndSheetCha
     // The level's thief points open beside it, placed on top of the skills as they stand.
     auto* points = Newest<LevelThiefSkills>();
     ASSERT_NE(points, nullptr);
+    EXPECT_TRUE(advance->PlaceThiefPointsButton()->IsEnabled());
+    Click(points, ID_ThiefAbort); // closed unplaced, the points wait for the advance window
+    Flush();
+    Click(advance, ID_PlaceThiefPoints);
+    points = Newest<LevelThiefSkills>();
+    ASSERT_NE(points, nullptr);
     EXPECT_EQ(points->PointsLabel()->GetLabel(), "30 Points");
     EXPECT_EQ(advance->ClassList()->GetItemText(0, 4),
               "the thief points of level 2 are still to be placed");
@@ -98,6 +104,7 @@ TEST_F(AdvanceLevelTest, AwardAdvancePlaceTheThiefPointsAndSeeTheTreeAndSheetCha
     Flush();
     EXPECT_EQ(ClassDataItem::pHead->pick_pockets[2], 30);
     EXPECT_EQ(advance->ClassList()->GetItemText(0, 4), "Yes");
+    EXPECT_FALSE(advance->PlaceThiefPointsButton()->IsEnabled());
     EXPECT_TRUE(advance->AdvanceButton()->IsEnabled());
 }
 

@@ -17,7 +17,7 @@ const StepOpening kFirst{kAbilitiesAndRace,
                          "Character Creation: Roll Ability Scores and choose race", 3, kDefault};
 const StepOpening kShopOpening{kShop, kEquipmentShopTitle, 18, kDefault};
 const StepOpening kSkillsOpening{kSkills, kSkillStepTitle, 10, kDefault};
-const StepOpening kLevelThiefOpening{kLevelThiefSkills, "Thief Skills", kNoRegistrySlot, kDefault};
+const StepOpening kLevelThiefOpening{kLevelThiefSkills, "Thief Skills", 13, kDefault};
 // Windows the player opens, not a step: the menu and the tree open them.
 const StepOpening kOpenedByPlayer[] = {
     {kAdvanceLevel, "Advance Level", 12, kDefault},

@@ -18,6 +18,7 @@ enum CommandId : int {
     ID_PrintPreview = 10019,
     ID_AwardExperience = 10070,
     ID_AdvanceLevel = 10071,
+    ID_PlaceThiefPoints = 10072,
 
     // The first creation step.
     ID_Step3Roll = 10020,

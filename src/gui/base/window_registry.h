@@ -21,6 +21,7 @@ enum RegistrySlot : int {
     kSlotSkills = 10,
     kSlotAlignment = 11,
     kSlotAdvance = 12,
+    kSlotLevelThiefSkills = 13,
     kSlotEquipment = 18,
 };
 

@@ -17,6 +17,7 @@
 wxBEGIN_EVENT_TABLE(AdvanceLevelFrame, wxFrame)
     EVT_BUTTON(ID_AwardExperience, AdvanceLevelFrame::OnAward)
     EVT_BUTTON(ID_AdvanceLevel, AdvanceLevelFrame::OnAdvance)
+    EVT_BUTTON(ID_PlaceThiefPoints, AdvanceLevelFrame::OnPlaceThiefPoints)
     EVT_BUTTON(wxID_CLOSE, AdvanceLevelFrame::OnClose)
     EVT_LIST_ITEM_SELECTED(wxID_ANY, AdvanceLevelFrame::OnSelected)
 wxEND_EVENT_TABLE()
@@ -47,6 +48,8 @@ AdvanceLevelFrame::AdvanceLevelFrame(wxWindow* parent, const wxString& title, co
     buttons->Add(new wxButton(panel, ID_AwardExperience, "Award Experience..."), 0, wxRIGHT, kGap);
     advance_ = new wxButton(panel, ID_AdvanceLevel, "Advance");
     buttons->Add(advance_, 0, wxRIGHT, kGap);
+    place_points_ = new wxButton(panel, ID_PlaceThiefPoints, "Place Thief Points");
+    buttons->Add(place_points_, 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(panel, wxID_CLOSE, "Close"));
     gains_ = new wxTextCtrl(panel, wxID_ANY, "", wxDefaultPosition, wxSize(-1, 96),
                             wxTE_MULTILINE | wxTE_READONLY);
@@ -108,6 +111,7 @@ void AdvanceLevelFrame::EnableAdvance() {
     const std::vector<ClassProgress> rows = LevelAdvancement::Classes();
     advance_->Enable(row && static_cast<std::size_t>(*row) < rows.size() &&
                      rows[static_cast<std::size_t>(*row)].MayAdvance());
+    place_points_->Enable(ThiefPointsOwed().has_value());
 }
 
 void AdvanceLevelFrame::OnSelected(wxListEvent&) {
@@ -133,6 +137,12 @@ void AdvanceLevelFrame::OnAdvance(wxCommandEvent&) {
     gains_->ChangeValue(lines);
     Refill();
     OpenCreationSteps(Advance(StepId::kAdvanceLevel, advancement_.Exit()), GetRect());
+}
+
+void AdvanceLevelFrame::OnPlaceThiefPoints(wxCommandEvent&) {
+    if (ThiefPointsOwed()) {
+        RaiseOrOpenCreationStep(StepId::kLevelThiefSkills);
+    }
 }
 
 void AdvanceLevelFrame::OnClose(wxCommandEvent&) {

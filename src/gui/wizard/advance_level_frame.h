@@ -16,8 +16,8 @@ class wxTextCtrl;
 // the experience of its next level; "Award Experience..." gives the character experience, and
 // "Advance" takes the chosen class up one level, its hit point roll shown as the creation's
 // rolls are. What the level brings to place or spend opens beside it: the thief skills at the
-// new level, the skills window for new proficiency slots. A refused advance says why in the
-// status bar.
+// new level, the skills window for new proficiency slots; "Place Thief Points" opens the thief
+// skills again for points left unplaced. A refused advance says why in the status bar.
 class AdvanceLevelFrame : public wxFrame, public CharacterWindow {
 public:
     AdvanceLevelFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
@@ -30,9 +30,12 @@ public:
     wxListCtrl* ClassList() const { return classes_; }
     wxTextCtrl* GainsText() const { return gains_; }
     wxButton* AdvanceButton() const { return advance_; }
+    wxButton* PlaceThiefPointsButton() const { return place_points_; }
 
     void OnAward(wxCommandEvent& event);
     void OnAdvance(wxCommandEvent& event);
+    // Opens (or brings up) the thief skills of the level whose points are still owed.
+    void OnPlaceThiefPoints(wxCommandEvent& event);
 
 private:
     void OnClose(wxCommandEvent& event);
@@ -44,6 +47,7 @@ private:
     wxListCtrl* classes_ = nullptr;
     wxTextCtrl* gains_ = nullptr;
     wxButton* advance_ = nullptr;
+    wxButton* place_points_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };
 
