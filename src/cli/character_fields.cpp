@@ -71,6 +71,8 @@ void Special(std::ostream& out, const std::string& name, SpecialField field) {
         return Items<SkillDataItem>(out, name);
     case SpecialField::kSpells:
         return Items<SpellDataItem>(out, name);
+    case SpecialField::kFailedSpells:
+        return Items<SpellAttemptItem>(out, name);
     case SpecialField::kTalents:
         return Items<TalentDataItem>(out, name);
     case SpecialField::kProficiencies:

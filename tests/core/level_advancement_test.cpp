@@ -161,7 +161,7 @@ TEST_F(LevelAdvancementTest, ANewLevelsThiefPointsArePlacedOnTopAndOweUntilThen)
     QueueDieFaces({3});
     LevelAdvancement advancement;
     ASSERT_TRUE(advancement.Advance(0));
-    EXPECT_EQ(advancement.Exit(), StepExit::kThiefClass);
+    EXPECT_EQ(advancement.Exits(), std::vector{StepExit::kThiefClass});
     ASSERT_TRUE(ThiefPointsOwed());
     EXPECT_EQ(ThiefPointsOwed()->level, 2);
     thief.experience = 2000;
@@ -190,7 +190,7 @@ TEST_F(LevelAdvancementTest, AfterCreationASlotAloneBuysAProficiency) {
     QueueDieFaces({5});
     LevelAdvancement advancement;
     ASSERT_TRUE(advancement.Advance(0));
-    EXPECT_EQ(advancement.Exit(), StepExit::kNewSlots);
+    EXPECT_EQ(advancement.Exits(), std::vector{StepExit::kNewSlots});
     EXPECT_EQ(current_character.free_proficiencies, 1);
 
     SkillPurchaseStep skills;

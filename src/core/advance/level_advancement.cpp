@@ -15,6 +15,7 @@
 #include "core/model/text.h"
 #include "core/tree/ability_scores.h"
 #include "core/tree/tree_senders.h"
+#include "core/wizard/spell_access.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ Outcome LevelAdvancement::Advance(int row) {
     Character_Class& c = current_character;
     const int level = progress.level + 1;
     const auto at = static_cast<std::size_t>(level);
+    const int spell_levels_before =
+        HighestSpellLevel(kMagicUserSpells) + HighestSpellLevel(kPriestSpells);
 
     gains_ = LevelGains{};
     gains_.class_name = item.name;
@@ -123,21 +126,36 @@ Outcome LevelAdvancement::Advance(int row) {
     c.level = HighestClassLevel();
     SetHonorDice(c.level, c.honor, c.honor_standing);
     gains_.honor = c.honor_standing;
+    gains_.new_spell_level =
+        HighestSpellLevel(kMagicUserSpells) + HighestSpellLevel(kPriestSpells) >
+        spell_levels_before;
     LogCreationLine(Printf("Character level %i: %s", c.level, c.honor_standing.c_str()));
     SendCharacterToTree();
     return Outcome::Done();
 }
 
-StepExit LevelAdvancement::Exit() const {
-    const bool thief = gains_.thief_points > 0;
-    const bool slots = gains_.proficiency_slots > 0;
-    if (thief && slots) {
-        return StepExit::kThiefClassAndNewSlots;
+std::vector<StepExit> LevelAdvancement::Exits() const {
+    std::vector<StepExit> exits;
+    if (gains_.thief_points > 0) {
+        exits.push_back(StepExit::kThiefClass);
     }
-    if (thief) {
-        return StepExit::kThiefClass;
+    if (gains_.proficiency_slots > 0) {
+        exits.push_back(StepExit::kNewSlots);
     }
-    return slots ? StepExit::kNewSlots : StepExit::kContinue;
+    if (gains_.new_spell_level) {
+        exits.push_back(StepExit::kNewSpellLevel);
+    }
+    return exits;
+}
+
+std::vector<StepOpening> LevelAdvancement::Openings() const {
+    std::vector<StepOpening> openings;
+    for (const StepExit exit : Exits()) {
+        for (const StepOpening& opening : ::Advance(StepId::kAdvanceLevel, exit)) {
+            openings.push_back(opening);
+        }
+    }
+    return openings;
 }
 
 std::vector<std::string> LevelAdvancement::GainLines() const {
@@ -152,6 +170,9 @@ std::vector<std::string> LevelAdvancement::GainLines() const {
     }
     if (g.proficiency_slots > 0) {
         lines.push_back(Printf("Proficiency slots gained: %i", g.proficiency_slots));
+    }
+    if (g.new_spell_level) {
+        lines.push_back("A new spell level opens: the spell book shows its spells");
     }
     lines.push_back("Honor: " + g.honor);
     return lines;

@@ -21,6 +21,7 @@ struct LevelGains {
     int thief_points = 0;         // to place in the thief skills window
     int proficiency_slots = 0;    // added to the free slots
     std::string honor;            // the standing and honor die at the character's new level
+    bool new_spell_level = false; // the character casts spells of a level it did not before
 };
 
 // Advancing one class of the character in hand one level, in the game's order: the hit
@@ -41,9 +42,11 @@ public:
 
     // What the last advance brought.
     const LevelGains& Gains() const { return gains_; }
-    // How the last advance leaves the advance window: which of the thief skills and skills
-    // windows open next (kContinue: neither).
-    StepExit Exit() const;
+    // How the last advance leaves the advance window, one way for each window it opens next
+    // (the thief skills, the skills, the spell book), in that order; empty: none.
+    std::vector<StepExit> Exits() const;
+    // The windows those ways open, in order.
+    std::vector<StepOpening> Openings() const;
     // The gains as lines, for the window and the command line.
     std::vector<std::string> GainLines() const;
 

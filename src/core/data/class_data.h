@@ -30,6 +30,8 @@ public:
     ByLevel hitpointbonus{};
     ByLevel thiefpoints{};
     ByLevel profslots{};
+    // The highest spell level the class casts at each level; all 0: the class casts none.
+    ByLevel spelllevel{};
     int32_t bp = 0;
     int32_t socialreq = 0;
     std::vector<std::string> alignment;

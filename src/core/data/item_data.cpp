@@ -1,6 +1,9 @@
 #include "core/data/item_data.h"
 
+#include <algorithm>
+
 #include "core/data/data_reader.h"
+#include "core/model/text.h"
 
 CharacterSkill CSkill;
 CharacterTalent CTalent;
@@ -90,6 +93,7 @@ const TagRule<M> kSpellTags[] = {
     {"<AREA_OF_EFFECT", ValueKind::kText, &M::area_of_effect},
     {"<SAVING_THROW", ValueKind::kText, &M::saving_throw},
     {"<CATEGORY", ValueKind::kRunningText, &M::category},
+    {"<PAGES", ValueKind::kInteger, &M::pages},
 };
 const FieldSpec<M> kSpellFields[] = {
     {"name", &M::name},
@@ -105,6 +109,7 @@ const FieldSpec<M> kSpellFields[] = {
     {"level", &M::level},
     {"category", &M::category},
     {"spare_text", &M::spare_text},
+    {"pages", &M::pages},
 };
 
 using E = CharacterEquip;
@@ -205,4 +210,20 @@ void CharacterEquip::ParseEquipXML(const std::filesystem::path& file, CharacterE
     if (record) {
         ReadRecordFile(file, *record, nullptr);
     }
+}
+
+int SpellPages(const CharacterSpell& spell) {
+    return spell.pages > 0 ? spell.pages : std::max(spell.level, 1);
+}
+
+std::string SpellBookEntryText(const std::string& name, int pages) {
+    const std::string page_text = Printf("%i %s", pages, pages == 1 ? "page" : "pages");
+    for (const CharacterSpell* spell = CharacterSpell::pHead.get(); spell;
+         spell = spell->next.get()) {
+        if (spell->name == name) {
+            return Printf("level %i, %s, ", spell->level, spell->specialization.c_str()) +
+                   page_text;
+        }
+    }
+    return page_text;
 }

@@ -102,12 +102,20 @@ public:
     int32_t level = 0;
     std::string category;
     std::string spare_text; // kept in the record; no tag fills it
+    int32_t pages = 0;      // pages the spell takes in a spell book; 0: as many as its level
 
     void LoadSpell();
     void ParseSpellXML(const std::filesystem::path& file, CharacterSpell* record);
     static std::span<const TagRule<CharacterSpell>> Tags();
     static std::span<const FieldSpec<CharacterSpell>> Fields();
 };
+
+// The pages a spell takes in a book: its PAGES, or its level when the record gives none.
+int SpellPages(const CharacterSpell& spell);
+
+// "level 2, Evocation, 2 pages" for a spell of the book, as the sheet and the tree show it;
+// "2 pages" alone for a spell the data no longer holds.
+std::string SpellBookEntryText(const std::string& name, int pages);
 
 class CharacterEquip : public LinkedRecord<CharacterEquip> {
 public:

@@ -177,6 +177,8 @@ void XMLRead::xmlAssign(std::string_view value, std::string_view tag_text) {
                     return ReadItem<EquipDataItem>(text, ItemNumberTag(field));
                 case SavedItemList::kSpell:
                     return ReadItem<SpellDataItem>(text, ItemNumberTag(field));
+                case SavedItemList::kFailedSpell:
+                    return ReadItem<SpellAttemptItem>(text, ItemNumberTag(field));
                 }
             }
         },

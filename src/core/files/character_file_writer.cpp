@@ -333,6 +333,9 @@ void ItemSection(std::ostream& out, std::string_view section, std::string_view n
 void WriteItemSections(std::ostream& out) {
     ItemSection<EquipDataItem>(out, "EQUIPMENT_SECTION", "EQUIPNAME", "EQUIPQTY");
     ItemSection<SpellDataItem>(out, "SPELL_SECTION", "SPELLNAME", "SPELLPAGES");
+    // Spells the character failed to learn, each barred until its class's next level.
+    ItemSection<SpellAttemptItem>(out, "FAILED_SPELL_SECTION", "FAILEDSPELLNAME",
+                                  "FAILEDSPELLLEVEL");
     ItemSection<QuirkDataItem>(out, "QUIRKANDFLAW_SECTION", "QUIRKNAME", "QUIRKRATING");
     ItemSection<ProfDataItem>(out, "PROF_SECTION", "PROFICIENCYNAME", "PROFICIENCYRATING");
     ItemSection<TalentDataItem>(out, "TALENT_SECTION", "TALENTNAME", "TALENTRATING");

@@ -60,7 +60,7 @@ void WriteSpellsSection(std::ostream& out) {
     SheetList list(out);
     for (const SpellDataItem* spell = SpellDataItem::pHead.get(); spell;
          spell = spell->next.get()) {
-        list.Item(spell->name);
+        list.Item(spell->name + ": " + SpellBookEntryText(spell->name, spell->value));
     }
 }
 

@@ -110,6 +110,7 @@ const TestedTag kTestOrder[] = {
     {"<QUIRKNAME"},
     {"<EQUIPNAME"},
     {"<SPELLNAME"},
+    {"<FAILEDSPELLNAME"},
 };
 // clang-format on
 
@@ -128,6 +129,8 @@ SavedField ListField(SpecialField field, std::string_view tag) {
         return SavedItemList::kEquipment;
     case SpecialField::kSpells:
         return SavedItemList::kSpell;
+    case SpecialField::kFailedSpells:
+        return SavedItemList::kFailedSpell;
     case SpecialField::kClasses:
         return ClassEntry{};
     case SpecialField::kSiblingLines:
@@ -204,6 +207,8 @@ const char* ItemNumberTag(SavedItemList list) {
         return "<EQUIPQTY";
     case SavedItemList::kSpell:
         return "<SPELLPAGES";
+    case SavedItemList::kFailedSpell:
+        return "<FAILEDSPELLLEVEL";
     }
     return "";
 }

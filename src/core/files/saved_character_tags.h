@@ -21,7 +21,7 @@ struct SiblingLine {
 // The start of a class entry: the value names it and the block's further lines fill it.
 struct ClassEntry {};
 // An item of one of the character's lists: the value names it, the next line gives its number.
-enum class SavedItemList { kSkill, kTalent, kProficiency, kQuirk, kEquipment, kSpell };
+enum class SavedItemList { kSkill, kTalent, kProficiency, kQuirk, kEquipment, kSpell, kFailedSpell };
 
 using SavedField = std::variant<std::string Character_Class::*,              // text
                                 int32_t Character_Class::*,                  // whole number

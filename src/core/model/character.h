@@ -39,6 +39,7 @@ public:
 
     SkillDataItem skills;
     SpellDataItem spells;
+    SpellAttemptItem failed_spells;
     TalentDataItem talents;
     ProfDataItem proficiencies;
     QuirkDataItem quirks;

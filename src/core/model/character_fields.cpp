@@ -20,6 +20,7 @@ const CharacterField kOtherFields[] = {
     {"class_item",             S::kClassRecord,            ""},
     {"skills",                 S::kSkills,                 "SKILLNAME"},
     {"spells",                 S::kSpells,                 "SPELLNAME"},
+    {"failed_spells",          S::kFailedSpells,           "FAILEDSPELLNAME"},
     {"talents",                S::kTalents,                "TALENTNAME"},
     {"proficiencies",          S::kProficiencies,          "PROFICIENCYNAME"},
     {"quirks",                 S::kQuirks,                 "QUIRKNAME"},
@@ -119,6 +120,8 @@ void ClearSpecial(SpecialField field) {
         return c.skills.Clear();
     case S::kSpells:
         return c.spells.Clear();
+    case S::kFailedSpells:
+        return c.failed_spells.Clear();
     case S::kTalents:
         return c.talents.Clear();
     case S::kProficiencies:

@@ -21,6 +21,7 @@ enum class SpecialField {
     kClassRecord, // class_item: the class record the character is of
     kSkills,
     kSpells,
+    kFailedSpells,
     kTalents,
     kProficiencies,
     kQuirks,

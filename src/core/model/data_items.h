@@ -19,6 +19,8 @@ class SkillDataItem : public NamedValueItem<SkillDataItem> {};   // value: skill
 class TalentDataItem : public NamedValueItem<TalentDataItem> {}; // value: talent rating
 class ProfDataItem : public NamedValueItem<ProfDataItem> {};     // value: proficiency rating
 class SpellDataItem : public NamedValueItem<SpellDataItem> {};   // value: spell book pages
+// A spell the character tried to learn and failed; value: the level of its class then.
+class SpellAttemptItem : public NamedValueItem<SpellAttemptItem> {};
 class EquipDataItem : public NamedValueItem<EquipDataItem> {};   // value: quantity owned
 class QuirkDataItem : public NamedValueItem<QuirkDataItem> {};   // value: quirk or flaw rating
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <deque>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -12,6 +13,7 @@
 
 #include "core/advance/experience_award.h"
 #include "core/advance/level_advancement.h"
+#include "core/advance/spell_book.h"
 #include "core/app/clear_all.h"
 #include "core/data/class_data.h"
 #include "core/data/item_data.h"
@@ -40,6 +42,8 @@ constexpr char kTitlePrefix[] = "Character Creation: ";
 constexpr int kMostRollsPerStep = 1000;
 // Weapon proficiencies the player buys, when its class and BP allow.
 constexpr int kWeaponProficiencies = 2;
+// Spells of one spell level the player tries to learn (or chooses) each time its book opens.
+constexpr int kSpellsPerLevel = 3;
 // Thief points put on one skill at a time.
 constexpr int kThiefPointsAtATime = 5;
 constexpr int kMostThiefPointsOnOneSkill = 30;
@@ -218,6 +222,9 @@ std::optional<StepExit> AutoPlayer::PlayStep(StepId step, const CharacterWish& w
         return StepExit::kContinue;
     case StepId::kShop:
         Shop();
+        return ShopClosed();
+    case StepId::kSpellBook:
+        FillSpellBook();
         return StepExit::kContinue;
     }
     return std::nullopt;
@@ -491,6 +498,25 @@ std::vector<std::string> AutoPlayer::PlayAdvance(int row) {
     if (const Outcome advanced = advancement.Advance(row); !advanced) {
         Fail("Advance (" + advanced.refusal() + ")");
     }
-    PlayWindows(Advance(StepId::kAdvanceLevel, advancement.Exit()), CharacterWish{});
+    PlayWindows(advancement.Openings(), CharacterWish{});
     return advancement.GainLines();
+}
+
+// At each spell level open to it, the player tries a few spells not in its book yet, drawn at
+// random: a Magic-User spell by its roll, a Priest spell taken as chosen. Refusals (a full
+// level, a spell barred after a failure) simply pass to the next.
+void AutoPlayer::FillSpellBook() {
+    SpellBookStep book;
+    std::map<std::pair<std::string, std::string>, std::vector<std::string>> by_level;
+    for (const std::vector<std::string>& row : book.ShopRows(0)) {
+        by_level[{row[7], row[1]}].push_back(row[0]); // type, level: names
+    }
+    for (auto& [type_and_level, names] : by_level) {
+        for (int tried = 0; tried < kSpellsPerLevel && !names.empty(); ++tried) {
+            const auto at = names.begin() + Pick(static_cast<int>(names.size()));
+            book.Learn(*at);
+            names.erase(at);
+        }
+    }
+    book.Continue();
 }

@@ -65,6 +65,7 @@ private:
     StepExit BuySkills();
     void ChooseAlignment();
     void Shop();
+    void FillSpellBook();
     [[noreturn]] void Fail(const std::string& question) const;
 
     NamePicker& names_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/advance/spell_book.h"
 #include "core/dice/roll_exchange.h"
 #include "core/model/text.h"
 #include "core/wizard/skill_purchase_step.h"
@@ -52,6 +53,9 @@ bool AutoPlayerPort::AskYesNo(const std::string& message, const std::string& cap
     }
     if (Contains(message, kGuideQuestion)) {
         return false; // stays free to take any class
+    }
+    if (message == kOpenSpellBookQuestion) {
+        return true; // a caster leaves its creation with a spell book
     }
     Refuse(caption + ": " + message);
 }

@@ -4,6 +4,7 @@
 
 #include "core/data/class_data.h"
 #include "core/data/class_progress.h"
+#include "core/data/item_data.h"
 #include "core/data/classes_available.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
@@ -127,7 +128,7 @@ void SendSpellsKnown() {
     TreeBranch branch;
     for (const SpellDataItem* spell = SpellDataItem::pHead.get(); spell;
          spell = spell->next.get()) {
-        branch.Add(spell->name, Printf("%i", static_cast<int>(spell->value)));
+        branch.Add(spell->name, SpellBookEntryText(spell->name, spell->value));
     }
     branch.Send("Spells Known");
 }

@@ -121,6 +121,9 @@ TreeEditor::Result TreeEditor::Edit(const std::string& parent_text) {
     if (parent_text == "Experience Points") {
         return {Action::kOpenAdvancement, ""};
     }
+    if (parent_text == "Spells Known") {
+        return {Action::kOpenSpellBook, ""};
+    }
     for (const NumberEdit& edit : kNumberEdits) {
         if (parent_text == edit.key) {
             return EditNumber(edit);

@@ -13,6 +13,7 @@ public:
         kOpenSkills,    // the skills, talents and proficiencies window
         kOpenEquipment, // the equipment window
         kOpenAdvancement, // the advance window (experience awards and new levels)
+        kOpenSpellBook,   // the spell book
         kChanged,       // the record changed; `shown` is the activated item's new text
     };
     struct Result {
@@ -21,8 +22,8 @@ public:
     };
 
     // Edits the value under the key `parent_text` ("Age", "Handeness" ...) or names the
-    // window to open for an item of "Skills", "Talents", "Proficiencies", "Equipment" or
-    // "Experience Points".
+    // window to open for an item of "Skills", "Talents", "Proficiencies", "Equipment",
+    // "Experience Points" or "Spells Known".
     // Background values are asked for in a text dialog prefilled with the record's value;
     // numbers are read as whole numbers ("%i years", "%i inches", "%i lbs" shown). A social
     // class must contain "Class" and a handedness must be "Right", "Left" or "Ambidextrous";

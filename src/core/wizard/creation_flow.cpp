@@ -18,6 +18,7 @@ const StepOpening kFirst{kAbilitiesAndRace,
 const StepOpening kShopOpening{kShop, kEquipmentShopTitle, 18, kDefault};
 const StepOpening kSkillsOpening{kSkills, kSkillStepTitle, 10, kDefault};
 const StepOpening kLevelThiefOpening{kLevelThiefSkills, "Thief Skills", 13, kDefault};
+const StepOpening kSpellBookOpening{kSpellBook, "Spell Book", 14, kDefault};
 // Windows the player opens, not a step: the menu and the tree open them.
 const StepOpening kOpenedByPlayer[] = {
     {kAdvanceLevel, "Advance Level", 12, kDefault},
@@ -66,11 +67,14 @@ const std::vector<FlowExit> kFlow = {
     {kSkills, kLowWisdom, 0, {kShopOpening}},
     {kAlignment, kContinue, 0, {kShopOpening}},
     {kShop, kContinue, 0, {}},
-    // A new level: the thief points of the level, the proficiency slots it brings, or both.
+    {kShop, kSpellCaster, 0, {kSpellBookOpening}},
+    {kSpellBook, kContinue, std::nullopt, {}},
+    // A new level: the thief points of the level, the proficiency slots it brings, a new
+    // spell level.
     {kAdvanceLevel, kContinue, std::nullopt, {}},
     {kAdvanceLevel, kThiefClass, std::nullopt, {kLevelThiefOpening}},
     {kAdvanceLevel, kNewSlots, std::nullopt, {kSkillsOpening}},
-    {kAdvanceLevel, kThiefClassAndNewSlots, std::nullopt, {kLevelThiefOpening, kSkillsOpening}},
+    {kAdvanceLevel, kNewSpellLevel, std::nullopt, {kSpellBookOpening}},
     {kLevelThiefSkills, kContinue, std::nullopt, {}},
 };
 

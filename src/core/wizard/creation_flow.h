@@ -27,6 +27,8 @@ enum class StepId {
     // After creation day: the advance window, and the thief skills placed at a new level.
     kAdvanceLevel,
     kLevelThiefSkills,
+    // The spell book: offered when the shop closes on a spell-caster, and by a new spell level.
+    kSpellBook,
 };
 
 // How a step is left.
@@ -39,7 +41,8 @@ enum class StepExit {
     kLowWisdom,    // skills: Wisdom 5 or less has no alignment to choose and goes to the shop
     kEdited,       // the skills window opened from the tree: nothing follows
     kNewSlots,     // a new level: proficiency slots to spend in the skills window
-    kThiefClassAndNewSlots, // a new level: thief points to place and slots to spend
+    kNewSpellLevel, // a new level opens a new spell level
+    kSpellCaster,   // the shop closes on a spell-caster that takes up the spell book
 };
 
 // Where a window opens.
@@ -91,7 +94,8 @@ const StepOpening& BeginCreation();
 // are returned, to be opened in order. kStay, kEdited and unknown ways out change nothing.
 std::vector<StepOpening> Advance(StepId from, StepExit exit);
 // A new level is no creation: the advance window's ways out open windows and leave the stage
-// alone. kThiefClass opens the thief skills at the new level.
+// alone. kThiefClass opens the thief skills at the new level; a level that brings several
+// things leaves by each of its ways in turn.
 
 // Ends the creation (stage 0); the record keeps what was entered.
 void AbortCreation();

@@ -11,6 +11,7 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
+#include "core/model/user_port.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"
@@ -39,6 +40,7 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_PrintPreview, FormMain::OnPrintPreview)
     EVT_MENU(ID_AwardExperience, FormMain::OnAwardExperience)
     EVT_MENU(ID_AdvanceLevel, FormMain::OnAdvanceLevel)
+    EVT_MENU(ID_SpellBook, FormMain::OnSpellBook)
 wxEND_EVENT_TABLE()
 
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -75,6 +77,8 @@ void FormMain::BuildMenus() {
                       "Award experience points to the character in hand");
     character->Append(ID_AdvanceLevel, "Advance &Level...\tCtrl+L",
                       "Advance a class of the character in hand one level");
+    character->Append(ID_SpellBook, "&Spell Book...\tCtrl+B",
+                      "Learn or choose the spells of the character in hand");
 
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
@@ -151,4 +155,13 @@ void FormMain::OnAwardExperience(wxCommandEvent&) {
 
 void FormMain::OnAdvanceLevel(wxCommandEvent&) {
     RaiseOrOpenCreationStep(StepId::kAdvanceLevel);
+}
+
+void FormMain::OnSpellBook(wxCommandEvent&) {
+    if (CreationInProgress()) {
+        Port().ShowMessage("Finish the character's creation before it takes up its spell book.",
+                           "Spell Book");
+        return;
+    }
+    RaiseOrOpenCreationStep(StepId::kSpellBook);
 }

@@ -28,6 +28,7 @@ public:
     void OnPrintPreview(wxCommandEvent& event);
     void OnAwardExperience(wxCommandEvent& event);
     void OnAdvanceLevel(wxCommandEvent& event);
+    void OnSpellBook(wxCommandEvent& event);
 
     RecentCharacters& Recent() { return *recent_; }
 

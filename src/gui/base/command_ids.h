@@ -19,6 +19,7 @@ enum CommandId : int {
     ID_AwardExperience = 10070,
     ID_AdvanceLevel = 10071,
     ID_PlaceThiefPoints = 10072,
+    ID_SpellBook = 10073,
 
     // The first creation step.
     ID_Step3Roll = 10020,

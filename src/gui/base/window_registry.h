@@ -22,6 +22,7 @@ enum RegistrySlot : int {
     kSlotAlignment = 11,
     kSlotAdvance = 12,
     kSlotLevelThiefSkills = 13,
+    kSlotSpellBook = 14,
     kSlotEquipment = 18,
 };
 

@@ -72,6 +72,9 @@ void PCTreeFrame::OnEdit(wxTreeEvent& event) {
     case TreeEditor::Action::kOpenAdvancement:
         RaiseOrOpenCreationStep(StepId::kAdvanceLevel);
         break;
+    case TreeEditor::Action::kOpenSpellBook:
+        RaiseOrOpenCreationStep(StepId::kSpellBook);
+        break;
     case TreeEditor::Action::kNothing:
         break;
     }

@@ -136,7 +136,7 @@ void AdvanceLevelFrame::OnAdvance(wxCommandEvent&) {
     }
     gains_->ChangeValue(lines);
     Refill();
-    OpenCreationSteps(Advance(StepId::kAdvanceLevel, advancement_.Exit()), GetRect());
+    OpenCreationSteps(advancement_.Openings(), GetRect());
 }
 
 void AdvanceLevelFrame::OnPlaceThiefPoints(wxCommandEvent&) {

@@ -1,5 +1,7 @@
 #include "gui/wizard/equip_frame.h"
 
+#include "core/advance/spell_book.h"
+
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
@@ -72,7 +74,7 @@ EquipFrame::~EquipFrame() {
 
 // The shop has nothing to go on to: its Continue closes it, as its close box does.
 void EquipFrame::OnContinue(wxCommandEvent&) {
-    GoOn(StepExit::kContinue);
+    GoOn(ShopClosed());
 }
 
 void EquipFrame::OnFilterBox(wxCommandEvent&) {

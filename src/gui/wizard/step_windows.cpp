@@ -14,6 +14,7 @@
 #include "gui/wizard/frame_step7.h"
 #include "gui/wizard/frame_step8.h"
 #include "gui/wizard/skill_frame.h"
+#include "gui/wizard/spell_book_frame.h"
 #include "gui/wizard/thief_skills_frame.h"
 
 namespace {
@@ -45,6 +46,7 @@ const StepWindow kStepWindows[] = {
     {StepId::kShop, Make<EquipFrame>, {731, 545}},
     {StepId::kAdvanceLevel, Make<AdvanceLevelFrame>, {640, 330}},
     {StepId::kLevelThiefSkills, Make<LevelThiefSkills>, {300, 300}},
+    {StepId::kSpellBook, Make<SpellBookFrame>, {731, 545}},
 };
 
 const StepWindow& WindowOf(StepId step) {
