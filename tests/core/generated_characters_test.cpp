@@ -21,6 +21,7 @@
 #include "core/model/program_state.h"
 #include "core/model/workspace.h"
 #include "core/player/character_batch.h"
+#include "core/wizard/spell_access.h"
 #include "support/workspace_fixture.h"
 
 namespace fs = std::filesystem;
@@ -82,6 +83,26 @@ protected:
     }
 };
 
+// Every spell of the book is open to the character, and no spell level holds more Magic-User
+// spells than Intelligence allows.
+void ExpectBookKeepsToTheRules() {
+    std::map<int, int> magic_user_spells;
+    for (const SpellDataItem* item = SpellDataItem::pHead.get(); item; item = item->next.get()) {
+        const CharacterSpell* spell = nullptr;
+        for (const CharacterSpell* s = CharacterSpell::pHead.get(); s && !spell;
+             s = s->next.get()) {
+            spell = s->name == item->name ? s : nullptr;
+        }
+        ASSERT_NE(spell, nullptr) << item->name;
+        EXPECT_TRUE(SpellOpenToCharacter(*spell)) << item->name;
+        EXPECT_EQ(item->value, SpellPages(*spell));
+        magic_user_spells[spell->level] += spell->type == kMagicUserSpells ? 1 : 0;
+    }
+    for (const auto& [level, held] : magic_user_spells) {
+        EXPECT_LE(held, MostSpellsPerLevel().value_or(held)) << "level " << level;
+    }
+}
+
 void ExpectFinished(Character_Class& c) {
     ASSERT_NE(c.class_item, nullptr);
     ASSERT_NE(c.race_item, nullptr);
@@ -131,6 +152,7 @@ TEST_F(GeneratedCharactersTest, AdvancedCharactersKeepToTheirTablesAndReadBackTh
     CharacterBatch batch(workspace, workspace / "veterans");
     std::string error;
     ASSERT_TRUE(batch.Start(7, error)) << error;
+    int casters_with_books = 0;
     for (int i = 0; i < 200; ++i) {
         CharacterWish wish;
         wish.level = 1 + (i * 7) % 20;
@@ -156,9 +178,12 @@ TEST_F(GeneratedCharactersTest, AdvancedCharactersKeepToTheirTablesAndReadBackTh
         EXPECT_GE(c.hit_points, bonuses);
         EXPECT_EQ(c.honor_standing, HonorStandingText(c.level, c.honor));
         EXPECT_FALSE(ThiefPointsOwed());
+        ExpectBookKeepsToTheRules();
+        casters_with_books += SpellDataItem::pHead ? 1 : 0;
         ExpectReadsBackTheSame("veterans", *made);
         ASSERT_FALSE(HasFailure());
     }
+    EXPECT_GT(casters_with_books, 20);
 }
 
 TEST_F(GeneratedCharactersTest, OneClockGivesOnePartyAndAnotherClockAnother) {

@@ -1,5 +1,6 @@
 // Life after creation day in the windows: an award from the menu, the advance window, the
-// thief points of the new level, and the tree and the sheet showing the new figures at once.
+// thief points of the new level, the spell book, and the tree and the sheet showing the new
+// figures at once.
 #include <sstream>
 
 #include <wx/button.h>
@@ -9,6 +10,7 @@
 #include <wx/treectrl.h>
 
 #include "core/data/class_data.h"
+#include "core/data/item_data.h"
 #include "core/dice/dice.h"
 #include "core/files/character_sheet.h"
 #include "core/model/character.h"
@@ -16,6 +18,7 @@
 #include "core/tree/tree_senders.h"
 #include "gui/base/command_ids.h"
 #include "gui/wizard/advance_level_frame.h"
+#include "gui/wizard/spell_book_frame.h"
 #include "gui/wizard/thief_skills_frame.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
@@ -47,12 +50,13 @@ protected:
         AddRecord<ClassDataItem>("Thief").level = 1;
     }
 
-    static std::string TreeValue(const char* key) {
-        const wxTreeItemId branch = Search(theTree->GetRootItem(), "Experience Points");
+    static std::string TreeValue(const char* key, const char* branch_name = "Experience Points") {
+        const wxTreeItemId branch = Search(theTree->GetRootItem(), branch_name);
         const wxTreeItemId item = Search(branch, key);
         wxTreeItemIdValue cookie;
         return item.IsOk()
-                   ? std::string(theTree->GetItemText(theTree->GetFirstChild(item, cookie)).utf8_str())
+                   ? std::string(
+                         theTree->GetItemText(theTree->GetFirstChild(item, cookie)).utf8_str())
                    : "";
     }
 };
@@ -106,6 +110,39 @@ TEST_F(AdvanceLevelTest, AwardAdvancePlaceTheThiefPointsAndSeeTheTreeAndSheetCha
     EXPECT_EQ(advance->ClassList()->GetItemText(0, 4), "Yes");
     EXPECT_FALSE(advance->PlaceThiefPointsButton()->IsEnabled());
     EXPECT_TRUE(advance->AdvanceButton()->IsEnabled());
+}
+
+// The spell book from the menu: a wizard learns a spell by its roll, and the book shows in the
+// window, the tree and the sheet.
+TEST_F(AdvanceLevelTest, TheSpellBookLearnsASpellAndTheTreeAndSheetShowIt) {
+    CharacterClass& wizard = AddRecord<CharacterClass>("Wizard");
+    wizard.mage = 1;
+    wizard.spelllevel[1] = 1;
+    for (const char* name : {"Spark", "Glow"}) {
+        CharacterSpell& spell = AddRecord<CharacterSpell>(name);
+        spell.type = "Magic-User";
+        spell.level = 1;
+        spell.specialization = "Evocation";
+    }
+    ClassDataItem::Clear();
+    AddRecord<ClassDataItem>("Wizard").level = 1;
+    current_character.intelligence_base = 18;
+    TreePort tree_port;
+    Port().UpdateTree();
+
+    auto* book = OpenFromMenu<SpellBookFrame>(ID_SpellBook);
+    ASSERT_NE(book, nullptr);
+    ExpectMatchesGolden("window_spell_book.txt", Captions(book));
+    book->OpenList()->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    QueueDieFaces({85});
+    Click(book, ID_SpellLearn);
+    EXPECT_EQ(book->GetStatusBar()->GetStatusText(), "Glow learned");
+    EXPECT_EQ(book->BookList()->GetItemCount(), 1);
+    EXPECT_EQ(book->OpenList()->GetItemCount(), 1);
+    EXPECT_EQ(TreeValue("Glow", "Spells Known"), "level 1, Evocation, 1 page");
+    std::ostringstream sheet;
+    WriteCharacterSheet(sheet);
+    EXPECT_NE(sheet.str().find("<LI>Glow: level 1, Evocation, 1 page"), std::string::npos);
 }
 
 } // namespace
