@@ -83,7 +83,7 @@ std::vector<std::string> SpellBookStep::Filters() const {
 }
 
 std::vector<std::string> SpellBookStep::ShopColumns() {
-    return {"Spell", "Level", "School", "Range", "Duration", "Casting Time", "Save", "Type"};
+    return {"Spell", "Level", "School", "Range", "Duration", "Casting Time", "Save"};
 }
 
 std::vector<std::vector<std::string>> SpellBookStep::ShopRows(int filter) const {
@@ -97,8 +97,8 @@ std::vector<std::vector<std::string>> SpellBookStep::ShopRows(int filter) const 
                                spell->specialization);
         if (kept && !InBook(spell->name)) {
             rows.push_back({spell->name, std::to_string(spell->level), spell->specialization,
-                            spell->range, spell->duration, spell->casting_time, spell->saving_throw,
-                            spell->type});
+                            spell->range, spell->duration, spell->casting_time,
+                            spell->saving_throw});
         }
     }
     return rows;

@@ -28,7 +28,7 @@ public:
     std::vector<std::string> Filters() const;
     static std::vector<std::string> ShopColumns();
     // The spells open to the character and not in its book that `filter` keeps: name, level,
-    // school, range, duration, casting time, save, type.
+    // school, range, duration, casting time, save.
     std::vector<std::vector<std::string>> ShopRows(int filter) const;
     // The book: name, level, pages.
     std::vector<std::vector<std::string>> BookRows() const;

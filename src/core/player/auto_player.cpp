@@ -507,11 +507,11 @@ std::vector<std::string> AutoPlayer::PlayAdvance(int row) {
 // level, a spell barred after a failure) simply pass to the next.
 void AutoPlayer::FillSpellBook() {
     SpellBookStep book;
-    std::map<std::pair<std::string, std::string>, std::vector<std::string>> by_level;
+    std::map<std::string, std::vector<std::string>> by_level;
     for (const std::vector<std::string>& row : book.ShopRows(0)) {
-        by_level[{row[7], row[1]}].push_back(row[0]); // type, level: names
+        by_level[row[1]].push_back(row[0]); // the level: the names
     }
-    for (auto& [type_and_level, names] : by_level) {
+    for (auto& [level, names] : by_level) {
         for (int tried = 0; tried < kSpellsPerLevel && !names.empty(); ++tried) {
             const auto at = names.begin() + Pick(static_cast<int>(names.size()));
             book.Learn(*at);

@@ -46,7 +46,7 @@ const StepWindow kStepWindows[] = {
     {StepId::kShop, Make<EquipFrame>, {731, 545}},
     {StepId::kAdvanceLevel, Make<AdvanceLevelFrame>, {640, 330}},
     {StepId::kLevelThiefSkills, Make<LevelThiefSkills>, {300, 300}},
-    {StepId::kSpellBook, Make<SpellBookFrame>, {731, 545}},
+    {StepId::kSpellBook, Make<SpellBookFrame>, {900, 545}},
 };
 
 const StepWindow& WindowOf(StepId step) {
