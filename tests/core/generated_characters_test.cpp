@@ -88,11 +88,7 @@ protected:
 void ExpectBookKeepsToTheRules() {
     std::map<int, int> magic_user_spells;
     for (const SpellDataItem* item = SpellDataItem::pHead.get(); item; item = item->next.get()) {
-        const CharacterSpell* spell = nullptr;
-        for (const CharacterSpell* s = CharacterSpell::pHead.get(); s && !spell;
-             s = s->next.get()) {
-            spell = s->name == item->name ? s : nullptr;
-        }
+        const CharacterSpell* spell = CharacterSpell::Named(item->name);
         ASSERT_NE(spell, nullptr) << item->name;
         EXPECT_TRUE(SpellOpenToCharacter(*spell)) << item->name;
         EXPECT_EQ(item->value, SpellPages(*spell));

@@ -19,39 +19,11 @@ namespace {
 constexpr int kHighestSpellLevel = 9;
 constexpr int kFirstSchoolFilter = 1 + kHighestSpellLevel;
 
-const CharacterSpell* SpellNamed(const std::string& name) {
-    for (const CharacterSpell* spell = CharacterSpell::pHead.get(); spell;
-         spell = spell->next.get()) {
-        if (spell->name == name) {
-            return spell;
-        }
-    }
-    return nullptr;
-}
-
-SpellDataItem* InBook(const std::string& name) {
-    for (SpellDataItem* item = SpellDataItem::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
-SpellAttemptItem* FailedAttempt(const std::string& name) {
-    for (SpellAttemptItem* item = SpellAttemptItem::pHead.get(); item; item = item->next.get()) {
-        if (item->name == name) {
-            return item;
-        }
-    }
-    return nullptr;
-}
-
 // The book's spells of this type and level.
 int HeldOfLevel(const std::string& type, int level) {
     int held = 0;
     for (const SpellDataItem* item = SpellDataItem::pHead.get(); item; item = item->next.get()) {
-        const CharacterSpell* spell = SpellNamed(item->name);
+        const CharacterSpell* spell = CharacterSpell::Named(item->name);
         held += spell && spell->type == type && spell->level == level ? 1 : 0;
     }
     return held;
@@ -95,7 +67,7 @@ std::vector<std::vector<std::string>> SpellBookStep::ShopRows(int filter) const 
                            static_cast<std::size_t>(filter - kFirstSchoolFilter) < schools.size() &&
                            schools[static_cast<std::size_t>(filter - kFirstSchoolFilter)] ==
                                spell->specialization);
-        if (kept && !InBook(spell->name)) {
+        if (kept && !SpellDataItem::Named(spell->name)) {
             rows.push_back({spell->name, std::to_string(spell->level), spell->specialization,
                             spell->range, spell->duration, spell->casting_time,
                             spell->saving_throw});
@@ -107,7 +79,7 @@ std::vector<std::vector<std::string>> SpellBookStep::ShopRows(int filter) const 
 std::vector<std::vector<std::string>> SpellBookStep::BookRows() const {
     std::vector<std::vector<std::string>> rows;
     for (const SpellDataItem* item = SpellDataItem::pHead.get(); item; item = item->next.get()) {
-        const CharacterSpell* spell = SpellNamed(item->name);
+        const CharacterSpell* spell = CharacterSpell::Named(item->name);
         rows.push_back(
             {item->name, spell ? std::to_string(spell->level) : "", std::to_string(item->value)});
     }
@@ -116,11 +88,11 @@ std::vector<std::vector<std::string>> SpellBookStep::BookRows() const {
 
 Outcome SpellBookStep::Learn(const std::string& name) {
     told_.clear();
-    const CharacterSpell* spell = SpellNamed(name);
+    const CharacterSpell* spell = CharacterSpell::Named(name);
     if (!spell || !SpellOpenToCharacter(*spell)) {
         return Outcome::Refused(name + " is not open to the character");
     }
-    if (InBook(name)) {
+    if (SpellDataItem::Named(name)) {
         return Outcome::Refused(name + " is in the book already");
     }
     if (spell->type == kMagicUserSpells) {
@@ -144,7 +116,7 @@ Outcome SpellBookStep::LearnByRoll(const CharacterSpell& spell) {
     }
     const ClassDataItem* caster = CastingClass(spell.type);
     const int class_level = caster ? caster->level : 0;
-    SpellAttemptItem* failed = FailedAttempt(name);
+    SpellAttemptItem* failed = SpellAttemptItem::Named(name);
     if (failed && failed->value >= class_level) {
         return Outcome::Refused(Printf("%s was not learned at level %i: it may be tried again "
                                        "at the next level",

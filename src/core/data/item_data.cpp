@@ -218,12 +218,8 @@ int SpellPages(const CharacterSpell& spell) {
 
 std::string SpellBookEntryText(const std::string& name, int pages) {
     const std::string page_text = Printf("%i %s", pages, pages == 1 ? "page" : "pages");
-    for (const CharacterSpell* spell = CharacterSpell::pHead.get(); spell;
-         spell = spell->next.get()) {
-        if (spell->name == name) {
-            return Printf("level %i, %s, ", spell->level, spell->specialization.c_str()) +
-                   page_text;
-        }
+    if (const CharacterSpell* spell = CharacterSpell::Named(name)) {
+        return Printf("level %i, %s, ", spell->level, spell->specialization.c_str()) + page_text;
     }
     return page_text;
 }
