@@ -93,3 +93,12 @@ int RunSubVerb(const SubVerbs& verbs, const std::vector<std::string>& words) {
     return UsageFailure(std::string(verbs.verb) + ": unknown " + verbs.kind + " '" + words.front() +
                         "' (" + verbs.choices + ")");
 }
+
+std::string TsvCell(std::string text) {
+    for (char& c : text) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return text;
+}

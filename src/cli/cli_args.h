@@ -36,3 +36,6 @@ bool UseWorkspace(const CliArgs& args, const std::string& verb);
 
 // Prints "fraymark: <message>" to standard error and returns the usage exit code.
 int UsageFailure(const std::string& message);
+
+// A cell of a tab-separated listing: tabs and line ends inside a value become blanks.
+std::string TsvCell(std::string text);

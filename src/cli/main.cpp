@@ -86,6 +86,24 @@ const Verb kVerbs[] = {
      "when no class may advance. Both log every step to the character's own dice log.\n"
      "FILE is a path, or a file name as character list prints it (\".xml\" may be left out),\n"
      "taken from DIR/CharacterXML when no such path exists."},
+    {"party", RunParty,
+     "fraymark party new FILE CHARACTER_FILE... [--dir DIR] | fraymark party show FILE "
+     "[--dir DIR] | fraymark party sheet FILE [--dir DIR] | fraymark party award-xp FILE XP "
+     "[--dir DIR]",
+     "party new: writes the party file FILE with the character files given as its members,\n"
+     "in that order, and prints each member's file as the party file names it.\n"
+     "party show: the party side by side as tab-separated values, a header line then one\n"
+     "member a line: name, race, sex, classes, levels, experience, next level, hit points,\n"
+     "honor, standing, the thirteen saving throws, movement and alignment.\n"
+     "party sheet: the same table as an HTML page for one landscape sheet.\n"
+     "party award-xp: divides XP experience points equally among the members (the first\n"
+     "taking one more while what does not divide lasts), gives each its share as character\n"
+     "award-xp does, writes its file and sheet back and prints 'FILE: N experience points'\n"
+     "for each, then 'NAME: CLASS may advance to level L' for each class that may; exit 1\n"
+     "when a member could not be given its share or written.\n"
+     "A member whose file is missing or unreadable is named on standard error and the rest go\n"
+     "on. FILE is a path, or a party name kept in DIR/Parties (\".party\" may be left out);\n"
+     "CHARACTER_FILE as for the character verbs."},
     {"generate", RunGenerate,
      "fraymark generate [--count N] [--clock T] [--dir WORKSPACE] [--out DIR] [--race NAME] "
      "[--sex Male|Female] [--class NAME] [--level N]",

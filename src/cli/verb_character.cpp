@@ -46,16 +46,6 @@ int Sheet(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-// A cell of the tab-separated list: tabs and line ends inside a value become blanks.
-std::string Cell(std::string text) {
-    for (char& c : text) {
-        if (c == '\t' || c == '\n' || c == '\r') {
-            c = ' ';
-        }
-    }
-    return text;
-}
-
 int List(const std::vector<std::string>& words) {
     std::string error;
     const auto args = SplitArgs(words, {"dir"}, error);
@@ -73,8 +63,9 @@ int List(const std::vector<std::string>& words) {
     scanner.LoadCharacter();
     std::cout << "name\tclass\tlevel\trace\tfile\n";
     for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
-        std::cout << Cell(r->character_name) << '\t' << Cell(r->class_long_name) << '\t'
-                  << Cell(r->level) << '\t' << Cell(r->race) << '\t' << Cell(r->file_name) << '\n';
+        std::cout << TsvCell(r->character_name) << '\t' << TsvCell(r->class_long_name) << '\t'
+                  << TsvCell(r->level) << '\t' << TsvCell(r->race) << '\t' << TsvCell(r->file_name)
+                  << '\n';
         if (!r->read_error.empty()) {
             std::cerr << "fraymark: character list: " << r->file_name << ": cannot be read ("
                       << r->read_error << ")\n";

@@ -43,4 +43,5 @@ int RunHonor(const std::vector<std::string>& args);
 int RunCharacter(const std::vector<std::string>& args);
 int RunCharacterAwardXp(const std::vector<std::string>& args);
 int RunCharacterAdvance(const std::vector<std::string>& args);
+int RunParty(const std::vector<std::string>& args);
 int RunGenerate(const std::vector<std::string>& args);

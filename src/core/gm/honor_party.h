@@ -7,8 +7,8 @@
 #include <vector>
 
 // The party whose honor the game master keeps: up to 20 characters, shared by every honor
-// tracking window of the run and kept until the program ends. It is saved nowhere and has
-// nothing to do with the character in creation.
+// tracking window of the run and kept until the program ends; a party file keeps it between
+// runs (party_file.h, party_members.h). It has nothing to do with the character in creation.
 
 inline constexpr int kPartySize = 20;
 
@@ -22,6 +22,13 @@ struct PartyCharacter {
     std::string alignment;
     int32_t honor = 0;
     int32_t temporal_honor = 0; // accumulated from awards
+    // The character file it was read from, as the party file names it (party_members.h);
+    // empty for a character typed in by hand.
+    std::string file;
+    // The honor its character file held when it was read, so that writing honor back adds
+    // only what the tracker changed since.
+    int32_t loaded_honor = 0;
+    std::string notes; // the game master's notes on the member
 };
 
 // The party table. The characters are the entries before the first free one.

@@ -8,6 +8,7 @@
 #include "core/dice/dice_log.h"
 #include "core/gm/honor_awards.h"
 #include "core/gm/honor_party.h"
+#include "core/gm/party_members.h"
 #include "core/gm/saved_character_list.h"
 #include "core/model/user_port.h"
 
@@ -59,16 +60,8 @@ void HonorTracker::Log(std::string text) {
     Format_Entry(text, log_file_name_);
 }
 
-bool HonorTracker::AddSavedCharacter(const SavedCharacterSummary& saved) {
-    PartyCharacter character;
-    character.name = saved.character_name;
-    character.class_name = saved.class_long_name;
-    character.level = saved.level;
-    character.race = saved.race;
-    character.sex = saved.sex;
-    character.alignment = saved.alignment;
-    character.honor = AtoiSaturating(saved.honor_base);
-    return Join(character);
+bool HonorTracker::AddSavedCharacter(const SavedCharacterSummary& saved, const std::string& file) {
+    return Join(PartyCharacterOf(saved, file));
 }
 
 bool HonorTracker::AddTypedCharacter() {

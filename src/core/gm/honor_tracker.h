@@ -23,8 +23,9 @@ public:
     const char* LogFileName() const { return log_file_name_; }
 
     // A saved character joins the party; its honor text is read as a number (no digits
-    // reads 0). A refusal (no name, already in the party, party full) is shown.
-    bool AddSavedCharacter(const SavedCharacterSummary& saved);
+    // reads 0). A refusal (no name, already in the party, party full) is shown. `file` is its
+    // character file as the party file names it (PartyMemberFileOf), "" for none.
+    bool AddSavedCharacter(const SavedCharacterSummary& saved, const std::string& file = "");
     // Asks for a character's name, alignment and honor and adds it, for when there are no
     // saved characters to pick from. Cancelling any question adds nobody.
     bool AddTypedCharacter();
