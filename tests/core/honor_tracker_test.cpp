@@ -21,7 +21,7 @@
 namespace {
 
 SavedCharacterSummary Saved(const char* name, const char* alignment, const char* honor = "12") {
-    return {name, "Fighter", "1", "Human", "Male", alignment, honor};
+    return {name, "Fighter", "1", "Human", "Male", alignment, honor, ""};
 }
 
 class HonorTrackerTest : public WorkspaceTest {

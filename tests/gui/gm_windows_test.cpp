@@ -112,9 +112,9 @@ TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog
     Click(frame, ID_HonorAddPC);
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
     const SavedCharacterSummary saved[] = {
-        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
-        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
-        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"},
+        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21", ""},
+        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9", ""},
+        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14", ""},
     };
     for (int i = 0; i < 3; ++i) {
         WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);

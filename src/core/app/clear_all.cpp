@@ -9,7 +9,7 @@
 #include "core/dice/dice_log.h"
 #include "core/dice/vexl_random.h"
 #include "core/files/character_save.h"
-#include "core/gm/honor_party.h"
+#include "core/gm/party_session.h"
 #include "core/model/character.h"
 #include "core/model/character_fields.h"
 #include "core/model/options.h"
@@ -59,7 +59,7 @@ void ResetProgramForTests() {
     }
     SetQuirkFlawStructure(quirkflaw);
     ClearAllRulesLists();
-    ClearParty();
+    StartNewParty(); // the party table and the file it was kept in
     Early_Close = true;
     ResetVexlrand();
 }

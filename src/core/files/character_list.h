@@ -16,13 +16,13 @@ struct SavedCharacterSummary {
     std::string sex;
     std::string alignment;
     std::string honor_base; // as written in the file
+    std::string file_name;  // the file it was read from, inside "CharacterXML"
 };
 
 // The saved characters of the workspace's "CharacterXML" directory, each read just far
 // enough to list it.
 class VexlFileClass : public LinkedRecord<VexlFileClass>, public SavedCharacterSummary {
 public:
-    std::string file_name;  // the file the record was read from, inside "CharacterXML"
     std::string read_error; // why the file could not be read (to its end); empty when it could
 
     // Empties the list and lists every "*.xml" file of "CharacterXML" (letter case ignored),

@@ -60,6 +60,12 @@ void HonorTracker::Log(std::string text) {
     Format_Entry(text, log_file_name_);
 }
 
+void HonorTracker::LogLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        Log(line);
+    }
+}
+
 bool HonorTracker::AddSavedCharacter(const SavedCharacterSummary& saved, const std::string& file) {
     return Join(PartyCharacterOf(saved, file));
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/model/program_state.h"
 
@@ -41,6 +42,9 @@ public:
     // honor, with its log line. Cancelling either question adjusts nothing.
     bool AdjustHonor(const std::optional<std::string>& selected);
     bool AdjustTemporalHonor(const std::optional<std::string>& selected);
+
+    // Writes lines of the party's work (honor written back, experience awarded) to the log.
+    void LogLines(const std::vector<std::string>& lines);
 
 private:
     bool Adjust(const std::optional<std::string>& selected, bool temporal);

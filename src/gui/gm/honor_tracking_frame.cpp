@@ -3,13 +3,17 @@
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "core/app/character_open.h"
 #include "core/gm/honor_awards.h"
 #include "core/gm/honor_party.h"
+#include "core/gm/party_commands.h"
+#include "core/gm/party_session.h"
 #include "core/gm/saved_character_list.h"
 #include "gui/base/app_icon.h"
 #include "gui/base/list_columns.h"
@@ -24,6 +28,8 @@ wxBEGIN_EVENT_TABLE(HonorTrackingFrame, wxFrame)
     EVT_BUTTON(ID_HonorAdjustTemporal, HonorTrackingFrame::AdjustTemporalHonor)
     EVT_COMBOBOX(ID_HonorFilter, HonorTrackingFrame::OnSelectionBox)
     EVT_COMBOBOX(ID_HonorAward, HonorTrackingFrame::OnAwardBox)
+    EVT_MENU_RANGE(ID_PartyNew, ID_PartyAwardExperience, HonorTrackingFrame::OnPartyCommand)
+    EVT_CLOSE(HonorTrackingFrame::OnClose)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -37,6 +43,7 @@ HonorTrackingFrame::HonorTrackingFrame(wxWindow* parent, const wxString& title, 
                                        const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size) {
     SetIcon(SampleIcon());
+    BuildPartyMenu();
     auto* panel = new wxPanel(this);
     constexpr int kGap = 4;
 
@@ -118,7 +125,7 @@ void HonorTrackingFrame::AddPC(wxCommandEvent&) {
 }
 
 void HonorTrackingFrame::AddSavedCharacter(const SavedCharacterSummary& character) {
-    Changed(tracker_.AddSavedCharacter(character));
+    Changed(tracker_.AddSavedCharacter(character, character.file_name));
 }
 
 void HonorTrackingFrame::RemovePC(wxCommandEvent&) {
@@ -147,8 +154,64 @@ std::optional<std::string> HonorTrackingFrame::SelectedName() const {
 
 void HonorTrackingFrame::Changed(bool changed) {
     if (changed) {
+        NotePartyChanged();
         RefreshAllPartyLists();
     }
+}
+
+void HonorTrackingFrame::BuildPartyMenu() {
+    auto* party = new wxMenu;
+    party->Append(ID_PartyNew, "&New Party", "Start an empty party");
+    party->Append(ID_PartyOpen, "&Open Party...", "Open a party kept in the workspace");
+    party->Append(ID_PartySave, "&Save Party", "Keep the party in its party file");
+    party->Append(ID_PartySaveAs, "Save Party &As...", "Keep the party under a name");
+    party->AppendSeparator();
+    party->Append(ID_PartyWriteHonor, "&Write Honor to Characters",
+                  "Write each member's honor into its character file and sheet");
+    party->Append(ID_PartyAwardExperience, "Award &Experience to Party...",
+                  "Share experience points among the members and write their files");
+    auto* bar = new wxMenuBar;
+    bar->Append(party, "&Party");
+    SetMenuBar(bar);
+}
+
+void HonorTrackingFrame::OnPartyCommand(wxCommandEvent& event) {
+    switch (event.GetId()) {
+    case ID_PartyNew:
+        NewPartyCommand();
+        break;
+    case ID_PartyOpen:
+        OpenPartyCommand();
+        break;
+    case ID_PartySave:
+        SavePartyCommand();
+        break;
+    case ID_PartySaveAs:
+        SavePartyAsCommand();
+        break;
+    case ID_PartyWriteHonor:
+    case ID_PartyAwardExperience:
+        if (event.GetId() == ID_PartyWriteHonor ? WriteHonorCommand(tracker_)
+                                                : AwardPartyExperienceCommand(tracker_)) {
+            SendOpenedCharacterToTree(); // the character in hand was put aside meanwhile
+        }
+        break;
+    default:
+        return;
+    }
+    RefreshAllPartyLists();
+}
+
+void HonorTrackingFrame::OnClose(wxCloseEvent& event) {
+    int open = 0;
+    for (wxWindow* window : wxTopLevelWindows) {
+        open += dynamic_cast<HonorTrackingFrame*>(window) && !window->IsBeingDeleted() ? 1 : 0;
+    }
+    if (event.CanVeto() && open == 1 && !MayLeaveParty()) {
+        event.Veto();
+        return;
+    }
+    event.Skip();
 }
 
 void HonorTrackingFrame::RefreshAllPartyLists() {

@@ -22,12 +22,21 @@ enum HonorCommandId : int {
     ID_HonorAward = 10056,
     ID_HonorPartyList = 10057,
     ID_HonorPickerList = 10058,
+    // The party menu beside the tracker's own controls.
+    ID_PartyNew = 10180,
+    ID_PartyOpen = 10181,
+    ID_PartySave = 10182,
+    ID_PartySaveAs = 10183,
+    ID_PartyWriteHonor = 10184,
+    ID_PartyAwardExperience = 10185,
 };
 
 // The honor tracker: the game master gathers the party, applies honor awards from the
 // award tables by alignment, and adjusts honor and temporal honor with a reason. The party
 // table is shared by every tracker window; each window keeps its own honor log. It reads and
-// writes nothing of the character in creation. Several may be open at once.
+// writes nothing of the character in creation. Several may be open at once. Its "&Party" menu
+// keeps the party in a party file, and sends honor and experience to the members' files; the
+// last tracker window to close asks before a changed party is lost.
 class HonorTrackingFrame : public wxFrame {
 public:
     HonorTrackingFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
@@ -40,6 +49,7 @@ public:
     void AdjustTemporalHonor(wxCommandEvent& event);
     void OnSelectionBox(wxCommandEvent& event);
     void OnAwardBox(wxCommandEvent& event);
+    void OnPartyCommand(wxCommandEvent& event);
 
     // Fills the award drop-down with the awards the filter shows (0: all).
     void SetHonorSelectionComboBox(int filter);
@@ -63,6 +73,8 @@ private:
     std::optional<std::string> SelectedName() const;
     // After a change: every tracker window shows the table as it now stands.
     void Changed(bool changed);
+    void BuildPartyMenu();
+    void OnClose(wxCloseEvent& event);
 
     HonorTracker tracker_;
     wxComboBox* filter_ = nullptr;
