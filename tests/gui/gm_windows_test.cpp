@@ -7,14 +7,21 @@
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
+#include "core/app/clear_all.h"
+#include "core/data/rules_lists.h"
 #include "core/dice/dice.h"
 #include "core/gm/honor_party.h"
+#include "core/gm/party_file.h"
 #include "core/gm/saved_character_list.h"
+#include "core/model/character.h"
+#include "core/model/data_items.h"
 #include "core/model/program_state.h"
+#include "core/player/character_batch.h"
 #include "gui/base/command_ids.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_file_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
+#include "gui/gm/party_frame.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
 #include "support/saved_character_fixtures.h"
@@ -165,6 +172,65 @@ TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr) << "the picker closes with its tracker";
     EXPECT_EQ(program_data.creation_stage, 3);
     EXPECT_EQ(PartyCount(), 2);
+}
+
+} // namespace
+
+namespace {
+
+// One evening with a kept party: opened from its file, honor adjusted and written to the
+// members' files, experience shared, the party side by side, a member opened with its new
+// figures, and the party kept under a new name.
+TEST_F(HonorTrackingTest, AKeptPartyOpensItsAwardsReachTheFilesAndAMemberOpensWithThem) {
+    std::filesystem::copy(std::filesystem::path(FRAYMARK_SOURCE_DIR) / "gamedata", workspace,
+                          std::filesystem::copy_options::recursive);
+    CharacterBatch batch(workspace, workspace);
+    std::string error;
+    ASSERT_TRUE(batch.Start(5, error)) << error;
+    PartyFile kept;
+    for (int i = 0; i < 2; ++i) {
+        const auto made = batch.MakeOne({}, error);
+        ASSERT_TRUE(made) << error;
+        kept.members.push_back({std::filesystem::path(made->file).filename().string(), 0, ""});
+    }
+    ASSERT_TRUE(SavePartyFile(PartyFilePath("Evening"), kept, error)) << error;
+    ResetProgramForTests();
+    LoadAllRulesLists();
+
+    HonorTrackingFrame* frame = OpenFromMenu<HonorTrackingFrame>(ID_Honor);
+    port->AnswerChoice(0);
+    Menu(frame, ID_PartyOpen);
+    ASSERT_EQ(frame->PartyList()->GetItemCount(), 2);
+    const std::string name = pcs[0].name;
+    const int honor = pcs[0].honor;
+    frame->PartyList()->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    port->AnswerText("held the bridge");
+    port->AnswerNumber(5);
+    Click(frame, ID_HonorAdjust);
+    Menu(frame, ID_PartyWriteHonor);
+    EXPECT_NE(port->messages.back().find("Honor written"), std::string::npos);
+    port->AnswerNumber(4000);
+    Menu(frame, ID_PartyAwardExperience);
+    EXPECT_NE(port->messages.back().find("May now advance:"), std::string::npos);
+
+    auto* party = OpenFromMenu<PartyFrame>(ID_PartyWindow);
+    ASSERT_NE(party, nullptr);
+    ASSERT_EQ(party->Table()->GetItemCount(), 2);
+    ExpectMatchesGolden("window_party.txt", Captions(party));
+    const long row = party->Table()->FindItem(-1, wxString::FromUTF8(name));
+    party->Table()->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    Click(party, ID_PartyOpenMember);
+    EXPECT_EQ(current_character.character_name, name);
+    EXPECT_EQ(current_character.honor, honor + 5);
+    double experience = 0; // its half of the award, shared among its classes
+    for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
+        experience += item->experience;
+    }
+    EXPECT_EQ(experience, 2000);
+
+    port->AnswerText("Evening Two");
+    Menu(frame, ID_PartySaveAs);
+    EXPECT_TRUE(std::filesystem::exists(PartyFilePath("Evening Two")));
 }
 
 } // namespace

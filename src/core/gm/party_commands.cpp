@@ -46,9 +46,9 @@ bool MayLeaveParty() {
     if (!CurrentPartySession().changed || PartyCount() == 0) {
         return true;
     }
-    const auto choice = Port().AskChoice(
-        "The party has changed since it was kept. Save " + PartyName() + " first?",
-        kPartyCaption, {"Save the party", "Leave it unsaved", "Stay with it"});
+    const auto choice =
+        Port().AskChoice("The party has changed since it was kept. Save " + PartyName() + " first?",
+                         kPartyCaption, {"Save the party", "Leave it unsaved", "Stay with it"});
     if (!choice || *choice == 2) {
         return false;
     }

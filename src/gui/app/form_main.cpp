@@ -22,6 +22,7 @@
 #include "gui/files/file_frame.h"
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
+#include "gui/gm/party_frame.h"
 #include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/advance_level_frame.h"
 #include "gui/wizard/step_windows.h"
@@ -41,6 +42,7 @@ wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
     EVT_MENU(ID_AwardExperience, FormMain::OnAwardExperience)
     EVT_MENU(ID_AdvanceLevel, FormMain::OnAdvanceLevel)
     EVT_MENU(ID_SpellBook, FormMain::OnSpellBook)
+    EVT_MENU(ID_PartyWindow, FormMain::OnParty)
 wxEND_EVENT_TABLE()
 
 FormMain::FormMain(wxWindow* parent, const wxString& title, const wxPoint& pos, const wxSize& size)
@@ -70,6 +72,7 @@ void FormMain::BuildMenus() {
     auto* helpers = new wxMenu;
     helpers->Append(ID_Critical, "&Critical Hit Rolling", "Critical Hit Rolling");
     helpers->Append(ID_Honor, "&Honor Tracking", "Honor Tracking");
+    helpers->Append(ID_PartyWindow, "&Party", "The party's figures side by side");
 
     // After creation day: experience and new levels for the character in hand.
     auto* character = new wxMenu;
@@ -155,6 +158,12 @@ void FormMain::OnAwardExperience(wxCommandEvent&) {
 
 void FormMain::OnAdvanceLevel(wxCommandEvent&) {
     RaiseOrOpenCreationStep(StepId::kAdvanceLevel);
+}
+
+void FormMain::OnParty(wxCommandEvent&) {
+    auto* party = new PartyFrame(MasterFrame, kPartyWindowTitle, wxDefaultPosition,
+                                 wxSize(900, 400));
+    party->Show(true);
 }
 
 void FormMain::OnSpellBook(wxCommandEvent&) {

@@ -29,6 +29,7 @@ public:
     void OnAwardExperience(wxCommandEvent& event);
     void OnAdvanceLevel(wxCommandEvent& event);
     void OnSpellBook(wxCommandEvent& event);
+    void OnParty(wxCommandEvent& event);
 
     RecentCharacters& Recent() { return *recent_; }
 

@@ -1,33 +1,14 @@
 #pragma once
 
-#include <wx/html/htmprint.h>
 #include <wx/string.h>
 
-class wxWindow;
+#include "gui/base/html_printing.h"
 
-// Prints the character sheet of the character in hand (the HTML page "Save file" writes)
-// through the desktop's print dialog, where "Print to File" saves it as a PDF, and shows it
-// in a print preview window. The page setup is kept between prints.
-class SheetPrinting {
+// Prints the character sheet of the character in hand (the HTML page "Save file" writes) and
+// shows it in a print preview window.
+class SheetPrinting : public HtmlPrinting {
 public:
     explicit SheetPrinting(wxWindow* parent);
-
-    void Print();
-    // Opens the preview window; false when the sheet cannot be laid out for printing.
-    bool Preview();
-
-private:
-    // The toolkit's easy printing, but its preview window opens over most of the screen, where
-    // a page can be read, rather than at whatever size its tool bar alone would take.
-    class SheetEasyPrinting final : public wxHtmlEasyPrinting {
-    public:
-        using wxHtmlEasyPrinting::wxHtmlEasyPrinting;
-
-    protected:
-        bool DoPreview(wxHtmlPrintout* printout1, wxHtmlPrintout* printout2) override;
-    };
-
-    SheetEasyPrinting printing_;
 };
 
 // The sheet of the current character as HTML, and the folder its sheets are saved in.

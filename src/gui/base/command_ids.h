@@ -20,6 +20,7 @@ enum CommandId : int {
     ID_AdvanceLevel = 10071,
     ID_PlaceThiefPoints = 10072,
     ID_SpellBook = 10073,
+    ID_PartyWindow = 10074,
 
     // The first creation step.
     ID_Step3Roll = 10020,
