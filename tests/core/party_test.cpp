@@ -2,8 +2,11 @@
 // opened from their character files, awards written back to them, the character in hand kept.
 #include "character_file_fixture.h"
 #include "core/gm/party_awards.h"
+#include "core/gm/party_commands.h"
 #include "core/gm/party_members.h"
+#include "core/gm/party_session.h"
 #include "core/model/program_state.h"
+#include "support/scripted_port.h"
 
 namespace {
 
@@ -111,6 +114,39 @@ TEST_F(PartyTest, AwardsReachTheFilesKeepChangesMadeMeanwhileAndTheCharacterInHa
     EXPECT_NE(ReadFile("CharacterXML/Brenna.xml").find("<CLASS_EXP>151<"), std::string::npos);
     EXPECT_EQ(Written(), in_hand);
     EXPECT_EQ(program_data.log_file_name, run_log);
+}
+
+} // namespace
+
+namespace {
+
+// A changed party is not lost without a word: "Stay with it" keeps it, "Leave it unsaved"
+// lets it go; saving under the name of another kept party asks first.
+TEST_F(PartyTest, AChangedPartyAsksBeforeItIsLeftAndAnotherIsNotReplacedUnasked) {
+    ScriptedPort port;
+    MakeBrenna();
+    SaveMember("Brenna", 14);
+    std::string error;
+    ASSERT_TRUE(SavePartyFile(PartyFilePath("Band"), {{{"Brenna.xml", 0, ""}}, ""}, error));
+    port.AnswerChoice(0);
+    ASSERT_TRUE(OpenPartyCommand());
+    NotePartyChanged();
+    port.AnswerChoice(2);
+    EXPECT_FALSE(NewPartyCommand());
+    EXPECT_EQ(PartyCount(), 1);
+    EXPECT_TRUE(SavePartyCommand() && !CurrentPartySession().changed); // its own file: no question
+    NotePartyChanged();
+    port.AnswerText("Other");
+    ASSERT_TRUE(SavePartyAsCommand());
+    port.AnswerText("Band"); // another kept party now
+    port.AnswerNo();
+    port.AnswerCancel();
+    EXPECT_FALSE(SavePartyAsCommand());
+    NotePartyChanged();
+    port.AnswerChoice(1);
+    EXPECT_TRUE(NewPartyCommand());
+    EXPECT_EQ(PartyCount(), 0);
+    EXPECT_EQ(port.AnswersLeft(), 0u);
 }
 
 } // namespace
