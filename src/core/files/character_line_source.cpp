@@ -1,5 +1,6 @@
 #include "core/files/character_line_source.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <exception>
@@ -28,29 +29,42 @@ bool CharacterLineSource::Next(std::string& line) {
     }
 }
 
-bool CharacterLineSource::ReadLine(std::string& line) {
+bool CharacterLineSource::Refill() {
+    constexpr std::size_t kBlock = 16384;
     std::streambuf* buffer = in_.rdbuf();
     if (!buffer) {
         return false;
     }
-    using Traits = std::streambuf::traits_type;
+    block_.resize(kBlock);
+    const std::streamsize got = buffer->sgetn(block_.data(), kBlock);
+    block_.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    at_ = 0;
+    return !block_.empty();
+}
+
+bool CharacterLineSource::ReadLine(std::string& line) {
     bool read_any = false;
-    for (int c = buffer->sbumpc(); c != Traits::eof(); c = buffer->sbumpc()) {
+    for (;;) {
+        if (at_ >= block_.size() && !Refill()) {
+            break;
+        }
         read_any = true;
-        if (c == '\n') {
-            break;
+        const std::size_t end = block_.find_first_of("\r\n", at_);
+        const std::size_t stop = end == std::string::npos ? block_.size() : end;
+        const std::size_t room = kMaxCharacterFileLine - std::min(line.size(), kMaxCharacterFileLine);
+        const std::size_t length = stop - at_;
+        line.append(block_, at_, std::min(length, room));
+        last_line_cut_ = last_line_cut_ || length > room;
+        at_ = stop;
+        if (end == std::string::npos) {
+            continue;
         }
-        if (c == '\r') {
-            if (buffer->sgetc() == '\n') {
-                buffer->sbumpc();
-            }
-            break;
+        // "\r\n" ends one line, as "\n" and a lone "\r" do; the "\n" may open the next block.
+        ++at_;
+        if (block_[end] == '\r' && (at_ < block_.size() || Refill()) && block_[at_] == '\n') {
+            ++at_;
         }
-        if (line.size() < kMaxCharacterFileLine) {
-            line.push_back(static_cast<char>(c));
-        } else {
-            last_line_cut_ = true;
-        }
+        break;
     }
     if (!read_any) {
         return false;

@@ -34,8 +34,13 @@ public:
 
 private:
     bool ReadLine(std::string& line);
+    // Refills the block from the input; false at its end.
+    bool Refill();
 
     std::istream& in_;
+    // The input is taken in blocks, each scanned for line ends in one go.
+    std::string block_;
+    std::size_t at_ = 0;
     std::optional<std::string> put_back_;
     long line_number_ = 0;
     bool last_line_cut_ = false;

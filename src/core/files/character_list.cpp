@@ -1,6 +1,7 @@
 #include "core/files/character_list.h"
 
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "core/data/data_reader.h"
@@ -28,17 +29,21 @@ const ListedTag kListedTags[] = {
     {"<LEVEL", &VexlFileClass::level},
 };
 
-void AssignListed(std::string_view line, VexlFileClass& record) {
+constexpr unsigned kEveryListedTag = (1u << std::size(kListedTags)) - 1;
+
+// Adds the line's value to the field its tag names; the bit of that tag (0 for another line).
+unsigned AssignListed(std::string_view line, VexlFileClass& record) {
     const auto parts = SplitElement(line);
     if (!parts) {
-        return;
+        return 0;
     }
-    for (const ListedTag& tag : kListedTags) {
-        if (parts->tag_text.find(tag.tag) != std::string_view::npos) {
-            (record.*tag.field).append(UnescapeSavedText(parts->value));
-            return;
+    for (std::size_t i = 0; i < std::size(kListedTags); ++i) {
+        if (parts->tag_text.find(kListedTags[i].tag) != std::string_view::npos) {
+            (record.*kListedTags[i].field).append(UnescapeSavedText(parts->value));
+            return 1u << i;
         }
     }
+    return 0;
 }
 
 } // namespace
@@ -54,11 +59,18 @@ void VexlFileClass::ParseCXML(const std::filesystem::path& file, VexlFileClass* 
     }
     CharacterLineSource source(in);
     std::string line;
+    unsigned seen = 0;
     while (source.Next(line)) {
         if (line.find("</FRAYMARK_CHARACTER") != std::string::npos) {
             return;
         }
-        AssignListed(line, *record);
+        seen |= AssignListed(line, *record);
+        // A file the toolkit wrote holds every listed field before its attributes end, and
+        // none after them: the rest of it (three fifths of the file) need not be read. A file
+        // missing one of them by then is read to its end, where the field may yet come.
+        if (seen == kEveryListedTag && line.find("</ATTRIBUTES>") != std::string::npos) {
+            return;
+        }
     }
     record->read_error = source.ReadError();
 }
