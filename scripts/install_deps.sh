@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the Debian 12 packages the toolkit needs to build, run and test, when any is missing.
 # clang-14 and its runtime (libFuzzer) build the fuzz programs the test suite runs briefly.
+# dpkg-dev brings dpkg-shlibdeps, which finds the Debian package's dependencies. lintian, which
+# the package test runs when it is there, is left out: it brings some 130 packages.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
 libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
-librsvg2-bin desktop-file-utils appstream \
+librsvg2-bin desktop-file-utils appstream dpkg-dev \
 clang-14 libclang-rt-14-dev"
 
 missing=""
