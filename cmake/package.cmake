@@ -32,11 +32,3 @@ set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package_staging.cmake)
 set(CPACK_FRAYMARK_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 
 include(CPack)
-
-if(FRAYMARK_GUI AND FRAYMARK_TESTS)
-    # Packs the build, unpacks the package into a temporary root and checks what it holds.
-    add_test(NAME package_validates
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/package_test.sh ${CMAKE_BINARY_DIR}
-                     ${CMAKE_SOURCE_DIR})
-    set_tests_properties(package_validates PROPERTIES LABELS install SKIP_RETURN_CODE 77)
-endif()
