@@ -44,18 +44,12 @@ void Classes(std::ostream& out) {
         Field(out, at + ".experience", ExperienceText(item->experience));
         Field(out, at + ".level", std::to_string(item->level));
         for (const ClassHistoryArray& array : kClassHistoryArrays) {
-            // "CLASS_HITPOINTS_" names the field "hitpoints".
-            std::string field(array.tag + 6);
-            field.pop_back();
-            for (char& c : field) {
-                c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-            }
             std::string values;
             for (int level = 0; level <= LastWrittenLevel(item->level); ++level) {
                 values += (level ? " " : "") +
                           std::to_string((item->*array.values)[static_cast<std::size_t>(level)]);
             }
-            Field(out, at + "." + field, values);
+            Field(out, at + "." + HistoryFieldName(array), values);
         }
     }
 }
@@ -101,6 +95,16 @@ void Special(std::ostream& out, const std::string& name, SpecialField field) {
 }
 
 } // namespace
+
+std::string HistoryFieldName(const ClassHistoryArray& array) {
+    // "CLASS_HITPOINTS_" names the field "hitpoints".
+    std::string field(array.tag + 6);
+    field.pop_back();
+    for (char& c : field) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    }
+    return field;
+}
 
 void PrintCharacterFields(std::ostream& out) {
     const Character_Class& c = current_character;

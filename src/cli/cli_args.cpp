@@ -9,6 +9,10 @@
 
 #include "core/model/workspace.h"
 
+bool IsSwitch(const std::string& option) {
+    return option == "json";
+}
+
 std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
                                  const std::vector<std::string>& known, std::string& error) {
     CliArgs result;
@@ -19,6 +23,10 @@ std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
             if (std::find(known.begin(), known.end(), name) == known.end()) {
                 error = "unknown option " + word;
                 return std::nullopt;
+            }
+            if (IsSwitch(name)) {
+                result.options[name] = "";
+                continue;
             }
             if (i + 1 >= args.size()) {
                 error = "option " + word + " needs a value";

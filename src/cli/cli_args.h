@@ -17,8 +17,11 @@ struct CliArgs {
     std::map<std::string, std::string> options;
 };
 
-// Splits `args`; every option must be one of `known` and be followed by a value. On failure
-// `error` holds a one-line explanation.
+// Options that take no value: `--json` asks a verb for its output as JSON.
+bool IsSwitch(const std::string& option);
+
+// Splits `args`; every option must be one of `known` and, unless it is a switch (kept with an
+// empty value), be followed by a value. On failure `error` holds a one-line explanation.
 std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
                                  const std::vector<std::string>& known, std::string& error);
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/character_fields.h"
+#include "cli/character_json.h"
 #include "cli/character_reading.h"
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
@@ -18,12 +19,16 @@ namespace {
 namespace fs = std::filesystem;
 
 int Show(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir"}, "character show");
+    const auto args = FileArguments(words, {"dir", "json"}, "character show");
     if (!args || !UseWorkspace(*args, "character show") ||
         !ReadCharacter("character show", args->positional.front())) {
         return kExitUsage;
     }
-    PrintCharacterFields(std::cout);
+    if (args->options.count("json")) {
+        std::cout << JsonLine(CharacterJson());
+    } else {
+        PrintCharacterFields(std::cout);
+    }
     return kExitOk;
 }
 

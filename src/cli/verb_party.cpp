@@ -8,6 +8,7 @@
 #include "cli/character_reading.h"
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
+#include "core/data/json_output.h"
 #include "core/data/rules_lists.h"
 #include "core/gm/party_awards.h"
 #include "core/gm/party_file.h"
@@ -56,6 +57,21 @@ std::optional<int> OpenParty(const CliArgs& args, const std::string& verb) {
     return std::nullopt;
 }
 
+// The table as an array of objects, one a member, keyed by the column names; every cell a
+// text as the table shows it ("5/4" for a member of two classes).
+Json PartyTableJson(const PartyTable& table) {
+    const std::vector<std::string> columns = PartyTableColumns();
+    Json members = Json::array();
+    for (const std::vector<std::string>& row : table.rows) {
+        Json member = Json::object();
+        for (std::size_t i = 0; i < row.size() && i < columns.size(); ++i) {
+            member[columns[i]] = ValidUtf8(row[i]);
+        }
+        members.push_back(std::move(member));
+    }
+    return members;
+}
+
 int New(const std::vector<std::string>& words) {
     const std::string verb = "party new";
     std::string error;
@@ -94,7 +110,7 @@ int New(const std::vector<std::string>& words) {
 }
 
 int Show(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir"}, "party show", 1, "one party FILE");
+    const auto args = FileArguments(words, {"dir", "json"}, "party show", 1, "one party FILE");
     if (!args) {
         return kExitUsage;
     }
@@ -103,6 +119,10 @@ int Show(const std::vector<std::string>& words) {
     }
     const PartyTable table = ReadPartyTable();
     PrintProblems("party show", table.problems);
+    if (args->options.count("json")) {
+        std::cout << JsonLine(PartyTableJson(table));
+        return kExitOk;
+    }
     std::string line;
     for (const std::string& column : PartyTableColumns()) {
         line += (line.empty() ? "" : "\t") + column;

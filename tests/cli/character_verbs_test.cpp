@@ -35,12 +35,14 @@ protected:
     }
 };
 
-// Every field of the record, in its order, with the race and class found in the workspace.
+// Every field of the record, in its order, with the race and class found in the workspace;
+// with --json the same fields as one object.
 TEST_F(CharacterVerbsTest, ShowPrintsTheRecordOneFieldALine) {
     const CliResult r = Run("character show CharacterXML/Brenna.xml");
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.err, "");
     ExpectMatchesGolden("cli_character_show.txt", r.out);
+    ExpectMatchesGolden("cli_character_show.json", Run("character show Brenna --json").out);
 }
 
 // Without the workspace's data the race is named but not found. What the reader met in a file

@@ -27,9 +27,10 @@ TEST_F(PartyVerbTest, AnEveningOfThePartyAndWhatGoesWrong) {
     for (const std::string command :
          {"party new band 'Borrik Anvilborn' 'Adela Fletcher.xml' 'CharacterXML/Matilda "
           "Fletcher.xml'",
-          "party show band", "party award-xp band 2501", "party award-xp band 1500", "-",
-          "party sheet band", "party show broken", "party show newer.party",
-          "party award-xp band 0", "party new band", "party show nowhere", "party list"}) {
+          "party show band", "party show band --json", "party award-xp band 2501",
+          "party award-xp band 1500", "-", "party sheet band", "party show broken",
+          "party show newer.party", "party award-xp band 0", "party new band", "party show nowhere",
+          "party list"}) {
         if (command == "-") {
             fs::rename(dir / "CharacterXML/Matilda Fletcher.xml", dir / "Matilda.xml");
             transcript += "$ mv 'CharacterXML/Matilda Fletcher.xml' Matilda.xml\n";
