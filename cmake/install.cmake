@@ -1,6 +1,6 @@
 # The desktop install: `cmake --install build --prefix PREFIX` puts the two programs in bin/,
 # the shipped game data in share/fraymark/gamedata, the launcher, the icons, the AppStream
-# metainfo and the man pages where a freedesktop desktop looks for them.
+# metainfo, the man pages and the bash completion where a freedesktop desktop looks for them.
 include(GNUInstallDirs)
 
 set(FRAYMARK_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
@@ -10,6 +10,10 @@ set(FRAYMARK_GAMEDATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/fraymark/gamedata)
 install(TARGETS fraymark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/gamedata/ DESTINATION ${FRAYMARK_GAMEDATA_DESTINATION})
 install(FILES ${FRAYMARK_PACKAGING}/fraymark.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${FRAYMARK_PACKAGING}/fraymark.bash-completion
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME fraymark)
+install(FILES ${FRAYMARK_PACKAGING}/copyright ${FRAYMARK_PACKAGING}/changelog
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/fraymark)
 
 if(FRAYMARK_GUI)
     foreach(size 16 32 48 128 256)
@@ -26,8 +30,12 @@ if(FRAYMARK_GUI)
     install(FILES ${FRAYMARK_PACKAGING}/fraymark-toolkit.6
             DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
-    # Installs into a temporary prefix and validates what landed there.
-    add_test(NAME install_validates
-             COMMAND ${CMAKE_SOURCE_DIR}/tests/install/install_test.sh ${CMAKE_BINARY_DIR})
-    set_tests_properties(install_validates PROPERTIES LABELS install)
+    # Packs the build (cmake/package.cmake), unpacks the package into a temporary root and
+    # validates what landed there.
+    if(FRAYMARK_TESTS)
+        add_test(NAME install_validates
+                 COMMAND ${CMAKE_SOURCE_DIR}/tests/install/install_test.sh ${CMAKE_BINARY_DIR}
+                         ${CMAKE_SOURCE_DIR})
+        set_tests_properties(install_validates PROPERTIES LABELS install SKIP_RETURN_CODE 77)
+    endif()
 endif()

@@ -2,11 +2,13 @@
 # Installs the Debian 12 packages the toolkit needs to build, run and test, when any is missing.
 # clang-14 and its runtime (libFuzzer) build the fuzz programs the test suite runs briefly.
 # nlohmann-json3-dev writes the JSON output; python3-jsonschema checks it against its schema.
+# dpkg-dev brings dpkg-shlibdeps, which finds the Debian package's dependencies. lintian, which
+# the package test runs when it is there, is left out: it brings some 130 packages.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
 libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
-librsvg2-bin desktop-file-utils appstream \
+librsvg2-bin desktop-file-utils appstream dpkg-dev \
 clang-14 libclang-rt-14-dev nlohmann-json3-dev python3-jsonschema"
 
 missing=""
