@@ -2,12 +2,13 @@
 # Installs the Debian 12 packages the toolkit needs to build, run and test, when any is missing.
 # clang-14 and its runtime (libFuzzer) build the fuzz programs the test suite runs briefly.
 # nlohmann-json3-dev writes the JSON output; python3-jsonschema checks it against its schema.
+# libcli11-dev parses the fraymark command's arguments.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
 libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
 librsvg2-bin desktop-file-utils appstream \
-clang-14 libclang-rt-14-dev nlohmann-json3-dev python3-jsonschema"
+clang-14 libclang-rt-14-dev nlohmann-json3-dev python3-jsonschema libcli11-dev"
 
 missing=""
 for p in $PACKAGES; do
