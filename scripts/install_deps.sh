@@ -4,12 +4,13 @@
 # nlohmann-json3-dev writes the JSON output; python3-jsonschema checks it against its schema.
 # dpkg-dev brings dpkg-shlibdeps, which finds the Debian package's dependencies. lintian, which
 # the package test runs when it is there, is left out: it brings some 130 packages.
+# libcli11-dev parses the fraymark command's arguments.
 set -eu
 
 PACKAGES="build-essential cmake ninja-build pkg-config libwxgtk3.2-dev libgtest-dev \
 libbenchmark-dev ccache xvfb xauth xdotool imagemagick fonts-dejavu-core \
 librsvg2-bin desktop-file-utils appstream dpkg-dev \
-clang-14 libclang-rt-14-dev nlohmann-json3-dev python3-jsonschema"
+clang-14 libclang-rt-14-dev nlohmann-json3-dev python3-jsonschema libcli11-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -43,19 +43,11 @@ bool ReadCharacter(const std::string& verb, const std::string& named) {
     return true;
 }
 
-std::optional<CliArgs> FileArguments(const std::vector<std::string>& words,
-                                     const std::vector<std::string>& known,
-                                     const std::string& verb, std::size_t files,
-                                     const char* expected) {
-    std::string error;
-    auto args = SplitArgs(words, known, error);
-    if (!args) {
-        UsageFailure(verb + ": " + error);
-        return std::nullopt;
-    }
-    if (args->positional.size() != files) {
+bool ExpectFiles(const CliArgs& args, const std::string& verb, std::size_t files,
+                 const char* expected) {
+    if (args.positional.size() != files) {
         UsageFailure(verb + ": expected " + expected);
-        return std::nullopt;
+        return false;
     }
-    return args;
+    return true;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "cli/cli_args.h"
 
@@ -19,9 +17,7 @@ std::filesystem::path CharacterFileNamed(const std::string& file);
 // standard error. False, after a usage message, when FILE cannot be read.
 bool ReadCharacter(const std::string& verb, const std::string& named);
 
-// The words after a character sub-verb: `files` positional words and the known options; a
-// usage message naming `verb` when they do not fit.
-std::optional<CliArgs> FileArguments(const std::vector<std::string>& words,
-                                     const std::vector<std::string>& known,
-                                     const std::string& verb, std::size_t files = 1,
-                                     const char* expected = "one character FILE");
+// True when a file verb got `files` positional words; else false after the usage message
+// "VERB: expected EXPECTED".
+bool ExpectFiles(const CliArgs& args, const std::string& verb, std::size_t files = 1,
+                 const char* expected = "one character FILE");

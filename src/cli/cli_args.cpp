@@ -1,44 +1,11 @@
 #include "cli/cli_args.h"
-#include "cli/verbs.h"
 
-#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 #include "core/model/workspace.h"
-
-bool IsSwitch(const std::string& option) {
-    return option == "json";
-}
-
-std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
-                                 const std::vector<std::string>& known, std::string& error) {
-    CliArgs result;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& word = args[i];
-        if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
-            const std::string name = word.substr(2);
-            if (std::find(known.begin(), known.end(), name) == known.end()) {
-                error = "unknown option " + word;
-                return std::nullopt;
-            }
-            if (IsSwitch(name)) {
-                result.options[name] = "";
-                continue;
-            }
-            if (i + 1 >= args.size()) {
-                error = "option " + word + " needs a value";
-                return std::nullopt;
-            }
-            result.options[name] = args[++i];
-        } else {
-            result.positional.push_back(word);
-        }
-    }
-    return result;
-}
 
 std::optional<long long> ParseWhole(std::string_view text) {
     if (!text.empty() && text.front() == '+') {
@@ -87,19 +54,6 @@ bool UseWorkspace(const CliArgs& args, const std::string& verb) {
     }
     SetWorkspaceRoot(dir->second);
     return true;
-}
-
-int RunSubVerb(const SubVerbs& verbs, const std::vector<std::string>& words) {
-    if (words.empty()) {
-        return UsageFailure(std::string(verbs.verb) + ": " + verbs.when_missing);
-    }
-    for (const SubVerb& sub : verbs.runners) {
-        if (words.front() == sub.name) {
-            return sub.run(std::vector<std::string>(words.begin() + 1, words.end()));
-        }
-    }
-    return UsageFailure(std::string(verbs.verb) + ": unknown " + verbs.kind + " '" + words.front() +
-                        "' (" + verbs.choices + ")");
 }
 
 std::string TsvCell(std::string text) {

@@ -11,19 +11,12 @@ constexpr int kExitOk = 0;
 constexpr int kExitCheckFailed = 1;
 constexpr int kExitUsage = 2;
 
-// A verb's arguments split into positional words and "--name value" options.
+// A verb's arguments as the command line gave them: its positional words, and its options by
+// name without the dashes (a switch such as --json with an empty value).
 struct CliArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
 };
-
-// Options that take no value: `--json` asks a verb for its output as JSON.
-bool IsSwitch(const std::string& option);
-
-// Splits `args`; every option must be one of `known` and, unless it is a switch (kept with an
-// empty value), be followed by a value. On failure `error` holds a one-line explanation.
-std::optional<CliArgs> SplitArgs(const std::vector<std::string>& args,
-                                 const std::vector<std::string>& known, std::string& error);
 
 // A whole decimal integer (optional sign), or nullopt for anything else.
 std::optional<long long> ParseWhole(std::string_view text);

@@ -7,18 +7,13 @@
 #include "cli/verbs.h"
 #include "core/files/ability_effects.h"
 
-int RunAbility(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {}, error);
-    if (!args) {
-        return UsageFailure("ability: " + error);
-    }
-    if (args->positional.size() != 4) {
+int RunAbility(const CliArgs& args) {
+    if (args.positional.size() != 4) {
         return UsageFailure("ability: expected ABILITY SCORE PERCENTILE NAME, e.g. "
                             "Strength 18 51 Open_Doors");
     }
-    const std::string& ability = args->positional[0];
-    const std::string& name = args->positional[3];
+    const std::string& ability = args.positional[0];
+    const std::string& name = args.positional[3];
 
     // The abilities with tables of their own (Comeliness has none).
     std::string (*lookup)(const std::string&, int, int) = nullptr;
@@ -32,15 +27,15 @@ int RunAbility(const std::vector<std::string>& words) {
                             "' is not Strength, Dexterity, Constitution, Intelligence, Wisdom "
                             "or Charisma");
     }
-    const auto score = ParseWhole(args->positional[1]);
+    const auto score = ParseWhole(args.positional[1]);
     if (!score || *score < INT_MIN || *score > INT_MAX) {
         return UsageFailure("ability: the score must be a whole number, not '" +
-                            args->positional[1] + "'");
+                            args.positional[1] + "'");
     }
-    const auto percentile = ParseWhole(args->positional[2]);
+    const auto percentile = ParseWhole(args.positional[2]);
     if (!percentile || *percentile < 0 || *percentile > 100) {
         return UsageFailure("ability: the percentile must be a whole number from 0 to 100, not '" +
-                            args->positional[2] + "'");
+                            args.positional[2] + "'");
     }
     std::cout << lookup(name, static_cast<int>(*score), static_cast<int>(*percentile)) << '\n';
     return kExitOk;

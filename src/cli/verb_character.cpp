@@ -14,17 +14,12 @@
 #include "core/files/saved_files.h"
 #include "core/model/workspace.h"
 
-namespace {
-
-namespace fs = std::filesystem;
-
-int Show(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir", "json"}, "character show");
-    if (!args || !UseWorkspace(*args, "character show") ||
-        !ReadCharacter("character show", args->positional.front())) {
+int RunCharacterShow(const CliArgs& args) {
+    if (!ExpectFiles(args, "character show") || !UseWorkspace(args, "character show") ||
+        !ReadCharacter("character show", args.positional.front())) {
         return kExitUsage;
     }
-    if (args->options.count("json")) {
+    if (args.options.count("json")) {
         std::cout << JsonLine(CharacterJson());
     } else {
         PrintCharacterFields(std::cout);
@@ -32,14 +27,13 @@ int Show(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int Sheet(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir", "out"}, "character sheet");
-    if (!args || !UseWorkspace(*args, "character sheet") ||
-        !ReadCharacter("character sheet", args->positional.front())) {
+int RunCharacterSheet(const CliArgs& args) {
+    if (!ExpectFiles(args, "character sheet") || !UseWorkspace(args, "character sheet") ||
+        !ReadCharacter("character sheet", args.positional.front())) {
         return kExitUsage;
     }
-    const auto out = args->options.find("out");
-    if (out == args->options.end()) {
+    const auto out = args.options.find("out");
+    if (out == args.options.end()) {
         WriteCharacterSheet(std::cout);
         return kExitOk;
     }
@@ -51,17 +45,8 @@ int Sheet(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int List(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"dir"}, error);
-    if (!args) {
-        return UsageFailure("character list: " + error);
-    }
-    if (!args->positional.empty()) {
-        return UsageFailure("character list: unexpected argument '" + args->positional.front() +
-                            "'");
-    }
-    if (!UseWorkspace(*args, "character list")) {
+int RunCharacterList(const CliArgs& args) {
+    if (!UseWorkspace(args, "character list")) {
         return kExitUsage;
     }
     VexlFileClass scanner;
@@ -78,20 +63,4 @@ int List(const std::vector<std::string>& words) {
     }
     VexlFileClass::Clear();
     return kExitOk;
-}
-
-} // namespace
-
-int RunCharacter(const std::vector<std::string>& words) {
-    static const SubVerbs kCharacter = {
-        "character",
-        "expected 'show FILE', 'sheet FILE', 'list', 'award-xp FILE XP' or 'advance FILE'",
-        "action",
-        "show, sheet, list, award-xp or advance",
-        {{"show", Show},
-         {"sheet", Sheet},
-         {"list", List},
-         {"award-xp", RunCharacterAwardXp},
-         {"advance", RunCharacterAdvance}}};
-    return RunSubVerb(kCharacter, words);
 }

@@ -74,18 +74,17 @@ std::optional<int> ClassRow(const std::string& wanted) {
 
 } // namespace
 
-int RunCharacterAwardXp(const std::vector<std::string>& words) {
+int RunCharacterAwardXp(const CliArgs& args) {
     const std::string verb = "character award-xp";
-    const auto args = FileArguments(words, {"dir"}, verb, 2, "a character FILE and the XP");
-    if (!args) {
+    if (!ExpectFiles(args, verb, 2, "a character FILE and the XP")) {
         return kExitUsage;
     }
-    const auto points = ParseWhole(args->positional[1]);
+    const auto points = ParseWhole(args.positional[1]);
     if (!points || *points < 1) {
-        return UsageFailure(verb + ": XP is a whole number from 1 up, not '" +
-                            args->positional[1] + "'");
+        return UsageFailure(verb + ": XP is a whole number from 1 up, not '" + args.positional[1] +
+                            "'");
     }
-    const auto file = OpenForChange(*args, verb);
+    const auto file = OpenForChange(args, verb);
     if (!file) {
         return kExitUsage;
     }
@@ -97,22 +96,21 @@ int RunCharacterAwardXp(const std::vector<std::string>& words) {
     return WriteBack(*file, verb);
 }
 
-int RunCharacterAdvance(const std::vector<std::string>& words) {
+int RunCharacterAdvance(const CliArgs& args) {
     const std::string verb = "character advance";
-    const auto args = FileArguments(words, {"dir", "class", "clock"}, verb);
-    if (!args) {
+    if (!ExpectFiles(args, verb)) {
         return kExitUsage;
     }
-    const auto clock = IntegerOption(*args, "clock", -1, 0, UINT32_MAX);
+    const auto clock = IntegerOption(args, "clock", -1, 0, UINT32_MAX);
     if (!clock) {
         return kExitUsage;
     }
-    const auto file = OpenForChange(*args, verb);
+    const auto file = OpenForChange(args, verb);
     if (!file) {
         return kExitUsage;
     }
-    const auto named = args->options.find("class");
-    const std::string wanted = named == args->options.end() ? "" : named->second;
+    const auto named = args.options.find("class");
+    const std::string wanted = named == args.options.end() ? "" : named->second;
     const std::optional<int> row = ClassRow(wanted);
     if (!row) {
         std::cerr << "fraymark: " << verb << ": "
@@ -124,12 +122,12 @@ int RunCharacterAdvance(const std::vector<std::string>& words) {
     }
     if (const ClassProgress chosen = LevelAdvancement::Classes()[static_cast<std::size_t>(*row)];
         !chosen.MayAdvance()) {
-        std::cerr << "fraymark: " << verb << ": " << chosen.item->name << " may not advance: "
-                  << chosen.why_not << '\n';
+        std::cerr << "fraymark: " << verb << ": " << chosen.item->name
+                  << " may not advance: " << chosen.why_not << '\n';
         return kExitCheckFailed;
     }
-    SeedVexlrandAsClock(args->options.contains("clock") ? static_cast<uint32_t>(*clock)
-                                                        : VexlClockNow());
+    SeedVexlrandAsClock(args.options.contains("clock") ? static_cast<uint32_t>(*clock)
+                                                       : VexlClockNow());
     const NameLists no_names;
     NamePicker picker(no_names, [](const std::string&) { return false; });
     AutoPlayer player(picker);

@@ -43,7 +43,16 @@ int DamageTypeArgument(const std::string& name) {
     return -1;
 }
 
-int Lookup(const std::vector<std::string>& words) {
+} // namespace
+
+int RunCrit(const CliArgs& args) {
+    if (!args.options.empty()) {
+        return UsageFailure("crit: --clock and --times belong to 'crit severity'");
+    }
+    const std::vector<std::string>& words = args.positional;
+    if (words.size() < 3) {
+        return UsageFailure("crit: expected ROLL SEVERITY TYPE, 'severity BSL' or 'table'");
+    }
     // "Monster Bites" may come quoted as one word or unquoted as two.
     std::string type_name;
     for (std::size_t i = 2; i < words.size(); ++i) {
@@ -67,14 +76,14 @@ int Lookup(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int Severity(const CliArgs& args) {
-    if (args.positional.size() != 2) {
+int RunCritSeverity(const CliArgs& args) {
+    if (args.positional.size() != 1) {
         return UsageFailure("crit severity: expected one base severity level (BSL)");
     }
-    const auto base = WholeArgument(args.positional[1]);
+    const auto base = WholeArgument(args.positional[0]);
     if (!base) {
         return UsageFailure("crit severity: BSL must be a whole number, not '" +
-                            args.positional[1] + "'");
+                            args.positional[0] + "'");
     }
     const auto clock = IntegerOption(args, "clock", 0, 0, kMaxClock);
     const auto times = IntegerOption(args, "times", 1, 0, kMaxRepeat);
@@ -90,39 +99,11 @@ int Severity(const CliArgs& args) {
     return kExitOk;
 }
 
-int Table() {
+int RunCritTable(const CliArgs&) {
     std::cout << "low\thigh\ttype\tseverity\ttext\n";
     for (const CriticalRecord& r : criticaldata) {
         std::cout << r.low << '\t' << r.high << '\t' << r.damage_type << '\t' << r.severity << '\t'
                   << r.text << '\n';
     }
     return kExitOk;
-}
-
-} // namespace
-
-int RunCrit(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"clock", "times"}, error);
-    if (!args) {
-        return UsageFailure("crit: " + error);
-    }
-    const std::vector<std::string>& positional = args->positional;
-    const std::string form = positional.empty() ? "" : positional.front();
-    if (form == "severity") {
-        return Severity(*args);
-    }
-    if (!args->options.empty()) {
-        return UsageFailure("crit: --clock and --times belong to 'crit severity'");
-    }
-    if (form == "table") {
-        if (positional.size() != 1) {
-            return UsageFailure("crit table: unexpected argument '" + positional[1] + "'");
-        }
-        return Table();
-    }
-    if (positional.size() < 3) {
-        return UsageFailure("crit: expected ROLL SEVERITY TYPE, 'severity BSL' or 'table'");
-    }
-    return Lookup(positional);
 }

@@ -12,20 +12,12 @@ constexpr long long kMaxClock = 0xffffffffLL;
 constexpr long long kMaxRepeat = 100000000LL;
 } // namespace
 
-int RunRng(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"clock", "count"}, error);
-    if (!args) {
-        return UsageFailure("rng: " + error);
-    }
-    if (!args->positional.empty()) {
-        return UsageFailure("rng: unexpected argument '" + args->positional.front() + "'");
-    }
-    if (!args->options.count("clock")) {
+int RunRng(const CliArgs& args) {
+    if (!args.options.count("clock")) {
         return UsageFailure("rng: --clock T is required");
     }
-    const auto clock = IntegerOption(*args, "clock", 0, 0, kMaxClock);
-    const auto count = IntegerOption(*args, "count", 1, 0, kMaxRepeat);
+    const auto clock = IntegerOption(args, "clock", 0, 0, kMaxClock);
+    const auto count = IntegerOption(args, "count", 1, 0, kMaxRepeat);
     if (!clock || !count) {
         return kExitUsage;
     }
@@ -36,32 +28,27 @@ int RunRng(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int RunRoll(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"clock", "times"}, error);
-    if (!args) {
-        return UsageFailure("roll: " + error);
-    }
-    if (args->positional.size() != 1) {
+int RunRoll(const CliArgs& args) {
+    if (args.positional.size() != 1) {
         return UsageFailure("roll: expected one dice expression such as 3d6, 2d12-3 or 1d20+2p");
     }
-    const auto dice = ParseDiceExpression(args->positional.front());
+    const auto dice = ParseDiceExpression(args.positional.front());
     if (!dice) {
-        return UsageFailure("roll: '" + args->positional.front() +
+        return UsageFailure("roll: '" + args.positional.front() +
                             "' is not a dice expression (NdS, then +M or -M, then p)");
     }
     if (const std::string beyond = DiceBeyondLimits(*dice); !beyond.empty()) {
-        return UsageFailure("roll: '" + args->positional.front() + "' asks for " + beyond +
+        return UsageFailure("roll: '" + args.positional.front() + "' asks for " + beyond +
                             " (at most " + std::to_string(kMostDice) + "d" +
                             std::to_string(kMostSides) + ", modifier within " +
                             std::to_string(kLargestModifier) + ")");
     }
-    const auto clock = IntegerOption(*args, "clock", 0, 0, kMaxClock);
-    const auto times = IntegerOption(*args, "times", 1, 0, kMaxRepeat);
+    const auto clock = IntegerOption(args, "clock", 0, 0, kMaxClock);
+    const auto times = IntegerOption(args, "times", 1, 0, kMaxRepeat);
     if (!clock || !times) {
         return kExitUsage;
     }
-    if (args->options.count("clock")) {
+    if (args.options.count("clock")) {
         SeedVexlrandAsClock(static_cast<uint32_t>(*clock));
     }
     for (long long i = 0; i < *times; ++i) {

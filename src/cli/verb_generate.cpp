@@ -11,10 +11,10 @@
 
 #include "cli/cli_args.h"
 #include "cli/verbs.h"
-#include "core/player/character_batch.h"
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/model/data_items.h"
+#include "core/player/character_batch.h"
 
 namespace {
 
@@ -73,32 +73,22 @@ std::string WishText(const CharacterWish& wish) {
 
 } // namespace
 
-int RunGenerate(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args =
-        SplitArgs(words, {"count", "clock", "dir", "out", "race", "sex", "class", "level"}, error);
-    if (!args) {
-        return UsageFailure("generate: " + error);
-    }
-    if (!args->positional.empty()) {
-        return UsageFailure("generate: unexpected argument '" + args->positional.front() + "'");
-    }
-    const auto count = IntegerOption(*args, "count", 1, 1, kMostCharacters);
-    const auto clock = IntegerOption(*args, "clock", -1, 0, UINT32_MAX);
-    const auto level = IntegerOption(*args, "level", 1, 1, kMaxLevels - 1);
+int RunGenerate(const CliArgs& args) {
+    const auto count = IntegerOption(args, "count", 1, 1, kMostCharacters);
+    const auto clock = IntegerOption(args, "clock", -1, 0, UINT32_MAX);
+    const auto level = IntegerOption(args, "level", 1, 1, kMaxLevels - 1);
     if (!count || !clock || !level) {
         return kExitUsage;
     }
-    if (!UseWorkspace(*args, "generate")) {
+    if (!UseWorkspace(args, "generate")) {
         return kExitUsage;
     }
-    const auto dir = args->options.find("dir");
-    const std::filesystem::path workspace = dir == args->options.end()
-                                                ? std::filesystem::path(".")
-                                                : std::filesystem::path(dir->second);
-    const auto out = args->options.find("out");
+    const auto dir = args.options.find("dir");
+    const std::filesystem::path workspace =
+        dir == args.options.end() ? std::filesystem::path(".") : std::filesystem::path(dir->second);
+    const auto out = args.options.find("out");
     const std::filesystem::path out_dir =
-        out == args->options.end() ? workspace : std::filesystem::path(out->second);
+        out == args.options.end() ? workspace : std::filesystem::path(out->second);
     std::error_code ec;
     std::filesystem::create_directories(out_dir, ec);
     if (!std::filesystem::is_directory(out_dir, ec)) {
@@ -108,14 +98,15 @@ int RunGenerate(const std::vector<std::string>& words) {
     const auto started = std::chrono::steady_clock::now();
     CharacterBatch batch(workspace, out_dir);
     std::optional<uint32_t> seed;
-    if (args->options.contains("clock")) {
+    if (args.options.contains("clock")) {
         seed = static_cast<uint32_t>(*clock);
     }
+    std::string error;
     if (!batch.Start(seed, error)) {
         std::cerr << "fraymark: generate: " << error << '\n';
         return kExitCheckFailed;
     }
-    auto wish = ReadWish(*args);
+    auto wish = ReadWish(args);
     if (!wish) {
         return kExitUsage;
     }

@@ -5,12 +5,7 @@
 #include "cli/verbs.h"
 #include "core/gm/honor_awards.h"
 
-namespace {
-
-int Awards(const CliArgs& args) {
-    if (args.positional.size() != 1) {
-        return UsageFailure("honor awards: unexpected argument '" + args.positional[1] + "'");
-    }
+int RunHonorAwards(const CliArgs& args) {
     const auto table = IntegerOption(args, "table", 0, 0, kHonorTables);
     if (!table) {
         return kExitUsage;
@@ -34,10 +29,7 @@ int Awards(const CliArgs& args) {
     return kExitOk;
 }
 
-int Notes(const CliArgs& args) {
-    if (args.positional.size() != 1) {
-        return UsageFailure("honor notes: unexpected argument '" + args.positional[1] + "'");
-    }
+int RunHonorNotes(const CliArgs& args) {
     if (!args.options.empty()) {
         return UsageFailure("honor notes: --table belongs to 'honor awards'");
     }
@@ -46,22 +38,4 @@ int Notes(const CliArgs& args) {
         std::cout << i << '\t' << NoteBuffer[i] << '\n';
     }
     return kExitOk;
-}
-
-} // namespace
-
-int RunHonor(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"table"}, error);
-    if (!args) {
-        return UsageFailure("honor: " + error);
-    }
-    const std::string form = args->positional.empty() ? "" : args->positional.front();
-    if (form == "awards") {
-        return Awards(*args);
-    }
-    if (form == "notes") {
-        return Notes(*args);
-    }
-    return UsageFailure("honor: expected 'awards [--table N]' or 'notes'");
 }

@@ -72,25 +72,22 @@ Json PartyTableJson(const PartyTable& table) {
     return members;
 }
 
-int New(const std::vector<std::string>& words) {
+} // namespace
+
+int RunPartyNew(const CliArgs& args) {
     const std::string verb = "party new";
-    std::string error;
-    const auto args = SplitArgs(words, {"dir"}, error);
-    if (!args) {
-        return UsageFailure(verb + ": " + error);
-    }
-    if (args->positional.size() < 2) {
+    if (args.positional.size() < 2) {
         return UsageFailure(verb + ": expected a party FILE and one CHARACTER_FILE or more");
     }
-    if (!UseWorkspace(*args, verb)) {
+    if (!UseWorkspace(args, verb)) {
         return kExitUsage;
     }
     PartyFile party;
-    for (std::size_t i = 1; i < args->positional.size(); ++i) {
-        const fs::path file = CharacterFileNamed(args->positional[i]);
+    for (std::size_t i = 1; i < args.positional.size(); ++i) {
+        const fs::path file = CharacterFileNamed(args.positional[i]);
         std::error_code ec;
         if (!fs::is_regular_file(file, ec)) {
-            return UsageFailure(verb + ": cannot open '" + args->positional[i] + "'");
+            return UsageFailure(verb + ": cannot open '" + args.positional[i] + "'");
         }
         party.members.push_back({PartyMemberFileOf(file), 0, ""});
     }
@@ -98,7 +95,8 @@ int New(const std::vector<std::string>& words) {
         return UsageFailure(verb + ": a party holds at most " + std::to_string(kPartySize) +
                             " members");
     }
-    const fs::path path = PartyFileNamed(args->positional.front());
+    const fs::path path = PartyFileNamed(args.positional.front());
+    std::string error;
     if (!SavePartyFile(path, party, error)) {
         std::cerr << "fraymark: " << verb << ": " << path.string() << ": " << error << '\n';
         return kExitCheckFailed;
@@ -109,17 +107,16 @@ int New(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int Show(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir", "json"}, "party show", 1, "one party FILE");
-    if (!args) {
+int RunPartyShow(const CliArgs& args) {
+    if (!ExpectFiles(args, "party show", 1, "one party FILE")) {
         return kExitUsage;
     }
-    if (const auto failed = OpenParty(*args, "party show")) {
+    if (const auto failed = OpenParty(args, "party show")) {
         return *failed;
     }
     const PartyTable table = ReadPartyTable();
     PrintProblems("party show", table.problems);
-    if (args->options.count("json")) {
+    if (args.options.count("json")) {
         std::cout << JsonLine(PartyTableJson(table));
         return kExitOk;
     }
@@ -138,33 +135,31 @@ int Show(const std::vector<std::string>& words) {
     return kExitOk;
 }
 
-int Sheet(const std::vector<std::string>& words) {
-    const auto args = FileArguments(words, {"dir"}, "party sheet", 1, "one party FILE");
-    if (!args) {
+int RunPartySheet(const CliArgs& args) {
+    if (!ExpectFiles(args, "party sheet", 1, "one party FILE")) {
         return kExitUsage;
     }
-    if (const auto failed = OpenParty(*args, "party sheet")) {
+    if (const auto failed = OpenParty(args, "party sheet")) {
         return *failed;
     }
     const PartyTable table = ReadPartyTable();
     PrintProblems("party sheet", table.problems);
-    const std::string name = PartyFileNamed(args->positional.front()).stem().string();
+    const std::string name = PartyFileNamed(args.positional.front()).stem().string();
     std::cout << PartySheetHtml(table, "Party: " + name);
     return kExitOk;
 }
 
-int AwardXp(const std::vector<std::string>& words) {
+int RunPartyAwardXp(const CliArgs& args) {
     const std::string verb = "party award-xp";
-    const auto args = FileArguments(words, {"dir"}, verb, 2, "a party FILE and the XP");
-    if (!args) {
+    if (!ExpectFiles(args, verb, 2, "a party FILE and the XP")) {
         return kExitUsage;
     }
-    const auto points = ParseWhole(args->positional[1]);
+    const auto points = ParseWhole(args.positional[1]);
     if (!points || *points < 1) {
-        return UsageFailure(verb + ": XP is a whole number from 1 up, not '" + args->positional[1] +
+        return UsageFailure(verb + ": XP is a whole number from 1 up, not '" + args.positional[1] +
                             "'");
     }
-    if (const auto failed = OpenParty(*args, verb)) {
+    if (const auto failed = OpenParty(args, verb)) {
         return *failed;
     }
     const PartyWorkReport report = AwardPartyExperience(*points);
@@ -176,16 +171,4 @@ int AwardXp(const std::vector<std::string>& words) {
     }
     PrintProblems(verb, report.problems);
     return report.problems.empty() ? kExitOk : kExitCheckFailed;
-}
-
-} // namespace
-
-int RunParty(const std::vector<std::string>& words) {
-    static const SubVerbs kParty = {
-        "party",
-        "expected 'new FILE CHARACTER_FILE...', 'show FILE', 'sheet FILE' or 'award-xp FILE XP'",
-        "action",
-        "new, show, sheet or award-xp",
-        {{"new", New}, {"show", Show}, {"sheet", Sheet}, {"award-xp", AwardXp}}};
-    return RunSubVerb(kParty, words);
 }

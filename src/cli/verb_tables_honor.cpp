@@ -23,7 +23,8 @@ std::optional<int> WholeArgument(const std::string& verb, const std::string& wha
 
 } // namespace
 
-int RunTablesHonor(const std::vector<std::string>& args) {
+int RunTablesHonor(const CliArgs& words) {
+    const std::vector<std::string>& args = words.positional;
     if (args.size() != 2) {
         return UsageFailure("tables honor: expected LEVEL HONOR, e.g. tables honor 1 17");
     }
@@ -39,7 +40,8 @@ int RunTablesHonor(const std::vector<std::string>& args) {
     return kExitOk;
 }
 
-int RunTablesHonorBp(const std::vector<std::string>& args) {
+int RunTablesHonorBp(const CliArgs& words) {
+    const std::vector<std::string>& args = words.positional;
     if (args.size() != 1) {
         return UsageFailure("tables honor-bp: expected HONOR, e.g. tables honor-bp 12");
     }

@@ -30,10 +30,7 @@ void PrintEntry(std::ostream& out, int index, const QuirkFlaw& entry) {
 
 } // namespace
 
-int RunTablesQuirks(const std::vector<std::string>& args) {
-    if (!args.empty()) {
-        return UsageFailure("tables quirks: unexpected argument '" + args.front() + "'");
-    }
+int RunTablesQuirks(const CliArgs&) {
     SetQuirkFlawStructure(quirkflaw);
     int last_filled = 0;
     for (int i = 0; i < kQuirkFlawSlots; ++i) {

@@ -9,31 +9,24 @@
 #include "core/data/saving_throws.h"
 #include "core/model/character.h"
 
-namespace {} // namespace
-
-int RunTablesSave(const std::vector<std::string>& words) {
-    std::string error;
-    const auto args = SplitArgs(words, {"level", "saveas", "class", "race", "con"}, error);
-    if (!args) {
-        return UsageFailure("tables save: " + error);
-    }
-    if (args->positional.size() != 1) {
+int RunTablesSave(const CliArgs& args) {
+    if (args.positional.size() != 1) {
         return UsageFailure(
             "tables save: expected one save name, e.g. Poison or \"Breath Weapon\"");
     }
-    const std::string& save_name = args->positional.front();
+    const std::string& save_name = args.positional.front();
     if (!NamesASave(save_name)) {
         return UsageFailure("tables save: '" + save_name +
                             "' names no saving throw (Paralyzation, Poison, Death Magic, Rod, "
                             "Staff, Wand, Petrification, Polymorph, FrayFrenzy, FrayLust, "
                             "Breath Weapon, Apology, Spell)");
     }
-    if (!args->options.count("level") || !args->options.count("saveas")) {
+    if (!args.options.count("level") || !args.options.count("saveas")) {
         return UsageFailure("tables save: --level L and --saveas N are required");
     }
-    const auto level = IntegerOption(*args, "level", 1, INT_MIN, INT_MAX);
-    const auto saveas = IntegerOption(*args, "saveas", 1, 1, 5);
-    const auto constitution = IntegerOption(*args, "con", 0, INT_MIN, INT_MAX);
+    const auto level = IntegerOption(args, "level", 1, INT_MIN, INT_MAX);
+    const auto saveas = IntegerOption(args, "saveas", 1, 1, 5);
+    const auto constitution = IntegerOption(args, "con", 0, INT_MIN, INT_MAX);
     if (!level || !saveas || !constitution) {
         return kExitUsage;
     }
@@ -42,7 +35,7 @@ int RunTablesSave(const std::vector<std::string>& words) {
     // loads it; the save table is always the one --saveas names.
     CharacterClass stand_in_class;
     CharacterClass* class_record = &stand_in_class;
-    if (const auto found = args->options.find("class"); found != args->options.end()) {
+    if (const auto found = args.options.find("class"); found != args.options.end()) {
         CClass.LoadClass();
         class_record = CharacterClass::Named(found->second);
         if (!class_record) {
@@ -51,7 +44,7 @@ int RunTablesSave(const std::vector<std::string>& words) {
         }
     }
     CharacterRace* race_record = nullptr;
-    if (const auto found = args->options.find("race"); found != args->options.end()) {
+    if (const auto found = args.options.find("race"); found != args.options.end()) {
         CRace.LoadRace();
         race_record = CharacterRace::Named(found->second);
         if (!race_record) {
