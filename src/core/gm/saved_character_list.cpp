@@ -1,5 +1,7 @@
 #include "core/gm/saved_character_list.h"
 
+#include "core/files/saved_files.h"
+
 std::vector<SavedCharacterSummary> ListSavedCharacters() {
     VexlFileClass().LoadCharacter();
     std::vector<SavedCharacterSummary> saved;
@@ -10,4 +12,14 @@ std::vector<SavedCharacterSummary> ListSavedCharacters() {
         saved.push_back(*p);
     }
     return saved;
+}
+
+SavedCharacterSummary ReadSavedCharacterAgain(const SavedCharacterSummary& listed) {
+    VexlFileClass again;
+    again.ParseCXML(SavedFilePath(kCharacterXmlDirectory, listed.file_name), &again);
+    if (!again.read_error.empty()) {
+        return listed;
+    }
+    again.file_name = listed.file_name;
+    return again;
 }

@@ -14,9 +14,9 @@ wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 HonorFileFrame::HonorFileFrame(HonorTrackingFrame* tracker, const wxString& title,
-                               const wxPoint& pos, const wxSize& size)
-    : wxFrame(tracker, wxID_ANY, title, pos, size), tracker_(tracker),
-      shown_(ListSavedCharacters()) {
+                               const wxPoint& pos, const wxSize& size,
+                               std::vector<SavedCharacterSummary> saved)
+    : wxFrame(tracker, wxID_ANY, title, pos, size), tracker_(tracker), shown_(std::move(saved)) {
     SetIcon(SampleIcon());
     list_ = new wxListCtrl(this, ID_HonorPickerList, wxDefaultPosition, wxDefaultSize,
                            wxLC_REPORT | wxLC_SINGLE_SEL);
@@ -46,14 +46,8 @@ void HonorFileFrame::OnOpen(wxListEvent& event) {
     if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) {
         return;
     }
-    // The saved characters are read again, so the party gets the character as it is saved
-    // now; one that has gone since the picker opened joins as it was listed.
-    const SavedCharacterSummary& listed = shown_[static_cast<std::size_t>(row)];
-    for (const SavedCharacterSummary& saved : ListSavedCharacters()) {
-        if (saved.character_name == listed.character_name) {
-            tracker_->AddSavedCharacter(saved);
-            return;
-        }
-    }
-    tracker_->AddSavedCharacter(listed);
+    // The chosen character's file is read again (that one file, not the whole list), so the
+    // party gets the character as it is saved now; one that has gone since the picker opened
+    // joins as it was listed.
+    tracker_->AddSavedCharacter(ReadSavedCharacterAgain(shown_[static_cast<std::size_t>(row)]));
 }

@@ -15,8 +15,9 @@ class wxListEvent;
 // added in turn, and closes with its tracker window.
 class HonorFileFrame : public wxFrame {
 public:
+    // `saved`: the saved characters to offer, as the tracker read them.
     HonorFileFrame(HonorTrackingFrame* tracker, const wxString& title, const wxPoint& pos,
-                   const wxSize& size);
+                   const wxSize& size, std::vector<SavedCharacterSummary> saved);
 
     void OnOpen(wxListEvent& event);
 

@@ -114,13 +114,16 @@ void HonorTrackingFrame::OnAwardBox(wxCommandEvent&) {
 }
 
 void HonorTrackingFrame::AddPC(wxCommandEvent&) {
-    if (ListSavedCharacters().empty()) {
+    // The saved characters are read once, and the picker shows what was read.
+    std::vector<SavedCharacterSummary> saved = ListSavedCharacters();
+    if (saved.empty()) {
         Changed(tracker_.AddTypedCharacter());
         return;
     }
     const wxSize picker_size(300, 300);
-    auto* picker = new HonorFileFrame(this, "Add Character",
-                                      PlaceBeside(GetScreenRect(), picker_size), picker_size);
+    auto* picker =
+        new HonorFileFrame(this, "Add Character", PlaceBeside(GetScreenRect(), picker_size),
+                           picker_size, std::move(saved));
     picker->Show(true);
 }
 
