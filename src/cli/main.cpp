@@ -149,7 +149,7 @@ const std::vector<VerbSpec> kVerbs = {
      nullptr,
      {{"show",
        RunCharacterShow,
-       "fraymark character show FILE [--dir DIR]",
+       "fraymark character show FILE [--json] [--dir DIR]",
        "character show: reads a character file as the toolkit opens one, with the race and class\n"
        "looked up in the data of the workspace DIR (default: the current directory), and prints\n"
        "the record one 'field: value' a line. Problems the reader met go to standard error.",
@@ -207,7 +207,7 @@ const std::vector<VerbSpec> kVerbs = {
        "FILE CHARACTER_FILE..."},
       {"show",
        RunPartyShow,
-       "fraymark party show FILE [--dir DIR]",
+       "fraymark party show FILE [--json] [--dir DIR]",
        "party show: the party side by side as tab-separated values, a header line then one\n"
        "member a line: name, race, sex, classes, levels, experience, next level, hit points,\n"
        "honor, standing, the thirteen saving throws, movement and alignment.",
