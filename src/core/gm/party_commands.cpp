@@ -42,13 +42,29 @@ std::string PartyName() {
 
 } // namespace
 
+// Honor the tracker gave that no character file holds yet (the party file keeps only the
+// temporal honor).
+bool HonorUnwritten() {
+    for (int i = 0; i < PartyCount(); ++i) {
+        const PartyCharacter& member = pcs[static_cast<std::size_t>(i)];
+        if (!member.file.empty() && member.honor != member.loaded_honor) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool MayLeaveParty() {
     if (!CurrentPartySession().changed || PartyCount() == 0) {
         return true;
     }
-    const auto choice =
-        Port().AskChoice("The party has changed since it was kept. Save " + PartyName() + " first?",
-                         kPartyCaption, {"Save the party", "Leave it unsaved", "Stay with it"});
+    const std::string unwritten =
+        HonorUnwritten() ? " The honor given is not in the characters' files yet: \"Write "
+                           "Honor to Characters\" puts it there."
+                         : "";
+    const auto choice = Port().AskChoice(
+        "The party has changed since it was kept. Save " + PartyName() + " first?" + unwritten,
+        kPartyCaption, {"Save the party", "Leave it unsaved", "Stay with it"});
     if (!choice || *choice == 2) {
         return false;
     }
