@@ -53,14 +53,23 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
                                 "<CLASS_LEVEL>9</CLASS_LEVEL>\n");
     WriteFile("CharacterXML/after.xml",
               "<CHARACTER_NAME>Dee</CHARACTER_NAME>\n</FRAYMARK_CHARACTER>\n<LEVEL>5</LEVEL>\n");
+    // A field that comes after the attributes is still found; once every field was seen by
+    // then, the rest of the file is not read.
+    const std::string fields = "<CHARACTER_NAME>Eve</CHARACTER_NAME>\n<LEVEL>4</LEVEL>\n"
+                               "<CLASS_LONG_NAME>Bard</CLASS_LONG_NAME>\n<SEX>Female</SEX>\n"
+                               "<ALIGNMENT>Neutral</ALIGNMENT>\n<HONOR_BASE>9</HONOR_BASE>\n";
+    WriteCharacter("late.xml", fields + "</ATTRIBUTES>\n<RACE>Gnome</RACE>\n");
+    WriteCharacter("whole.xml", fields + "<RACE>Elf</RACE>\n</ATTRIBUTES>\n<RACE>Orc</RACE>\n");
     const std::vector<std::string> want = {
         "after.xml|Dee|||", // nothing after the closing line is read
         "Alice.xml|Alice|Mage|1|Elf",
         "bob.xml|Bob|Thief|03|Halfling", // the level as written
         "CARL.XML|Carl & Co|||",         // texts unescaped
         "garbage.xml||||",
-        "half.xml|Half||2|",       // the cut line still holds "</"
+        "half.xml|Half||2|", // the cut line still holds "</"
+        "late.xml|Eve|Bard|4|Gnome",
         "split.xml|Longfellow|||", // a name over two lines comes back whole
+        "whole.xml|Eve|Bard|4|Elf",
     };
     EXPECT_EQ(Rows(), want);
     // Scanning again starts over rather than adding to the list.
