@@ -1,4 +1,5 @@
 // The list of saved characters and opening one of them.
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@
 #include "support/scripted_port.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 class CharacterListTest : public CharacterFileTest {
 protected:
@@ -79,6 +82,29 @@ TEST_F(CharacterListTest, ListsEveryCharacterFileSortedByNameWhateverItsLetterCa
     EXPECT_EQ(VexlFileClass::Find("l")->file_name, "Alice.xml");
     ASSERT_NE(VexlFileClass::Find("a"), nullptr);
     EXPECT_EQ(VexlFileClass::Find("a")->file_name, "CARL.XML");
+}
+
+// The list keeps what it read in CharacterXML/.summaries, but never over the files: a file
+// whose size or time changed, or changed a moment ago, is read again; a removed one drops out;
+// a broken cache is rebuilt.
+TEST_F(CharacterListTest, TheListsMemoryIsNeverTrustedOverTheFiles) {
+    const auto write = [&](const std::string& file, const char* name, int hours_ago) {
+        WriteCharacter(file, std::string("<CHARACTER_NAME>") + name + "</CHARACTER_NAME>\n");
+        fs::last_write_time(workspace / "CharacterXML" / file,
+                            fs::file_time_type::clock::now() - std::chrono::hours(hours_ago));
+    };
+    write("a.xml", "Ann", 2);
+    write("b.xml", "Ben", 2);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"a.xml|Ann|||", "b.xml|Ben|||"}));
+    EXPECT_NE(ReadFile("CharacterXML/.summaries").find("Ben"), std::string::npos);
+    write("a.xml", "Amy", 1); // the same size, another time
+    fs::remove(workspace / "CharacterXML/b.xml");
+    EXPECT_EQ(Rows(), std::vector<std::string>{"a.xml|Amy|||"});
+    EXPECT_EQ(ReadFile("CharacterXML/.summaries").find("Ben"), std::string::npos);
+    WriteCharacter("a.xml", "<CHARACTER_NAME>Ada</CHARACTER_NAME>\n"); // just now: read again
+    EXPECT_EQ(Rows(), std::vector<std::string>{"a.xml|Ada|||"});
+    WriteFile("CharacterXML/.summaries", "FRAYMARK-SUMMARIES 1\nbroken\n");
+    EXPECT_EQ(Rows(), std::vector<std::string>{"a.xml|Ada|||"});
 }
 
 TEST_F(CharacterListTest, OpeningClearsTheCharacterInCreationAndLoadsTheSavedOne) {

@@ -6,9 +6,10 @@
 
 #include "core/data/data_reader.h"
 #include "core/files/character_line_source.h"
+#include "core/files/character_summary_cache.h"
 #include "core/files/saved_files.h"
-#include "core/model/workspace.h"
 #include "core/files/saved_text.h"
+#include "core/model/workspace.h"
 
 namespace {
 
@@ -79,12 +80,21 @@ void VexlFileClass::LoadCharacter() {
     Clear();
     const std::filesystem::path directory = WorkspacePath(kCharacterXmlDirectory);
     const ReadContext silent{nullptr, directory, 0};
+    CharacterSummaryCache cache(directory);
     for (const std::filesystem::path& file : ListDataFiles(directory, ".xml", silent).files) {
         auto record = std::make_unique<VexlFileClass>();
+        if (const std::optional<SavedCharacterSummary> known = cache.Lookup(file)) {
+            static_cast<SavedCharacterSummary&>(*record) = *known;
+        } else {
+            ParseCXML(file, record.get());
+            if (record->read_error.empty()) {
+                cache.Remember(file, *record);
+            }
+        }
         record->file_name = file.filename().string();
-        ParseCXML(file, record.get());
         AddTail(std::move(record));
     }
+    cache.Save();
 }
 
 VexlFileClass* VexlFileClass::Find(std::string_view name) {

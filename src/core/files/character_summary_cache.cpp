@@ -1,0 +1,134 @@
+#include "core/files/character_summary_cache.h"
+
+#include <array>
+#include <chrono>
+#include <sstream>
+#include <system_error>
+
+#include "core/data/data_numbers.h"
+#include "core/files/saved_files.h"
+#include "core/files/saved_text.h"
+#include "core/model/workspace.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCacheFile = ".summaries";
+constexpr const char* kCacheHeader = "FRAYMARK-SUMMARIES 1";
+constexpr int kSettleSeconds = 2;
+
+// The listed fields in the cache's order.
+constexpr std::array<std::string SavedCharacterSummary::*, 7> kFields = {
+    &SavedCharacterSummary::character_name,
+    &SavedCharacterSummary::class_long_name,
+    &SavedCharacterSummary::level,
+    &SavedCharacterSummary::race,
+    &SavedCharacterSummary::sex,
+    &SavedCharacterSummary::alignment,
+    &SavedCharacterSummary::honor_base};
+
+std::vector<std::string> SplitTabs(const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t from = 0;
+    for (std::size_t at; (at = line.find('\t', from)) != std::string::npos; from = at + 1) {
+        cells.push_back(line.substr(from, at - from));
+    }
+    cells.push_back(line.substr(from));
+    return cells;
+}
+
+} // namespace
+
+CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
+    : directory_(std::move(directory)) {
+    const std::optional<std::string> text = ReadWholeFile(directory_ / kCacheFile);
+    std::istringstream in(text.value_or(""));
+    std::string line;
+    if (!std::getline(in, line) || line != kCacheHeader) {
+        return; // none yet, or another format: rebuilt as the files are read
+    }
+    while (std::getline(in, line)) {
+        const std::vector<std::string> cells = SplitTabs(line);
+        if (cells.size() != 3 + kFields.size()) {
+            continue; // a broken line: that file is read again
+        }
+        Entry entry;
+        entry.size = static_cast<std::uintmax_t>(std::strtoull(cells[1].c_str(), nullptr, 10));
+        entry.time = std::strtoll(cells[2].c_str(), nullptr, 10);
+        for (std::size_t i = 0; i < kFields.size(); ++i) {
+            entry.summary.*kFields[i] = UnescapeSavedText(cells[3 + i]);
+        }
+        entry.summary.file_name = UnescapeSavedText(cells[0]);
+        entries_[entry.summary.file_name] = entry;
+    }
+}
+
+std::optional<std::pair<std::uintmax_t, std::int64_t>>
+CharacterSummaryCache::Stamp(const fs::path& file) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    const auto time = fs::last_write_time(file, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return std::pair{size, static_cast<std::int64_t>(time.time_since_epoch().count())};
+}
+
+std::optional<SavedCharacterSummary> CharacterSummaryCache::Lookup(const fs::path& file) const {
+    const auto found = entries_.find(file.filename().string());
+    const auto stamp = Stamp(file);
+    if (found == entries_.end() || !stamp || found->second.size != stamp->first ||
+        found->second.time != stamp->second) {
+        return std::nullopt;
+    }
+    found->second.used = true;
+    return found->second.summary;
+}
+
+void CharacterSummaryCache::Remember(const fs::path& file, const SavedCharacterSummary& summary) {
+    const auto stamp = Stamp(file);
+    // A file changed within the last seconds may change again within the clock's step and
+    // keep its size and time: it is not remembered, so it is read again next time.
+    const auto now = fs::file_time_type::clock::now().time_since_epoch().count();
+    const auto settled = std::chrono::duration_cast<fs::file_time_type::duration>(
+                             std::chrono::seconds(kSettleSeconds))
+                             .count();
+    if (!stamp || now - stamp->second < settled) {
+        return;
+    }
+    Entry& entry = entries_[file.filename().string()];
+    entry = Entry{stamp->first, stamp->second, summary, true};
+    entry.summary.file_name = file.filename().string();
+    changed_ = true;
+}
+
+void CharacterSummaryCache::Save() {
+    bool dropped = false;
+    for (const auto& [name, entry] : entries_) {
+        dropped = dropped || !entry.used;
+    }
+    if (!changed_ && !dropped) {
+        return;
+    }
+    std::string error;
+    ReplaceFileSafely(
+        directory_ / kCacheFile,
+        [&](std::ostream& out) {
+            out << kCacheHeader << '\n';
+            for (const auto& [name, entry] : entries_) {
+                if (!entry.used) {
+                    continue;
+                }
+                out << EscapeSavedText(name) << '\t' << entry.size << '\t' << entry.time;
+                for (const auto field : kFields) {
+                    out << '\t' << EscapeSavedText(entry.summary.*field);
+                }
+                out << '\n';
+            }
+        },
+        error); // a cache that cannot be written costs the next listing its speed only
+}
