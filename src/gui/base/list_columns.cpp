@@ -50,16 +50,24 @@ void FitColumnsToContent(wxListCtrl* list) {
     }
 }
 
-void FitColumnsToList(wxListCtrl* list) {
-    FitColumnsToContent(list);
+namespace {
+
+// The width of a column's heading with its margin.
+int HeadingWidth(wxListCtrl* list, int column) {
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    list->GetColumn(column, heading);
+    return list->GetTextExtent(heading.GetText()).x + kHeadingMargin;
+}
+
+// Narrows the widest columns until all of them are in view, and shows a cut cell's whole text
+// in a tooltip.
+void FitColumnsToRoom(wxListCtrl* list) {
     std::vector<int> widths;
     std::vector<int> headings;
     for (int column = 0; column < list->GetColumnCount(); ++column) {
         widths.push_back(list->GetColumnWidth(column));
-        wxListItem heading;
-        heading.SetMask(wxLIST_MASK_TEXT);
-        list->GetColumn(column, heading);
-        headings.push_back(list->GetTextExtent(heading.GetText()).x + kHeadingMargin);
+        headings.push_back(HeadingWidth(list, column));
     }
     // The list keeps room for its scroll bar, whether or not the rows need one.
     const int room =
@@ -89,6 +97,22 @@ void FitColumnsToList(wxListCtrl* list) {
         rows->Bind(wxEVT_MOTION,
                    [list, rows](wxMouseEvent& event) { ShowCutCellUnderMouse(list, rows, event); });
     }
+}
+
+} // namespace
+
+void FitColumnsToList(wxListCtrl* list) {
+    FitColumnsToContent(list);
+    FitColumnsToRoom(list);
+}
+
+void FitColumnsToList(wxListCtrl* list, const std::vector<wxString>& longest) {
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        const std::size_t at = static_cast<std::size_t>(column);
+        const int text = at < longest.size() ? list->GetTextExtent(longest[at]).x + kCellMargin : 0;
+        list->SetColumnWidth(column, std::max(text, HeadingWidth(list, column)));
+    }
+    FitColumnsToRoom(list);
 }
 
 bool CellIsCut(const wxListCtrl* list, long row, int column) {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <vector>
+
+#include <wx/string.h>
+
 class wxListCtrl;
 class wxWindow;
 
@@ -12,6 +16,10 @@ void FitColumnsToContent(wxListCtrl* list);
 // column is in view. A cell cut short that way ends in an ellipsis and shows its whole text in
 // a tooltip while the mouse rests on it.
 void FitColumnsToList(wxListCtrl* list);
+
+// The same for a list of many rows, without measuring every cell: each column is as wide as
+// its heading and `longest[column]` (the column's longest text, by count of characters).
+void FitColumnsToList(wxListCtrl* list, const std::vector<wxString>& longest);
 
 // Whether the text of a list's cell is wider than the room its column gives it.
 bool CellIsCut(const wxListCtrl* list, long row, int column);

@@ -11,7 +11,7 @@
 #include "gui/base/app_icon.h"
 #include "gui/base/character_window.h"
 #include "gui/base/command_ids.h"
-#include "gui/base/list_columns.h"
+#include "gui/base/text_table_list.h"
 
 wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_MENU(ID_Exit, FileFrame::OnClose)
@@ -39,8 +39,7 @@ FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos
 
     // Inside a panel, so the button row has the window's own background.
     auto* panel = new wxPanel(this);
-    list_ = new wxListCtrl(panel, ID_FileList, wxDefaultPosition, wxDefaultSize,
-                           wxLC_REPORT | wxLC_SINGLE_SEL);
+    list_ = new TextTableList(panel, ID_FileList);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(list_, 1, wxEXPAND);
     sizer->Add(new wxButton(panel, ID_FileOpen, "Open"), 0, wxALIGN_RIGHT | wxALL, 4);
@@ -52,27 +51,20 @@ FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos
 }
 
 void FileFrame::OnSelectionStart() {
-    list_->ClearAll();
-    list_->InsertColumn(0, "Name", wxLIST_FORMAT_LEFT, 105);
-    list_->InsertColumn(1, "Class", wxLIST_FORMAT_LEFT, 75);
-    list_->InsertColumn(2, "Level", wxLIST_FORMAT_LEFT, 45);
-    list_->InsertColumn(3, "Race", wxLIST_FORMAT_LEFT, 65);
     row_files_.clear();
-
     VexlFileClass scanner;
     scanner.LoadCharacter();
-    long row = 0;
-    for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get(), ++row) {
+    std::vector<std::vector<wxString>> rows;
+    for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
         // A file that cannot be read shows under its file name, marked as such.
         const bool unreadable = !r->read_error.empty();
-        list_->InsertItem(row, Text(unreadable ? r->file_name : r->character_name));
-        list_->SetItem(row, 1, unreadable ? wxString("(unreadable)") : Text(r->class_long_name));
-        list_->SetItem(row, 2, Text(r->level));
-        list_->SetItem(row, 3, Text(r->race));
+        rows.push_back({Text(unreadable ? r->file_name : r->character_name),
+                        unreadable ? wxString("(unreadable)") : Text(r->class_long_name),
+                        Text(r->level), Text(r->race)});
         row_files_.push_back(r->file_name);
     }
-    FitColumnsToList(list_);
     VexlFileClass::Clear();
+    list_->SetTable({"Name", "Class", "Level", "Race"}, std::move(rows));
 }
 
 void FileFrame::OnOpen(wxListEvent& event) {

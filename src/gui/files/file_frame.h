@@ -7,6 +7,8 @@
 
 #include <wx/frame.h>
 
+#include "gui/base/text_table_list.h"
+
 class wxListCtrl;
 class wxListEvent;
 
@@ -45,7 +47,7 @@ public:
 private:
     void OpenRow(long row);
 
-    wxListCtrl* list_ = nullptr;
+    TextTableList* list_ = nullptr;
     std::vector<std::string> row_files_;
     std::function<void(const std::string&)> opened_;
     wxDECLARE_EVENT_TABLE();
