@@ -14,6 +14,8 @@
 
 #include <unistd.h>
 
+#include "best_of.h"
+
 #include "core/files/character_list.h"
 #include "core/model/workspace.h"
 #include "core/player/character_batch.h"
@@ -21,20 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
-template <typename Work> double BestOf(int runs, Work work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, Seconds(std::chrono::steady_clock::now() - start));
-    }
-    return best;
-}
 
 // Adds characters to the workspace's CharacterXML until it holds `count`.
 bool MakeCharacters(CharacterBatch& batch, int made, int count) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "best_of.h"
+
 #include "core/data/rules_lists.h"
 #include "core/model/workspace.h"
 
@@ -42,21 +44,6 @@ std::size_t BuildSet(const fs::path& source, const fs::path& target, int copies)
         }
     }
     return files;
-}
-
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
-// Best of `runs` timings of `work`.
-template <typename Work> double BestOf(int runs, Work work) {
-    double best = 1e30;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, Seconds(std::chrono::steady_clock::now() - start));
-    }
-    return best;
 }
 
 std::size_t RecordCount() {

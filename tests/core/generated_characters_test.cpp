@@ -158,7 +158,7 @@ TEST_F(GeneratedCharactersTest, AdvancedCharactersKeepToTheirTablesAndReadBackTh
         const Character_Class& c = current_character;
         int highest = 0;
         int bonuses = 0;
-        const int classes = ClassCountOfCharacter();
+        const int classes = static_cast<int>(ClassDataItem::Count());
         for (const ClassProgress& p : ClassProgressOfCharacter()) {
             ASSERT_NE(p.record, nullptr);
             const std::optional<int> limit = RaceLevelLimit(p.item->name);

@@ -21,7 +21,7 @@ constexpr const char* kAwardCaption = "Award Experience";
 } // namespace
 
 long long LargestAward() {
-    const int count = ClassCountOfCharacter();
+    const int count = static_cast<int>(ClassDataItem::Count());
     if (count == 0) {
         return 0;
     }
@@ -34,7 +34,7 @@ long long LargestAward() {
 }
 
 Outcome AwardExperience(long long points) {
-    const int count = ClassCountOfCharacter();
+    const int count = static_cast<int>(ClassDataItem::Count());
     if (count == 0) {
         return Outcome::Refused("The character has no class to earn experience");
     }
@@ -94,7 +94,8 @@ bool AskAndAwardExperience() {
                                  : current_character.character_name;
     const auto points = Port().AskInteger(
         "Experience points to award to " + name +
-            (ClassCountOfCharacter() > 1 ? " (shared equally among its classes):" : ":"),
+            (static_cast<int>(ClassDataItem::Count()) > 1 ? " (shared equally among its classes):"
+                                                          : ":"),
         kAwardCaption, 0, 1, static_cast<long>(std::min<long long>(most, LONG_MAX)));
     if (!points) {
         return false;

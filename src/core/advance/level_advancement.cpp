@@ -95,7 +95,7 @@ Outcome LevelAdvancement::Advance(int row) {
     gains_.hit_points = gains_.bonus + from_dice;
     item.hitpoints[at] = gains_.hit_points;
     item.level = level;
-    gains_.character_hit_points = gains_.hit_points / ClassCountOfCharacter();
+    gains_.character_hit_points = gains_.hit_points / static_cast<int>(ClassDataItem::Count());
     c.hit_points += gains_.character_hit_points;
     gains_.floored = count > 0 && gains_.rolled + gains_.constitution < 1;
     LogCreationLine(Printf("%s hit points at level %i: %i rolled %+i bonus %+i Constitution = "

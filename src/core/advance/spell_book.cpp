@@ -184,3 +184,12 @@ StepExit ShopClosed() {
     return Port().AskYesNo(kOpenSpellBookQuestion, kSpellBookTitle) ? StepExit::kSpellCaster
                                                                     : StepExit::kContinue;
 }
+
+bool SpellBookMayOpen() {
+    if (!CreationInProgress()) {
+        return true;
+    }
+    Port().ShowMessage("Finish the character's creation before it takes up its spell book.",
+                       kSpellBookTitle);
+    return false;
+}

@@ -52,6 +52,10 @@ private:
     std::string told_;
 };
 
+// Whether the spell book may open now: not while a creation is in progress (its steps own the
+// character); the player is told so.
+bool SpellBookMayOpen();
+
 // What closing the shop leads to: the spell book for a spell-caster whose book is empty, when
 // the player takes up the offer; else nothing.
 StepExit ShopClosed();

@@ -1,14 +1,17 @@
 #include "core/app/character_open.h"
 
+#include <fstream>
+
 #include "core/app/clear_all.h"
-#include "core/tree/ability_scores.h"
 #include "core/files/character_save.h"
 #include "core/files/saved_files.h"
+#include "core/gm/honor_party.h"
 #include "core/model/character.h"
 #include "core/model/program_state.h"
 #include "core/model/user_port.h"
+#include "core/tree/ability_scores.h"
 #include "core/tree/tree_senders.h"
-#include <fstream>
+#include "core/wizard/creation_flow.h"
 
 namespace {
 
@@ -87,4 +90,20 @@ CharacterReadReport OpenSavedCharacter(const std::string& file_name) {
     RememberOpenedCharacter(file_name);
     SendOpenedCharacterToTree();
     return report;
+}
+
+Outcome OpenPartyMember(const std::string& member_name) {
+    if (CreationInProgress()) {
+        return Outcome::Refused(
+            "Finish the character's creation before another character is opened");
+    }
+    const int index = FindPartyCharacter(member_name);
+    const std::string file = index < 0 ? "" : pcs[static_cast<std::size_t>(index)].file;
+    if (file.empty() || file.find_first_of("/\\") != std::string::npos) {
+        return Outcome::Refused("Only a member saved in this workspace can be opened here");
+    }
+    if (!OpenSavedCharacter(file).opened) {
+        return Outcome::Refused(file + " could not be opened");
+    }
+    return Outcome::Done();
 }

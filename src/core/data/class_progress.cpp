@@ -12,24 +12,11 @@
 
 namespace {
 
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t at = text.find(separator, from);
-        parts.push_back(text.substr(from, at == std::string::npos ? at : at - from));
-        if (at == std::string::npos) {
-            return parts;
-        }
-        from = at + 1;
-    }
-}
-
 // The limit a level limit entry gives the class at `position` among the classes it joins;
 // none for "Unlimited" or anything else that is no level.
 std::optional<int> LimitAt(const std::string& limit_text, std::size_t position) {
-    const std::vector<std::string> limits = SplitAt(limit_text, '/');
-    const std::string& limit = limits[std::min(position, limits.size() - 1)];
+    const std::vector<std::string_view> limits = SplitAt(limit_text, '/');
+    const std::string_view limit = limits[std::min(position, limits.size() - 1)];
     const int level = AtoiSaturating(limit);
     return level > 0 ? std::optional<int>(level) : std::nullopt;
 }
@@ -85,14 +72,6 @@ std::string WhyNot(const ClassProgress& progress, const std::optional<OwedThiefP
 
 } // namespace
 
-int ClassCountOfCharacter() {
-    int count = 0;
-    for (const ClassDataItem* item = ClassDataItem::pHead.get(); item; item = item->next.get()) {
-        ++count;
-    }
-    return count;
-}
-
 std::optional<int> RaceLevelLimit(const std::string& class_name) {
     const Character_Class& c = current_character;
     if (!c.race_item) {
@@ -107,7 +86,7 @@ std::optional<int> RaceLevelLimit(const std::string& class_name) {
         return std::nullopt;
     }
     const LevelLimit parsed = ParseLevelLimit(*entry);
-    const std::vector<std::string> joined = SplitAt(parsed.class_name, '/');
+    const std::vector<std::string_view> joined = SplitAt(parsed.class_name, '/');
     std::size_t position = 0;
     for (std::size_t i = 0; i < joined.size(); ++i) {
         if (joined[i] == class_name) {

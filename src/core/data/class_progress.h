@@ -27,9 +27,6 @@ struct ClassProgress {
     bool MayAdvance() const { return why_not.empty(); }
 };
 
-// How many classes the current character has.
-int ClassCountOfCharacter();
-
 // How the sheet and the tree show a class's progress: "1300 XP, level 2; level 3 at 2600 XP",
 // or "... ; no further level" where the class table or the race stops it.
 std::string ProgressText(const ClassProgress& progress);

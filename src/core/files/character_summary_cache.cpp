@@ -8,6 +8,7 @@
 #include "core/data/data_numbers.h"
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
+#include "core/model/text.h"
 #include "core/model/workspace.h"
 
 namespace fs = std::filesystem;
@@ -28,16 +29,6 @@ constexpr std::array<std::string SavedCharacterSummary::*, 7> kFields = {
     &SavedCharacterSummary::alignment,
     &SavedCharacterSummary::honor_base};
 
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> cells;
-    std::size_t from = 0;
-    for (std::size_t at; (at = line.find('\t', from)) != std::string::npos; from = at + 1) {
-        cells.push_back(line.substr(from, at - from));
-    }
-    cells.push_back(line.substr(from));
-    return cells;
-}
-
 } // namespace
 
 CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
@@ -49,13 +40,14 @@ CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
         return; // none yet, or another format: rebuilt as the files are read
     }
     while (std::getline(in, line)) {
-        const std::vector<std::string> cells = SplitTabs(line);
+        const std::vector<std::string_view> cells = SplitAt(line, '\t');
         if (cells.size() != 3 + kFields.size()) {
             continue; // a broken line: that file is read again
         }
         Entry entry;
-        entry.size = static_cast<std::uintmax_t>(std::strtoull(cells[1].c_str(), nullptr, 10));
-        entry.time = std::strtoll(cells[2].c_str(), nullptr, 10);
+        entry.size =
+            static_cast<std::uintmax_t>(std::strtoull(std::string(cells[1]).c_str(), nullptr, 10));
+        entry.time = std::strtoll(std::string(cells[2]).c_str(), nullptr, 10);
         for (std::size_t i = 0; i < kFields.size(); ++i) {
             entry.summary.*kFields[i] = UnescapeSavedText(cells[3 + i]);
         }

@@ -6,24 +6,13 @@
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
 #include "core/gm/honor_party.h"
+#include "core/model/text.h"
 #include "core/model/workspace.h"
 
 namespace {
 
 constexpr std::string_view kNotesKey = "notes";
 constexpr std::string_view kMemberKey = "member";
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (;;) {
-        const std::size_t tab = line.find('\t');
-        fields.push_back(line.substr(0, tab));
-        if (tab == std::string_view::npos) {
-            return fields;
-        }
-        line.remove_prefix(tab + 1);
-    }
-}
 
 bool ReadWhole(std::string_view text, int32_t& number) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
@@ -48,7 +37,7 @@ std::string ReadHeader(std::string_view line) {
 
 // Reads one line after the first into `party`; the problem, or "" when it was read.
 std::string ReadLine(std::string_view line, PartyFile& party, bool& notes_seen) {
-    const std::vector<std::string_view> fields = Fields(line);
+    const std::vector<std::string_view> fields = SplitAt(line, '\t');
     if (fields[0] == kNotesKey && fields.size() == 2) {
         if (notes_seen) {
             return "the party's notes are given twice";

@@ -17,7 +17,7 @@
 namespace fs = std::filesystem;
 
 // Answers every question with "no" and keeps the windows out of the party's work.
-class QuietPort final : public UserPort {
+class QuietPort final : public WindowlessPort {
 public:
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
     long AskNumber(const std::string&, const std::string&, const std::string&, long, long,
@@ -39,13 +39,6 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         messages.push_back(caption + ": " + text);
     }
-    void OpenLogWindow(const std::string&, bool) override {}
-    void AppendLogText(const std::string&) override {}
-    void UpdateTree() override {}
-    void ClearTree() override {}
-    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
-                          const std::vector<std::string>&) override {}
-    bool ShowsTree() const override { return false; }
 
     std::vector<std::string> messages;
 };

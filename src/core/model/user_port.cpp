@@ -4,7 +4,7 @@
 
 namespace {
 
-class HeadlessPort final : public UserPort {
+class HeadlessPort final : public WindowlessPort {
 public:
     bool AskYesNo(const std::string&, const std::string&) override { return true; }
     long AskNumber(const std::string&, const std::string&, const std::string&, long value, long,
@@ -29,13 +29,6 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption) override {
         std::cerr << caption << ": " << text << '\n';
     }
-    void OpenLogWindow(const std::string&, bool) override {}
-    void AppendLogText(const std::string&) override {}
-    void UpdateTree() override {}
-    void ClearTree() override {}
-    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
-                          const std::vector<std::string>&) override {}
-    bool ShowsTree() const override { return false; }
 };
 
 HeadlessPort headless_port;

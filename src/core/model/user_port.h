@@ -56,6 +56,19 @@ public:
     virtual bool ShowsTree() const { return true; }
 };
 
+// A port without windows (no log window, no tree), for the players that run unseen: the
+// headless port, the automatic player, the party's work on its members' files.
+class WindowlessPort : public UserPort {
+public:
+    void OpenLogWindow(const std::string&, bool) override {}
+    void AppendLogText(const std::string&) override {}
+    void UpdateTree() override {}
+    void ClearTree() override {}
+    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
+                          const std::vector<std::string>&) override {}
+    bool ShowsTree() const override { return false; }
+};
+
 // The installed port. Before anything is installed, a headless port answers: Yes to
 // questions, the offered value to number, whole-number and text entry, the first choice;
 // messages go to standard error; the log window and the tree are ignored.

@@ -466,7 +466,8 @@ void AutoPlayer::AdvanceTo(int level) {
             needed = std::max(needed, static_cast<double>(xp) - progress.experience);
         }
     }
-    if (needed >= 1 && !AwardExperience(static_cast<long long>(needed) * ClassCountOfCharacter())) {
+    if (needed >= 1 && !AwardExperience(static_cast<long long>(needed) *
+                                        static_cast<int>(ClassDataItem::Count()))) {
         Fail("Award Experience (the award was refused)");
     }
     for (;;) {

@@ -23,7 +23,7 @@ private:
 // way a sensible player would (every roll accepted as rolled, no BP spent on money, the
 // generator's pick among the choices offered) and refuses anything else with an
 // AutoPlayerError naming the step and the question. Messages are kept, never shown.
-class AutoPlayerPort : public UserPort {
+class AutoPlayerPort : public WindowlessPort {
 public:
     // Questions one step may ask before the player calls it a loop.
     static constexpr int kMostQuestionsPerStep = 20000;
@@ -45,13 +45,6 @@ public:
     std::optional<int> AskChoice(const std::string& message, const std::string& caption,
                                  const std::vector<std::string>& choices) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void OpenLogWindow(const std::string&, bool) override {}
-    void AppendLogText(const std::string&) override {}
-    void UpdateTree() override {}
-    void ClearTree() override {}
-    void UpdateTreeBranch(const std::string&, const std::vector<std::string>&,
-                          const std::vector<std::string>&) override {}
-    bool ShowsTree() const override { return false; }
 
 private:
     void Count(const std::string& question);

@@ -4,6 +4,7 @@
 #include <wx/msgdlg.h>
 
 #include "core/advance/experience_award.h"
+#include "core/advance/spell_book.h"
 #include "core/app/clear_all.h"
 #include "core/files/character_file_writer.h"
 #include "core/files/character_save.h"
@@ -11,7 +12,6 @@
 #include "core/model/character.h"
 #include "core/model/options.h"
 #include "core/model/program_state.h"
-#include "core/model/user_port.h"
 #include "gui/app/options_frame.h"
 #include "gui/app/recent_characters.h"
 #include "gui/app/sheet_printing.h"
@@ -23,8 +23,8 @@
 #include "gui/gm/critical_frame.h"
 #include "gui/gm/honor_tracking_frame.h"
 #include "gui/gm/party_frame.h"
-#include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/advance_level_frame.h"
+#include "gui/wizard/frame_fighter_bg.h"
 #include "gui/wizard/step_windows.h"
 
 wxBEGIN_EVENT_TABLE(FormMain, wxFrame)
@@ -161,16 +161,13 @@ void FormMain::OnAdvanceLevel(wxCommandEvent&) {
 }
 
 void FormMain::OnParty(wxCommandEvent&) {
-    auto* party = new PartyFrame(MasterFrame, kPartyWindowTitle, wxDefaultPosition,
-                                 wxSize(900, 400));
+    auto* party =
+        new PartyFrame(MasterFrame, kPartyWindowTitle, wxDefaultPosition, wxSize(900, 400));
     party->Show(true);
 }
 
 void FormMain::OnSpellBook(wxCommandEvent&) {
-    if (CreationInProgress()) {
-        Port().ShowMessage("Finish the character's creation before it takes up its spell book.",
-                           "Spell Book");
-        return;
+    if (SpellBookMayOpen()) {
+        RaiseOrOpenCreationStep(StepId::kSpellBook);
     }
-    RaiseOrOpenCreationStep(StepId::kSpellBook);
 }

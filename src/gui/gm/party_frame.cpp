@@ -12,11 +12,9 @@
 #include "core/app/character_open.h"
 #include "core/data/data_numbers.h"
 #include "core/files/saved_files.h"
-#include "core/gm/honor_party.h"
 #include "core/gm/party_table.h"
 #include "core/model/user_port.h"
 #include "core/model/workspace.h"
-#include "core/wizard/creation_flow.h"
 #include "gui/base/app_icon.h"
 #include "gui/base/character_window.h"
 #include "gui/base/html_printing.h"
@@ -48,11 +46,6 @@ bool CellBefore(const std::string& a, const std::string& b) {
     return a < b;
 }
 
-wxString PartySheetPage() {
-    const PartyTable table = ReadPartyTable();
-    return Wx(PartySheetHtml(table, "Party"));
-}
-
 wxString CharacterFolder() {
     return Wx(WorkspacePath(kCharacterXmlDirectory).string());
 }
@@ -62,8 +55,13 @@ wxString CharacterFolder() {
 PartyFrame::PartyFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
                        const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size),
-      printing_(std::make_unique<HtmlPrinting>(this, "Party Sheet", kPartyPreviewTitle,
-                                               PartySheetPage, CharacterFolder)) {
+      // The sheet prints the table as the window shows it, sorted as it is.
+      printing_(std::make_unique<HtmlPrinting>(
+          this, "Party Sheet", kPartyPreviewTitle,
+          [this] {
+              return Wx(PartySheetHtml(PartyTable{rows_, {}, ""}, "Party"));
+          },
+          CharacterFolder)) {
     SetIcon(SampleIcon());
     printing_->UseLandscape();
     CreateStatusBar(1);
@@ -147,16 +145,10 @@ void PartyFrame::OnOpenMember(wxCommandEvent&) {
         SetStatusText("Choose the member to open");
         return;
     }
-    const int index = FindPartyCharacter(std::string(table_->GetItemText(row).utf8_str()));
-    const std::string file = index < 0 ? "" : pcs[static_cast<std::size_t>(index)].file;
-    if (CreationInProgress()) {
-        SetStatusText("Finish the character's creation before another character is opened");
-    } else if (file.empty() || file.find_first_of("/\\") != std::string::npos) {
-        SetStatusText("Only a member saved in this workspace can be opened here");
-    } else if (OpenSavedCharacter(file).opened) {
-        RetireCharacterWindows();
-        Port().UpdateTree();
-        SendOpenedCharacterToTree();
+    const Outcome opened = OpenPartyMember(std::string(table_->GetItemText(row).utf8_str()));
+    SetStatusText(wxString::FromUTF8(opened.refusal()));
+    if (opened) {
+        RetireCharacterWindows(); // windows of the character before must not edit this one
     }
 }
 

@@ -74,7 +74,8 @@ void AdvanceLevelFrame::Refill() {
     long first_ready = -1;
     bool chosen_ready = false;
     long row = 0;
-    for (const ClassProgress& progress : LevelAdvancement::Classes()) {
+    rows_ = LevelAdvancement::Classes();
+    for (const ClassProgress& progress : rows_) {
         chosen_ready = chosen_ready || (chosen && *chosen == row && progress.MayAdvance());
         classes_->InsertItem(row, Wx(progress.item->name));
         classes_->SetItem(row, 1, wxString::Format("%i", progress.level));
@@ -108,9 +109,8 @@ std::optional<int> AdvanceLevelFrame::ChosenRow() const {
 
 void AdvanceLevelFrame::EnableAdvance() {
     const std::optional<int> row = ChosenRow();
-    const std::vector<ClassProgress> rows = LevelAdvancement::Classes();
-    advance_->Enable(row && static_cast<std::size_t>(*row) < rows.size() &&
-                     rows[static_cast<std::size_t>(*row)].MayAdvance());
+    advance_->Enable(row && static_cast<std::size_t>(*row) < rows_.size() &&
+                     rows_[static_cast<std::size_t>(*row)].MayAdvance());
     place_points_->Enable(ThiefPointsOwed().has_value());
 }
 

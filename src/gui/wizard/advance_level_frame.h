@@ -44,6 +44,7 @@ private:
     void EnableAdvance();
 
     LevelAdvancement advancement_;
+    std::vector<ClassProgress> rows_; // the classes as the list shows them
     wxListCtrl* classes_ = nullptr;
     wxTextCtrl* gains_ = nullptr;
     wxButton* advance_ = nullptr;
