@@ -28,7 +28,7 @@ namespace {
 bool MakeCharacters(CharacterBatch& batch, int made, int count) {
     std::string error;
     for (; made < count; ++made) {
-        if (!batch.MakeOne({}, error)) {
+        if (!batch.MakeOne(made, {}, error)) {
             std::fprintf(stderr, "generating failed: %s\n", error.c_str());
             return false;
         }

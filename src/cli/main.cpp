@@ -238,7 +238,7 @@ const std::vector<VerbSpec> kVerbs = {
     {"generate",
      RunGenerate,
      "fraymark generate [--count N] [--clock T] [--dir WORKSPACE] [--out DIR] [--race NAME] "
-     "[--sex Male|Female] [--class NAME] [--level N]",
+     "[--sex Male|Female] [--class NAME] [--level N] [--jobs N]",
      "Makes N (default 1) finished characters with the data and options of WORKSPACE (default:\n"
      "the current directory): an automatic player runs every creation step, accepting every\n"
      "roll and choosing with the game's generator, and each character is saved as 'Save file'\n"
@@ -248,7 +248,8 @@ const std::vector<VerbSpec> kVerbs = {
      "workspace gives the same files. --race, --sex and --class re-roll until the scores allow\n"
      "them; exit 1 when they never do. --level N (1 to 99) advances each character to level N\n"
      "after its creation, every level rolled and logged; a class stops where its table or the\n"
-     "race's level limit ends.",
+     "race's level limit ends. --jobs N makes them N at a time (default: one per processor),\n"
+     "with the same files, logs and output as one at a time.",
      {{"count", "N", "how many characters (default 1)"},
       kClock,
       {"dir", "WORKSPACE", "the workspace (default: the current directory)"},
@@ -256,7 +257,8 @@ const std::vector<VerbSpec> kVerbs = {
       {"race", "NAME", "only characters of this race"},
       {"sex", "Male|Female", "only characters of this sex"},
       {"class", "NAME", "only characters of this class"},
-      {"level", "N", "advance each character to level N (1 to 99)"}}},
+      {"level", "N", "advance each character to level N (1 to 99)"},
+      {"jobs", "N", "characters made at once (1 to 64, default: the processors)"}}},
 };
 
 void PrintOverview(std::ostream& out) {

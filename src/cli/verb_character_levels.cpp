@@ -11,7 +11,6 @@
 #include "core/advance/experience_award.h"
 #include "core/advance/level_advancement.h"
 #include "core/data/data_numbers.h"
-#include "core/data/name_lists.h"
 #include "core/dice/vexl_random.h"
 #include "core/files/character_write_back.h"
 #include "core/model/data_items.h"
@@ -128,9 +127,7 @@ int RunCharacterAdvance(const CliArgs& args) {
     }
     SeedVexlrandAsClock(args.options.contains("clock") ? static_cast<uint32_t>(*clock)
                                                        : VexlClockNow());
-    const NameLists no_names;
-    NamePicker picker(no_names, [](const std::string&) { return false; });
-    AutoPlayer player(picker);
+    AutoPlayer player([](const std::string&, const std::string&) { return std::string(); });
     try {
         for (const std::string& line : player.AdvanceClass(*row)) {
             std::cout << line << '\n';

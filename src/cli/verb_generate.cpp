@@ -14,11 +14,12 @@
 #include "core/data/class_data.h"
 #include "core/data/race_data.h"
 #include "core/model/data_items.h"
-#include "core/player/character_batch.h"
+#include "core/player/batch_run.h"
 
 namespace {
 
 constexpr long long kMostCharacters = 100000000;
+constexpr long long kMostJobs = 64;
 
 // The record name spelled as the data set spells it, matched without regard to case; empty
 // when no record bears it.
@@ -77,7 +78,8 @@ int RunGenerate(const CliArgs& args) {
     const auto count = IntegerOption(args, "count", 1, 1, kMostCharacters);
     const auto clock = IntegerOption(args, "clock", -1, 0, UINT32_MAX);
     const auto level = IntegerOption(args, "level", 1, 1, kMaxLevels - 1);
-    if (!count || !clock || !level) {
+    const auto jobs = IntegerOption(args, "jobs", ProcessorCount(), 1, kMostJobs);
+    if (!count || !clock || !level || !jobs) {
         return kExitUsage;
     }
     if (!UseWorkspace(args, "generate")) {
@@ -112,35 +114,33 @@ int RunGenerate(const CliArgs& args) {
     }
     wish->level = static_cast<int>(*level);
     const bool progress = isatty(STDERR_FILENO) == 1;
-    long long made = 0;
-    int status = kExitOk;
-    try {
-        for (; made < *count; ++made) {
-            const auto character = batch.MakeOne(*wish, error);
-            if (!character) {
-                std::cerr << "fraymark: generate: "
-                          << (error.empty() ? "no " + WishText(*wish) + " character came up in " +
-                                                  std::to_string(AutoPlayer::kMostTries) +
-                                                  " tries: the scores never allowed it"
-                                            : error)
-                          << '\n';
-                status = kExitCheckFailed;
-                break;
-            }
-            std::cout << character->name << '\t' << character->race << '\t' << character->sex
-                      << '\t' << character->class_name << '\t' << character->file << '\n';
+    long long shown = 0;
+    const BatchOutcome outcome =
+        RunBatch(batch, *wish, *count, static_cast<int>(*jobs), [&](const BatchCharacter& made) {
+            std::cout << made.name << '\t' << made.race << '\t' << made.sex << '\t'
+                      << made.class_name << '\t' << made.file << '\n';
             if (progress) {
-                std::cerr << '\r' << made + 1 << " of " << *count << " characters" << std::flush;
+                std::cerr << '\r' << ++shown << " of " << *count << " characters" << std::flush;
             }
-        }
-    } catch (const AutoPlayerError& stopped) {
-        std::cerr << (progress ? "\n" : "") << "fraymark: generate: " << stopped.what() << '\n';
-        status = kExitCheckFailed;
+        });
+    switch (outcome.end) {
+    case BatchOutcome::End::kAllMade:
+        break;
+    case BatchOutcome::End::kNoFit:
+        std::cerr << "fraymark: generate: no " << WishText(*wish) << " character came up in "
+                  << AutoPlayer::kMostTries << " tries: the scores never allowed it\n";
+        break;
+    case BatchOutcome::End::kNotSaved:
+        std::cerr << "fraymark: generate: " << outcome.error << '\n';
+        break;
+    case BatchOutcome::End::kStopped:
+        std::cerr << (progress ? "\n" : "") << "fraymark: generate: " << outcome.error << '\n';
+        break;
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     char summary[64];
-    std::snprintf(summary, sizeof summary, "%lld characters in %.2f s", made, seconds);
+    std::snprintf(summary, sizeof summary, "%lld characters in %.2f s", outcome.made, seconds);
     std::cerr << (progress ? "\r" : "") << summary << '\n';
-    return status;
+    return outcome.end == BatchOutcome::End::kAllMade ? kExitOk : kExitCheckFailed;
 }

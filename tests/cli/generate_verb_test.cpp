@@ -1,4 +1,6 @@
 // fraymark generate: its output contract, its exit codes and one party per clock.
+#include <fstream>
+#include <map>
 #include <set>
 #include <string>
 
@@ -44,20 +46,42 @@ TEST_F(GenerateVerbTest, PrintsOneTabSeparatedLinePerSavedCharacter) {
     EXPECT_TRUE(r.err.ends_with(" s\n")) << r.err;
 }
 
-TEST_F(GenerateVerbTest, SameClockSameFilesAndNamesStayUniqueInTheFolder) {
-    const CliResult first = Generate("--count 3 --clock 7 --out '" + (dir / "a").string() + "'");
-    const CliResult again = Generate("--count 3 --clock 7 --out '" + (dir / "b").string() + "'");
-    ASSERT_EQ(first.out, again.out);
-    for (const std::string& line : Split(first.out)) {
-        const std::string file = line.substr(line.rfind('\t') + 1);
-        EXPECT_EQ(Read("a/" + file), Read("b/" + file)) << file;
+// Every file under `folder` (the workspace's dice logs alone when `logs_only`), by its path.
+std::map<std::string, std::string> FilesUnder(const fs::path& folder, bool logs_only = false) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const bool log = entry.path().parent_path() == folder && entry.path().extension() == ".log";
+        if (entry.is_regular_file() && (log || !logs_only)) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[fs::relative(entry.path(), folder).string()].assign(
+                std::istreambuf_iterator<char>(in), {});
+        }
     }
+    return files;
+}
+
+// The same clock gives the same party whether the characters are made one at a time or
+// several at once: the output, every file and log, and the names that avoid a folder's
+// characters.
+TEST_F(GenerateVerbTest, SameClockSameFilesAtAnyNumberOfJobs) {
+    const auto batch = [this](const std::string& out, int jobs) {
+        const CliResult made = Generate("--count 24 --level 3 --clock 7 --jobs " +
+                                        std::to_string(jobs) + " --out '" + (dir / out).string() +
+                                        "'");
+        EXPECT_EQ(made.exit_code, 0) << made.err;
+        return std::make_pair(made.out, FilesUnder(dir, true));
+    };
+    const auto first = batch("a", 1);
+    EXPECT_EQ(Split(first.first).size(), 24u);
+    EXPECT_EQ(first, batch("b", 3));
+    EXPECT_EQ(FilesUnder(dir / "a"), FilesUnder(dir / "b"));
     // A second batch into the same folder names no one as the first did.
-    const CliResult more = Generate("--count 3 --clock 7 --out '" + (dir / "a").string() + "'");
-    ASSERT_EQ(more.exit_code, 0) << more.err;
-    for (const std::string& line : Split(more.out)) {
-        EXPECT_EQ(first.out.find(line.substr(0, line.find('\t')) + '\t'), std::string::npos);
+    const auto more = batch("a", 2);
+    for (const std::string& line : Split(more.first)) {
+        EXPECT_EQ(first.first.find(line.substr(0, line.find('\t')) + '\t'), std::string::npos);
     }
+    EXPECT_EQ(more, batch("b", 1));
+    EXPECT_EQ(FilesUnder(dir / "a"), FilesUnder(dir / "b"));
 }
 
 TEST_F(GenerateVerbTest, WishesAreKeptAndBadArgumentsAreUsageErrors) {

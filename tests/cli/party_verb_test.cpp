@@ -25,15 +25,15 @@ TEST_F(PartyVerbTest, AnEveningOfThePartyAndWhatGoesWrong) {
     Write("Parties/newer.party", "FRAYMARK-PARTY 2\n");
     std::string transcript;
     for (const std::string command :
-         {"party new band 'Borrik Anvilborn' 'Adela Fletcher.xml' 'CharacterXML/Matilda "
+         {"party new band 'Borrik Anvilborn' 'Briony Larkspur.xml' 'CharacterXML/Edwin "
           "Fletcher.xml'",
           "party show band", "party show band --json", "party award-xp band 2501",
           "party award-xp band 1500", "-", "party sheet band", "party show broken",
           "party show newer.party", "party award-xp band 0", "party new band", "party show nowhere",
           "party list"}) {
         if (command == "-") {
-            fs::rename(dir / "CharacterXML/Matilda Fletcher.xml", dir / "Matilda.xml");
-            transcript += "$ mv 'CharacterXML/Matilda Fletcher.xml' Matilda.xml\n";
+            fs::rename(dir / "CharacterXML/Edwin Fletcher.xml", dir / "Edwin.xml");
+            transcript += "$ mv 'CharacterXML/Edwin Fletcher.xml' Edwin.xml\n";
             continue;
         }
         const CliResult r = Run(command);
@@ -41,7 +41,7 @@ TEST_F(PartyVerbTest, AnEveningOfThePartyAndWhatGoesWrong) {
             "$ " + command + " (exit " + std::to_string(r.exit_code) + ")\n" + r.out + r.err;
     }
     ExpectMatchesGolden("cli_party.txt", transcript);
-    EXPECT_NE(Read("CharacterHTML/Adela Fletcher.html").find("Thief: 1334 XP"), std::string::npos);
+    EXPECT_NE(Read("CharacterHTML/Briony Larkspur.html").find("Thief: 1334 XP"), std::string::npos);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ protected:
         EXPECT_TRUE(batch.Start(clock, error)) << error;
         std::vector<std::string> files;
         for (int i = 0; i < count; ++i) {
-            const auto made = batch.MakeOne({}, error);
+            const auto made = batch.MakeOne(i, {}, error);
             EXPECT_TRUE(made) << error;
             files.push_back(made ? ReadFile(out + "/" + made->file) : "");
         }
@@ -129,7 +129,7 @@ TEST_F(GeneratedCharactersTest, EveryCharacterIsFinishedAndReadsBackToTheSameFil
     ASSERT_TRUE(batch.Start(42, error)) << error;
     int in_debt = 0;
     for (int i = 0; i < kCharacters; ++i) {
-        const auto made = batch.MakeOne({}, error);
+        const auto made = batch.MakeOne(i, {}, error);
         ASSERT_TRUE(made) << error;
         SCOPED_TRACE(made->name);
         ExpectFinished(current_character);
@@ -152,7 +152,7 @@ TEST_F(GeneratedCharactersTest, AdvancedCharactersKeepToTheirTablesAndReadBackTh
     for (int i = 0; i < 200; ++i) {
         CharacterWish wish;
         wish.level = 1 + (i * 7) % 20;
-        const auto made = batch.MakeOne(wish, error);
+        const auto made = batch.MakeOne(i, wish, error);
         ASSERT_TRUE(made) << error;
         SCOPED_TRACE(made->name + " to level " + std::to_string(wish.level));
         const Character_Class& c = current_character;
@@ -192,10 +192,10 @@ TEST_F(GeneratedCharactersTest, WishedRaceSexAndClassAreMadeOrGivenUp) {
     CharacterBatch batch(workspace, workspace / "out");
     std::string error;
     ASSERT_TRUE(batch.Start(7, error)) << error;
-    const auto made = batch.MakeOne({"Dwarf", "Female", "Fighter"}, error);
+    const auto made = batch.MakeOne(0, {"Dwarf", "Female", "Fighter"}, error);
     ASSERT_TRUE(made) << error;
     EXPECT_EQ(made->race + " " + made->sex + " " + made->class_name, "Dwarf Female Fighter");
-    EXPECT_FALSE(batch.MakeOne({"", "", "No Such Class"}, error));
+    EXPECT_FALSE(batch.MakeOne(1, {"", "", "No Such Class"}, error));
     EXPECT_EQ(error, "");
 }
 

@@ -189,7 +189,7 @@ TEST_F(HonorTrackingTest, AKeptPartyOpensItsAwardsReachTheFilesAndAMemberOpensWi
     ASSERT_TRUE(batch.Start(5, error)) << error;
     PartyFile kept;
     for (int i = 0; i < 2; ++i) {
-        const auto made = batch.MakeOne({}, error);
+        const auto made = batch.MakeOne(i, {}, error);
         ASSERT_TRUE(made) << error;
         kept.members.push_back({std::filesystem::path(made->file).filename().string(), 0, ""});
     }

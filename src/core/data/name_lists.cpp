@@ -76,18 +76,41 @@ NamePicker::NamePicker(const NameLists& lists, std::function<bool(const std::str
 
 std::string NamePicker::Next(const std::string& race, const std::string& sex,
                              const std::function<int(int)>& pick) {
-    const std::vector<std::string> given = lists_.Given(race, sex);
-    std::vector<std::string> family = lists_.Family(race);
-    if (given.empty()) {
-        return "";
-    }
+    const std::optional<int> start = RollStart(race, sex, pick);
+    return start ? NameFrom(race, sex, *start) : "";
+}
+
+namespace {
+
+// The family names of the race, or one empty family name when it has none.
+std::vector<std::string> FamilyOrNone(const NameLists& lists, const std::string& race) {
+    std::vector<std::string> family = lists.Family(race);
     if (family.empty()) {
         family.push_back("");
     }
+    return family;
+}
+
+} // namespace
+
+std::optional<int> NamePicker::RollStart(const std::string& race, const std::string& sex,
+                                         const std::function<int(int)>& pick) const {
+    const std::size_t given = lists_.Given(race, sex).size();
+    if (given == 0) {
+        return std::nullopt;
+    }
     // Start at a random combination and walk on from it, so the choice is the generator's and
     // a full list still ends.
+    return pick(static_cast<int>(given * FamilyOrNone(lists_, race).size()));
+}
+
+std::string NamePicker::NameFrom(const std::string& race, const std::string& sex, int start) {
+    const std::vector<std::string> given = lists_.Given(race, sex);
+    const std::vector<std::string> family = FamilyOrNone(lists_, race);
     const int count = static_cast<int>(given.size() * family.size());
-    const int start = pick(count);
+    if (count == 0 || start < 0 || start >= count) {
+        return "";
+    }
     InUse& in_use = in_use_[race + ", " + sex];
     for (; in_use.numeral <= kMostNumerals; ++in_use.numeral, in_use.known.clear()) {
         in_use.known.resize(count);

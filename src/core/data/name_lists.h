@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,14 @@ public:
     std::string Next(const std::string& race, const std::string& sex,
                      const std::function<int(int)>& pick);
 
+    // Next in two halves, for a batch whose characters are rolled in other processes while one
+    // picker names them all in the batch's order: the combination the generator starts at (the
+    // one roll Next makes; nullopt, with no roll, when the lists hold no name for the sex), and
+    // the name handed out from that start.
+    std::optional<int> RollStart(const std::string& race, const std::string& sex,
+                                 const std::function<int(int)>& pick) const;
+    std::string NameFrom(const std::string& race, const std::string& sex, int start);
+
 private:
     const NameLists& lists_;
     std::function<bool(const std::string&)> taken_;
@@ -56,3 +65,7 @@ private:
 };
 
 std::string RomanNumeral(int number);
+
+// Names the character in hand for the race and sex it was rolled as (the automatic player's
+// answer to "Name your Character"); empty when no name can be given.
+using CharacterNamer = std::function<std::string(const std::string& race, const std::string& sex)>;

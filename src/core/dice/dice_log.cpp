@@ -72,6 +72,15 @@ void HoldLogFileOpen(bool hold) {
     held_log.hold = hold;
 }
 
+std::string HeldLogLines() {
+    return held_log.lines;
+}
+
+void ReplaceHeldLogLines(const std::string& lines) {
+    held_log.lines = lines;
+    held_log.empty_file = true;
+}
+
 void Create_Filename(char* name) {
     if (std::strlen(name) < 2) {
         std::snprintf(name, kLogFileNameSize, "%i.log", DiceRoll(12, 12));

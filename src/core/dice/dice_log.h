@@ -25,6 +25,12 @@ void Log_Entry(const std::string& file_name, const std::string& text);
 // meanwhile is made afresh by the next line.
 void HoldLogFileOpen(bool hold);
 
+// A batch whose characters are made in several processes writes its held log from one of
+// them: the lines the held log buffers for its current log, and those lines replaced by the
+// ones another process buffered (the file is emptied before they go out, as for any new log).
+std::string HeldLogLines();
+void ReplaceHeldLogLines(const std::string& lines);
+
 // Logs `text` prefixed by the BP balance ("BP=%-6.1f | %s"). The caller's text is rewritten in
 // place to the logged line followed by a line feed, as shown in the log window; the roll
 // confirmation shows that line as its question.

@@ -115,10 +115,10 @@ private:
 
 } // namespace
 
-AutoPlayer::AutoPlayer(NamePicker& names)
-    : names_(names), port_(&AutoPlayer::Pick, [this] {
+AutoPlayer::AutoPlayer(CharacterNamer names)
+    : names_(std::move(names)), port_(&AutoPlayer::Pick, [this] {
           const Character_Class& c = current_character;
-          std::string name = names_.Next(c.race, c.sex, &AutoPlayer::Pick);
+          std::string name = names_(c.race, c.sex);
           if (name.empty()) {
               Fail("Name your Character (the name lists hold no name for " + c.race + ", " + c.sex +
                    ")");

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/data/name_lists.h"
 #include "core/player/auto_player_port.h"
 #include "core/wizard/creation_flow.h"
 
 class ThiefSkillsStep;
 
-class NamePicker;
 
 // What the game master asked for; an empty field leaves the choice to the player.
 struct CharacterWish {
@@ -28,7 +28,7 @@ public:
     // Fresh characters rolled before a wished race, sex or class is given up.
     static constexpr int kMostTries = 2000;
 
-    explicit AutoPlayer(NamePicker& names);
+    explicit AutoPlayer(CharacterNamer names);
 
     // False when no character of the wish came up within kMostTries; throws AutoPlayerError
     // when a step asks what the player cannot answer or does not go on.
@@ -68,7 +68,7 @@ private:
     void FillSpellBook();
     [[noreturn]] void Fail(const std::string& question) const;
 
-    NamePicker& names_;
+    CharacterNamer names_;
     AutoPlayerPort port_;
     std::string step_;
 };

@@ -33,6 +33,15 @@ private:
 
 } // namespace
 
+uint32_t CharacterSeed(uint32_t clock, long long index) {
+    // A 64-bit mix of the clock (its lowest bit set, as the generator sets it) and the index.
+    uint64_t mixed = ((static_cast<uint64_t>(clock | 1u) << 32) | static_cast<uint32_t>(index)) +
+                     0x9e3779b97f4a7c15ull;
+    mixed = (mixed ^ (mixed >> 30)) * 0xbf58476d1ce4e5b9ull;
+    mixed = (mixed ^ (mixed >> 27)) * 0x94d049bb133111ebull;
+    return static_cast<uint32_t>(mixed ^ (mixed >> 31));
+}
+
 CharacterBatch::CharacterBatch(std::filesystem::path workspace, std::filesystem::path out)
     : workspace_(std::move(workspace)), out_(std::move(out)) {}
 
@@ -49,13 +58,20 @@ bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     }
     picker_ = std::make_unique<NamePicker>(
         names_, [this](const std::string& name) { return NameTaken(name); });
-    player_ = std::make_unique<AutoPlayer>(*picker_);
-    // The dice log is named by the first character's dice, as in a fresh toolkit session, so
-    // a batch's rolls do not depend on what ran before it in the process.
+    player_ = std::make_unique<AutoPlayer>(
+        [this](const std::string& race, const std::string& sex) { return NameCharacter(race, sex); });
+    clock_ = clock ? *clock : VexlClockNow();
+    SeedVexlrandAsClock(clock_);
+    // The dice log is named by the first dice of the session, as in a fresh toolkit session,
+    // so a batch's rolls do not depend on what ran before it in the process.
     program_data.log_file_name[0] = '\0';
     HoldLogFileOpen(true);
-    SeedVexlrandAsClock(clock ? *clock : VexlClockNow());
+    Create_Filename(program_data.log_file_name);
     return true;
+}
+
+std::string CharacterBatch::NameCharacter(const std::string& race, const std::string& sex) {
+    return namer_ ? namer_(race, sex) : picker_->Next(race, sex, &AutoPlayer::Pick);
 }
 
 CharacterBatch::~CharacterBatch() {
@@ -68,8 +84,11 @@ bool CharacterBatch::NameTaken(const std::string& name) const {
                                    ec);
 }
 
-std::optional<BatchCharacter> CharacterBatch::MakeOne(const CharacterWish& wish,
+std::optional<BatchCharacter> CharacterBatch::MakeOne(long long index, const CharacterWish& wish,
                                                       std::string& error) {
+    if (index > 0) {
+        SeedVexlrandAsClock(CharacterSeed(clock_, index));
+    }
     if (!player_->Play(wish)) {
         return std::nullopt;
     }

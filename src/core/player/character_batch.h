@@ -22,6 +22,11 @@ struct BatchCharacter {
 // and options of a workspace, and saves each as "Save file" does into an output folder
 // (CharacterXML and CharacterHTML). Nothing of one character stays behind for the next, so
 // memory does not grow with the batch.
+// The seed character `index` (from 1) of a batch started at `clock` is rolled from: spread
+// over the generator's seeds so that neighbouring characters and neighbouring clocks share
+// nothing, and, like the clock's own seed, the same for an even clock and the odd one after it.
+uint32_t CharacterSeed(uint32_t clock, long long index);
+
 class CharacterBatch {
 public:
     CharacterBatch(std::filesystem::path workspace, std::filesystem::path out);
@@ -29,22 +34,38 @@ public:
     CharacterBatch(const CharacterBatch&) = delete;
     CharacterBatch& operator=(const CharacterBatch&) = delete;
 
-    // Loads the rules lists and the name lists of the workspace and seeds the game's generator
-    // as the toolkit does when the clock reads `clock` (the clock itself when absent); false,
-    // with `error` set, when the data cannot be used.
+    // Loads the rules lists and the name lists of the workspace, seeds the game's generator as
+    // the toolkit does when the clock reads `clock` (the clock itself when absent) and rolls the
+    // dice log's name from it as the toolkit's first character would; false, with `error` set,
+    // when the data cannot be used.
     bool Start(std::optional<uint32_t> clock, std::string& error);
 
-    // Plays and saves one character. Nullopt when the wish could not be rolled within the
-    // player's tries, or (with `error` set) when the files could not be written; throws
-    // AutoPlayerError when a step stops the player.
-    std::optional<BatchCharacter> MakeOne(const CharacterWish& wish, std::string& error);
+    // Plays and saves character `index` of the batch (0 the first). The first character goes on
+    // with the generator as Start left it, as the toolkit's first character of a session would;
+    // every other is rolled from a seed of its own (CharacterSeed), so what a character rolls
+    // does not depend on the characters before it and a batch may be shared among processes.
+    // Nullopt when the wish could not be rolled within the player's tries, or (with `error`
+    // set) when the files could not be written; throws AutoPlayerError when a step stops the
+    // player.
+    std::optional<BatchCharacter> MakeOne(long long index, const CharacterWish& wish,
+                                          std::string& error);
+
+    // The picker that names the batch's characters, in the batch's order.
+    NamePicker& Names() { return *picker_; }
+
+    // Names the characters by `namer` instead of the batch's own picker (a process making part
+    // of a batch asks the process that names them all); nullptr returns to the picker.
+    void NameBy(CharacterNamer namer) { namer_ = std::move(namer); }
 
 private:
     bool NameTaken(const std::string& name) const;
+    std::string NameCharacter(const std::string& race, const std::string& sex);
 
     std::filesystem::path workspace_;
     std::filesystem::path out_;
     NameLists names_;
     std::unique_ptr<NamePicker> picker_;
+    CharacterNamer namer_;
+    uint32_t clock_ = 0;
     std::unique_ptr<AutoPlayer> player_;
 };

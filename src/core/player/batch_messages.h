@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One message between the processes that share a batch of characters: a kind letter and its
+// texts, sent whole through a pipe.
+struct BatchMessage {
+    char kind = 0;
+    std::vector<std::string> fields;
+};
+
+// False when the other end has gone.
+bool SendBatchMessage(int fd, const BatchMessage& message);
+
+// Nullopt when the other end has gone or sent less than a whole message.
+std::optional<BatchMessage> ReceiveBatchMessage(int fd);

@@ -1,0 +1,340 @@
+#include "core/player/batch_run.h"
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <vector>
+
+#include "core/dice/dice_log.h"
+#include "core/player/batch_messages.h"
+
+namespace {
+
+// The messages of a batch shared among processes. A maker asks the name of its character
+// (index, race, sex, the combination its generator started at) and is answered with it; then
+// it reports the character made (index, name, race, sex, class, file, dice log) or failed
+// (index, how, error, dice log). The dice log travels only with the batch's last character
+// and a failure: the log file ends holding the log of the character that ended the batch.
+constexpr char kAskName = 'N';
+constexpr char kName = 'n';
+constexpr char kMade = 'D';
+constexpr char kFailed = 'F';
+constexpr char kOutOfTurn[] = "a process of the batch answered out of turn";
+
+// What one character of the batch came to in this process.
+struct Attempt {
+    std::optional<BatchCharacter> character;
+    BatchOutcome::End end = BatchOutcome::End::kAllMade;
+    std::string error;
+};
+
+Attempt MakeCharacter(CharacterBatch& batch, long long index, const CharacterWish& wish) {
+    Attempt attempt;
+    try {
+        attempt.character = batch.MakeOne(index, wish, attempt.error);
+        if (!attempt.character) {
+            attempt.end =
+                attempt.error.empty() ? BatchOutcome::End::kNoFit : BatchOutcome::End::kNotSaved;
+        }
+    } catch (const AutoPlayerError& stopped) {
+        attempt.end = BatchOutcome::End::kStopped;
+        attempt.error = stopped.what();
+    }
+    return attempt;
+}
+
+BatchOutcome RunHere(CharacterBatch& batch, const CharacterWish& wish, long long count,
+                     const std::function<void(const BatchCharacter&)>& made) {
+    BatchOutcome outcome;
+    for (; outcome.made < count; ++outcome.made) {
+        Attempt attempt = MakeCharacter(batch, outcome.made, wish);
+        if (!attempt.character) {
+            outcome.end = attempt.end;
+            outcome.error = attempt.error;
+            break;
+        }
+        made(*attempt.character);
+    }
+    return outcome;
+}
+
+long long IndexOf(const BatchMessage& message) {
+    return message.fields.empty() ? -1 : std::atoll(message.fields[0].c_str());
+}
+
+// A process making every jobs-th character from `first`; its names come from the process
+// that started it. Never returns.
+[[noreturn]] void MakeShare(CharacterBatch& batch, const CharacterWish& wish, long long count,
+                            int jobs, long long first, int to_namer, int from_namer) {
+    long long index = first;
+    batch.NameBy([&](const std::string& race, const std::string& sex) -> std::string {
+        const std::optional<int> start = batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
+        if (!start) {
+            return "";
+        }
+        if (!SendBatchMessage(to_namer, {kAskName, {std::to_string(index), race, sex,
+                                                    std::to_string(*start)}})) {
+            _exit(1);
+        }
+        const auto reply = ReceiveBatchMessage(from_namer);
+        if (!reply || reply->kind != kName || reply->fields.size() != 1) {
+            _exit(1); // the batch has stopped
+        }
+        return reply->fields[0];
+    });
+    for (; index < count; index += jobs) {
+        const Attempt attempt = MakeCharacter(batch, index, wish);
+        const bool ends = !attempt.character || index == count - 1;
+        const std::string log = ends ? HeldLogLines() : std::string();
+        const std::string number = std::to_string(index);
+        const BatchMessage report =
+            attempt.character
+                ? BatchMessage{kMade,
+                               {number, attempt.character->name, attempt.character->race,
+                                attempt.character->sex, attempt.character->class_name,
+                                attempt.character->file, log}}
+                : BatchMessage{kFailed,
+                               {number, std::to_string(static_cast<int>(attempt.end)),
+                                attempt.error, log}};
+        if (!SendBatchMessage(to_namer, report) || !attempt.character) {
+            break;
+        }
+    }
+    // The held dice log is this batch's to write, not this process's.
+    _exit(0);
+}
+
+struct Maker {
+    pid_t pid = -1;
+    int from = -1; // its reports
+    int to = -1;   // the names it is given
+    bool open = true;
+    std::deque<BatchMessage> unread;
+};
+
+// Names the characters and hands them on in the batch's order while the makers roll them.
+class BatchNamer {
+public:
+    BatchNamer(CharacterBatch& batch, long long count, std::vector<Maker>& makers,
+               const std::function<void(const BatchCharacter&)>& made)
+        : batch_(batch), count_(count), makers_(makers), made_(made) {}
+
+    BatchOutcome Run() {
+        while (!done_) {
+            while (NameNext() || HandOnNext()) {
+            }
+            if (!done_) {
+                Listen();
+            }
+        }
+        return outcome_;
+    }
+
+private:
+    Maker& MakerOf(long long index) { return makers_[static_cast<std::size_t>(index % makers_.size())]; }
+
+    // Answers the next character's question for its name, once every character before it
+    // was named or made without a name.
+    bool NameNext() {
+        if (done_ || naming_stopped_ || next_name_ >= count_) {
+            return false;
+        }
+        Maker& maker = MakerOf(next_name_);
+        for (auto at = maker.unread.begin(); at != maker.unread.end(); ++at) {
+            const long long index = IndexOf(*at);
+            if (at->kind != kAskName && index < next_name_) {
+                continue; // a report still to be handed on
+            }
+            if (index != next_name_) {
+                return Stop(BatchOutcome::End::kStopped,
+                            at->kind == kAskName ? "character " + std::to_string(index + 1) +
+                                                       " asked its name twice"
+                                                 : std::string(kOutOfTurn));
+            }
+            if (at->kind == kFailed) {
+                naming_stopped_ = true; // no character after a failure is named
+                return false;
+            }
+            if (at->kind == kAskName) {
+                Answer(maker, *at);
+                maker.unread.erase(at);
+            }
+            ++next_name_;
+            return true;
+        }
+        return false;
+    }
+
+    void Answer(Maker& maker, const BatchMessage& ask) {
+        std::string name;
+        if (ask.fields.size() == 4) {
+            name = batch_.Names().NameFrom(ask.fields[1], ask.fields[2],
+                                           std::atoi(ask.fields[3].c_str()));
+        }
+        SendBatchMessage(maker.to, {kName, {name}}); // a maker gone is found when its report is due
+    }
+
+    // Hands on the next character's report once it is in.
+    bool HandOnNext() {
+        if (done_) {
+            return false;
+        }
+        Maker& maker = MakerOf(next_hand_);
+        const auto report = std::find_if(maker.unread.begin(), maker.unread.end(),
+                                         [](const BatchMessage& m) { return m.kind != kAskName; });
+        if (report == maker.unread.end()) {
+            if (!maker.open) {
+                return Stop(BatchOutcome::End::kStopped,
+                            "the process making character " + std::to_string(next_hand_ + 1) +
+                                " stopped unexpectedly");
+            }
+            return false;
+        }
+        if (IndexOf(*report) != next_hand_ ||
+            report->fields.size() != (report->kind == kMade ? 7u : 4u)) {
+            return Stop(BatchOutcome::End::kStopped, kOutOfTurn);
+        }
+        if (report->kind == kMade && next_name_ <= next_hand_) {
+            return false; // named first, so the names stay in the batch's order
+        }
+        const std::vector<std::string>& f = report->fields;
+        if (report->kind == kFailed) {
+            ReplaceHeldLogLines(f[3]);
+            return Stop(static_cast<BatchOutcome::End>(std::atoi(f[1].c_str())), f[2]);
+        }
+        if (next_hand_ == count_ - 1) {
+            ReplaceHeldLogLines(f[6]);
+        }
+        made_(BatchCharacter{f[1], f[2], f[3], f[4], f[5]});
+        maker.unread.erase(report);
+        ++outcome_.made;
+        done_ = ++next_hand_ == count_;
+        return !done_;
+    }
+
+    bool Stop(BatchOutcome::End end, const std::string& error) {
+        outcome_.end = end;
+        outcome_.error = error;
+        done_ = true;
+        return false;
+    }
+
+    // Waits until a maker reports and reads what it sent.
+    void Listen() {
+        std::vector<pollfd> watched;
+        for (const Maker& maker : makers_) {
+            if (maker.open) {
+                watched.push_back({maker.from, POLLIN, 0});
+            }
+        }
+        if (watched.empty() || poll(watched.data(), watched.size(), -1) < 0) {
+            return; // every maker has ended: the next hand-on tells why
+        }
+        for (const pollfd& ready : watched) {
+            if (ready.revents == 0) {
+                continue;
+            }
+            Maker& maker = *std::find_if(makers_.begin(), makers_.end(),
+                                         [&](const Maker& m) { return m.from == ready.fd; });
+            if (auto message = ReceiveBatchMessage(maker.from)) {
+                maker.unread.push_back(std::move(*message));
+            } else {
+                maker.open = false;
+            }
+        }
+    }
+
+    CharacterBatch& batch_;
+    const long long count_;
+    std::vector<Maker>& makers_;
+    const std::function<void(const BatchCharacter&)>& made_;
+    BatchOutcome outcome_;
+    long long next_name_ = 0;
+    long long next_hand_ = 0;
+    bool naming_stopped_ = false;
+    bool done_ = false;
+};
+
+void CloseBoth(int fds[2]) {
+    close(fds[0]);
+    close(fds[1]);
+}
+
+BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long long count, int jobs,
+                       const std::function<void(const BatchCharacter&)>& made) {
+    std::fflush(nullptr); // nothing buffered is written twice by the makers
+    std::vector<Maker> makers;
+    for (int job = 0; job < jobs; ++job) {
+        int reports[2];
+        int names[2];
+        if (pipe(reports) != 0) {
+            break;
+        }
+        if (pipe(names) != 0) {
+            CloseBoth(reports);
+            break;
+        }
+        const pid_t pid = fork();
+        if (pid == 0) {
+            for (const Maker& earlier : makers) {
+                close(earlier.from);
+                close(earlier.to);
+            }
+            close(reports[0]);
+            close(names[1]);
+            MakeShare(batch, wish, count, jobs, job, reports[1], names[0]);
+        }
+        close(reports[1]);
+        close(names[0]);
+        if (pid < 0) {
+            close(reports[0]);
+            close(names[1]);
+            break;
+        }
+        makers.push_back({pid, reports[0], names[1], true, {}});
+    }
+    BatchOutcome outcome;
+    if (static_cast<int>(makers.size()) == jobs) {
+        outcome = BatchNamer(batch, count, makers, made).Run();
+    } else {
+        outcome.end = BatchOutcome::End::kStopped;
+        outcome.error = "no process could be started for the batch";
+    }
+    for (Maker& maker : makers) {
+        close(maker.to); // a maker waiting for a name ends
+        close(maker.from);
+        if (outcome.end != BatchOutcome::End::kAllMade) {
+            kill(maker.pid, SIGKILL);
+        }
+        waitpid(maker.pid, nullptr, 0);
+    }
+    return outcome;
+}
+
+} // namespace
+
+BatchOutcome RunBatch(CharacterBatch& batch, const CharacterWish& wish, long long count, int jobs,
+                      const std::function<void(const BatchCharacter&)>& made) {
+    jobs = static_cast<int>(std::clamp<long long>(jobs, 1, std::max(count, 1LL)));
+    if (jobs == 1) {
+        return RunHere(batch, wish, count, made);
+    }
+    // A maker that has ended must not end this process when its name is sent.
+    struct sigaction ignore {};
+    struct sigaction previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &previous);
+    BatchOutcome outcome = RunShared(batch, wish, count, jobs, made);
+    sigaction(SIGPIPE, &previous, nullptr);
+    return outcome;
+}
+
+int ProcessorCount() {
+    const long count = sysconf(_SC_NPROCESSORS_ONLN);
+    return count < 1 ? 1 : static_cast<int>(std::min(count, 64L));
+}
