@@ -43,41 +43,60 @@ bool ReadAll(int fd, char* data, std::size_t size) {
     return true;
 }
 
-std::optional<uint32_t> ReadLength(int fd) {
-    uint32_t value = 0;
-    if (!ReadAll(fd, reinterpret_cast<char*>(&value), sizeof value)) {
-        return std::nullopt;
+// The length written at `at` of `text`; false past its end.
+bool TakeLength(const std::string& text, std::size_t& at, uint32_t& length) {
+    if (text.size() - at < sizeof length) {
+        return false;
     }
-    return value;
+    std::memcpy(&length, text.data() + at, sizeof length);
+    at += sizeof length;
+    return true;
 }
 
 } // namespace
 
-bool SendBatchMessage(int fd, const BatchMessage& message) {
-    std::string out(1, message.kind);
-    AppendLength(out, message.fields.size());
+// A message is its kind, the length of its body, and the body: each field's length and
+// text. It is written with one call and read with two.
+std::string EncodeBatchMessage(const BatchMessage& message) {
+    std::string body;
     for (const std::string& field : message.fields) {
-        AppendLength(out, field.size());
-        out += field;
+        AppendLength(body, field.size());
+        body += field;
     }
-    return WriteAll(fd, out.data(), out.size());
+    std::string out(1, message.kind);
+    AppendLength(out, body.size());
+    out += body;
+    return out;
+}
+
+bool SendBatchBytes(int fd, const std::string& bytes) {
+    return WriteAll(fd, bytes.data(), bytes.size());
+}
+
+bool SendBatchMessage(int fd, const BatchMessage& message) {
+    return SendBatchBytes(fd, EncodeBatchMessage(message));
 }
 
 std::optional<BatchMessage> ReceiveBatchMessage(int fd) {
-    BatchMessage message;
-    const auto count = ReadAll(fd, &message.kind, 1) ? ReadLength(fd) : std::nullopt;
-    if (!count) {
+    char head[1 + sizeof(uint32_t)];
+    if (!ReadAll(fd, head, sizeof head)) {
         return std::nullopt;
     }
-    for (uint32_t i = 0; i < *count; ++i) {
-        const auto length = ReadLength(fd);
-        if (!length) {
+    uint32_t size = 0;
+    std::memcpy(&size, head + 1, sizeof size);
+    std::string body(size, '\0');
+    if (!ReadAll(fd, body.data(), body.size())) {
+        return std::nullopt;
+    }
+    BatchMessage message{head[0], {}};
+    std::size_t at = 0;
+    uint32_t length = 0;
+    while (at < body.size()) {
+        if (!TakeLength(body, at, length) || body.size() - at < length) {
             return std::nullopt;
         }
-        std::string& field = message.fields.emplace_back(*length, '\0');
-        if (!ReadAll(fd, field.data(), field.size())) {
-            return std::nullopt;
-        }
+        message.fields.emplace_back(body, at, length);
+        at += length;
     }
     return message;
 }

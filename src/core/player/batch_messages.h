@@ -11,7 +11,11 @@ struct BatchMessage {
     std::vector<std::string> fields;
 };
 
+// The message as it travels; several may be sent at once.
+std::string EncodeBatchMessage(const BatchMessage& message);
+
 // False when the other end has gone.
+bool SendBatchBytes(int fd, const std::string& bytes);
 bool SendBatchMessage(int fd, const BatchMessage& message);
 
 // Nullopt when the other end has gone or sent less than a whole message.

@@ -68,40 +68,52 @@ long long IndexOf(const BatchMessage& message) {
 }
 
 // A process making every jobs-th character from `first`; its names come from the process
-// that started it. Never returns.
+// that started it. A character's report waits to travel with the next character's question
+// for its name, so the namer is woken once a character. Never returns.
 [[noreturn]] void MakeShare(CharacterBatch& batch, const CharacterWish& wish, long long count,
                             int jobs, long long first, int to_namer, int from_namer) {
     long long index = first;
-    batch.NameBy([&](const std::string& race, const std::string& sex) -> std::string {
-        const std::optional<int> start = batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
-        if (!start) {
-            return "";
+    std::string waiting; // the last report, not sent yet
+    const auto send = [&](const BatchMessage& message, bool now) {
+        waiting += EncodeBatchMessage(message);
+        if (now) {
+            if (!SendBatchBytes(to_namer, waiting)) {
+                _exit(1); // the batch has stopped
+            }
+            waiting.clear();
         }
-        if (!SendBatchMessage(to_namer, {kAskName, {std::to_string(index), race, sex,
-                                                    std::to_string(*start)}})) {
-            _exit(1);
-        }
-        const auto reply = ReceiveBatchMessage(from_namer);
-        if (!reply || reply->kind != kName || reply->fields.size() != 1) {
-            _exit(1); // the batch has stopped
-        }
-        return reply->fields[0];
-    });
+    };
+    batch.NameLater(
+        [&](const std::string& race, const std::string& sex) {
+            const std::optional<int> start =
+                batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
+            if (start) {
+                send({kAskName, {std::to_string(index), race, sex, std::to_string(*start)}}, true);
+            }
+            return start.has_value();
+        },
+        [&] {
+            const auto reply = ReceiveBatchMessage(from_namer);
+            if (!reply || reply->kind != kName || reply->fields.size() != 1) {
+                _exit(1); // the batch has stopped
+            }
+            return reply->fields[0];
+        });
     for (; index < count; index += jobs) {
         const Attempt attempt = MakeCharacter(batch, index, wish);
-        const bool ends = !attempt.character || index == count - 1;
+        const bool ends = !attempt.character || index + jobs >= count;
         const std::string log = ends ? HeldLogLines() : std::string();
         const std::string number = std::to_string(index);
-        const BatchMessage report =
-            attempt.character
-                ? BatchMessage{kMade,
-                               {number, attempt.character->name, attempt.character->race,
-                                attempt.character->sex, attempt.character->class_name,
-                                attempt.character->file, log}}
-                : BatchMessage{kFailed,
-                               {number, std::to_string(static_cast<int>(attempt.end)),
-                                attempt.error, log}};
-        if (!SendBatchMessage(to_namer, report) || !attempt.character) {
+        send(attempt.character
+                 ? BatchMessage{kMade,
+                                {number, attempt.character->name, attempt.character->race,
+                                 attempt.character->sex, attempt.character->class_name,
+                                 attempt.character->file, log}}
+                 : BatchMessage{kFailed,
+                                {number, std::to_string(static_cast<int>(attempt.end)),
+                                 attempt.error, log}},
+             ends);
+        if (!attempt.character) {
             break;
         }
     }

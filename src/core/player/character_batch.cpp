@@ -31,6 +31,9 @@ private:
     std::filesystem::path previous_;
 };
 
+// What a character named later is called until its name comes.
+constexpr char kNameToCome[] = "(the name to come)";
+
 } // namespace
 
 uint32_t CharacterSeed(uint32_t clock, long long index) {
@@ -70,8 +73,17 @@ bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     return true;
 }
 
+void CharacterBatch::NameLater(std::function<bool(const std::string&, const std::string&)> ask,
+                               std::function<std::string()> answer) {
+    ask_name_ = std::move(ask);
+    answer_name_ = std::move(answer);
+}
+
 std::string CharacterBatch::NameCharacter(const std::string& race, const std::string& sex) {
-    return namer_ ? namer_(race, sex) : picker_->Next(race, sex, &AutoPlayer::Pick);
+    if (ask_name_) {
+        return ask_name_(race, sex) ? kNameToCome : "";
+    }
+    return picker_->Next(race, sex, &AutoPlayer::Pick);
 }
 
 CharacterBatch::~CharacterBatch() {
@@ -92,7 +104,14 @@ std::optional<BatchCharacter> CharacterBatch::MakeOne(long long index, const Cha
     if (!player_->Play(wish)) {
         return std::nullopt;
     }
-    const Character_Class& c = current_character;
+    Character_Class& c = current_character;
+    if (answer_name_) {
+        c.character_name = answer_name_();
+        if (c.character_name.empty()) {
+            error = "no name is left in the name lists for " + c.race + ", " + c.sex;
+            return std::nullopt;
+        }
+    }
     BatchCharacter made{c.character_name, c.race, c.sex,
                         c.class_item ? c.class_item->name : std::string(), ""};
     {

@@ -53,9 +53,13 @@ public:
     // The picker that names the batch's characters, in the batch's order.
     NamePicker& Names() { return *picker_; }
 
-    // Names the characters by `namer` instead of the batch's own picker (a process making part
-    // of a batch asks the process that names them all); nullptr returns to the picker.
-    void NameBy(CharacterNamer namer) { namer_ = std::move(namer); }
+    // Names the characters elsewhere instead of by the batch's own picker (a process making
+    // part of a batch asks the process that names them all): at the naming step `ask` is told
+    // the race and sex (false: no name can be had, and the player stops as it would with an
+    // empty name) and the player goes on; the name is taken from `answer` just before the
+    // character is saved, since nothing between the two uses it.
+    void NameLater(std::function<bool(const std::string& race, const std::string& sex)> ask,
+                   std::function<std::string()> answer);
 
 private:
     bool NameTaken(const std::string& name) const;
@@ -65,7 +69,8 @@ private:
     std::filesystem::path out_;
     NameLists names_;
     std::unique_ptr<NamePicker> picker_;
-    CharacterNamer namer_;
+    std::function<bool(const std::string&, const std::string&)> ask_name_;
+    std::function<std::string()> answer_name_;
     uint32_t clock_ = 0;
     std::unique_ptr<AutoPlayer> player_;
 };

@@ -6,27 +6,41 @@
 
 HtmlPrinting::HtmlPrinting(wxWindow* parent, const wxString& name, const wxString& preview_title,
                            std::function<wxString()> page, std::function<wxString()> folder)
-    : printing_(name, parent, preview_title), page_(std::move(page)), folder_(std::move(folder)) {
+    : parent_(parent), name_(name), preview_title_(preview_title), page_(std::move(page)),
+      folder_(std::move(folder)) {}
+
+HtmlPrinting::EasyPrinting& HtmlPrinting::Printing() {
+    if (printing_) {
+        return *printing_;
+    }
+    printing_ = std::make_unique<EasyPrinting>(name_, parent_, preview_title_);
     // Page numbers at the foot of every page; the page's own title heads the first one. At 9
     // points the widest tables (the sheet's fifteen ability columns) fit a portrait A4 or
     // Letter page, where the default size would cut their right-hand columns off.
-    printing_.SetStandardFonts(9);
-    printing_.SetFooter("<p align=\"right\"><small>@PAGENUM@ / @PAGESCNT@</small></p>");
+    printing_->SetStandardFonts(9);
+    printing_->SetFooter("<p align=\"right\"><small>@PAGENUM@ / @PAGESCNT@</small></p>");
     // The print dialog opens every time, so a printer or a PDF file is chosen anew.
-    printing_.SetPromptMode(wxHtmlEasyPrinting::Prompt_Always);
+    printing_->SetPromptMode(wxHtmlEasyPrinting::Prompt_Always);
+    if (landscape_) {
+        UseLandscape();
+    }
+    return *printing_;
 }
 
 void HtmlPrinting::Print() {
-    printing_.PrintText(page_(), folder_());
+    Printing().PrintText(page_(), folder_());
 }
 
 bool HtmlPrinting::Preview() {
-    return printing_.PreviewText(page_(), folder_());
+    return Printing().PreviewText(page_(), folder_());
 }
 
 void HtmlPrinting::UseLandscape() {
-    printing_.GetPageSetupData()->GetPrintData().SetOrientation(wxLANDSCAPE);
-    printing_.GetPrintData()->SetOrientation(wxLANDSCAPE);
+    landscape_ = true;
+    if (printing_) {
+        printing_->GetPageSetupData()->GetPrintData().SetOrientation(wxLANDSCAPE);
+        printing_->GetPrintData()->SetOrientation(wxLANDSCAPE);
+    }
 }
 
 bool HtmlPrinting::EasyPrinting::DoPreview(wxHtmlPrintout* printout1, wxHtmlPrintout* printout2) {

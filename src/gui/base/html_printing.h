@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <wx/html/htmprint.h>
 #include <wx/string.h>
@@ -9,7 +10,9 @@ class wxWindow;
 
 // Prints an HTML page the toolkit makes (a character sheet, the party sheet) through the
 // desktop's print dialog, where "Print to File" saves it as a PDF, and shows it in a print
-// preview window over most of the screen. The page setup is kept between prints.
+// preview window over most of the screen. The page setup is kept between prints. The printing
+// objects are made at the first print or preview, not with the window that offers them, so a
+// window opens without waiting for the desktop's print system.
 class HtmlPrinting {
 public:
     // `page` makes the page when it is printed; images and links are found from `folder`.
@@ -37,7 +40,13 @@ private:
         wxString preview_title_;
     };
 
-    EasyPrinting printing_;
+    EasyPrinting& Printing();
+
+    wxWindow* parent_;
+    wxString name_;
+    wxString preview_title_;
+    bool landscape_ = false;
+    std::unique_ptr<EasyPrinting> printing_;
     std::function<wxString()> page_;
     std::function<wxString()> folder_;
 };
