@@ -28,21 +28,6 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     return true;
 }
 
-bool ReadAll(int fd, char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t got = read(fd, data, size);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 // The length written at `at` of `text`; false past its end.
 bool TakeLength(const std::string& text, std::size_t& at, uint32_t& length) {
     if (text.size() - at < sizeof length) {
@@ -77,26 +62,50 @@ bool SendBatchMessage(int fd, const BatchMessage& message) {
     return SendBatchBytes(fd, EncodeBatchMessage(message));
 }
 
-std::optional<BatchMessage> ReceiveBatchMessage(int fd) {
-    char head[1 + sizeof(uint32_t)];
-    if (!ReadAll(fd, head, sizeof head)) {
-        return std::nullopt;
+bool BatchReader::Fill() {
+    if (at_ > 0) {
+        buffer_.erase(0, at_);
+        at_ = 0;
     }
-    uint32_t size = 0;
-    std::memcpy(&size, head + 1, sizeof size);
-    std::string body(size, '\0');
-    if (!ReadAll(fd, body.data(), body.size())) {
-        return std::nullopt;
-    }
-    BatchMessage message{head[0], {}};
-    std::size_t at = 0;
-    uint32_t length = 0;
-    while (at < body.size()) {
-        if (!TakeLength(body, at, length) || body.size() - at < length) {
-            return std::nullopt;
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = read(fd_, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) {
+            continue;
         }
-        message.fields.emplace_back(body, at, length);
+        if (got <= 0) {
+            return false;
+        }
+        buffer_.append(chunk, static_cast<std::size_t>(got));
+        return true;
+    }
+}
+
+std::optional<BatchMessage> BatchReader::Take() {
+    std::size_t at = at_;
+    uint32_t size = 0;
+    if (buffer_.size() - at < 1 || (++at, !TakeLength(buffer_, at, size)) ||
+        buffer_.size() - at < size) {
+        return std::nullopt; // not all of it has come yet
+    }
+    BatchMessage message{buffer_[at_], {}};
+    const std::size_t end = at + size;
+    uint32_t length = 0;
+    while (at < end && TakeLength(buffer_, at, length) && end - at >= length) {
+        message.fields.emplace_back(buffer_, at, length);
         at += length;
     }
+    at_ = end;
     return message;
+}
+
+std::optional<BatchMessage> BatchReader::Next() {
+    for (;;) {
+        if (auto message = Take()) {
+            return message;
+        }
+        if (!Fill()) {
+            return std::nullopt;
+        }
+    }
 }

@@ -18,5 +18,21 @@ std::string EncodeBatchMessage(const BatchMessage& message);
 bool SendBatchBytes(int fd, const std::string& bytes);
 bool SendBatchMessage(int fd, const BatchMessage& message);
 
-// Nullopt when the other end has gone or sent less than a whole message.
-std::optional<BatchMessage> ReceiveBatchMessage(int fd);
+// Reads the messages coming through a pipe, as many as have arrived at each read.
+class BatchReader {
+public:
+    explicit BatchReader(int fd) : fd_(fd) {}
+
+    // One read of what has arrived (it waits for something when nothing has); false when the
+    // other end has gone.
+    bool Fill();
+    // The next whole message read so far, if any.
+    std::optional<BatchMessage> Take();
+    // The next message, waiting for it; nullopt when the other end has gone first.
+    std::optional<BatchMessage> Next();
+
+private:
+    int fd_;
+    std::string buffer_;
+    std::size_t at_ = 0; // where the next message begins in the buffer
+};

@@ -73,6 +73,7 @@ long long IndexOf(const BatchMessage& message) {
 [[noreturn]] void MakeShare(CharacterBatch& batch, const CharacterWish& wish, long long count,
                             int jobs, long long first, int to_namer, int from_namer) {
     long long index = first;
+    BatchReader names(from_namer);
     std::string waiting; // the last report, not sent yet
     const auto send = [&](const BatchMessage& message, bool now) {
         waiting += EncodeBatchMessage(message);
@@ -93,7 +94,7 @@ long long IndexOf(const BatchMessage& message) {
             return start.has_value();
         },
         [&] {
-            const auto reply = ReceiveBatchMessage(from_namer);
+            const auto reply = names.Next();
             if (!reply || reply->kind != kName || reply->fields.size() != 1) {
                 _exit(1); // the batch has stopped
             }
@@ -126,6 +127,7 @@ struct Maker {
     int from = -1; // its reports
     int to = -1;   // the names it is given
     bool open = true;
+    BatchReader reports{from};
     std::deque<BatchMessage> unread;
 };
 
@@ -253,10 +255,9 @@ private:
             }
             Maker& maker = *std::find_if(makers_.begin(), makers_.end(),
                                          [&](const Maker& m) { return m.from == ready.fd; });
-            if (auto message = ReceiveBatchMessage(maker.from)) {
+            maker.open = maker.reports.Fill();
+            while (auto message = maker.reports.Take()) {
                 maker.unread.push_back(std::move(*message));
-            } else {
-                maker.open = false;
             }
         }
     }
@@ -308,7 +309,7 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
             close(names[1]);
             break;
         }
-        makers.push_back({pid, reports[0], names[1], true, {}});
+        makers.push_back({pid, reports[0], names[1], true, BatchReader(reports[0]), {}});
     }
     BatchOutcome outcome;
     if (static_cast<int>(makers.size()) == jobs) {
