@@ -1,6 +1,7 @@
 #include "core/player/batch_run.h"
 
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -273,6 +274,28 @@ private:
     bool done_ = false;
 };
 
+// Each maker stays on a processor of its own. The makers and the namer wake each other through
+// pipes many times a second, and the system would otherwise keep moving a woken maker to the
+// processor of the one that woke it, so that two makers often shared one processor while the
+// other idled.
+void KeepToOneProcessor(int job) {
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) != 0 || CPU_COUNT(&allowed) < 2) {
+        return;
+    }
+    int nth = job % CPU_COUNT(&allowed);
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu) {
+        if (CPU_ISSET(cpu, &allowed) && nth-- == 0) {
+            cpu_set_t one;
+            CPU_ZERO(&one);
+            CPU_SET(cpu, &one);
+            sched_setaffinity(0, sizeof one, &one);
+            return;
+        }
+    }
+}
+
 void CloseBoth(int fds[2]) {
     close(fds[0]);
     close(fds[1]);
@@ -294,6 +317,7 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
         }
         const pid_t pid = fork();
         if (pid == 0) {
+            KeepToOneProcessor(job);
             for (const Maker& earlier : makers) {
                 close(earlier.from);
                 close(earlier.to);
