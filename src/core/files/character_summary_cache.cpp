@@ -5,6 +5,8 @@
 #include <sstream>
 #include <system_error>
 
+#include <sys/stat.h>
+
 #include "core/data/data_numbers.h"
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
@@ -56,32 +58,39 @@ CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
     }
 }
 
+// One system call for the size and the time together (std::filesystem asks twice, and a
+// listing of ten thousand files pays for every ask). The time is counted as
+// std::filesystem::last_write_time counts it, so the memory reads the same either way.
 std::optional<std::pair<std::uintmax_t, std::int64_t>>
 CharacterSummaryCache::Stamp(const fs::path& file) {
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return std::nullopt;
     }
-    const auto time = fs::last_write_time(file, ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    return std::pair{size, static_cast<std::int64_t>(time.time_since_epoch().count())};
+    const auto modified = std::chrono::sys_seconds(std::chrono::seconds(status.st_mtim.tv_sec)) +
+                          std::chrono::nanoseconds(status.st_mtim.tv_nsec);
+    const auto time = std::chrono::duration_cast<fs::file_time_type::duration>(
+        fs::file_time_type::clock::from_sys(modified).time_since_epoch());
+    return std::pair{static_cast<std::uintmax_t>(status.st_size),
+                     static_cast<std::int64_t>(time.count())};
 }
 
-std::optional<SavedCharacterSummary> CharacterSummaryCache::Lookup(const fs::path& file) const {
-    const auto found = entries_.find(file.filename().string());
+const SavedCharacterSummary* CharacterSummaryCache::Lookup(const fs::path& file,
+                                                           const std::string& name) const {
+    const auto found = entries_.find(name);
+    if (found == entries_.end()) {
+        return nullptr;
+    }
     const auto stamp = Stamp(file);
-    if (found == entries_.end() || !stamp || found->second.size != stamp->first ||
-        found->second.time != stamp->second) {
-        return std::nullopt;
+    if (!stamp || found->second.size != stamp->first || found->second.time != stamp->second) {
+        return nullptr;
     }
     found->second.used = true;
-    return found->second.summary;
+    return &found->second.summary;
 }
 
-void CharacterSummaryCache::Remember(const fs::path& file, const SavedCharacterSummary& summary) {
+void CharacterSummaryCache::Remember(const fs::path& file, const std::string& name,
+                                     const SavedCharacterSummary& summary) {
     const auto stamp = Stamp(file);
     // A file changed within the last seconds may change again within the clock's step and
     // keep its size and time: it is not remembered, so it is read again next time.
@@ -92,9 +101,9 @@ void CharacterSummaryCache::Remember(const fs::path& file, const SavedCharacterS
     if (!stamp || now - stamp->second < settled) {
         return;
     }
-    Entry& entry = entries_[file.filename().string()];
+    Entry& entry = entries_[name];
     entry = Entry{stamp->first, stamp->second, summary, true};
-    entry.summary.file_name = file.filename().string();
+    entry.summary.file_name = name;
     changed_ = true;
 }
 
