@@ -5,20 +5,17 @@
 // memory in place and the page cache warm; the time to draw the rows in view is not counted.
 // Prints figures; asserts nothing. Runs under a virtual display:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/bin/list_windows_bench [GAMEDATA_DIR]
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
-#include <thread>
-
-#include <unistd.h>
 
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/listctrl.h>
 
 #include "../best_of.h"
+#include "../saved_characters.h"
 
 #include "core/files/character_list.h"
 #include "core/gm/honor_party.h"
@@ -63,24 +60,9 @@ void Command(wxWindow* window, wxEventType type, int id) {
     window->ProcessWindowEvent(event);
 }
 
-// Adds characters to the workspace's CharacterXML until it holds `count`.
-bool MakeCharacters(CharacterBatch& batch, int made, int count) {
-    std::string error;
-    for (; made < count; ++made) {
-        if (!batch.MakeOne({}, error)) {
-            std::fprintf(stderr, "generating failed: %s\n", error.c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 void Measure(const fs::path& workspace, FormMain* main, int count) {
     SetWorkspaceRoot(workspace);
-    sync(); // the new files reach the disk now, not while a window is timed
-    // Files changed in the last two seconds are never taken from the list's memory; a saved
-    // character is older than that by the time anyone lists it.
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    LetSavedCharactersSettle();
     VexlFileClass().LoadCharacter(); // writes the memory and warms the page cache
     VexlFileClass::Clear();
 
