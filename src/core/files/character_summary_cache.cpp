@@ -1,13 +1,12 @@
 #include "core/files/character_summary_cache.h"
 
 #include <array>
+#include <charconv>
 #include <chrono>
-#include <sstream>
 #include <system_error>
 
 #include <sys/stat.h>
 
-#include "core/data/data_numbers.h"
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
 #include "core/model/text.h"
@@ -31,30 +30,36 @@ constexpr std::array<std::string SavedCharacterSummary::*, 7> kFields = {
     &SavedCharacterSummary::alignment,
     &SavedCharacterSummary::honor_base};
 
+// A whole number written in the cache; false for anything else.
+template <typename Number> bool ReadNumber(std::string_view text, Number& number) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
 } // namespace
 
 CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
     : directory_(std::move(directory)) {
-    const std::optional<std::string> text = ReadWholeFile(directory_ / kCacheFile);
-    std::istringstream in(text.value_or(""));
-    std::string line;
-    if (!std::getline(in, line) || line != kCacheHeader) {
+    // Read in place, line by line of the one text: ten thousand entries are read at every
+    // listing.
+    const std::string text = ReadWholeFile(directory_ / kCacheFile).value_or("");
+    const std::vector<std::string_view> lines = SplitAt(text, '\n');
+    if (lines.front() != kCacheHeader) {
         return; // none yet, or another format: rebuilt as the files are read
     }
-    while (std::getline(in, line)) {
-        const std::vector<std::string_view> cells = SplitAt(line, '\t');
-        if (cells.size() != 3 + kFields.size()) {
+    for (std::size_t at = 1; at < lines.size(); ++at) {
+        const std::vector<std::string_view> cells = SplitAt(lines[at], '\t');
+        Entry entry;
+        if (cells.size() != 3 + kFields.size() || !ReadNumber(cells[1], entry.size) ||
+            !ReadNumber(cells[2], entry.time)) {
             continue; // a broken line: that file is read again
         }
-        Entry entry;
-        entry.size =
-            static_cast<std::uintmax_t>(std::strtoull(std::string(cells[1]).c_str(), nullptr, 10));
-        entry.time = std::strtoll(std::string(cells[2]).c_str(), nullptr, 10);
         for (std::size_t i = 0; i < kFields.size(); ++i) {
             entry.summary.*kFields[i] = UnescapeSavedText(cells[3 + i]);
         }
         entry.summary.file_name = UnescapeSavedText(cells[0]);
-        entries_[entry.summary.file_name] = entry;
+        std::string name = entry.summary.file_name;
+        entries_.insert_or_assign(std::move(name), std::move(entry));
     }
 }
 
