@@ -3,18 +3,14 @@
 // read and again from the list's cache, beside `grep -c` over the same files. Prints figures;
 // asserts nothing.
 // Usage: character_list_bench [GAMEDATA_DIR] (default: ./gamedata).
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
-#include <thread>
-
-#include <unistd.h>
 
 #include "best_of.h"
+#include "saved_characters.h"
 
 #include "core/files/character_list.h"
 #include "core/model/workspace.h"
@@ -24,24 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Adds characters to the workspace's CharacterXML until it holds `count`.
-bool MakeCharacters(CharacterBatch& batch, int made, int count) {
-    std::string error;
-    for (; made < count; ++made) {
-        if (!batch.MakeOne(made, {}, error)) {
-            std::fprintf(stderr, "generating failed: %s\n", error.c_str());
-            return false;
-        }
-    }
-    return true;
-}
-
 void Measure(const fs::path& workspace, int count) {
     SetWorkspaceRoot(workspace);
-    sync(); // the new files reach the disk now, not while the list is timed
-    // Files changed in the last two seconds are never taken from the cache; a saved character
-    // is older than that by the time anyone lists it.
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    LetSavedCharactersSettle();
     VexlFileClass().LoadCharacter(); // warms the page cache
     // Every file read: the list without its cache, as after the files all changed.
     const double first = BestOf(5, [&] {

@@ -12,7 +12,6 @@
 #include "core/dice/dice.h"
 #include "core/gm/honor_party.h"
 #include "core/gm/party_file.h"
-#include "core/gm/saved_character_list.h"
 #include "core/model/character.h"
 #include "core/model/data_items.h"
 #include "core/model/program_state.h"
@@ -24,7 +23,6 @@
 #include "gui/gm/party_frame.h"
 #include "gui_fixture.h"
 #include "support/golden.h"
-#include "support/saved_character_fixtures.h"
 
 namespace {
 
@@ -118,13 +116,19 @@ TEST_F(HonorTrackingTest, ThePartyItsAwardsAndAdjustmentsShowInTheListsAndTheLog
     port->AnswerText("17");
     Click(frame, ID_HonorAddPC);
     EXPECT_EQ(Newest<HonorFileFrame>(), nullptr);
-    const SavedCharacterSummary saved[] = {
-        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21", ""},
-        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9", ""},
-        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14", ""},
-    };
-    for (int i = 0; i < 3; ++i) {
-        WriteSavedCharacter(workspace, std::to_string(i) + ".xml", saved[i]);
+    // Three saved characters, files in this order, with the fields the list reads.
+    const char* const tags[] = {"CHARACTER_NAME", "CLASS_LONG_NAME", "LEVEL", "RACE", "SEX",
+                                "ALIGNMENT",      "HONOR_BASE"};
+    const std::vector<std::vector<std::string>> saved = {
+        {"Ysolde Marr", "Paladin", "3", "Human", "Female", "Lawful-good", "21"},
+        {"Tam", "Thief", "2", "Halfling", "Male", "Chaotic-evil", "9"},
+        {"Corwin", "Bard", "1", "Elf", "Male", "Neutral", "14"}};
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        std::string file;
+        for (std::size_t f = 0; f < std::size(tags); ++f) {
+            file += std::string("<") + tags[f] + ">" + saved[i][f] + "</" + tags[f] + ">\n";
+        }
+        WriteFile("CharacterXML/" + std::to_string(i) + ".xml", file);
     }
     Click(frame, ID_HonorAddPC);
     HonorFileFrame* picker = Newest<HonorFileFrame>();

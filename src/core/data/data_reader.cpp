@@ -32,9 +32,7 @@ unsigned char UpperAscii(char c) {
 
 // File names in the order the data lists use: letter case ignored, then byte order so that
 // names differing only in case still come out the same way everywhere.
-bool FileNameBefore(const fs::path& a, const fs::path& b) {
-    const std::string x = a.filename().string();
-    const std::string y = b.filename().string();
+bool NameBefore(const std::string& x, const std::string& y) {
     const auto folded_less = [](char p, char q) { return UpperAscii(p) < UpperAscii(q); };
     if (std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), folded_less)) {
         return true;
@@ -46,6 +44,10 @@ bool FileNameBefore(const fs::path& a, const fs::path& b) {
         return static_cast<unsigned char>(p) < static_cast<unsigned char>(q);
     };
     return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), byte_less);
+}
+
+bool FileNameBefore(const fs::path& a, const fs::path& b) {
+    return NameBefore(a.filename().string(), b.filename().string());
 }
 
 // The tag text as a person wrote it: without the indentation and the opening bracket.
@@ -164,17 +166,25 @@ DataDirectoryListing ListDataFiles(const fs::path& directory, std::string_view s
         context.Error("data directory cannot be read: " + ec.message());
         return listing;
     }
+    // Each name is taken out of its path once, not at every comparison of the sort (a
+    // folder of ten thousand saved characters costs some 140,000 comparisons).
+    std::vector<std::pair<std::string, fs::path>> found;
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code type_ec;
-        if (it->is_regular_file(type_ec) &&
-            EndsWithIgnoringCase(it->path().filename().string(), suffix)) {
-            listing.files.push_back(it->path());
+        std::string name = it->path().filename().string();
+        if (it->is_regular_file(type_ec) && EndsWithIgnoringCase(name, suffix)) {
+            found.emplace_back(std::move(name), it->path());
         }
     }
     if (ec) {
         context.Error("data directory cannot be read to the end: " + ec.message());
     }
-    std::sort(listing.files.begin(), listing.files.end(), FileNameBefore);
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return NameBefore(a.first, b.first); });
+    listing.files.reserve(found.size());
+    for (auto& [name, file] : found) {
+        listing.files.push_back(std::move(file));
+    }
     return listing;
 }
 

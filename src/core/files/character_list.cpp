@@ -83,15 +83,16 @@ void VexlFileClass::LoadCharacter() {
     CharacterSummaryCache cache(directory);
     for (const std::filesystem::path& file : ListDataFiles(directory, ".xml", silent).files) {
         auto record = std::make_unique<VexlFileClass>();
-        if (const std::optional<SavedCharacterSummary> known = cache.Lookup(file)) {
+        std::string name = file.filename().string();
+        if (const SavedCharacterSummary* known = cache.Lookup(file, name)) {
             static_cast<SavedCharacterSummary&>(*record) = *known;
         } else {
             ParseCXML(file, record.get());
             if (record->read_error.empty()) {
-                cache.Remember(file, *record);
+                cache.Remember(file, name, *record);
             }
         }
-        record->file_name = file.filename().string();
+        record->file_name = std::move(name);
         AddTail(std::move(record));
     }
     cache.Save();

@@ -1,11 +1,12 @@
 #include "core/files/character_summary_cache.h"
 
 #include <array>
+#include <charconv>
 #include <chrono>
-#include <sstream>
 #include <system_error>
 
-#include "core/data/data_numbers.h"
+#include <sys/stat.h>
+
 #include "core/files/saved_files.h"
 #include "core/files/saved_text.h"
 #include "core/model/text.h"
@@ -29,59 +30,72 @@ constexpr std::array<std::string SavedCharacterSummary::*, 7> kFields = {
     &SavedCharacterSummary::alignment,
     &SavedCharacterSummary::honor_base};
 
+// A whole number written in the cache; false for anything else.
+template <typename Number> bool ReadNumber(std::string_view text, Number& number) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
 } // namespace
 
 CharacterSummaryCache::CharacterSummaryCache(fs::path directory)
     : directory_(std::move(directory)) {
-    const std::optional<std::string> text = ReadWholeFile(directory_ / kCacheFile);
-    std::istringstream in(text.value_or(""));
-    std::string line;
-    if (!std::getline(in, line) || line != kCacheHeader) {
+    // Read in place, line by line of the one text: ten thousand entries are read at every
+    // listing.
+    const std::string text = ReadWholeFile(directory_ / kCacheFile).value_or("");
+    const std::vector<std::string_view> lines = SplitAt(text, '\n');
+    if (lines.front() != kCacheHeader) {
         return; // none yet, or another format: rebuilt as the files are read
     }
-    while (std::getline(in, line)) {
-        const std::vector<std::string_view> cells = SplitAt(line, '\t');
-        if (cells.size() != 3 + kFields.size()) {
+    for (std::size_t at = 1; at < lines.size(); ++at) {
+        const std::vector<std::string_view> cells = SplitAt(lines[at], '\t');
+        Entry entry;
+        if (cells.size() != 3 + kFields.size() || !ReadNumber(cells[1], entry.size) ||
+            !ReadNumber(cells[2], entry.time)) {
             continue; // a broken line: that file is read again
         }
-        Entry entry;
-        entry.size =
-            static_cast<std::uintmax_t>(std::strtoull(std::string(cells[1]).c_str(), nullptr, 10));
-        entry.time = std::strtoll(std::string(cells[2]).c_str(), nullptr, 10);
         for (std::size_t i = 0; i < kFields.size(); ++i) {
             entry.summary.*kFields[i] = UnescapeSavedText(cells[3 + i]);
         }
         entry.summary.file_name = UnescapeSavedText(cells[0]);
-        entries_[entry.summary.file_name] = entry;
+        std::string name = entry.summary.file_name;
+        entries_.insert_or_assign(std::move(name), std::move(entry));
     }
 }
 
+// One system call for the size and the time together (std::filesystem asks twice, and a
+// listing of ten thousand files pays for every ask). The time is counted as
+// std::filesystem::last_write_time counts it, so the memory reads the same either way.
 std::optional<std::pair<std::uintmax_t, std::int64_t>>
 CharacterSummaryCache::Stamp(const fs::path& file) {
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return std::nullopt;
     }
-    const auto time = fs::last_write_time(file, ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    return std::pair{size, static_cast<std::int64_t>(time.time_since_epoch().count())};
+    const auto modified = std::chrono::sys_seconds(std::chrono::seconds(status.st_mtim.tv_sec)) +
+                          std::chrono::nanoseconds(status.st_mtim.tv_nsec);
+    const auto time = std::chrono::duration_cast<fs::file_time_type::duration>(
+        fs::file_time_type::clock::from_sys(modified).time_since_epoch());
+    return std::pair{static_cast<std::uintmax_t>(status.st_size),
+                     static_cast<std::int64_t>(time.count())};
 }
 
-std::optional<SavedCharacterSummary> CharacterSummaryCache::Lookup(const fs::path& file) const {
-    const auto found = entries_.find(file.filename().string());
+const SavedCharacterSummary* CharacterSummaryCache::Lookup(const fs::path& file,
+                                                           const std::string& name) const {
+    const auto found = entries_.find(name);
+    if (found == entries_.end()) {
+        return nullptr;
+    }
     const auto stamp = Stamp(file);
-    if (found == entries_.end() || !stamp || found->second.size != stamp->first ||
-        found->second.time != stamp->second) {
-        return std::nullopt;
+    if (!stamp || found->second.size != stamp->first || found->second.time != stamp->second) {
+        return nullptr;
     }
     found->second.used = true;
-    return found->second.summary;
+    return &found->second.summary;
 }
 
-void CharacterSummaryCache::Remember(const fs::path& file, const SavedCharacterSummary& summary) {
+void CharacterSummaryCache::Remember(const fs::path& file, const std::string& name,
+                                     const SavedCharacterSummary& summary) {
     const auto stamp = Stamp(file);
     // A file changed within the last seconds may change again within the clock's step and
     // keep its size and time: it is not remembered, so it is read again next time.
@@ -92,9 +106,9 @@ void CharacterSummaryCache::Remember(const fs::path& file, const SavedCharacterS
     if (!stamp || now - stamp->second < settled) {
         return;
     }
-    Entry& entry = entries_[file.filename().string()];
+    Entry& entry = entries_[name];
     entry = Entry{stamp->first, stamp->second, summary, true};
-    entry.summary.file_name = file.filename().string();
+    entry.summary.file_name = name;
     changed_ = true;
 }
 

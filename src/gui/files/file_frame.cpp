@@ -19,14 +19,6 @@ wxBEGIN_EVENT_TABLE(FileFrame, wxFrame)
     EVT_BUTTON(ID_FileOpen, FileFrame::OnOpenButton)
 wxEND_EVENT_TABLE()
 
-namespace {
-
-wxString Text(const std::string& text) {
-    return wxString::FromUTF8(text.c_str());
-}
-
-} // namespace
-
 FileFrame::FileFrame(wxWindow* parent, const wxString& title, const wxPoint& pos,
                      const wxSize& size)
     : wxFrame(parent, wxID_ANY, title, pos, size) {
@@ -54,14 +46,14 @@ void FileFrame::OnSelectionStart() {
     row_files_.clear();
     VexlFileClass scanner;
     scanner.LoadCharacter();
-    std::vector<std::vector<wxString>> rows;
-    for (const VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
+    std::vector<TextTableList::Row> rows;
+    for (VexlFileClass* r = VexlFileClass::pHead.get(); r; r = r->next.get()) {
         // A file that cannot be read shows under its file name, marked as such.
         const bool unreadable = !r->read_error.empty();
-        rows.push_back({Text(unreadable ? r->file_name : r->character_name),
-                        unreadable ? wxString("(unreadable)") : Text(r->class_long_name),
-                        Text(r->level), Text(r->race)});
-        row_files_.push_back(r->file_name);
+        rows.push_back({unreadable ? r->file_name : std::move(r->character_name),
+                        unreadable ? "(unreadable)" : std::move(r->class_long_name),
+                        std::move(r->level), std::move(r->race)});
+        row_files_.push_back(std::move(r->file_name));
     }
     VexlFileClass::Clear();
     list_->SetTable({"Name", "Class", "Level", "Race"}, std::move(rows));
@@ -72,7 +64,7 @@ void FileFrame::OnOpen(wxListEvent& event) {
 }
 
 void FileFrame::OnOpenButton(wxCommandEvent&) {
-    OpenRow(list_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+    OpenRow(list_->SelectedRow());
 }
 
 // The row's own file is opened, so two characters of similar names never stand in for each

@@ -1,12 +1,12 @@
 #include "gui/gm/honor_file_frame.h"
 
 #include <string>
+#include <utility>
 
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 
 #include "gui/base/app_icon.h"
-#include "gui/base/list_columns.h"
 #include "gui/gm/honor_tracking_frame.h"
 
 wxBEGIN_EVENT_TABLE(HonorFileFrame, wxFrame)
@@ -18,27 +18,17 @@ HonorFileFrame::HonorFileFrame(HonorTrackingFrame* tracker, const wxString& titl
                                std::vector<SavedCharacterSummary> saved)
     : wxFrame(tracker, wxID_ANY, title, pos, size), tracker_(tracker), shown_(std::move(saved)) {
     SetIcon(SampleIcon());
-    list_ = new wxListCtrl(this, ID_HonorPickerList, wxDefaultPosition, wxDefaultSize,
-                           wxLC_REPORT | wxLC_SINGLE_SEL);
-    const char* const columns[] = {"Name", "Class", "Level", "Race", "Sex"};
-    const int widths[] = {80, 55, 40, 62, 56};
-    for (int i = 0; i < 5; ++i) {
-        list_->AppendColumn(columns[i], wxLIST_FORMAT_LEFT, widths[i]);
-    }
-    long row = 0;
-    for (const SavedCharacterSummary& c : shown_) {
-        list_->InsertItem(row, wxString::FromUTF8(c.character_name));
-        list_->SetItem(row, 1, wxString::FromUTF8(c.class_long_name));
-        list_->SetItem(row, 2, wxString::FromUTF8(c.level));
-        list_->SetItem(row, 3, wxString::FromUTF8(c.race));
-        list_->SetItem(row, 4, wxString::FromUTF8(c.sex));
-        ++row;
-    }
+    list_ = new TextTableList(this, ID_HonorPickerList);
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(list_, 1, wxEXPAND);
     SetSizer(sizer);
     Layout(); // the columns fit the list's width
-    FitColumnsToList(list_);
+    std::vector<TextTableList::Row> rows;
+    rows.reserve(shown_.size());
+    for (const SavedCharacterSummary& c : shown_) {
+        rows.push_back({c.character_name, c.class_long_name, c.level, c.race, c.sex});
+    }
+    list_->SetTable({"Name", "Class", "Level", "Race", "Sex"}, std::move(rows));
 }
 
 void HonorFileFrame::OnOpen(wxListEvent& event) {

@@ -5,6 +5,7 @@
 #include <wx/frame.h>
 
 #include "core/gm/saved_character_list.h"
+#include "gui/base/text_table_list.h"
 
 class HonorTrackingFrame;
 class wxListCtrl;
@@ -26,6 +27,6 @@ public:
 private:
     HonorTrackingFrame* tracker_;
     std::vector<SavedCharacterSummary> shown_;
-    wxListCtrl* list_ = nullptr;
+    TextTableList* list_ = nullptr;
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,7 +1,6 @@
 #include "gui/gm/party_frame.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include <wx/button.h>
 #include <wx/listctrl.h>
@@ -18,7 +17,6 @@
 #include "gui/base/app_icon.h"
 #include "gui/base/character_window.h"
 #include "gui/base/html_printing.h"
-#include "gui/base/list_columns.h"
 
 wxBEGIN_EVENT_TABLE(PartyFrame, wxFrame)
     EVT_BUTTON(ID_PartyRefresh, PartyFrame::OnRefresh)
@@ -74,8 +72,7 @@ PartyFrame::PartyFrame(wxWindow* parent, const wxString& title, const wxPoint& p
     SetMenuBar(bar);
 
     auto* panel = new wxPanel(this);
-    table_ = new wxListCtrl(panel, ID_PartyTable, wxDefaultPosition, wxDefaultSize,
-                            wxLC_REPORT | wxLC_SINGLE_SEL);
+    table_ = new TextTableList(panel, ID_PartyTable);
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(new wxButton(panel, ID_PartyRefresh, "Refresh"), 0, wxRIGHT, kGap);
     buttons->Add(new wxButton(panel, ID_PartyOpenMember, "Open as Character"), 0, wxRIGHT, kGap);
@@ -97,26 +94,13 @@ void PartyFrame::Refill() {
     SetStatusText(Wx(told));
     rows_ = table.rows;
     sorted_by_ = -1;
-    ShowRows(rows_);
+    ShowRows();
     // The character in hand was put aside while the members were read.
     SendOpenedCharacterToTree();
 }
 
-void PartyFrame::ShowRows(const std::vector<std::vector<std::string>>& rows) {
-    table_->ClearAll();
-    const std::vector<std::string> columns = PartyTableColumns();
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        table_->AppendColumn(Wx(columns[i]));
-    }
-    long at = 0;
-    for (const std::vector<std::string>& row : rows) {
-        table_->InsertItem(at, row.empty() ? wxString() : Wx(row[0]));
-        for (std::size_t i = 1; i < row.size(); ++i) {
-            table_->SetItem(at, static_cast<int>(i), Wx(row[i]));
-        }
-        ++at;
-    }
-    FitColumnsToContent(table_);
+void PartyFrame::ShowRows() {
+    table_->SetTable(PartyTableColumns(), rows_, TextTableList::ColumnFit::kToContent);
 }
 
 void PartyFrame::OnColumnClick(wxListEvent& event) {
@@ -132,7 +116,7 @@ void PartyFrame::OnColumnClick(wxListEvent& event) {
         const std::string& right = at < b.size() ? b[at] : std::string();
         return ascending_ ? CellBefore(left, right) : CellBefore(right, left);
     });
-    ShowRows(rows_);
+    ShowRows();
 }
 
 void PartyFrame::OnRefresh(wxCommandEvent&) {
@@ -140,7 +124,7 @@ void PartyFrame::OnRefresh(wxCommandEvent&) {
 }
 
 void PartyFrame::OnOpenMember(wxCommandEvent&) {
-    const long row = table_->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    const long row = table_->SelectedRow();
     if (row < 0) {
         SetStatusText("Choose the member to open");
         return;

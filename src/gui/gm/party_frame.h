@@ -6,8 +6,9 @@
 
 #include <wx/frame.h>
 
+#include "gui/base/text_table_list.h"
+
 class HtmlPrinting;
-class wxListCtrl;
 class wxListEvent;
 
 // Command identifiers of the party window.
@@ -40,9 +41,9 @@ private:
     void OnPrint(wxCommandEvent& event);
     void OnPreview(wxCommandEvent& event);
     void OnColumnClick(wxListEvent& event);
-    void ShowRows(const std::vector<std::vector<std::string>>& rows);
+    void ShowRows();
 
-    wxListCtrl* table_ = nullptr;
+    TextTableList* table_ = nullptr;
     std::vector<std::vector<std::string>> rows_;
     int sorted_by_ = -1;
     bool ascending_ = true;
