@@ -1,5 +1,7 @@
 #include "gui/app/start_up.h"
 
+#include <future>
+
 #include <wx/app.h>
 #include <wx/gdicmn.h>
 
@@ -11,7 +13,10 @@
 
 FormMain* StartToolkit() {
     AbortCreation();
-    LoadAllRulesLists();
+    // The rules lists load on a thread of their own while the main window is built (the first
+    // window of a run waits on the desktop's theme): building the window reads none of them,
+    // and the window is shown only once they are all in.
+    std::future<void> loading = std::async(std::launch::async, LoadAllRulesLists);
     for (wxFrame*& slot : VexlFrames) {
         slot = nullptr;
     }
@@ -21,6 +26,7 @@ FormMain* StartToolkit() {
     auto* main = new FormMain(nullptr, kProgramTitle, wxPoint(0, 0),
                               wxSize(MasterWidth - 200, MasterHeight - 200));
     MasterFrame = main;
+    loading.get(); // what went wrong in the loading goes on from here
     main->Show(true);
     wxTheApp->SetTopWindow(main); // the parent every creation window opens under
     return main;
