@@ -14,7 +14,10 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <vector>
 
 #include "core/player/batch_run.h"
 
@@ -74,10 +77,41 @@ BatchFigures MakeBatch(const fs::path& workspace, const std::string& out, long c
     return figures;
 }
 
-void Print(int jobs, const BatchFigures& best) {
-    std::printf("jobs %d\ncharacters %lld\nseconds %.2f\ncharacters_per_second %.0f\n"
+// The machine's own ceiling for making characters at once: `jobs` processes, each making its
+// share of the count as a batch of its own into a folder of its own, with nothing shared.
+BatchFigures MakeSeparateBatches(const fs::path& workspace, const std::string& out, long count,
+                                 int jobs) {
+    const auto start = std::chrono::steady_clock::now();
+    const double processor_start = AllProcessorSeconds();
+    std::vector<pid_t> children;
+    for (int job = 0; job < jobs; ++job) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            CharacterBatch batch(workspace, workspace / out / std::to_string(job));
+            std::string error;
+            const long share = count / jobs + (job < count % jobs ? 1 : 0);
+            const bool made = batch.Start(static_cast<uint32_t>(43 + job), error) &&
+                              RunBatch(batch, {}, share, 1, [](const BatchCharacter&) {}).end ==
+                                  BatchOutcome::End::kAllMade;
+            _exit(made ? 0 : 1);
+        }
+        children.push_back(pid);
+    }
+    bool made = true;
+    for (const pid_t child : children) {
+        int status = 1;
+        made = waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0 && made;
+    }
+    return {made ? count : 0,
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            AllProcessorSeconds() - processor_start};
+}
+
+void Print(const char* kind, int jobs, const BatchFigures& best) {
+    std::printf("%s\njobs %d\ncharacters %lld\nseconds %.2f\ncharacters_per_second %.0f\n"
                 "processor_seconds %.2f\ncharacters_per_processor_second %.0f\n",
-                jobs, best.made, best.seconds, best.Rate(), best.processor_seconds,
+                kind, jobs, best.made, best.seconds, best.Rate(), best.processor_seconds,
                 static_cast<double>(best.made) / best.processor_seconds);
 }
 
@@ -96,23 +130,26 @@ int main(int argc, char** argv) {
     fs::copy(data, workspace, fs::copy_options::recursive);
     BatchFigures best_one;
     BatchFigures best_many;
-    for (int round = 0; round < 3; ++round) {
-        for (const int batch_jobs : {1, jobs}) {
-            const BatchFigures figures = MakeBatch(
-                workspace, "round" + std::to_string(round) + "_jobs" + std::to_string(batch_jobs),
-                count, batch_jobs);
-            BatchFigures& best = batch_jobs == 1 ? best_one : best_many;
-            if (figures.Rate() > best.Rate()) {
-                best = figures;
-            }
+    BatchFigures best_separate;
+    const auto keep_best = [](BatchFigures& best, const BatchFigures& figures) {
+        if (figures.Rate() > best.Rate()) {
+            best = figures;
         }
+    };
+    for (int round = 0; round < 3; ++round) {
+        const std::string folder = "round" + std::to_string(round);
+        keep_best(best_one, MakeBatch(workspace, folder + "_jobs1", count, 1));
+        keep_best(best_many, MakeBatch(workspace, folder + "_jobs", count, jobs));
+        keep_best(best_separate, MakeSeparateBatches(workspace, folder + "_apart", count, jobs));
     }
-    Print(1, best_one);
-    Print(jobs, best_many);
+    Print("one batch, one job", 1, best_one);
+    Print("one batch, jobs at once", jobs, best_many);
+    Print("separate batches at once, nothing shared", jobs, best_separate);
     std::printf("peak_rss_kib %ld\n", PeakKib());
     const bool made = best_one.made == count && best_many.made == count;
-    if (made) {
-        std::printf("rate_ratio_jobs_%d_to_1 %.2f\n", jobs, best_many.Rate() / best_one.Rate());
+    if (made && best_separate.made == count) {
+        std::printf("rate_ratio_jobs_%d_to_1 %.2f\nrate_ratio_separate_to_1 %.2f\n", jobs,
+                    best_many.Rate() / best_one.Rate(), best_separate.Rate() / best_one.Rate());
     }
     fs::remove_all(workspace);
     return made ? 0 : 1;
