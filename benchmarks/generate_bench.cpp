@@ -64,11 +64,11 @@ BatchFigures MakeBatch(const fs::path& workspace, const std::string& out, long c
     const auto start = std::chrono::steady_clock::now();
     const double processor_start = AllProcessorSeconds();
     const BatchOutcome outcome = RunBatch(*batch, {}, count, jobs, [](const BatchCharacter&) {});
-    BatchFigures figures{outcome.made,
-                         std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                             .count(),
-                         // What the batch cost the cores, whatever else the machine was doing.
-                         AllProcessorSeconds() - processor_start};
+    BatchFigures figures{
+        outcome.made,
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+        // What the batch cost the cores, whatever else the machine was doing.
+        AllProcessorSeconds() - processor_start};
     batch.reset(); // the batch's dice log goes out
     if (outcome.end != BatchOutcome::End::kAllMade) {
         std::fprintf(stderr, "generate_bench: %s\n", outcome.error.c_str());

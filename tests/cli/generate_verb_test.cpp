@@ -65,9 +65,9 @@ std::map<std::string, std::string> FilesUnder(const fs::path& folder, bool logs_
 // characters.
 TEST_F(GenerateVerbTest, SameClockSameFilesAtAnyNumberOfJobs) {
     const auto batch = [this](const std::string& out, int jobs) {
-        const CliResult made = Generate("--count 24 --level 3 --clock 7 --jobs " +
-                                        std::to_string(jobs) + " --out '" + (dir / out).string() +
-                                        "'");
+        const CliResult made =
+            Generate("--count 24 --level 3 --clock 7 --jobs " + std::to_string(jobs) + " --out '" +
+                     (dir / out).string() + "'");
         EXPECT_EQ(made.exit_code, 0) << made.err;
         return std::make_pair(made.out, FilesUnder(dir, true));
     };

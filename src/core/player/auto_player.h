@@ -10,7 +10,6 @@
 
 class ThiefSkillsStep;
 
-
 // What the game master asked for; an empty field leaves the choice to the player.
 struct CharacterWish {
     std::string race;

@@ -87,8 +87,7 @@ long long IndexOf(const BatchMessage& message) {
     };
     batch.NameLater(
         [&](const std::string& race, const std::string& sex) {
-            const std::optional<int> start =
-                batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
+            const std::optional<int> start = batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
             if (start) {
                 send({kAskName, {std::to_string(index), race, sex, std::to_string(*start)}}, true);
             }
@@ -151,7 +150,9 @@ public:
     }
 
 private:
-    Maker& MakerOf(long long index) { return makers_[static_cast<std::size_t>(index % makers_.size())]; }
+    Maker& MakerOf(long long index) {
+        return makers_[static_cast<std::size_t>(index % makers_.size())];
+    }
 
     // Answers the next character's question for its name, once every character before it
     // was named or made without a name.
@@ -167,9 +168,9 @@ private:
             }
             if (index != next_name_) {
                 return Stop(BatchOutcome::End::kStopped,
-                            at->kind == kAskName ? "character " + std::to_string(index + 1) +
-                                                       " asked its name twice"
-                                                 : std::string(kOutOfTurn));
+                            at->kind == kAskName
+                                ? "character " + std::to_string(index + 1) + " asked its name twice"
+                                : std::string(kOutOfTurn));
             }
             if (at->kind == kFailed) {
                 naming_stopped_ = true; // no character after a failure is named
@@ -204,9 +205,9 @@ private:
                                          [](const BatchMessage& m) { return m.kind != kAskName; });
         if (report == maker.unread.end()) {
             if (!maker.open) {
-                return Stop(BatchOutcome::End::kStopped,
-                            "the process making character " + std::to_string(next_hand_ + 1) +
-                                " stopped unexpectedly");
+                return Stop(BatchOutcome::End::kStopped, "the process making character " +
+                                                             std::to_string(next_hand_ + 1) +
+                                                             " stopped unexpectedly");
             }
             return false;
         }

@@ -61,8 +61,9 @@ bool CharacterBatch::Start(std::optional<uint32_t> clock, std::string& error) {
     }
     picker_ = std::make_unique<NamePicker>(
         names_, [this](const std::string& name) { return NameTaken(name); });
-    player_ = std::make_unique<AutoPlayer>(
-        [this](const std::string& race, const std::string& sex) { return NameCharacter(race, sex); });
+    player_ = std::make_unique<AutoPlayer>([this](const std::string& race, const std::string& sex) {
+        return NameCharacter(race, sex);
+    });
     clock_ = clock ? *clock : VexlClockNow();
     SeedVexlrandAsClock(clock_);
     // The dice log is named by the first dice of the session, as in a fresh toolkit session,

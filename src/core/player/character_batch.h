@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/player/auto_player.h"
 #include "core/data/name_lists.h"
+#include "core/player/auto_player.h"
 
 // One finished and saved character of a batch.
 struct BatchCharacter {
