@@ -13,19 +13,20 @@
 
 #include "core/dice/dice_log.h"
 #include "core/player/batch_messages.h"
+#include "core/player/shared_naming.h"
 
 namespace {
 
-// The messages of a batch shared among processes. A maker asks the name of its character
-// (index, race, sex, the combination its generator started at) and is answered with it; then
-// it reports the character made (index, name, race, sex, class, file, dice log) or failed
-// (index, how, error, dice log). The dice log travels only with the batch's last character
-// and a failure: the log file ends holding the log of the character that ended the batch.
-constexpr char kAskName = 'N';
-constexpr char kName = 'n';
+// The reports of the makers of a batch shared among processes: a character made (index,
+// name, race, sex, class, file, dice log) or failed (index, how, error, dice log). The dice
+// log travels only with a maker's last character and a failure: the log file ends holding the
+// log of the character that ended the batch.
 constexpr char kMade = 'D';
 constexpr char kFailed = 'F';
 constexpr char kOutOfTurn[] = "a process of the batch answered out of turn";
+
+// A maker sends its reports this many at a time, and before it waits for another maker.
+constexpr int kReportsAtOnce = 32;
 
 // What one character of the batch came to in this process.
 struct Attempt {
@@ -68,52 +69,64 @@ long long IndexOf(const BatchMessage& message) {
     return message.fields.empty() ? -1 : std::atoll(message.fields[0].c_str());
 }
 
-// A process making every jobs-th character from `first`; its names come from the process
-// that started it. A character's report waits to travel with the next character's question
-// for its name, so the namer is woken once a character. Never returns.
-[[noreturn]] void MakeShare(CharacterBatch& batch, const CharacterWish& wish, long long count,
-                            int jobs, long long first, int to_namer, int from_namer) {
+// A process making every jobs-th character from `first`, each named in the batch's order
+// through the names the makers share. Never returns.
+[[noreturn]] void MakeShare(CharacterBatch& batch, SharedNaming& naming, const CharacterWish& wish,
+                            long long count, int jobs, long long first, int to_namer) {
     long long index = first;
-    BatchReader names(from_namer);
-    std::string waiting; // the last report, not sent yet
-    const auto send = [&](const BatchMessage& message, bool now) {
+    std::string waiting; // reports not sent yet
+    int held = 0;
+    const auto send_held = [&] {
+        if (!waiting.empty() && !SendBatchBytes(to_namer, waiting)) {
+            _exit(1); // the batch has stopped
+        }
+        waiting.clear();
+        held = 0;
+    };
+    const auto report = [&](const BatchMessage& message, bool now) {
         waiting += EncodeBatchMessage(message);
-        if (now) {
-            if (!SendBatchBytes(to_namer, waiting)) {
-                _exit(1); // the batch has stopped
-            }
-            waiting.clear();
+        if (now || ++held == kReportsAtOnce) {
+            send_held();
         }
     };
+    std::optional<NameAsk> ask;
     batch.NameLater(
         [&](const std::string& race, const std::string& sex) {
             const std::optional<int> start = batch.Names().RollStart(race, sex, &AutoPlayer::Pick);
             if (start) {
-                send({kAskName, {std::to_string(index), race, sex, std::to_string(*start)}}, true);
+                ask = NameAsk{race, sex, *start};
             }
             return start.has_value();
         },
         [&] {
-            const auto reply = names.Next();
-            if (!reply || reply->kind != kName || reply->fields.size() != 1) {
-                _exit(1); // the batch has stopped
+            std::string error;
+            const std::optional<std::string> name =
+                naming.Name(batch, index, ask, send_held, error);
+            ask.reset();
+            if (!name) {
+                report({kFailed,
+                        {std::to_string(index),
+                         std::to_string(static_cast<int>(BatchOutcome::End::kStopped)), error,
+                         HeldLogLines()}},
+                       true);
+                _exit(0);
             }
-            return reply->fields[0];
+            return *name;
         });
     for (; index < count; index += jobs) {
         const Attempt attempt = MakeCharacter(batch, index, wish);
         const bool ends = !attempt.character || index + jobs >= count;
         const std::string log = ends ? HeldLogLines() : std::string();
         const std::string number = std::to_string(index);
-        send(attempt.character
-                 ? BatchMessage{kMade,
-                                {number, attempt.character->name, attempt.character->race,
-                                 attempt.character->sex, attempt.character->class_name,
-                                 attempt.character->file, log}}
-                 : BatchMessage{kFailed,
-                                {number, std::to_string(static_cast<int>(attempt.end)),
-                                 attempt.error, log}},
-             ends);
+        report(attempt.character
+                   ? BatchMessage{kMade,
+                                  {number, attempt.character->name, attempt.character->race,
+                                   attempt.character->sex, attempt.character->class_name,
+                                   attempt.character->file, log}}
+                   : BatchMessage{kFailed,
+                                  {number, std::to_string(static_cast<int>(attempt.end)),
+                                   attempt.error, log}},
+               ends);
         if (!attempt.character) {
             break;
         }
@@ -125,22 +138,21 @@ long long IndexOf(const BatchMessage& message) {
 struct Maker {
     pid_t pid = -1;
     int from = -1; // its reports
-    int to = -1;   // the names it is given
     bool open = true;
     BatchReader reports{from};
     std::deque<BatchMessage> unread;
 };
 
-// Names the characters and hands them on in the batch's order while the makers roll them.
-class BatchNamer {
+// Hands the characters on in the batch's order as the makers report them.
+class BatchReports {
 public:
-    BatchNamer(CharacterBatch& batch, long long count, std::vector<Maker>& makers,
-               const std::function<void(const BatchCharacter&)>& made)
-        : batch_(batch), count_(count), makers_(makers), made_(made) {}
+    BatchReports(long long count, std::vector<Maker>& makers,
+                 const std::function<void(const BatchCharacter&)>& made)
+        : count_(count), makers_(makers), made_(made) {}
 
     BatchOutcome Run() {
         while (!done_) {
-            while (NameNext() || HandOnNext()) {
+            while (HandOnNext()) {
             }
             if (!done_) {
                 Listen();
@@ -151,48 +163,7 @@ public:
 
 private:
     Maker& MakerOf(long long index) {
-        return makers_[static_cast<std::size_t>(index % makers_.size())];
-    }
-
-    // Answers the next character's question for its name, once every character before it
-    // was named or made without a name.
-    bool NameNext() {
-        if (done_ || naming_stopped_ || next_name_ >= count_) {
-            return false;
-        }
-        Maker& maker = MakerOf(next_name_);
-        for (auto at = maker.unread.begin(); at != maker.unread.end(); ++at) {
-            const long long index = IndexOf(*at);
-            if (at->kind != kAskName && index < next_name_) {
-                continue; // a report still to be handed on
-            }
-            if (index != next_name_) {
-                return Stop(BatchOutcome::End::kStopped,
-                            at->kind == kAskName
-                                ? "character " + std::to_string(index + 1) + " asked its name twice"
-                                : std::string(kOutOfTurn));
-            }
-            if (at->kind == kFailed) {
-                naming_stopped_ = true; // no character after a failure is named
-                return false;
-            }
-            if (at->kind == kAskName) {
-                Answer(maker, *at);
-                maker.unread.erase(at);
-            }
-            ++next_name_;
-            return true;
-        }
-        return false;
-    }
-
-    void Answer(Maker& maker, const BatchMessage& ask) {
-        std::string name;
-        if (ask.fields.size() == 4) {
-            name = batch_.Names().NameFrom(ask.fields[1], ask.fields[2],
-                                           std::atoi(ask.fields[3].c_str()));
-        }
-        SendBatchMessage(maker.to, {kName, {name}}); // a maker gone is found when its report is due
+        return makers_[static_cast<std::size_t>(index % static_cast<long long>(makers_.size()))];
     }
 
     // Hands on the next character's report once it is in.
@@ -201,8 +172,7 @@ private:
             return false;
         }
         Maker& maker = MakerOf(next_hand_);
-        const auto report = std::find_if(maker.unread.begin(), maker.unread.end(),
-                                         [](const BatchMessage& m) { return m.kind != kAskName; });
+        const auto report = maker.unread.begin();
         if (report == maker.unread.end()) {
             if (!maker.open) {
                 return Stop(BatchOutcome::End::kStopped, "the process making character " +
@@ -214,9 +184,6 @@ private:
         if (IndexOf(*report) != next_hand_ ||
             report->fields.size() != (report->kind == kMade ? 7u : 4u)) {
             return Stop(BatchOutcome::End::kStopped, kOutOfTurn);
-        }
-        if (report->kind == kMade && next_name_ <= next_hand_) {
-            return false; // named first, so the names stay in the batch's order
         }
         const std::vector<std::string>& f = report->fields;
         if (report->kind == kFailed) {
@@ -264,14 +231,11 @@ private:
         }
     }
 
-    CharacterBatch& batch_;
     const long long count_;
     std::vector<Maker>& makers_;
     const std::function<void(const BatchCharacter&)>& made_;
     BatchOutcome outcome_;
-    long long next_name_ = 0;
     long long next_hand_ = 0;
-    bool naming_stopped_ = false;
     bool done_ = false;
 };
 
@@ -297,23 +261,14 @@ void KeepToOneProcessor(int job) {
     }
 }
 
-void CloseBoth(int fds[2]) {
-    close(fds[0]);
-    close(fds[1]);
-}
-
 BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long long count, int jobs,
                        const std::function<void(const BatchCharacter&)>& made) {
     std::fflush(nullptr); // nothing buffered is written twice by the makers
+    const std::unique_ptr<SharedNaming> naming = SharedNaming::Create();
     std::vector<Maker> makers;
-    for (int job = 0; job < jobs; ++job) {
+    for (int job = 0; naming && job < jobs; ++job) {
         int reports[2];
-        int names[2];
         if (pipe(reports) != 0) {
-            break;
-        }
-        if (pipe(names) != 0) {
-            CloseBoth(reports);
             break;
         }
         const pid_t pid = fork();
@@ -321,30 +276,25 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
             KeepToOneProcessor(job);
             for (const Maker& earlier : makers) {
                 close(earlier.from);
-                close(earlier.to);
             }
             close(reports[0]);
-            close(names[1]);
-            MakeShare(batch, wish, count, jobs, job, reports[1], names[0]);
+            MakeShare(batch, *naming, wish, count, jobs, job, reports[1]);
         }
         close(reports[1]);
-        close(names[0]);
         if (pid < 0) {
             close(reports[0]);
-            close(names[1]);
             break;
         }
-        makers.push_back({pid, reports[0], names[1], true, BatchReader(reports[0]), {}});
+        makers.push_back({pid, reports[0], true, BatchReader(reports[0]), {}});
     }
     BatchOutcome outcome;
     if (static_cast<int>(makers.size()) == jobs) {
-        outcome = BatchNamer(batch, count, makers, made).Run();
+        outcome = BatchReports(count, makers, made).Run();
     } else {
         outcome.end = BatchOutcome::End::kStopped;
         outcome.error = "no process could be started for the batch";
     }
     for (Maker& maker : makers) {
-        close(maker.to); // a maker waiting for a name ends
         close(maker.from);
         if (outcome.end != BatchOutcome::End::kAllMade) {
             kill(maker.pid, SIGKILL);
@@ -362,14 +312,7 @@ BatchOutcome RunBatch(CharacterBatch& batch, const CharacterWish& wish, long lon
     if (jobs == 1) {
         return RunHere(batch, wish, count, made);
     }
-    // A maker that has ended must not end this process when its name is sent.
-    struct sigaction ignore {};
-    struct sigaction previous {};
-    ignore.sa_handler = SIG_IGN;
-    sigaction(SIGPIPE, &ignore, &previous);
-    BatchOutcome outcome = RunShared(batch, wish, count, jobs, made);
-    sigaction(SIGPIPE, &previous, nullptr);
-    return outcome;
+    return RunShared(batch, wish, count, jobs, made);
 }
 
 int ProcessorCount() {

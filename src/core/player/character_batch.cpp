@@ -91,7 +91,18 @@ CharacterBatch::~CharacterBatch() {
     HoldLogFileOpen(false);
 }
 
+bool CharacterBatch::LearnName(const std::string& race, const std::string& sex, int start,
+                               const std::string& name) {
+    learning_ = name;
+    const bool same = picker_->NameFrom(race, sex, start) == name;
+    learning_.clear();
+    return same;
+}
+
 bool CharacterBatch::NameTaken(const std::string& name) const {
+    if (!learning_.empty() && name == learning_) {
+        return false;
+    }
     std::error_code ec;
     return std::filesystem::exists(out_ / kCharacterXmlDirectory / (SavedFileName(name) + ".xml"),
                                    ec);

@@ -61,6 +61,12 @@ public:
     void NameLater(std::function<bool(const std::string& race, const std::string& sex)> ask,
                    std::function<std::string()> answer);
 
+    // The picker learns a name another process of the batch handed out from `start`, walking
+    // as that process's picker walked: the name's own file, which may stand by now, does not
+    // count as taken. False when the walk ends at another name.
+    bool LearnName(const std::string& race, const std::string& sex, int start,
+                   const std::string& name);
+
 private:
     bool NameTaken(const std::string& name) const;
     std::string NameCharacter(const std::string& race, const std::string& sex);
@@ -71,6 +77,7 @@ private:
     std::unique_ptr<NamePicker> picker_;
     std::function<bool(const std::string&, const std::string&)> ask_name_;
     std::function<std::string()> answer_name_;
+    std::string learning_; // the name LearnName walks to
     uint32_t clock_ = 0;
     std::unique_ptr<AutoPlayer> player_;
 };
