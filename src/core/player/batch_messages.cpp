@@ -41,7 +41,7 @@ bool TakeLength(const std::string& text, std::size_t& at, uint32_t& length) {
 } // namespace
 
 // A message is its kind, the length of its body, and the body: each field's length and
-// text. It is written with one call and read with two.
+// text. A reader takes as many as have come with one read.
 std::string EncodeBatchMessage(const BatchMessage& message) {
     std::string body;
     for (const std::string& field : message.fields) {
@@ -56,10 +56,6 @@ std::string EncodeBatchMessage(const BatchMessage& message) {
 
 bool SendBatchBytes(int fd, const std::string& bytes) {
     return WriteAll(fd, bytes.data(), bytes.size());
-}
-
-bool SendBatchMessage(int fd, const BatchMessage& message) {
-    return SendBatchBytes(fd, EncodeBatchMessage(message));
 }
 
 bool BatchReader::Fill() {
@@ -97,15 +93,4 @@ std::optional<BatchMessage> BatchReader::Take() {
     }
     at_ = end;
     return message;
-}
-
-std::optional<BatchMessage> BatchReader::Next() {
-    for (;;) {
-        if (auto message = Take()) {
-            return message;
-        }
-        if (!Fill()) {
-            return std::nullopt;
-        }
-    }
 }

@@ -16,7 +16,6 @@ std::string EncodeBatchMessage(const BatchMessage& message);
 
 // False when the other end has gone.
 bool SendBatchBytes(int fd, const std::string& bytes);
-bool SendBatchMessage(int fd, const BatchMessage& message);
 
 // Reads the messages coming through a pipe, as many as have arrived at each read.
 class BatchReader {
@@ -28,8 +27,6 @@ public:
     bool Fill();
     // The next whole message read so far, if any.
     std::optional<BatchMessage> Take();
-    // The next message, waiting for it; nullopt when the other end has gone first.
-    std::optional<BatchMessage> Next();
 
 private:
     int fd_;

@@ -72,12 +72,12 @@ long long IndexOf(const BatchMessage& message) {
 // A process making every jobs-th character from `first`, each named in the batch's order
 // through the names the makers share. Never returns.
 [[noreturn]] void MakeShare(CharacterBatch& batch, SharedNaming& naming, const CharacterWish& wish,
-                            long long count, int jobs, long long first, int to_namer) {
+                            long long count, int jobs, long long first, int to_starter) {
     long long index = first;
     std::string waiting; // reports not sent yet
     int held = 0;
     const auto send_held = [&] {
-        if (!waiting.empty() && !SendBatchBytes(to_namer, waiting)) {
+        if (!waiting.empty() && !SendBatchBytes(to_starter, waiting)) {
             _exit(1); // the batch has stopped
         }
         waiting.clear();
@@ -239,10 +239,9 @@ private:
     bool done_ = false;
 };
 
-// Each maker stays on a processor of its own. The makers and the namer wake each other through
-// pipes many times a second, and the system would otherwise keep moving a woken maker to the
-// processor of the one that woke it, so that two makers often shared one processor while the
-// other idled.
+// Each maker stays on a processor of its own. A maker woken by another (its character's turn to
+// be named) would otherwise often be moved to the processor of the one that woke it, so that
+// two makers shared one processor while the other idled.
 void KeepToOneProcessor(int job) {
     cpu_set_t allowed;
     CPU_ZERO(&allowed);

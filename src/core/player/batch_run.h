@@ -20,10 +20,10 @@ struct BatchOutcome {
 
 // Makes characters 0 to count-1 of a started batch and hands each to `made` in the batch's
 // order, stopping at the first that fails. With more than one job the characters are rolled
-// and saved by that many processes at once, each taking every jobs-th character, while this
-// process names them in the batch's order and writes the dice log: since every character
-// rolls from its own seed and the names are handed out in order, the files, the log and what
-// `made` sees are those of one job, byte for byte. A failure stops the batch where one job
+// and saved by that many processes at once, each taking every jobs-th character and naming it
+// in the batch's order (SharedNaming), while this process hands the characters on in order and
+// writes the dice log: since every character rolls from its own seed and the names are handed
+// out in order, the files, the log and what `made` sees are those of one job, byte for byte. A failure stops the batch where one job
 // would stop; characters after the failing one that other processes had already named may
 // stand saved (they are not handed to `made`).
 BatchOutcome RunBatch(CharacterBatch& batch, const CharacterWish& wish, long long count, int jobs,

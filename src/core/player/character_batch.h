@@ -53,9 +53,9 @@ public:
     // The picker that names the batch's characters, in the batch's order.
     NamePicker& Names() { return *picker_; }
 
-    // Names the characters elsewhere instead of by the batch's own picker (a process making
-    // part of a batch asks the process that names them all): at the naming step `ask` is told
-    // the race and sex (false: no name can be had, and the player stops as it would with an
+    // Names the characters another way than by the batch's own picker alone (a process making
+    // part of a batch names its characters in turn with the others): at the naming step `ask` is
+    // told the race and sex (false: no name can be had, and the player stops as it would with an
     // empty name) and the player goes on; the name is taken from `answer` just before the
     // character is saved, since nothing between the two uses it.
     void NameLater(std::function<bool(const std::string& race, const std::string& sex)> ask,
