@@ -24,6 +24,7 @@ namespace {
 constexpr char kMade = 'D';
 constexpr char kFailed = 'F';
 constexpr char kOutOfTurn[] = "a process of the batch answered out of turn";
+constexpr char kNotStarted[] = "the processes for the batch could not be started (try --jobs 1)";
 
 // A maker sends its reports this many at a time, and before it waits for another maker.
 constexpr int kReportsAtOnce = 32;
@@ -264,8 +265,14 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
                        const std::function<void(const BatchCharacter&)>& made) {
     std::fflush(nullptr); // nothing buffered is written twice by the makers
     const std::unique_ptr<SharedNaming> naming = SharedNaming::Create();
+    // The makers begin once all of them are started, so a batch that cannot start them all
+    // saves nothing.
+    int go[2];
+    if (!naming || pipe(go) != 0) {
+        return {BatchOutcome::End::kStopped, 0, kNotStarted};
+    }
     std::vector<Maker> makers;
-    for (int job = 0; naming && job < jobs; ++job) {
+    for (int job = 0; job < jobs; ++job) {
         int reports[2];
         if (pipe(reports) != 0) {
             break;
@@ -277,6 +284,12 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
                 close(earlier.from);
             }
             close(reports[0]);
+            close(go[1]);
+            char begin = 0;
+            if (read(go[0], &begin, 1) != 1) {
+                _exit(0); // the batch did not start
+            }
+            close(go[0]);
             MakeShare(batch, *naming, wish, count, jobs, job, reports[1]);
         }
         close(reports[1]);
@@ -286,12 +299,16 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
         }
         makers.push_back({pid, reports[0], true, BatchReader(reports[0]), {}});
     }
+    close(go[0]);
     BatchOutcome outcome;
-    if (static_cast<int>(makers.size()) == jobs) {
+    if (static_cast<int>(makers.size()) == jobs &&
+        write(go[1], std::string(static_cast<std::size_t>(jobs), 'g').data(),
+              static_cast<std::size_t>(jobs)) == jobs) {
+        close(go[1]);
         outcome = BatchReports(count, makers, made).Run();
     } else {
-        outcome.end = BatchOutcome::End::kStopped;
-        outcome.error = "no process could be started for the batch";
+        close(go[1]); // the makers started end without making anything
+        outcome = {BatchOutcome::End::kStopped, 0, kNotStarted};
     }
     for (Maker& maker : makers) {
         close(maker.from);
