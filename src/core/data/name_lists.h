@@ -31,7 +31,9 @@ private:
 };
 
 // Hands out names no character of the output folder bears yet. Each character of a batch is
-// saved before the next is named, so the folder also stands for the batch. Per race and sex
+// saved before the next is named (or, when several processes make the batch, every picker
+// learns the names the others handed out first), so the folder also stands for the batch. Per
+// race and sex
 // the picker remembers the numeral still worth trying and which of that numeral's names it
 // knows to be in use (those it handed out or found taken), so it asks `taken` about a name at
 // most once; what it remembers is bounded by the name lists, not by the batch.
@@ -46,10 +48,10 @@ public:
     std::string Next(const std::string& race, const std::string& sex,
                      const std::function<int(int)>& pick);
 
-    // Next in two halves, for a batch whose characters are rolled in other processes while one
-    // picker names them all in the batch's order: the combination the generator starts at (the
-    // one roll Next makes; nullopt, with no roll, when the lists hold no name for the sex), and
-    // the name handed out from that start.
+    // Next in two halves, for a batch whose characters are rolled at their naming step and named
+    // later, in the batch's order: the combination the generator starts at (the one roll Next
+    // makes; nullopt, with no roll, when the lists hold no name for the sex), and the name
+    // handed out from that start.
     std::optional<int> RollStart(const std::string& race, const std::string& sex,
                                  const std::function<int(int)>& pick) const;
     std::string NameFrom(const std::string& race, const std::string& sex, int start);

@@ -22,6 +22,8 @@ class BatchReader {
 public:
     explicit BatchReader(int fd) : fd_(fd) {}
 
+    int Fd() const { return fd_; }
+
     // One read of what has arrived (it waits for something when nothing has); false when the
     // other end has gone.
     bool Fill();

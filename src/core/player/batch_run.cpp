@@ -137,10 +137,9 @@ long long IndexOf(const BatchMessage& message) {
 }
 
 struct Maker {
-    pid_t pid = -1;
-    int from = -1; // its reports
+    pid_t pid;
+    BatchReader reports;
     bool open = true;
-    BatchReader reports{from};
     std::deque<BatchMessage> unread;
 };
 
@@ -213,7 +212,7 @@ private:
         std::vector<pollfd> watched;
         for (const Maker& maker : makers_) {
             if (maker.open) {
-                watched.push_back({maker.from, POLLIN, 0});
+                watched.push_back({maker.reports.Fd(), POLLIN, 0});
             }
         }
         if (watched.empty() || poll(watched.data(), watched.size(), -1) < 0) {
@@ -223,8 +222,9 @@ private:
             if (ready.revents == 0) {
                 continue;
             }
-            Maker& maker = *std::find_if(makers_.begin(), makers_.end(),
-                                         [&](const Maker& m) { return m.from == ready.fd; });
+            Maker& maker = *std::find_if(makers_.begin(), makers_.end(), [&](const Maker& m) {
+                return m.reports.Fd() == ready.fd;
+            });
             maker.open = maker.reports.Fill();
             while (auto message = maker.reports.Take()) {
                 maker.unread.push_back(std::move(*message));
@@ -281,7 +281,7 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
         if (pid == 0) {
             KeepToOneProcessor(job);
             for (const Maker& earlier : makers) {
-                close(earlier.from);
+                close(earlier.reports.Fd());
             }
             close(reports[0]);
             close(go[1]);
@@ -297,7 +297,7 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
             close(reports[0]);
             break;
         }
-        makers.push_back({pid, reports[0], true, BatchReader(reports[0]), {}});
+        makers.push_back({pid, BatchReader(reports[0]), true, {}});
     }
     close(go[0]);
     BatchOutcome outcome;
@@ -311,7 +311,7 @@ BatchOutcome RunShared(CharacterBatch& batch, const CharacterWish& wish, long lo
         outcome = {BatchOutcome::End::kStopped, 0, kNotStarted};
     }
     for (Maker& maker : makers) {
-        close(maker.from);
+        close(maker.reports.Fd());
         if (outcome.end != BatchOutcome::End::kAllMade) {
             kill(maker.pid, SIGKILL);
         }

@@ -23,9 +23,9 @@ struct BatchOutcome {
 // and saved by that many processes at once, each taking every jobs-th character and naming it
 // in the batch's order (SharedNaming), while this process hands the characters on in order and
 // writes the dice log: since every character rolls from its own seed and the names are handed
-// out in order, the files, the log and what `made` sees are those of one job, byte for byte. A failure stops the batch where one job
-// would stop; characters after the failing one that other processes had already named may
-// stand saved (they are not handed to `made`).
+// out in order, the files, the log and what `made` sees are those of one job, byte for byte. A
+// failure stops the batch where one job would stop; characters after the failing one that other
+// processes had already named may stand saved (they are not handed to `made`).
 BatchOutcome RunBatch(CharacterBatch& batch, const CharacterWish& wish, long long count, int jobs,
                       const std::function<void(const BatchCharacter&)>& made);
 

@@ -18,15 +18,15 @@ struct BatchCharacter {
     std::string file; // the character file, relative to the output folder
 };
 
-// Makes finished characters one after another with the automatic player, using the data set
-// and options of a workspace, and saves each as "Save file" does into an output folder
-// (CharacterXML and CharacterHTML). Nothing of one character stays behind for the next, so
-// memory does not grow with the batch.
 // The seed character `index` (from 1) of a batch started at `clock` is rolled from: spread
 // over the generator's seeds so that neighbouring characters and neighbouring clocks share
 // nothing, and, like the clock's own seed, the same for an even clock and the odd one after it.
 uint32_t CharacterSeed(uint32_t clock, long long index);
 
+// Makes finished characters one after another with the automatic player, using the data set
+// and options of a workspace, and saves each as "Save file" does into an output folder
+// (CharacterXML and CharacterHTML). Nothing of one character stays behind for the next, so
+// memory does not grow with the batch.
 class CharacterBatch {
 public:
     CharacterBatch(std::filesystem::path workspace, std::filesystem::path out);

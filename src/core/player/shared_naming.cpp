@@ -60,7 +60,7 @@ SharedNaming::~SharedNaming() {
     munmap(shared_, sizeof(Shared));
 }
 
-bool SharedNaming::WaitForTurn(long long index, const std::function<void()>& before_waiting) {
+void SharedNaming::WaitForTurn(long long index, const std::function<void()>& before_waiting) {
     std::atomic<int32_t>& named = shared_->named;
     for (int spin = 0; spin < kSpins && named.load() < index; ++spin) {
 #if defined(__x86_64__) || defined(__i386__)
@@ -80,7 +80,6 @@ bool SharedNaming::WaitForTurn(long long index, const std::function<void()>& bef
         }
         shared_->waiting.fetch_sub(1);
     }
-    return named.load() == index;
 }
 
 bool SharedNaming::LearnUpTo(CharacterBatch& batch, long long index, std::string& error) {
@@ -105,10 +104,8 @@ std::optional<std::string> SharedNaming::Name(CharacterBatch& batch, long long i
                 "' is too long a text for a batch of several jobs: make it with --jobs 1";
         return std::nullopt;
     }
-    if (!WaitForTurn(index, before_waiting) || !LearnUpTo(batch, index, error)) {
-        if (error.empty()) {
-            error = "the batch's names went out of step at character " + std::to_string(index + 1);
-        }
+    WaitForTurn(index, before_waiting);
+    if (!LearnUpTo(batch, index, error)) {
         return std::nullopt;
     }
     std::string name = ask ? batch.Names().NameFrom(ask->race, ask->sex, ask->start) : "";

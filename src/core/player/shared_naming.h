@@ -42,7 +42,8 @@ private:
     struct Shared;
     explicit SharedNaming(Shared* shared) : shared_(shared) {}
 
-    bool WaitForTurn(long long index, const std::function<void()>& before_waiting);
+    // Returns once every character before `index` is named (none names a character twice).
+    void WaitForTurn(long long index, const std::function<void()>& before_waiting);
     bool LearnUpTo(CharacterBatch& batch, long long index, std::string& error);
 
     Shared* shared_;
